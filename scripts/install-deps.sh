@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the build needs. As root (or with sudo) it
+# installs what is missing; otherwise it names the missing packages and fails.
+set -euo pipefail
+
+packages=(cmake ninja-build g++ pkg-config make
+  qt6-base-dev qt6-base-dev-tools libgl-dev libxkbcommon-dev
+  libgtest-dev libgmock-dev libcli11-dev
+  fonts-dejavu-core)
+if [ "${1:-}" = "--ci" ]; then
+  # CI also fuzzes with clang and starts the window on a virtual X server.
+  packages+=(clang-14 libclang-rt-14-dev xvfb xauth imagemagick x11-apps)
+fi
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+if [ "$(id -u)" -eq 0 ]; then
+  sudo_cmd=()
+elif command -v sudo >/dev/null 2>&1 && sudo -n true 2>/dev/null; then
+  sudo_cmd=(sudo)
+else
+  echo "kalivo: missing build packages: ${missing[*]}" >&2
+  echo "kalivo: install them with: sudo apt-get install --no-install-recommends ${missing[*]}" >&2
+  exit 1
+fi
+
+export DEBIAN_FRONTEND=noninteractive
+"${sudo_cmd[@]}" apt-get update -qq
+"${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null

@@ -1,0 +1,868 @@
+#include "app/MainDialog.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "app/IconListLoader.h"
+#include "common/Format.h"
+#include "common/fs/FileSystem.h"
+#include "handlers/StatusCodes.h"
+#include "handlers/TyrosExtras.h"
+
+namespace kalivo {
+
+namespace {
+
+const char* const kArchiveFolderTitle = "Select the path for registration archive";
+const char* const kRegfileFolderTitle = "Select the path for reg-file archive";
+const char* const kStyleFolderTitle = "Select the path for style archive";
+const char* const kSaveQuestion = "Save changed registrations?";
+const char* const kNoArchive = "No Archive found";
+
+bool IsLoadFailure(int status) { return status != status::kDone && status != status::kStyleArchiveWanted; }
+
+bool EndsWith(const std::string& text, const std::string& end) {
+    return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
+}
+
+}  // namespace
+
+MainDialog::MainDialog(MainView& view, UserInterface& ui, std::string settingsPath, const HandlerFactory& factory,
+                       IconLoader iconLoader)
+    : view_(view),
+      ui_(ui),
+      settings_(std::move(settingsPath)),
+      handlers_(factory(ui)),
+      iconLoader_(iconLoader ? std::move(iconLoader) : IconLoader(&IconListLoader::Load)) {}
+
+MainDialog::~MainDialog() {
+    if (source_ != nullptr) {
+        source_->ReleaseStore();
+        destination_->ReleaseStore();
+    }
+}
+
+// ---- model activation --------------------------------------------------
+
+bool MainDialog::IsTyros() const { return modelName_ == ModelCatalog::NameOf(Model::Tyros); }
+
+TyrosExtras* MainDialog::DestinationTyros() const {
+    return IsTyros() ? dynamic_cast<TyrosExtras*>(destination_) : nullptr;
+}
+
+void MainDialog::ActivateModel(Model model) {
+    const auto index = static_cast<std::size_t>(2 * ModelCatalog::HandlerIndex(model));
+    source_ = handlers_[index].get();
+    destination_ = handlers_[index + 1].get();
+    modelName_ = ModelCatalog::NameOf(model);
+    singleArchiveMode_ = model != Model::Tyros;
+    if (model == Model::Tyros) {
+        icons_ = iconLoader_(icons_);
+        for (auto* handler : {source_, destination_}) {
+            if (auto* tyros = dynamic_cast<TyrosExtras*>(handler)) {
+                tyros->SetIconSettings(icons_);
+            }
+        }
+    }
+    ShowModelControls();
+}
+
+void MainDialog::ShowModelControls() {
+    const bool tyros = IsTyros();
+    const auto model = ModelCatalog::FromExactName(modelName_);
+    const bool groupModel = model == Model::Psr2000 || model == Model::Cvp2;
+    const bool styleModel = !tyros && !groupModel;
+    view_.SetEditText(EditField::ModelName, modelName_);
+    view_.SetButtonVisible(ModelButton::Options, styleModel);
+    view_.SetButtonVisible(ModelButton::Archivename, !tyros);
+    view_.SetButtonVisible(ModelButton::GroupCopy, !styleModel);
+    view_.SetButtonVisible(ModelButton::EditSequence, tyros);
+    view_.SetButtonVisible(ModelButton::EditIcon, tyros);
+    view_.SetButtonVisible(ModelButton::DefaultRevoice, tyros);
+    view_.SetEditText(EditField::SourceCaption, tyros ? "" : "Source Archive:");
+    view_.SetEditText(EditField::DestinationCaption, tyros ? "" : "Dest. Archive:");
+    if (tyros) {
+        view_.SetEditText(EditField::SourceArchive, "Source");
+        view_.SetEditText(EditField::DestinationArchive, "Destination");
+    }
+    view_.Redraw();
+}
+
+void MainDialog::ResetState() {
+    ClearSourceSelection();
+    ClearDestinationSelection();
+    destinationAnchor_ = 0;
+    sourceShowsRegfiles_ = false;
+    changed_ = false;
+}
+
+void MainDialog::Initialize() {
+    source_ = nullptr;
+    destination_ = nullptr;
+    const auto model = settings_.ReadStartup(options_);
+    if (model) {
+        ActivateModel(*model);
+        destination_->CreateStore();
+        source_->CreateStore();
+        RunOptionCheck();
+        BuildSourceList();
+        BuildDestinationList();
+        if (options_.askForStyleArchive) {
+            RunStyleArchiveQuestion();
+        }
+    } else {
+        settings_.Remove();
+    }
+    ResetState();
+}
+
+bool MainDialog::SelectModelAndSwitch() {
+    std::vector<std::string> names;
+    for (Model m : ModelCatalog::SelectionOrder()) {
+        names.push_back(ModelCatalog::NameOf(m));
+    }
+    const int chosen = ui_.SelectModel(names);
+    if (chosen < 0 || chosen >= kModelCount) {
+        return false;  // closed without a choice: nothing switches
+    }
+    const Model model = ModelCatalog::SelectionOrder()[static_cast<std::size_t>(chosen)];
+    options_ = StyleArchiveOptions{};
+    if (source_ != nullptr) {
+        source_->ReleaseStore();
+        destination_->ReleaseStore();
+    }
+    ActivateModel(model);
+    destination_->CreateStore();
+    source_->CreateStore();
+    settings_.ReadOptions(modelName_, options_);
+    WriteSettings();
+    RunOptionCheck();
+    BuildSourceList();
+    BuildDestinationList();
+    if (options_.askForStyleArchive) {
+        RunStyleArchiveQuestion();
+    }
+    ResetState();
+    return true;
+}
+
+void MainDialog::ModelCommand() {
+    if (!SaveQuestionLetsGoOn()) {
+        return;
+    }
+    if (source_ != nullptr) {
+        WriteSettings();
+    }
+    SelectModelAndSwitch();
+}
+
+bool MainDialog::EnsureModel() {
+    if (source_ != nullptr) {
+        return true;
+    }
+    ModelCommand();
+    return source_ != nullptr;
+}
+
+// ---- settings and style archives -----------------------------------------
+
+void MainDialog::WriteSettings() { settings_.Write(modelName_, options_); }
+
+void MainDialog::RunOptionCheck() {
+    if (source_ == nullptr) {
+        return;
+    }
+    auto pass = [this](ModelHandler* h) {
+        return h->SetStyleArchiveOptions(options_.askForStyleArchive, options_.useDefaultArchive,
+                                         options_.defaultArchiveFolder, options_.implicitSearch);
+    };
+    const bool sourceOk = pass(source_);
+    const bool destinationOk = pass(destination_);
+    if (sourceOk && destinationOk) {
+        return;
+    }
+    ui_.ShowMessage("Default style path not valid");
+    options_.useDefaultArchive = false;
+    options_.defaultArchiveFolder.clear();
+    WriteSettings();
+    pass(source_);
+    pass(destination_);
+}
+
+void MainDialog::RunStyleArchiveQuestion() {
+    while (ui_.AskFlashStyles()) {
+        const std::string folder = ui_.ChooseFolder(kStyleFolderTitle);
+        if (folder.empty()) {
+            return;
+        }
+        const std::string path = FileSystem::WithSeparator(folder);
+        StringList names;
+        destination_->ListArchives(path, names);
+        if (names.empty()) {
+            ui_.ShowMessage(kNoArchive);
+            continue;
+        }
+        const int chosen = ui_.SelectArchive(names);
+        if (chosen < 0 || chosen >= static_cast<int>(names.size())) {
+            return;
+        }
+        const std::string& name = names[static_cast<std::size_t>(chosen)];
+        if (source_->LoadStyleArchive(path, name) == status::kNotValid) {
+            ui_.ShowMessage("Not valid style archive");
+            continue;
+        }
+        if (destination_->LoadStyleArchive(path, name) == status::kNotValid) {
+            ui_.ShowMessage("No valid style archive");
+            continue;
+        }
+        return;
+    }
+}
+
+void MainDialog::Options() {
+    if (source_ == nullptr || source_->HasNoStyleOptions()) {
+        return;
+    }
+    StyleArchiveOptions edited = options_;
+    if (!ui_.EditOptions(modelName_, edited)) {
+        return;
+    }
+    options_ = edited;
+    WriteSettings();
+    RunOptionCheck();
+    if (options_.askForStyleArchive) {
+        RunStyleArchiveQuestion();
+    }
+}
+
+bool MainDialog::SaveQuestionLetsGoOn() {
+    if (!changed_ || !ui_.AskYesNo(kSaveQuestion)) {
+        return true;
+    }
+    StoreArchive();
+    return false;
+}
+
+// ---- lists and selections --------------------------------------------------
+
+void MainDialog::ClearSourceSelection() {
+    view_.SelectLine(Pane::Source, kNone);
+    sourceSel_ = {};
+    sourceRegfile_ = kNone;
+}
+
+void MainDialog::ClearDestinationSelection() {
+    view_.SelectLine(Pane::Destination, kNone);
+    destinationSel_ = {};
+    lastDestinationLine_ = kNone;
+}
+
+void MainDialog::BuildSourceList() {
+    if (source_ == nullptr) {
+        return;
+    }
+    view_.SetLines(Pane::Source, ListBuilder::Build(*source_, ListBuilder::Side::Source, IsTyros()));
+    if (!IsTyros()) {
+        view_.SetEditText(EditField::SourceArchive, source_->GetArchiveName());
+    }
+    ClearSourceSelection();
+    sourceShowsRegfiles_ = false;
+}
+
+void MainDialog::BuildDestinationList() {
+    if (destination_ == nullptr) {
+        return;
+    }
+    const auto lines = ListBuilder::Build(*destination_, ListBuilder::Side::Destination, IsTyros());
+    destinationLineCount_ = static_cast<int>(lines.size());
+    view_.SetLines(Pane::Destination, lines);
+    view_.SetEditText(EditField::DestinationArchive, IsTyros() ? "Destination" : destination_->GetArchiveName());
+    ClearDestinationSelection();
+}
+
+void MainDialog::ShowRegfiles() {
+    view_.SetLines(Pane::Source, regfileNames_);
+    view_.SetEditText(EditField::SourceArchive, "Reg-Files");
+    sourceShowsRegfiles_ = true;
+    sourceSel_ = {};
+    sourceRegfile_ = kNone;
+}
+
+void MainDialog::RestoreScrollPosition() {
+    const int line = std::min(destinationAnchor_ + 20, destinationLineCount_ - 1);
+    if (line >= 0) {
+        view_.SelectLine(Pane::Destination, line);
+    }
+    view_.SelectLine(Pane::Destination, kNone);
+    destinationAnchor_ = 0;
+}
+
+void MainDialog::SourceSelectionChanged(int line) {
+    if (source_ == nullptr) {
+        return;
+    }
+    if (sourceShowsRegfiles_) {
+        sourceRegfile_ = line;
+    } else {
+        sourceSel_ = ListBuilder::Decode(*source_, line);
+    }
+}
+
+void MainDialog::DestinationSelectionChanged(int line) {
+    if (destination_ == nullptr) {
+        return;
+    }
+    if (line == lastDestinationLine_) {
+        lastDestinationLine_ = kNone;
+        Rename();
+        return;
+    }
+    lastDestinationLine_ = line;
+    destinationAnchor_ = line;
+    destinationSel_ = ListBuilder::Decode(*destination_, line);
+}
+
+void MainDialog::SourceDoubleClicked() {
+    if (source_ == nullptr) {
+        return;
+    }
+    source_->ShowRegistration(sourceRegfile_, sourceSel_.bank, sourceSel_.slot);
+    view_.SelectLine(Pane::Source, kNone);
+}
+
+void MainDialog::DestinationDoubleClicked() {
+    if (destination_ == nullptr) {
+        return;
+    }
+    destination_->ShowRegistration(kNone, destinationSel_.bank, destinationSel_.slot);
+    ClearDestinationSelection();
+}
+
+// ---- loading -------------------------------------------------------------
+
+void MainDialog::NewLeft() {
+    if (source_ == nullptr) {
+        return;
+    }
+    source_->ClearSource();
+    BuildSourceList();
+}
+
+void MainDialog::NewRight() {
+    if (destination_ == nullptr || !SaveQuestionLetsGoOn()) {
+        return;
+    }
+    destination_->ClearDestination(source_->SourceBankCount());
+    BuildDestinationList();
+    ClearDestinationSelection();
+    destinationAnchor_ = 0;
+    changed_ = false;
+}
+
+bool MainDialog::ChooseArchives(const std::string& folder, ModelHandler& handler, std::vector<std::string>& chosen) {
+    StringList names;
+    handler.ListArchives(folder, names);
+    if (names.empty()) {
+        ui_.ShowMessage(kNoArchive);
+        return false;
+    }
+    chosen.clear();
+    if (singleArchiveMode_) {
+        const int index = ui_.SelectArchive(names);
+        if (index < 0 || index >= static_cast<int>(names.size())) {
+            return false;
+        }
+        chosen.push_back(names[static_cast<std::size_t>(index)]);
+        return true;
+    }
+    const auto indices = ui_.SelectBanks(names);
+    if (!indices) {
+        return false;
+    }
+    for (int index : *indices) {
+        if (index >= 0 && index < static_cast<int>(names.size())) {
+            chosen.push_back(names[static_cast<std::size_t>(index)]);
+        }
+    }
+    return !chosen.empty();
+}
+
+// Loads the chosen archives; returns the status of a single-archive load (0 for Tyros).
+int MainDialog::LoadArchives(bool destination, const std::string& folder, const std::vector<std::string>& names) {
+    ModelHandler& handler = destination ? *destination_ : *source_;
+    int status = status::kDone;
+    {
+        WaitCursor wait(ui_);
+        for (const auto& name : names) {
+            status = destination ? handler.LoadDestinationArchive(folder, name) : handler.LoadSourceArchive(folder, name);
+            if (!singleArchiveMode_ && status == status::kNoRoomForBank) {
+                break;  // the handler said so once; the rest would not fit either
+            }
+        }
+    }
+    if (!singleArchiveMode_) {
+        return status::kDone;
+    }
+    if (status == status::kStyleArchiveWanted) {
+        RunStyleArchiveQuestion();
+    }
+    return status;
+}
+
+void MainDialog::LoadArchiveLeft() {
+    if (!EnsureModel()) {
+        return;
+    }
+    const std::string folder = ui_.ChooseFolder(kArchiveFolderTitle);
+    if (folder.empty()) {
+        return;
+    }
+    const std::string path = FileSystem::WithSeparator(folder);
+    std::vector<std::string> chosen;
+    if (!ChooseArchives(path, *source_, chosen)) {
+        return;
+    }
+    if (IsLoadFailure(LoadArchives(false, path, chosen))) {
+        return;
+    }
+    BuildSourceList();
+}
+
+void MainDialog::LoadArchiveRight() {
+    if (!EnsureModel()) {
+        return;
+    }
+    const std::string folder = ui_.ChooseFolder(kArchiveFolderTitle);
+    if (folder.empty()) {
+        return;
+    }
+    if (singleArchiveMode_ && !SaveQuestionLetsGoOn()) {
+        return;
+    }
+    const std::string path = FileSystem::WithSeparator(folder);
+    std::vector<std::string> chosen;
+    if (!ChooseArchives(path, *destination_, chosen)) {
+        return;
+    }
+    if (IsLoadFailure(LoadArchives(true, path, chosen))) {
+        return;
+    }
+    BuildDestinationList();
+    // Tyros adds the banks to what the destination holds, so its changes stay unsaved.
+    if (singleArchiveMode_) {
+        changed_ = false;
+    }
+}
+
+void MainDialog::LoadRegfiles() {
+    if (!EnsureModel()) {
+        return;
+    }
+    regfileNames_.clear();
+    const std::string folder = ui_.ChooseFolder(kRegfileFolderTitle);
+    if (folder.empty()) {
+        return;
+    }
+    if (source_->LoadRegfiles(folder) == status::kDone) {
+        source_->ListRegfiles(regfileNames_);
+    }
+    // A failed load has emptied the handler's list: show it empty so that no
+    // command reaches an entry that is gone.
+    ShowRegfiles();
+}
+
+// ---- writing -------------------------------------------------------------
+
+void MainDialog::CreateRegfilesWith(ModelHandler& handler) {
+    const std::string folder = ui_.ChooseFolder(kArchiveFolderTitle);
+    if (folder.empty()) {
+        return;
+    }
+    if (folder == "A:" || folder == "a:") {
+        ui_.ShowMessage("Not allowed on floppy disk");
+        return;
+    }
+    WaitCursor wait(ui_);
+    handler.CreateRegfiles(FileSystem::WithSeparator(folder));
+}
+
+void MainDialog::CreateRegfilesLeft() {
+    if (source_ == nullptr || sourceShowsRegfiles_) {
+        return;
+    }
+    CreateRegfilesWith(*source_);
+}
+
+void MainDialog::CreateRegfilesRight() {
+    if (destination_ == nullptr) {
+        return;
+    }
+    CreateRegfilesWith(*destination_);
+}
+
+void MainDialog::WriteProtocolWith(ModelHandler& handler, bool regfiles) {
+    SaveAsRequest request;
+    request.filter = IsTyros() ? "Text Files (*.txt)|*.txt||" : "Text Files (*.txt)|*.txt|htm Files (*.htm)|*.htm||";
+    const auto path = ui_.ChooseSaveFile(request);
+    if (!path) {
+        ui_.ShowMessage("No file selected");
+        return;
+    }
+    view_.SetEnabled(false);
+    const int result = regfiles ? handler.WriteRegfileProtocol(*path) : handler.WriteProtocol(*path);
+    view_.SetEnabled(true);
+    // Handlers report only an HTML refusal themselves; other failures are told here.
+    const bool knownEnding = EndsWith(*path, "txt") || EndsWith(*path, "htm");
+    if (result == status::kProtocolNotCreated) {
+        ui_.ShowMessage(InsertText("Protocol file %s cannot be created", *path));
+    } else if (result == status::kWrongProtocolEnding && !knownEnding) {
+        ui_.ShowMessage("Protocol not written: the file name must end in .txt or .htm");
+    } else if (result == status::kNothingToWrite) {
+        ui_.ShowMessage("Protocol not written: nothing to write");
+    }
+}
+
+void MainDialog::ProtocolLeft() {
+    if (source_ != nullptr) {
+        WriteProtocolWith(*source_, sourceShowsRegfiles_);
+    }
+}
+
+void MainDialog::ProtocolRight() {
+    if (destination_ != nullptr) {
+        WriteProtocolWith(*destination_, false);
+    }
+}
+
+void MainDialog::StoreArchive() {
+    if (destination_ == nullptr) {
+        return;
+    }
+    const std::string folder = ui_.ChooseFolder(kArchiveFolderTitle);
+    if (folder.empty()) {
+        return;
+    }
+    const std::string path = FileSystem::WithSeparator(folder);
+    if (auto* tyros = DestinationTyros()) {
+        tyros->ClearStoreCancelled();
+    }
+    if (singleArchiveMode_) {
+        if (destination_->StoreArchive(destination_->GetArchiveName(), path, 0) == status::kDone) {
+            changed_ = false;
+        }
+        return;
+    }
+    StringList banks;
+    destination_->ListBanks(banks);
+    if (banks.empty()) {
+        ui_.ShowMessage("No bank found");
+        return;
+    }
+    const auto chosen = ui_.SelectBanks(banks);
+    if (!chosen || chosen->empty()) {
+        return;
+    }
+    bool allStored = true;
+    {
+        WaitCursor wait(ui_);
+        for (int index : *chosen) {
+            if (index < 0 || index >= static_cast<int>(banks.size())) {
+                continue;
+            }
+            allStored &= destination_->StoreArchive(banks[static_cast<std::size_t>(index)], path, index) == 0;
+        }
+    }
+    // Unsaved work stays marked unless every bank was stored.
+    if (allStored && chosen->size() == banks.size()) {
+        changed_ = false;
+    }
+}
+
+// ---- editing -------------------------------------------------------------
+
+void MainDialog::Delete() {
+    if (destination_ == nullptr || destinationSel_.bank == kNone || destinationSel_.slot == kNone) {
+        return;
+    }
+    const int bank = destinationSel_.bank;
+    if (destinationSel_.slot == kWholeBank) {
+        for (int slot = 0; slot < destination_->RegistrationsPerBank(); ++slot) {
+            destination_->DeleteRegistration(bank, slot);
+        }
+    } else {
+        destination_->DeleteRegistration(bank, destinationSel_.slot);
+    }
+    destination_->ResetBankSequence(bank);
+    BuildDestinationList();
+    RestoreScrollPosition();
+    changed_ = true;
+}
+
+void MainDialog::Rename() {
+    if (destination_ == nullptr || destinationSel_.bank < 0) {
+        return;
+    }
+    const int bank = destinationSel_.bank;
+    const int slot = destinationSel_.slot;
+    const auto model = ModelCatalog::FromExactName(modelName_);
+    const bool header = slot == kWholeBank;
+    std::string current;
+    int maxLength = 16;
+    if (header) {
+        destination_->GetBankName(bank, current);
+        maxLength = model == Model::Tyros ? 35 : model == Model::Psr2000 ? 41 : 16;
+    } else {
+        destination_->GetRegistrationName(bank, slot, current);
+        maxLength = model == Model::Tyros ? 15 : model == Model::Psr2000 ? 46 : 16;
+    }
+    const std::string text = ui_.ChangeName(current, maxLength);
+    if (text.empty()) {
+        return;
+    }
+    if (header) {
+        destination_->SetBankName(bank, text);
+    } else if (destination_->RenameRegistration(bank, slot, text) != 0) {
+        return;
+    }
+    BuildDestinationList();
+    RestoreScrollPosition();
+    changed_ = true;
+}
+
+void MainDialog::Archivename() {
+    if (destination_ == nullptr) {
+        return;
+    }
+    std::string name = ui_.ChangeArchiveName(destination_->GetArchiveName());
+    const auto end = name.find_last_not_of(' ');
+    name = end == std::string::npos ? std::string() : name.substr(0, end + 1);
+    if (name.empty()) {
+        return;
+    }
+    view_.SetEditText(EditField::DestinationArchive, name);
+    destination_->SetArchiveName(name);
+    BuildDestinationList();
+    changed_ = true;
+}
+
+// ---- copying -------------------------------------------------------------
+
+void MainDialog::FinishCopy() {
+    BuildDestinationList();
+    RestoreScrollPosition();
+    ClearDestinationSelection();
+    view_.SelectLine(Pane::Source, kNone);
+    changed_ = true;
+}
+
+void MainDialog::CopyWholeBank() {
+    const int dstBank = destinationSel_.bank;
+    const int srcBank = sourceSel_.bank;
+    for (int slot = 0; slot < source_->RegistrationsPerBank(); ++slot) {
+        const int result = destination_->CopyRegistration(dstBank, slot, source_, srcBank, slot);
+        if (result == status::kBankNotInUse) {
+            break;
+        }
+        // An empty source slot empties the destination slot, so the bank becomes a copy.
+        if (result == status::kNoRegistration) {
+            destination_->DeleteRegistration(dstBank, slot);
+        }
+    }
+    std::string name;
+    source_->GetBankName(srcBank, name);
+    destination_->SetBankName(dstBank, name);
+    destination_->CopyBankSequence(dstBank, source_, srcBank);
+    destination_->SetBankIcon(dstBank, source_->GetBankIcon(srcBank));
+}
+
+// Copies (or group-copies) one registration or regfile; false when the command ends early.
+bool MainDialog::CopySingle(bool group) {
+    const int dstBank = destinationSel_.bank;
+    const int dstSlot = destinationSel_.slot;
+    int result = status::kDone;
+    if (sourceShowsRegfiles_) {
+        if (sourceRegfile_ < 0) {
+            view_.SelectLine(Pane::Source, kNone);
+            ClearDestinationSelection();
+            return false;
+        }
+        result = group ? destination_->GroupCopyRegfile(dstBank, dstSlot, source_, sourceRegfile_)
+                       : destination_->CopyRegfile(dstBank, dstSlot, source_, sourceRegfile_);
+        sourceRegfile_ = kNone;
+    } else {
+        if (sourceSel_.bank < 0 || sourceSel_.slot < 0) {
+            view_.SelectLine(Pane::Source, kNone);
+            ClearDestinationSelection();
+            return false;
+        }
+        result = group ? destination_->GroupCopyRegistration(dstBank, dstSlot, source_, sourceSel_.bank, sourceSel_.slot)
+                       : destination_->CopyRegistration(dstBank, dstSlot, source_, sourceSel_.bank, sourceSel_.slot);
+    }
+    if (result == status::kNoRegistration) {
+        ui_.ShowMessage("No registration");
+        if (group) {
+            view_.SelectLine(Pane::Source, kNone);
+        } else {
+            RestoreScrollPosition();
+        }
+        ClearDestinationSelection();
+        return false;
+    }
+    if (!group) {
+        destination_->ResetBankSequence(dstBank);
+    }
+    return true;
+}
+
+void MainDialog::Copy() {
+    if (source_ == nullptr || destinationSel_.bank == kNone || destinationSel_.slot == kNone) {
+        return;
+    }
+    const bool sourceWhole = sourceSel_.slot == kWholeBank;
+    const bool destinationWhole = destinationSel_.slot == kWholeBank;
+    if (sourceWhole != destinationWhole) {
+        view_.SelectLine(Pane::Source, kNone);
+        ClearDestinationSelection();
+        return;
+    }
+    if (destinationWhole) {
+        CopyWholeBank();
+    } else if (!CopySingle(false)) {
+        return;
+    }
+    FinishCopy();
+}
+
+void MainDialog::GroupCopy() {
+    if (source_ == nullptr || destinationSel_.bank == kNone || destinationSel_.slot == kNone) {
+        return;
+    }
+    if (sourceSel_.slot == kWholeBank || destinationSel_.slot == kWholeBank) {
+        view_.SelectLine(Pane::Source, kNone);
+        ClearDestinationSelection();
+        return;
+    }
+    if (CopySingle(true)) {
+        FinishCopy();
+    }
+}
+
+// ---- Tyros: sequences, icons, revoicing --------------------------------------
+
+void MainDialog::EditSequence() {
+    if (destination_ == nullptr || destinationSel_.bank < 0) {
+        return;
+    }
+    const int bank = destinationSel_.bank;
+    if (destinationSel_.slot != kWholeBank) {
+        ClearDestinationSelection();
+        return;
+    }
+    EditBankRequest request;
+    destination_->GetBankSequence(bank, request.sequence, request.sequenceEnd);
+    destination_->GetUsedSlots(bank, request.usedSlots);
+    if (request.usedSlots.empty()) {
+        return;
+    }
+    destination_->GetBankName(bank, request.bankName);
+    const auto result = ui_.EditBank(request);
+    if (!result) {
+        return;
+    }
+    if (result->sequence.empty()) {
+        destination_->ResetBankSequence(bank);
+    } else {
+        destination_->SetBankSequence(bank, result->sequence, result->sequenceEnd);
+    }
+    changed_ = true;
+}
+
+std::optional<std::string> MainDialog::AskIconCode(const std::string& title, const std::string& current) {
+    if (icons_.available) {
+        return ui_.SelectIcon(SelectIconRequest{current, icons_});
+    }
+    return ui_.EditIcon(title, current);
+}
+
+void MainDialog::EditIconOfBank(int bank, const std::string& used) {
+    if (used.empty()) {
+        ClearDestinationSelection();
+        return;
+    }
+    std::string title;
+    destination_->GetBankName(bank, title);
+    if (const auto code = AskIconCode(title, destination_->GetBankIcon(bank))) {
+        destination_->SetBankIcon(bank, *code);
+        changed_ = true;
+    }
+    RestoreScrollPosition();
+    ClearDestinationSelection();
+}
+
+void MainDialog::EditIconOfRegistration(int bank, int slot, const std::string& used) {
+    if (slot < 0 || used.find(static_cast<char>('1' + slot)) == std::string::npos) {
+        return;
+    }
+    std::string title;
+    destination_->GetRegistrationName(bank, slot, title);
+    const bool editDialog = !icons_.available;
+    if (const auto code = AskIconCode(title, destination_->GetRegistrationIcon(bank, slot))) {
+        destination_->SetRegistrationIcon(bank, slot, *code);
+        changed_ = true;
+    }
+    if (editDialog) {
+        BuildDestinationList();
+    }
+    RestoreScrollPosition();
+    ClearDestinationSelection();
+}
+
+void MainDialog::EditIcon() {
+    if (destination_ == nullptr) {
+        return;
+    }
+    lastDestinationLine_ = kNone;
+    if (destinationSel_.bank < 0) {
+        return;
+    }
+    std::string used;
+    destination_->GetUsedSlots(destinationSel_.bank, used);
+    if (destinationSel_.slot == kWholeBank) {
+        EditIconOfBank(destinationSel_.bank, used);
+    } else {
+        EditIconOfRegistration(destinationSel_.bank, destinationSel_.slot, used);
+    }
+}
+
+void MainDialog::DefaultRevoice() {
+    TyrosExtras* tyros = DestinationTyros();
+    if (tyros == nullptr) {
+        return;
+    }
+    const int banks = std::max(1, destination_->DestinationBankCount());
+    int revoiced = 0;
+    for (int bank = 0; bank < banks; ++bank) {
+        for (int slot = 0; slot < destination_->RegistrationsPerBank(); ++slot) {
+            revoiced += tyros->RevoiceToDefault(bank, slot);
+        }
+    }
+    if (revoiced > 0) {
+        changed_ = true;
+    }
+    ui_.ShowMessage(FormatNumbers("%i voices revoiced to default", revoiced), "KALIVO");
+}
+
+// ---- window ----------------------------------------------------------------
+
+void MainDialog::Info() { ui_.ShowAbout(); }
+
+bool MainDialog::Exit() {
+    if (!SaveQuestionLetsGoOn()) {
+        return false;
+    }
+    WriteSettings();
+    view_.Close();
+    return true;
+}
+
+}  // namespace kalivo

@@ -1,0 +1,31 @@
+#pragma once
+// What the main window logic tells the window to show. The Qt window
+// implements it; tests use a fake that records it.
+#include <string>
+#include <vector>
+
+namespace kalivo {
+
+enum class Pane { Source, Destination };
+
+// The read-only edits above the lists.
+enum class EditField { SourceCaption, SourceArchive, ModelName, DestinationCaption, DestinationArchive };
+
+// The buttons whose visibility depends on the model.
+enum class ModelButton { Options, Archivename, GroupCopy, EditSequence, EditIcon, DefaultRevoice };
+
+class MainView {
+public:
+    virtual ~MainView() = default;
+    virtual void SetLines(Pane pane, const std::vector<std::string>& lines) = 0;
+    // Selects one line (scrolling to it), or clears the selection with -1.
+    virtual void SelectLine(Pane pane, int line) = 0;
+    virtual void SetEditText(EditField field, const std::string& text) = 0;
+    virtual void SetButtonVisible(ModelButton button, bool visible) = 0;
+    virtual void Redraw() = 0;
+    virtual void SetEnabled(bool enabled) = 0;
+    // Ends the window (after Exit has done its work).
+    virtual void Close() = 0;
+};
+
+}  // namespace kalivo

@@ -1,0 +1,70 @@
+#include "cli/ConsoleUserInterface.h"
+
+#include <ostream>
+
+namespace kalivo {
+
+ConsoleUserInterface::ConsoleUserInterface(std::ostream& err, bool answerYes) : err_(err), answerYes_(answerYes) {}
+
+void ConsoleUserInterface::Say(const std::string& text) {
+    // One line per message: embedded line breaks become blanks.
+    std::string line = text;
+    for (char& c : line) {
+        if (c == '\n' || c == '\r') {
+            c = ' ';
+        }
+    }
+    err_ << "kalivo-cli: " << line << '\n';
+}
+
+void ConsoleUserInterface::ShowMessage(const std::string& text, const std::string&) { Say(text); }
+
+bool ConsoleUserInterface::AskYesNo(const std::string& text, const std::string&) {
+    Say(text + (answerYes_ ? " -> yes" : " -> no"));
+    return answerYes_;
+}
+
+Answer ConsoleUserInterface::AskYesNoCancel(const std::string& text, const std::string&) {
+    Say(text + (answerYes_ ? " -> yes" : " -> no"));
+    return answerYes_ ? Answer::Yes : Answer::No;
+}
+
+std::string ConsoleUserInterface::ChooseFolder(const std::string&) { return std::string(); }
+
+std::optional<std::string> ConsoleUserInterface::ChooseSaveFile(const SaveAsRequest&) { return std::nullopt; }
+
+int ConsoleUserInterface::SelectArchive(const std::vector<std::string>&) { return -1; }
+
+std::optional<std::vector<int>> ConsoleUserInterface::SelectBanks(const std::vector<std::string>&) {
+    return std::nullopt;
+}
+
+std::string ConsoleUserInterface::ChangeArchiveName(const std::string&) { return std::string(); }
+
+std::string ConsoleUserInterface::ChangeName(const std::string&, int) { return std::string(); }
+
+int ConsoleUserInterface::SelectModel(const std::vector<std::string>&) { return -1; }
+
+bool ConsoleUserInterface::EditOptions(const std::string&, StyleArchiveOptions&) { return false; }
+
+bool ConsoleUserInterface::AskFlashStyles() { return false; }
+
+void ConsoleUserInterface::ShowAbout() { Say("KALIVO  Version 1.24"); }
+
+std::optional<EditBankResult> ConsoleUserInterface::EditBank(const EditBankRequest&) { return std::nullopt; }
+
+std::optional<std::string> ConsoleUserInterface::EditIcon(const std::string&, const std::string&) {
+    return std::nullopt;
+}
+
+std::optional<std::string> ConsoleUserInterface::SelectIcon(const SelectIconRequest&) { return std::nullopt; }
+
+void ConsoleUserInterface::ViewBank(const ViewBankRequest&) {}
+
+void ConsoleUserInterface::ViewTyrosRegistration(const TyrosRegistrationView&) {}
+
+std::optional<std::vector<bool>> ConsoleUserInterface::CopyRegistrationSettings(const CopySettingsRequest&) {
+    return std::nullopt;
+}
+
+}  // namespace kalivo

@@ -1,0 +1,48 @@
+#pragma once
+// The command line's UserInterface: messages go to standard error prefixed
+// "kalivo-cli: ", and every question is answered by --yes or --no (default No,
+// so that nothing is replaced unasked). Dialogs that need a person take the
+// cautious way out (Cancel).
+#include <iosfwd>
+#include <string>
+
+#include "ui/UserInterface.h"
+
+namespace kalivo {
+
+class ConsoleUserInterface : public UserInterface {
+public:
+    explicit ConsoleUserInterface(std::ostream& err, bool answerYes = false);
+
+    void SetAnswerYes(bool yes) { answerYes_ = yes; }
+
+    void ShowMessage(const std::string& text, const std::string& title) override;
+    bool AskYesNo(const std::string& text, const std::string& title) override;
+    Answer AskYesNoCancel(const std::string& text, const std::string& title) override;
+    std::string ChooseFolder(const std::string& title) override;
+    std::optional<std::string> ChooseSaveFile(const SaveAsRequest& request) override;
+    void BeginWait() override {}
+    void EndWait() override {}
+    int SelectArchive(const std::vector<std::string>& names) override;
+    std::optional<std::vector<int>> SelectBanks(const std::vector<std::string>& names) override;
+    std::string ChangeArchiveName(const std::string& current) override;
+    std::string ChangeName(const std::string& current, int maxLength) override;
+    int SelectModel(const std::vector<std::string>& names) override;
+    bool EditOptions(const std::string& modelName, StyleArchiveOptions& options) override;
+    bool AskFlashStyles() override;
+    void ShowAbout() override;
+    std::optional<EditBankResult> EditBank(const EditBankRequest& request) override;
+    std::optional<std::string> EditIcon(const std::string& title, const std::string& currentCode) override;
+    std::optional<std::string> SelectIcon(const SelectIconRequest& request) override;
+    void ViewBank(const ViewBankRequest& request) override;
+    void ViewTyrosRegistration(const TyrosRegistrationView& view) override;
+    std::optional<std::vector<bool>> CopyRegistrationSettings(const CopySettingsRequest& request) override;
+
+private:
+    void Say(const std::string& text);
+
+    std::ostream& err_;
+    bool answerYes_;
+};
+
+}  // namespace kalivo

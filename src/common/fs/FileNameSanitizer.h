@@ -1,0 +1,15 @@
+#pragma once
+// Names taken from registrations, banks and archives become parts of file
+// paths. This keeps every such name inside the chosen folder and visible.
+#include <string>
+
+namespace kalivo {
+
+class FileNameSanitizer {
+public:
+    // "/", "\", ":" and control characters become "_"; an empty name or one
+    // beginning with "." gets a leading "_". Ordinary names are unchanged.
+    static std::string Sanitize(const std::string& name);
+};
+
+}  // namespace kalivo

@@ -1,0 +1,200 @@
+#include "common/fs/FileSystem.h"
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <system_error>
+
+namespace kalivo {
+
+namespace stdfs = std::filesystem;
+
+namespace {
+
+char Lower(char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); }
+
+std::vector<std::string> ListEntries(const std::string& folder, const std::string& pattern, bool wantFolders) {
+    std::vector<std::string> names;
+    std::error_code ec;
+    stdfs::directory_iterator it(folder.empty() ? "." : folder, ec);
+    if (ec) {
+        return names;
+    }
+    for (const auto& entry : it) {
+        std::error_code typeError;
+        const bool isFolder = entry.is_directory(typeError);
+        const bool isFile = entry.is_regular_file(typeError);
+        if ((wantFolders && !isFolder) || (!wantFolders && !isFile)) {
+            continue;
+        }
+        const std::string name = entry.path().filename().string();
+        if (FileSystem::WildcardMatch(pattern, name)) {
+            names.push_back(name);
+        }
+    }
+    std::stable_sort(names.begin(), names.end(), FileSystem::LessNoCase);
+    return names;
+}
+
+std::string TemporaryNameBeside(const std::string& path) {
+    static std::mt19937 random{std::random_device{}()};
+    return path + ".tmp" + std::to_string(random() % 1000000);
+}
+
+}  // namespace
+
+char FileSystem::Separator() { return static_cast<char>(stdfs::path::preferred_separator); }
+
+std::string FileSystem::WithSeparator(const std::string& folder) {
+    if (!folder.empty() && IsSeparator(folder.back())) {
+        return folder;
+    }
+    return folder + Separator();
+}
+
+std::string FileSystem::WithoutTrailingSeparator(const std::string& folder) {
+    if (folder.size() > 1 && IsSeparator(folder.back())) {
+        return folder.substr(0, folder.size() - 1);
+    }
+    return folder;
+}
+
+std::string FileSystem::LastComponent(const std::string& path) {
+    const auto at = path.find_last_of("/\\");
+    return at == std::string::npos ? path : path.substr(at + 1);
+}
+
+bool FileSystem::Exists(const std::string& path) {
+    std::error_code ec;
+    return stdfs::exists(path, ec);
+}
+
+bool FileSystem::IsDirectory(const std::string& path) {
+    std::error_code ec;
+    return stdfs::is_directory(path, ec);
+}
+
+bool FileSystem::IsRegularFile(const std::string& path) {
+    std::error_code ec;
+    return stdfs::is_regular_file(path, ec);
+}
+
+bool FileSystem::Remove(const std::string& path) {
+    std::error_code ec;
+    return stdfs::remove(path, ec);
+}
+
+bool FileSystem::CreateDirectory(const std::string& path) {
+    std::error_code ec;
+    stdfs::create_directories(path, ec);
+    return IsDirectory(path);
+}
+
+bool FileSystem::EqualsNoCase(const std::string& a, const std::string& b) {
+    return a.size() == b.size() &&
+           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return Lower(x) == Lower(y); });
+}
+
+bool FileSystem::LessNoCase(const std::string& a, const std::string& b) {
+    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
+                                        [](char x, char y) { return Lower(x) < Lower(y); });
+}
+
+bool FileSystem::WildcardMatch(const std::string& pattern, const std::string& name) {
+    // Iterative matcher with one back-tracking point for the last '*'.
+    std::size_t p = 0, n = 0, star = std::string::npos, mark = 0;
+    while (n < name.size()) {
+        if (p < pattern.size() && (pattern[p] == '?' || Lower(pattern[p]) == Lower(name[n]))) {
+            ++p;
+            ++n;
+        } else if (p < pattern.size() && pattern[p] == '*') {
+            star = p++;
+            mark = n;
+        } else if (star != std::string::npos) {
+            p = star + 1;
+            n = ++mark;
+        } else {
+            return false;
+        }
+    }
+    while (p < pattern.size() && pattern[p] == '*') {
+        ++p;
+    }
+    return p == pattern.size();
+}
+
+std::optional<std::string> FileSystem::FindNoCase(const std::string& folder, const std::string& name) {
+    const std::string base = WithSeparator(folder.empty() ? "." : folder);
+    if (Exists(base + name)) {
+        return base + name;
+    }
+    std::error_code ec;
+    stdfs::directory_iterator it(folder.empty() ? "." : folder, ec);
+    if (ec) {
+        return std::nullopt;
+    }
+    for (const auto& entry : it) {
+        const std::string entryName = entry.path().filename().string();
+        if (EqualsNoCase(entryName, name)) {
+            return base + entryName;
+        }
+    }
+    return std::nullopt;
+}
+
+std::vector<std::string> FileSystem::FindFiles(const std::string& folder, const std::string& pattern) {
+    return ListEntries(folder, pattern, false);
+}
+
+std::vector<std::string> FileSystem::FindFolders(const std::string& folder, const std::string& pattern) {
+    return ListEntries(folder, pattern, true);
+}
+
+bool FileSystem::ReadBytes(const std::string& path, std::vector<std::uint8_t>& out, std::uintmax_t maxSize) {
+    std::error_code ec;
+    if (!stdfs::is_regular_file(path, ec)) {
+        return false;
+    }
+    const auto size = stdfs::file_size(path, ec);
+    if (ec || size > maxSize) {
+        return false;
+    }
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        return false;
+    }
+    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size));
+    if (size > 0 && !in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(size))) {
+        return false;
+    }
+    out = std::move(bytes);
+    return true;
+}
+
+bool FileSystem::WriteBytesSafely(const std::string& path, const std::vector<std::uint8_t>& bytes) {
+    const std::string temporary = TemporaryNameBeside(path);
+    {
+        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+        if (!out) {
+            return false;
+        }
+        out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+        out.flush();
+        if (!out) {
+            out.close();
+            Remove(temporary);
+            return false;
+        }
+    }
+    std::error_code ec;
+    stdfs::rename(temporary, path, ec);
+    if (ec) {
+        Remove(temporary);
+        return false;
+    }
+    return true;
+}
+
+}  // namespace kalivo

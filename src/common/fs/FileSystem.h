@@ -1,0 +1,54 @@
+#pragma once
+// The one place where the program touches files. Instrument disks mix the
+// case of names ("REG", "reg", "Reg"), so every lookup ignores case; every
+// write goes through a temporary file in the same folder and a rename, so a
+// failed write never destroys the file it was replacing.
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace kalivo {
+
+class FileSystem {
+public:
+    // Largest file the readers accept; the instruments' files are far smaller.
+    static constexpr std::uintmax_t kMaxReadSize = 64u * 1024u * 1024u;
+
+    static char Separator();
+    static bool IsSeparator(char c) { return c == '/' || c == '\\'; }
+    // folder + one separator (a root such as "/" keeps its own).
+    static std::string WithSeparator(const std::string& folder);
+    // The folder as a folder browser returns it: one trailing separator removed,
+    // but a bare root stays as it is.
+    static std::string WithoutTrailingSeparator(const std::string& folder);
+    // The last component of a path, with "/" and "\" both taken as separators.
+    static std::string LastComponent(const std::string& path);
+
+    static bool Exists(const std::string& path);
+    static bool IsDirectory(const std::string& path);
+    static bool IsRegularFile(const std::string& path);
+    static bool Remove(const std::string& path);
+    static bool CreateDirectory(const std::string& path);
+
+    // The real name of the entry of folder whose name equals name ignoring case
+    // (an exact match wins), as a full path; nothing when there is none.
+    static std::optional<std::string> FindNoCase(const std::string& folder, const std::string& name);
+    // Names (not paths) of the regular files of folder that match a wildcard
+    // pattern ('*', '?') ignoring case, in case-insensitive name order.
+    static std::vector<std::string> FindFiles(const std::string& folder, const std::string& pattern);
+    // Same for sub-folders.
+    static std::vector<std::string> FindFolders(const std::string& folder, const std::string& pattern);
+
+    static bool WildcardMatch(const std::string& pattern, const std::string& name);
+    static bool EqualsNoCase(const std::string& a, const std::string& b);
+    static bool LessNoCase(const std::string& a, const std::string& b);
+
+    // Whole file; false when it cannot be read or is larger than maxSize.
+    static bool ReadBytes(const std::string& path, std::vector<std::uint8_t>& out,
+                          std::uintmax_t maxSize = kMaxReadSize);
+    // Writes a temporary file beside path, then renames it over path.
+    static bool WriteBytesSafely(const std::string& path, const std::vector<std::uint8_t>& bytes);
+};
+
+}  // namespace kalivo

@@ -1,0 +1,100 @@
+#pragma once
+// Everything that depends on the keyboard model sits behind this class. The
+// main window only calls these operations and shows what they return. A model
+// that does not support an operation keeps the default here, which does
+// nothing and reports success.
+#include <array>
+#include <string>
+#include <vector>
+
+#include "ui/UserInterface.h"
+
+namespace kalivo {
+
+using StringList = std::vector<std::string>;
+
+class ModelHandler {
+public:
+    ModelHandler(UserInterface& ui, std::string name);
+    virtual ~ModelHandler() = default;
+    ModelHandler(const ModelHandler&) = delete;
+    ModelHandler& operator=(const ModelHandler&) = delete;
+
+    virtual int IsRegistrationEmpty(int bank, int slot, bool& empty);
+    virtual void CreateStore();
+    virtual void ReleaseStore();
+    virtual bool HasBankHeaders();
+    virtual int LoadSourceArchive(const std::string& folder, const std::string& archive);
+    virtual int LoadDestinationArchive(const std::string& folder, const std::string& archive);
+    virtual int LoadStyleArchive(const std::string& folder, const std::string& styleArchive);
+    virtual int ClearSource();
+    virtual int ClearDestination(int bankCount);
+    virtual int DeleteRegistration(int bank, int slot);
+    // Note the order: archive name first, then the folder.
+    virtual int StoreArchive(const std::string& archive, const std::string& folder, int bankPosition);
+    virtual int ListArchives(const std::string& folder, StringList& names);
+    virtual int ListBanks(StringList& names);
+    virtual std::string GetBankIcon(int bank);
+    virtual std::string GetRegistrationIcon(int bank, int slot);
+    virtual std::string GetRegfileIcon(int regfile);
+    virtual int LoadRegfiles(const std::string& folder);
+    virtual int ListRegfiles(StringList& names);
+    virtual int CreateRegfiles(const std::string& folder);
+    virtual std::string GetArchiveName();
+    virtual void SetArchiveName(const std::string& name);
+    virtual void SetBankName(int bank, const std::string& name);
+    virtual void SetBankSequence(int bank, const std::string& digits, int sequenceEnd);
+    virtual void SetBankIcon(int bank, const std::string& iconCode);
+    virtual void SetRegistrationIcon(int bank, int slot, const std::string& iconCode);
+    virtual int SourceBankCount();
+    virtual int DestinationBankCount();
+    virtual int RegistrationsPerBank();
+    virtual int GetUsedSlots(int bank, std::string& slots);
+    virtual int GetBankName(int bank, std::string& name);
+    virtual int GetBankSequence(int bank, std::string& digits, int& sequenceEnd);
+    virtual int GetRegistrationName(int bank, int slot, std::string& name);
+    virtual int GetRegfileName(int regfile, std::string& name);
+    virtual int RenameRegistration(int bank, int slot, const std::string& name);
+    virtual int GetStyleName(int bank, int slot, std::string& name, int form);
+    virtual int GetMultiPadName(int bank, int slot, std::string& name);
+    virtual int GetRegfileMultiPadName(int regfile, std::string& name);
+    virtual int GetExtraText(int bank, int slot, std::string& text);
+    virtual int GetRegfileExtraText(int regfile, std::string& text);
+    virtual int GetRegfileStyleName(int regfile, std::string& name);
+    virtual int GetTempo(int bank, int slot, int& tempo);
+    virtual int GetRegfileTempo(int regfile, int& tempo);
+    virtual int GetVoiceName1(int bank, int slot, std::string& name);
+    virtual int GetVoiceName2(int bank, int slot, std::string& name);
+    virtual int GetVoiceName3(int bank, int slot, std::string& name);
+    virtual int GetVoiceName4(int bank, int slot, std::string& name);
+    virtual int GetRegfileVoiceName1(int regfile, std::string& name);
+    virtual int GetRegfileVoiceName2(int regfile, std::string& name);
+    virtual int GetRegfileVoiceName3(int regfile, std::string& name);
+    virtual int GetRegfileVoiceName4(int regfile, std::string& name);
+    virtual int CopyRegistration(int dstBank, int dstSlot, ModelHandler* source, int srcBank, int srcSlot);
+    virtual int CopyBankSequence(int dstBank, ModelHandler* source, int srcBank);
+    virtual int ResetBankSequence(int bank);
+    virtual int GroupCopyRegistration(int dstBank, int dstSlot, ModelHandler* source, int srcBank, int srcSlot);
+    virtual int CopyRegfile(int dstBank, int dstSlot, ModelHandler* source, int regfile);
+    virtual int GroupCopyRegfile(int dstBank, int dstSlot, ModelHandler* source, int regfile);
+    virtual int WriteProtocol(const std::string& path);
+    virtual int WriteRegfileProtocol(const std::string& path);
+    virtual int ShowRegistration(int regfile, int bank, int slot);
+    virtual bool SetStyleArchiveOptions(bool askForStyleArchive, bool useDefaultArchive,
+                                        const std::string& defaultArchivePath, bool implicitSearch);
+    virtual bool HasNoStyleOptions();
+    virtual int DescribeSettingBlocks(int regfile, int bank, int slot, std::array<std::string, 11>& texts);
+    virtual int CopySettingBlock(int dstBank, int dstSlot, ModelHandler* source, int srcBank, int srcSlot,
+                                 int srcRegfile, const std::vector<bool>& selection);
+
+protected:
+    UserInterface& ui() { return ui_; }
+    const std::string& nameString() const { return name_; }
+    void setNameString(const std::string& name) { name_ = name; }
+
+private:
+    UserInterface& ui_;
+    std::string name_;
+};
+
+}  // namespace kalivo

@@ -1,0 +1,50 @@
+#include "ui/ChangeNameFilter.h"
+
+#include <cstring>
+
+namespace kalivo {
+
+bool ChangeNameFilter::IsAllowed(char c) {
+    if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9')) {
+        return true;
+    }
+    return c != '\0' && std::strchr(" @#$%&'()-^_{}", c) != nullptr;
+}
+
+std::string ChangeNameFilter::TrimTrailingSpaces(const std::string& text) {
+    const auto end = text.find_last_not_of(' ');
+    return end == std::string::npos ? std::string() : text.substr(0, end + 1);
+}
+
+bool ChangeNameFilter::FilterTyped(std::string& text, int& caret) {
+    if (caret <= 0 || caret > static_cast<int>(text.size())) {
+        return false;
+    }
+    if (IsAllowed(text[caret - 1])) {
+        return false;
+    }
+    text.erase(static_cast<std::size_t>(caret - 1), 1);
+    --caret;
+    return true;
+}
+
+bool ChangeNameFilter::FilterPasted(std::string& text, int& caret) {
+    std::string kept;
+    int newCaret = 0;
+    for (int i = 0; i < static_cast<int>(text.size()); ++i) {
+        if (IsAllowed(text[i])) {
+            kept += text[i];
+            if (i < caret) {
+                ++newCaret;
+            }
+        }
+    }
+    if (kept.size() == text.size()) {
+        return false;
+    }
+    text = kept;
+    caret = newCaret;
+    return true;
+}
+
+}  // namespace kalivo

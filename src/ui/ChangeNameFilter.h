@@ -1,0 +1,21 @@
+#pragma once
+// The character rules of the Change Name dialog, kept free of any toolkit.
+#include <string>
+
+namespace kalivo {
+
+class ChangeNameFilter {
+public:
+    // Letters, digits, space and @ # $ % & ' ( ) - ^ _ { }.
+    static bool IsAllowed(char c);
+    static std::string TrimTrailingSpaces(const std::string& text);
+
+    // After typing: checks only the character just before the caret; a refused
+    // character is removed and the caret goes back to where it was before it.
+    // Returns true when the text was changed.
+    static bool FilterTyped(std::string& text, int& caret);
+    // After a paste: every character of the text is checked with the same set.
+    static bool FilterPasted(std::string& text, int& caret);
+};
+
+}  // namespace kalivo

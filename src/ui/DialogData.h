@@ -1,0 +1,93 @@
+#pragma once
+// Plain data handed to and returned from the dialogs of the UserInterface port.
+#include <array>
+#include <string>
+#include <vector>
+
+namespace kalivo {
+
+// How user style archives are found; kept per model in the settings file.
+struct StyleArchiveOptions {
+    bool askForStyleArchive = false;
+    bool implicitSearch = false;
+    bool useDefaultArchive = false;
+    std::string defaultArchiveFolder;
+
+    bool operator==(const StyleArchiveOptions&) const = default;
+};
+
+// The Save As dialog of the Protocol buttons. Filter uses the "Name|*.ext|...||" form.
+struct SaveAsRequest {
+    std::string fileName = "untitled";
+    std::string defaultExtension = ".htm";
+    std::string filter;
+};
+
+// The icon list of the icon editor program, shared by the Tyros dialogs.
+struct IconSettings {
+    bool available = false;
+    std::string folder;              // ends in a path separator
+    std::vector<std::string> codes;  // "S" + three characters, as read
+    std::vector<std::string> files;  // relative to folder, parallel to codes
+};
+
+struct EditBankRequest {
+    std::string sequence;   // digits "1".."8"
+    int sequenceEnd = 0;    // 0 Stop, 1 Top, 2 Next Bank; other values select nothing
+    std::string bankName;
+    std::string usedSlots;  // digits of the non-empty registrations
+};
+
+struct EditBankResult {
+    std::string sequence;
+    int sequenceEnd = 0;
+};
+
+struct SelectIconRequest {
+    std::string currentCode;  // three characters, or empty
+    IconSettings icons;
+};
+
+struct ViewBankRequest {
+    std::string sequence;
+    int sequenceEnd = 0;
+    std::string bankIconCode;
+    IconSettings icons;
+};
+
+// One voice line of the Tyros View Registration dialog.
+struct VoicePartView {
+    std::string name;
+    std::string onOff;
+};
+
+// Everything the Tyros View Registration dialog shows. Presence texts are "+" or "-".
+struct TyrosRegistrationView {
+    std::string bankName;
+    int part = 0;  // 1..8, 0 = none
+    std::string name;
+    std::string style, styleName;
+    std::array<std::string, 4> voicePresence;  // Right1, Right2, Right3, Left
+    std::array<VoicePartView, 4> voices;
+    std::string multiPad, multiPadName;
+    std::string tempo, tempoValue;
+    std::string tuneTrans, scale, pedal;
+    std::string harmony, harmonyType, harmonyOnOff;
+    std::string song, songName;
+    std::string mic, lineOut;
+    std::string iconCode;  // without the leading "S"; empty = none
+    IconSettings icons;
+};
+
+// The Copy Registration Settings dialog: names and the 14 presence texts of the
+// source (Style, Right1, Right2, Right3, Left, Tune Trans, Scale, Harmony, Tempo,
+// Pedal, Multipad, Song, Mic, Line Out).
+struct CopySettingsRequest {
+    std::string sourceName;
+    std::string destinationName;
+    std::array<std::string, 14> presence;
+};
+
+constexpr int kTyrosCopyChoices = 15;
+
+}  // namespace kalivo

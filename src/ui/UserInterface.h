@@ -1,0 +1,75 @@
+#pragma once
+// The one door to the person. Handlers and the main window logic call it; the
+// Qt window, the command line and the tests implement it.
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "ui/DialogData.h"
+
+namespace kalivo {
+
+enum class Answer { Yes, No, Cancel };
+
+// Title of ordinary message boxes (the program's name).
+inline constexpr const char* kProgramTitle = "kalivo";
+
+class UserInterface {
+public:
+    virtual ~UserInterface() = default;
+
+    // Message boxes.
+    virtual void ShowMessage(const std::string& text, const std::string& title = kProgramTitle) = 0;
+    virtual bool AskYesNo(const std::string& text, const std::string& title = kProgramTitle) = 0;
+    virtual Answer AskYesNoCancel(const std::string& text, const std::string& title = kProgramTitle) = 0;
+
+    // Folder browser: the folder without a trailing separator, or "" on Cancel.
+    virtual std::string ChooseFolder(const std::string& title) = 0;
+    // Save As: the full path, or nothing on Cancel.
+    virtual std::optional<std::string> ChooseSaveFile(const SaveAsRequest& request) = 0;
+
+    // Wait cursor around long file work.
+    virtual void BeginWait() = 0;
+    virtual void EndWait() = 0;
+
+    // Archive Selection: index of the chosen line, or -1.
+    virtual int SelectArchive(const std::vector<std::string>& names) = 0;
+    // Select Registration Banks: ascending indices (at most 512), or nothing on Cancel.
+    virtual std::optional<std::vector<int>> SelectBanks(const std::vector<std::string>& names) = 0;
+    // Change Archive Name: the new name, or "" on Cancel.
+    virtual std::string ChangeArchiveName(const std::string& current) = 0;
+    // Change Name: the new name, or "" on Cancel.
+    virtual std::string ChangeName(const std::string& current, int maxLength) = 0;
+    // Select Keyboard Model: index of the chosen line (0..6), or -1 when closed without a choice.
+    virtual int SelectModel(const std::vector<std::string>& names) = 0;
+    // Options: edits the options in place; false on Cancel (options untouched).
+    virtual bool EditOptions(const std::string& modelName, StyleArchiveOptions& options) = 0;
+    // Flash Styles: true for Yes.
+    virtual bool AskFlashStyles() = 0;
+    virtual void ShowAbout() = 0;
+
+    // Bank sequences and icons.
+    virtual std::optional<EditBankResult> EditBank(const EditBankRequest& request) = 0;
+    virtual std::optional<std::string> EditIcon(const std::string& title, const std::string& currentCode) = 0;
+    virtual std::optional<std::string> SelectIcon(const SelectIconRequest& request) = 0;
+    virtual void ViewBank(const ViewBankRequest& request) = 0;
+
+    // Tyros registration dialogs. CopyRegistrationSettings returns the 15 choice
+    // flags on OK, nothing on Cancel.
+    virtual void ViewTyrosRegistration(const TyrosRegistrationView& view) = 0;
+    virtual std::optional<std::vector<bool>> CopyRegistrationSettings(const CopySettingsRequest& request) = 0;
+};
+
+// Runs EndWait when it leaves scope, so an early return never leaves the wait cursor up.
+class WaitCursor {
+public:
+    explicit WaitCursor(UserInterface& ui) : ui_(ui) { ui_.BeginWait(); }
+    ~WaitCursor() { ui_.EndWait(); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+
+private:
+    UserInterface& ui_;
+};
+
+}  // namespace kalivo
