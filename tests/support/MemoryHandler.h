@@ -1,0 +1,104 @@
+#pragma once
+// A test-only model handler with an in-memory store. It behaves like a small
+// model (registration names only) and records the calls the window makes, so
+// the main window logic can be tested without any file format.
+#include <deque>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "handlers/FixedGeometryHandler.h"
+#include "handlers/TyrosExtras.h"
+
+namespace kalivo::test {
+
+struct MemoryBank {
+    std::string name;
+    std::vector<std::optional<std::string>> registrations;  // empty optional = empty slot
+    std::string sequence;
+    int sequenceEnd = 0;
+    std::string icon;
+    std::vector<int> voicesToRevoice;  // per slot, what RevoiceToDefault reports
+};
+
+class MemoryHandler : public ModelHandler, public TyrosExtras {
+public:
+    MemoryHandler(UserInterface& ui, const ListGeometry& geometry);
+
+    // Test set-up and inspection.
+    std::vector<std::optional<MemoryBank>> banks;  // empty optional = bank not in use
+    std::vector<std::string> archives;             // what ListArchives finds
+    std::map<std::string, std::vector<MemoryBank>> archiveContents;
+    std::deque<int> loadResults;   // statuses of the next loads (0 when empty)
+    std::deque<int> storeResults;  // statuses of the next stores (0 when empty)
+    std::vector<std::string> regfiles;
+    int loadRegfilesResult = 0;
+    int protocolResult = 0;
+    bool optionsValid = true;
+    std::vector<std::string> calls;  // one line per recorded call
+    std::string archiveName;
+    bool storeCancelled = false;
+    IconSettings icons;
+    int lastSourceBanks = 0;  // bank count given to ClearDestination
+
+    MemoryBank& AddBank(const std::string& name, const std::vector<std::optional<std::string>>& registrations);
+    bool Called(const std::string& prefix) const;
+
+    bool HasBankHeaders() override;
+    int SourceBankCount() override;
+    int DestinationBankCount() override;
+    int RegistrationsPerBank() override;
+    void CreateStore() override;
+    void ReleaseStore() override;
+    int LoadSourceArchive(const std::string& folder, const std::string& archive) override;
+    int LoadDestinationArchive(const std::string& folder, const std::string& archive) override;
+    int LoadStyleArchive(const std::string& folder, const std::string& archive) override;
+    int ClearSource() override;
+    int ClearDestination(int bankCount) override;
+    int DeleteRegistration(int bank, int slot) override;
+    int StoreArchive(const std::string& archive, const std::string& folder, int bankPosition) override;
+    int ListArchives(const std::string& folder, StringList& names) override;
+    int ListBanks(StringList& names) override;
+    std::string GetBankIcon(int bank) override;
+    std::string GetRegistrationIcon(int bank, int slot) override;
+    int LoadRegfiles(const std::string& folder) override;
+    int ListRegfiles(StringList& names) override;
+    int CreateRegfiles(const std::string& folder) override;
+    std::string GetArchiveName() override;
+    void SetArchiveName(const std::string& name) override;
+    void SetBankName(int bank, const std::string& name) override;
+    void SetBankSequence(int bank, const std::string& digits, int sequenceEnd) override;
+    void SetBankIcon(int bank, const std::string& iconCode) override;
+    void SetRegistrationIcon(int bank, int slot, const std::string& iconCode) override;
+    int GetUsedSlots(int bank, std::string& slots) override;
+    int GetBankName(int bank, std::string& name) override;
+    int GetBankSequence(int bank, std::string& digits, int& sequenceEnd) override;
+    int GetRegistrationName(int bank, int slot, std::string& name) override;
+    int RenameRegistration(int bank, int slot, const std::string& name) override;
+    int CopyRegistration(int dstBank, int dstSlot, ModelHandler* source, int srcBank, int srcSlot) override;
+    int CopyBankSequence(int dstBank, ModelHandler* source, int srcBank) override;
+    int ResetBankSequence(int bank) override;
+    int GroupCopyRegistration(int dstBank, int dstSlot, ModelHandler* source, int srcBank, int srcSlot) override;
+    int CopyRegfile(int dstBank, int dstSlot, ModelHandler* source, int regfile) override;
+    int GroupCopyRegfile(int dstBank, int dstSlot, ModelHandler* source, int regfile) override;
+    int WriteProtocol(const std::string& path) override;
+    int WriteRegfileProtocol(const std::string& path) override;
+    int ShowRegistration(int regfile, int bank, int slot) override;
+    bool SetStyleArchiveOptions(bool ask, bool useDefault, const std::string& path, bool implicit) override;
+
+    int RevoiceToDefault(int bank, int slot) override;
+    void ClearStoreCancelled() override;
+    void SetIconSettings(const IconSettings& settings) override;
+
+private:
+    MemoryBank* Bank(int bank);
+    MemoryBank& EnsureBank(int bank);
+    std::optional<std::string>* Slot(int bank, int slot);
+    void Record(const std::string& call) { calls.push_back(call); }
+    int NextLoadResult();
+
+    ListGeometry geometry_;
+};
+
+}  // namespace kalivo::test
