@@ -1,0 +1,305 @@
+#include "core/app/MainDialogFixture.h"
+
+namespace kalivo::test {
+namespace {
+
+// Tyros-shaped handlers: bank header lines, eight registrations a bank.
+class CommandTest : public MainDialogFixture {
+protected:
+    void SetUp() override {
+        StartWith(Model::Tyros);
+        MemoryBank jazz{"Jazz", {"Swing", std::nullopt, "Ballad"}, "", 0, "042", {}};
+        Load(src(), {jazz, Bank("Rock", {"Riff"})});
+        Load(dst(), {Bank("Mine", {"Old1", "Old2", "Old3"}), Bank("Other", {"Keep"})});
+        ui.folderTitles.clear();
+    }
+    static MemoryBank Bank(const std::string& name, std::vector<std::optional<std::string>> registrations) {
+        registrations.resize(8);
+        return MemoryBank{name, registrations, "", 0, "", {}};
+    }
+    // Loads banks the way the person does: Load Archive, folder, bank file.
+    void Load(MemoryHandler& handler, std::vector<MemoryBank> banks) {
+        for (auto& bank : banks) {
+            bank.registrations.resize(8);
+        }
+        handler.archives = {"set.rgt"};
+        handler.archiveContents["set.rgt"] = banks;
+        ui.folders = {"/in"};
+        ui.bankChoices = {std::vector<int>{0}};
+        if (&handler == &src()) {
+            dialog->LoadArchiveLeft();
+        } else {
+            dialog->LoadArchiveRight();
+        }
+    }
+    MemoryHandler& src() { return Source(Model::Tyros); }
+    MemoryHandler& dst() { return Destination(Model::Tyros); }
+    std::string DestinationName(int bank, int slot) {
+        std::string name;
+        return dst().GetRegistrationName(bank, slot, name) == 0 ? name : "<none>";
+    }
+    void SelectBoth(int srcBank, int srcSlot, int dstBank, int dstSlot) {
+        dialog->SourceSelectionChanged(LineOf(srcBank, srcSlot));
+        dialog->DestinationSelectionChanged(LineOf(dstBank, dstSlot));
+    }
+};
+
+TEST_F(CommandTest, SourceListShowsHeadersAndTyrosPrefixes) {
+    ASSERT_EQ(view.sourceLines.size(), 18u);
+    EXPECT_EQ(view.sourceLines[0], "Jazz");
+    EXPECT_EQ(view.sourceLines[1], "  1: Swing");
+    EXPECT_EQ(view.sourceLines[2], "  2: --- no reg ---");
+    EXPECT_EQ(view.sourceLines[9], "Rock");
+}
+
+TEST_F(CommandTest, SingleCopyCopiesAndResetsTheSequence) {
+    SelectBoth(0, 2, 1, 4);
+    dialog->Copy();
+    EXPECT_EQ(DestinationName(1, 4), "Ballad");
+    EXPECT_TRUE(dst().Called("ResetBankSequence(1)"));
+    EXPECT_TRUE(dialog->Changed());
+    EXPECT_EQ(dialog->DestinationSelection().bank, kNone);
+    EXPECT_EQ(view.sourceSelected, -1);
+    EXPECT_EQ(view.destinationLines[LineOf(1, 4)], "  5: Ballad");
+}
+
+TEST_F(CommandTest, CopyOfAnEmptyRegistrationSaysNoRegistration) {
+    SelectBoth(0, 1, 0, 0);
+    dialog->Copy();
+    EXPECT_EQ(ui.MessageTexts(), std::vector<std::string>{"No registration"});
+    EXPECT_EQ(DestinationName(0, 0), "Old1");
+    EXPECT_FALSE(dst().Called("ResetBankSequence"));
+    EXPECT_FALSE(dialog->Changed());
+}
+
+TEST_F(CommandTest, MixedSelectionKindsCopyNothing) {
+    SelectBoth(0, -1, 0, 3);  // a whole bank onto a single line
+    dialog->Copy();
+    EXPECT_FALSE(dst().Called("CopyRegistration"));
+    EXPECT_EQ(dialog->DestinationSelection().bank, kNone);
+    EXPECT_EQ(view.sourceSelected, -1);
+    EXPECT_FALSE(dialog->Changed());
+    SelectBoth(0, 0, 0, -1);  // and the other way round
+    dialog->GroupCopy();
+    EXPECT_FALSE(dst().Called("GroupCopyRegistration"));
+}
+
+TEST_F(CommandTest, WholeBankCopyMakesTheDestinationACopyOfTheSource) {
+    SelectBoth(0, -1, 0, -1);
+    dialog->Copy();
+    EXPECT_EQ(DestinationName(0, 0), "Swing");
+    // The empty source slot empties the old destination registration.
+    EXPECT_EQ(DestinationName(0, 1), "<none>");
+    EXPECT_EQ(DestinationName(0, 2), "Ballad");
+    std::string name;
+    dst().GetBankName(0, name);
+    EXPECT_EQ(name, "Jazz");
+    EXPECT_TRUE(dst().Called("CopyBankSequence(0,0)"));
+    EXPECT_TRUE(dst().Called("SetBankIcon(0,042)"));
+    EXPECT_TRUE(dialog->Changed());
+}
+
+TEST_F(CommandTest, WholeBankCopyFromAnAbsentBankStopsAtOnceButCopiesNameSequenceAndIcon) {
+    SelectBoth(5, -1, 1, -1);
+    dialog->Copy();
+    int copies = 0;
+    for (const auto& call : dst().calls) {
+        copies += call.rfind("CopyRegistration", 0) == 0;
+    }
+    EXPECT_EQ(copies, 1);
+    EXPECT_TRUE(dst().Called("SetBankName(1,Empty Bank)"));
+    EXPECT_TRUE(dst().Called("CopyBankSequence(1,5)"));
+    EXPECT_TRUE(dst().Called("SetBankIcon(1,)"));
+    EXPECT_EQ(DestinationName(1, 0), "Keep");
+}
+
+TEST_F(CommandTest, CopyFromRegfilesUsesTheSelectedRegfile) {
+    src().regfiles = {"A.tyr", "B.tyr"};
+    ui.folders = {"/regs"};
+    dialog->LoadRegfiles();
+    EXPECT_EQ(view.sourceLines, (std::vector<std::string>{"A.tyr", "B.tyr"}));
+    EXPECT_EQ(view.edits[EditField::SourceArchive], "Reg-Files");
+    dialog->SourceSelectionChanged(1);
+    dialog->DestinationSelectionChanged(LineOf(0, 5));
+    dialog->Copy();
+    EXPECT_TRUE(dst().Called("CopyRegfile(0,5,1)"));
+    EXPECT_EQ(dialog->SourceRegfileIndex(), kNone);
+    // Create Regfiles (left) does nothing while regfiles are shown.
+    dialog->CreateRegfilesLeft();
+    EXPECT_EQ(ui.folderTitles.size(), 1u);
+}
+
+TEST_F(CommandTest, FailedRegfileLoadShowsAnEmptyRegfileList) {
+    src().regfiles = {"A.tyr"};
+    ui.folders = {"/regs", "/bad"};
+    dialog->LoadRegfiles();
+    dialog->SourceSelectionChanged(0);
+    src().loadRegfilesResult = 12;
+    dialog->LoadRegfiles();
+    EXPECT_TRUE(view.sourceLines.empty());
+    EXPECT_TRUE(dialog->SourceShowsRegfiles());
+    dialog->DestinationSelectionChanged(LineOf(0, 0));
+    dialog->Copy();
+    EXPECT_FALSE(dst().Called("CopyRegfile"));
+}
+
+TEST_F(CommandTest, SecondClickOnTheSameLineRenames) {
+    dialog->DestinationSelectionChanged(LineOf(0, 1));
+    ui.names = {"Fresh"};
+    dialog->DestinationSelectionChanged(LineOf(0, 1));
+    ASSERT_EQ(ui.nameRequests.size(), 1u);
+    EXPECT_EQ(ui.nameRequests[0], std::make_pair(std::string("Old2"), 15));
+    EXPECT_EQ(DestinationName(0, 1), "Fresh");
+    EXPECT_TRUE(dialog->Changed());
+    // The rebuild cleared the selection: the next click on that line selects it again.
+    dialog->DestinationSelectionChanged(LineOf(0, 1));
+    EXPECT_EQ(ui.nameRequests.size(), 1u);
+    EXPECT_EQ(dialog->DestinationSelection().slot, 1);
+}
+
+TEST_F(CommandTest, RenameOfABankHeaderUsesTheBankName) {
+    dialog->DestinationSelectionChanged(LineOf(1, -1));
+    ui.names = {"Better"};
+    dialog->Rename();
+    EXPECT_EQ(ui.nameRequests.back(), std::make_pair(std::string("Other"), 35));
+    EXPECT_TRUE(dst().Called("SetBankName(1,Better)"));
+}
+
+TEST_F(CommandTest, CancelledOrRefusedRenameChangesNothing) {
+    dialog->DestinationSelectionChanged(LineOf(0, 0));
+    dialog->Rename();  // Cancel gives an empty name
+    EXPECT_FALSE(dialog->Changed());
+    dialog->DestinationSelectionChanged(LineOf(0, 6));
+    ui.names = {"Ghost"};
+    dialog->Rename();  // an empty slot refuses
+    EXPECT_FALSE(dialog->Changed());
+}
+
+TEST_F(CommandTest, DeleteOfABankHeaderDeletesEverySlot) {
+    dialog->DestinationSelectionChanged(LineOf(0, -1));
+    dialog->Delete();
+    for (int slot = 0; slot < 8; ++slot) {
+        EXPECT_TRUE(dst().Called("DeleteRegistration(0," + std::to_string(slot) + ")"));
+    }
+    EXPECT_TRUE(dst().Called("ResetBankSequence(0)"));
+    EXPECT_EQ(DestinationName(0, 2), "<none>");
+    EXPECT_TRUE(dialog->Changed());
+}
+
+TEST_F(CommandTest, ScrollPositionIsRestoredNearTheLineWorkedOn) {
+    dialog->DestinationSelectionChanged(LineOf(0, 1));  // line 2
+    view.destinationSelections.clear();
+    dialog->Delete();
+    // 18 lines: min(2 + 20, 17) is selected, then the selection is cleared.
+    ASSERT_GE(view.destinationSelections.size(), 2u);
+    EXPECT_EQ(view.destinationSelections[view.destinationSelections.size() - 2], 17);
+    EXPECT_EQ(view.destinationSelections.back(), -1);
+}
+
+TEST_F(CommandTest, DefaultRevoiceReportsTheSumAndSetsChangedOnlyWhenSomethingChanged) {
+    dialog->DefaultRevoice();
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text, "0 voices revoiced to default");
+    EXPECT_EQ(ui.messages[0].title, "KALIVO");
+    EXPECT_FALSE(dialog->Changed());
+    dst().banks[1]->voicesToRevoice = {2, 0, 0, 0, 0, 0, 0, 1};
+    dialog->DefaultRevoice();
+    EXPECT_EQ(ui.messages[1].text, "3 voices revoiced to default");
+    EXPECT_TRUE(dialog->Changed());
+}
+
+TEST_F(CommandTest, StoreArchiveStoresChosenBanksInListOrder) {
+    SelectBoth(0, 0, 0, 0);
+    dialog->Copy();
+    ui.folders = {"/out"};
+    ui.bankChoices = {std::vector<int>{0, 1}};
+    dialog->StoreArchive();
+    EXPECT_TRUE(dst().Called("ClearStoreCancelled"));
+    EXPECT_TRUE(dst().Called("StoreArchive(Mine,/out/,0)"));
+    EXPECT_TRUE(dst().Called("StoreArchive(Other,/out/,1)"));
+    EXPECT_EQ(ui.waitDepth, 0);
+    EXPECT_FALSE(dialog->Changed());
+}
+
+TEST_F(CommandTest, StoreArchiveKeepsChangedWhenABankFailedOrWasLeftOut) {
+    SelectBoth(0, 0, 0, 0);
+    dialog->Copy();
+    ui.folders = {"/out", "/out"};
+    ui.bankChoices = {std::vector<int>{1}, std::vector<int>{0, 1}};
+    dialog->StoreArchive();
+    EXPECT_TRUE(dialog->Changed());  // bank "Mine" was not stored
+    dst().storeResults = {0, 20};
+    dialog->StoreArchive();
+    EXPECT_TRUE(dialog->Changed());  // the second bank was cancelled
+}
+
+TEST_F(CommandTest, ExitAsksAndYesStoresAndKeepsTheWindowOpen) {
+    SelectBoth(0, 0, 0, 0);
+    dialog->Copy();
+    ui.yesNo = {true};
+    ui.folders = {"/out"};
+    dst().storeResults = {19};  // the store fails
+    ui.bankChoices = {std::vector<int>{0, 1}};
+    EXPECT_FALSE(dialog->Exit());
+    EXPECT_FALSE(view.closed);
+    EXPECT_EQ(ui.messages[0].text, "Save changed registrations?");
+    // The failed store left the work marked unsaved, so the next Exit asks again.
+    ui.yesNo = {false};
+    EXPECT_TRUE(dialog->Exit());
+    EXPECT_EQ(ui.messages.size(), 2u);
+    EXPECT_TRUE(view.closed);
+}
+
+TEST_F(CommandTest, TyrosLoadIntoTheDestinationKeepsUnsavedChanges) {
+    SelectBoth(0, 0, 0, 0);
+    dialog->Copy();
+    dst().archives = {"a.rgt", "b.rgt"};
+    dst().archiveContents["b.rgt"] = {Bank("Loaded", {"X"})};
+    ui.folders = {"/disk"};
+    ui.bankChoices = {std::vector<int>{1}};
+    dialog->LoadArchiveRight();
+    EXPECT_TRUE(dst().Called("LoadDestinationArchive(/disk/,b.rgt)"));
+    EXPECT_TRUE(dialog->Changed());
+    EXPECT_EQ(view.destinationLines[LineOf(2, -1)], "Loaded");
+}
+
+TEST_F(CommandTest, TyrosLoadStopsAtTheFirstBankThatDoesNotFit) {
+    src().archives = {"1.rgt", "2.rgt", "3.rgt"};
+    src().loadResults = {0, 18, 0};
+    ui.folders = {"/disk"};
+    ui.bankChoices = {std::vector<int>{0, 1, 2}};
+    dialog->LoadArchiveLeft();
+    EXPECT_TRUE(src().Called("LoadSourceArchive(/disk/,2.rgt)"));
+    EXPECT_FALSE(src().Called("LoadSourceArchive(/disk/,3.rgt)"));
+    EXPECT_EQ(ui.waitDepth, 0);
+}
+
+TEST_F(CommandTest, EditSequenceStoresOrResets) {
+    dialog->DestinationSelectionChanged(LineOf(0, -1));
+    ui.editBankResults = {EditBankResult{"312", 2}};
+    dialog->EditSequence();
+    ASSERT_EQ(ui.editBankRequests.size(), 1u);
+    EXPECT_EQ(ui.editBankRequests[0].usedSlots, "123");
+    EXPECT_EQ(ui.editBankRequests[0].bankName, "Mine");
+    EXPECT_TRUE(dst().Called("SetBankSequence(0,312,2)"));
+    EXPECT_TRUE(dialog->Changed());
+    ui.editBankResults = {EditBankResult{"", 1}};
+    dialog->EditSequence();
+    EXPECT_TRUE(dst().Called("ResetBankSequence(0)"));
+}
+
+TEST_F(CommandTest, EditIconUsesTheEditIconDialogWithoutIcons) {
+    dialog->DestinationSelectionChanged(LineOf(0, 2));
+    ui.editIconResults = {std::string("123")};
+    dialog->EditIcon();
+    ASSERT_EQ(ui.editIconRequests.size(), 1u);
+    EXPECT_EQ(ui.editIconRequests[0], std::make_pair(std::string("Old3"), std::string("R02")));
+    EXPECT_TRUE(dst().Called("SetRegistrationIcon(0,2,123)"));
+    // An empty registration's line opens nothing.
+    dialog->DestinationSelectionChanged(LineOf(0, 5));
+    dialog->EditIcon();
+    EXPECT_EQ(ui.editIconRequests.size(), 1u);
+}
+
+}  // namespace
+}  // namespace kalivo::test

@@ -1,0 +1,153 @@
+#include "core/app/MainDialogFixture.h"
+
+namespace kalivo::test {
+namespace {
+
+// PSR-740-shaped handlers: no bank headers, four registrations a bank.
+class SingleArchiveTest : public MainDialogFixture {
+protected:
+    void SetUp() override { StartWith(Model::Psr740); }
+    MemoryHandler& src() { return Source(Model::Psr740); }
+    MemoryHandler& dst() { return Destination(Model::Psr740); }
+    void MakeChange() {
+        dst().AddBank("B", {"R"});
+        dialog->DestinationSelectionChanged(0);
+        dialog->Delete();
+        ASSERT_TRUE(dialog->Changed());
+    }
+};
+
+TEST_F(SingleArchiveTest, ButtonsAndLines) {
+    EXPECT_TRUE(view.visible[ModelButton::Options]);
+    EXPECT_TRUE(view.visible[ModelButton::Archivename]);
+    EXPECT_FALSE(view.visible[ModelButton::GroupCopy]);
+    EXPECT_FALSE(view.visible[ModelButton::EditIcon]);
+    EXPECT_EQ(view.destinationLines.front(), "1-1: --- no reg ---");
+    EXPECT_EQ(view.destinationLines.back(), "32-4: --- no reg ---");
+}
+
+TEST_F(SingleArchiveTest, StoreArchiveClearsChangedOnlyWhenTheStoreSucceeded) {
+    MakeChange();
+    dst().archiveName = "MYDISK";
+    ui.folders = {"/out", "/out"};
+    dst().storeResults = {2, 0};
+    dialog->StoreArchive();
+    EXPECT_TRUE(dst().Called("StoreArchive(MYDISK,/out/,0)"));
+    EXPECT_TRUE(dialog->Changed());
+    dialog->StoreArchive();
+    EXPECT_FALSE(dialog->Changed());
+}
+
+TEST_F(SingleArchiveTest, LoadIntoTheDestinationAsksToSaveAfterTheFolder) {
+    MakeChange();
+    ui.folders = {"/disk"};
+    ui.yesNo = {false};
+    dst().archives = {"ONE"};
+    ui.archiveChoices = {0};
+    dialog->LoadArchiveRight();
+    EXPECT_EQ(ui.messages[0].text, "Save changed registrations?");
+    EXPECT_TRUE(dst().Called("LoadDestinationArchive(/disk/,ONE)"));
+    EXPECT_FALSE(dialog->Changed());
+}
+
+TEST_F(SingleArchiveTest, FailedLoadLeavesTheListAlone) {
+    src().archives = {"ONE"};
+    src().archiveContents["ONE"] = {MemoryBank{"b", {"Loaded", {}, {}, {}}, "", 0, "", {}}};
+    src().loadResults = {16};
+    ui.folders = {"/disk"};
+    ui.archiveChoices = {0};
+    view.sourceLines = {"untouched"};
+    dialog->LoadArchiveLeft();
+    EXPECT_EQ(view.sourceLines, std::vector<std::string>{"untouched"});
+}
+
+TEST_F(SingleArchiveTest, StyleArchiveWantedRunsTheQuestionAndShowsTheLoad) {
+    src().archives = {"ONE"};
+    src().archiveContents["ONE"] = {MemoryBank{"b", {"Loaded", {}, {}, {}}, "", 0, "", {}}};
+    src().loadResults = {17, 2};  // the archive loads; then the style archive is refused
+    dst().archives = {"STY"};
+    ui.folders = {"/disk", "/styles"};
+    ui.archiveChoices = {0, 0};
+    ui.flashStyles = {true, false};
+    dialog->LoadArchiveLeft();
+    EXPECT_EQ(ui.MessageTexts(), std::vector<std::string>{"Not valid style archive"});
+    EXPECT_EQ(view.sourceLines[0], "1-1: Loaded");
+}
+
+TEST_F(SingleArchiveTest, CreateRegfilesRefusesOnlyTheFloppyRoot) {
+    ui.folders = {"A:", "a:", "A:/sub"};
+    dialog->CreateRegfilesLeft();
+    dialog->CreateRegfilesRight();
+    EXPECT_EQ(ui.MessageTexts(), (std::vector<std::string>{"Not allowed on floppy disk", "Not allowed on floppy disk"}));
+    dialog->CreateRegfilesLeft();
+    EXPECT_TRUE(src().Called("CreateRegfiles(A:/sub/)"));
+    EXPECT_EQ(ui.waitCount, 1);
+}
+
+TEST_F(SingleArchiveTest, ProtocolOffersBothFiltersAndReportsFailures) {
+    ui.saveFiles = {std::nullopt, std::string("/x/list.htm"), std::string("/x/list.TXT")};
+    dialog->ProtocolLeft();
+    EXPECT_EQ(ui.MessageTexts(), std::vector<std::string>{"No file selected"});
+    EXPECT_EQ(ui.saveRequests[0].fileName, "untitled");
+    EXPECT_EQ(ui.saveRequests[0].defaultExtension, ".htm");
+    EXPECT_EQ(ui.saveRequests[0].filter, "Text Files (*.txt)|*.txt|htm Files (*.htm)|*.htm||");
+    dst().protocolResult = 10;
+    dialog->ProtocolRight();
+    EXPECT_TRUE(dst().Called("WriteProtocol(/x/list.htm)"));
+    EXPECT_EQ(ui.messages.back().text, "Protocol file /x/list.htm cannot be created");
+    dst().protocolResult = 13;
+    dialog->ProtocolRight();
+    EXPECT_EQ(ui.messages.back().text, "Protocol not written: the file name must end in .txt or .htm");
+    EXPECT_TRUE(view.enabled);
+}
+
+TEST_F(SingleArchiveTest, ArchivenameTrimsAndShowsTheName) {
+    ui.archiveNames = {"NEWNAME   "};
+    dialog->Archivename();
+    EXPECT_EQ(dst().archiveName, "NEWNAME");
+    EXPECT_EQ(view.edits[EditField::DestinationArchive], "NEWNAME");
+    EXPECT_TRUE(dialog->Changed());
+    ui.archiveNames = {"   "};
+    dialog->Archivename();
+    EXPECT_EQ(dst().archiveName, "NEWNAME");
+}
+
+TEST_F(SingleArchiveTest, NewRightAsksThenClearsWithTheSourceBankCount) {
+    MakeChange();
+    ui.yesNo = {false};
+    dialog->NewRight();
+    EXPECT_TRUE(dst().Called("ClearDestination(32)"));
+    EXPECT_FALSE(dialog->Changed());
+}
+
+TEST_F(SingleArchiveTest, OptionsAreWrittenCheckedAndAskForTheStyleArchive) {
+    StyleArchiveOptions chosen;
+    chosen.askForStyleArchive = true;
+    ui.optionsResults = {chosen};
+    dialog->Options();
+    EXPECT_TRUE(dialog->StyleOptions().askForStyleArchive);
+    EXPECT_TRUE(src().Called("SetStyleArchiveOptions(1,0,,0)"));
+    EXPECT_NE(dir.Read("kalivo.ini").find("[PSR-740    ]\r\nCustomStyleDlg=1\r\n"), std::string::npos);
+    // Cancel changes nothing.
+    ui.optionsResults = {std::nullopt};
+    dialog->Options();
+    EXPECT_TRUE(dialog->StyleOptions().askForStyleArchive);
+}
+
+TEST_F(SingleArchiveTest, DoubleClicksShowTheSelectedRegistration) {
+    dialog->SourceSelectionChanged(6);
+    dialog->SourceDoubleClicked();
+    EXPECT_TRUE(src().Called("ShowRegistration(-1,1,2)"));
+    dialog->DestinationSelectionChanged(3);
+    dialog->DestinationDoubleClicked();
+    EXPECT_TRUE(dst().Called("ShowRegistration(-1,0,3)"));
+    EXPECT_EQ(dialog->DestinationSelection().bank, kNone);
+}
+
+TEST_F(SingleArchiveTest, InfoShowsTheAboutBox) {
+    dialog->Info();
+    EXPECT_EQ(ui.aboutCount, 1);
+}
+
+}  // namespace
+}  // namespace kalivo::test

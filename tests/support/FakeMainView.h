@@ -1,0 +1,42 @@
+#pragma once
+// Records what the main window logic tells the window to show.
+#include <map>
+#include <string>
+#include <vector>
+
+#include "app/MainView.h"
+
+namespace kalivo::test {
+
+class FakeMainView : public MainView {
+public:
+    std::vector<std::string> sourceLines;
+    std::vector<std::string> destinationLines;
+    int sourceSelected = -1;
+    int destinationSelected = -1;
+    std::vector<int> destinationSelections;  // every SelectLine on the right, in order
+    std::map<EditField, std::string> edits;
+    std::map<ModelButton, bool> visible;
+    bool enabled = true;
+    bool closed = false;
+    int redraws = 0;
+
+    void SetLines(Pane pane, const std::vector<std::string>& lines) override {
+        (pane == Pane::Source ? sourceLines : destinationLines) = lines;
+    }
+    void SelectLine(Pane pane, int line) override {
+        if (pane == Pane::Source) {
+            sourceSelected = line;
+        } else {
+            destinationSelected = line;
+            destinationSelections.push_back(line);
+        }
+    }
+    void SetEditText(EditField field, const std::string& text) override { edits[field] = text; }
+    void SetButtonVisible(ModelButton button, bool shown) override { visible[button] = shown; }
+    void Redraw() override { ++redraws; }
+    void SetEnabled(bool on) override { enabled = on; }
+    void Close() override { closed = true; }
+};
+
+}  // namespace kalivo::test
