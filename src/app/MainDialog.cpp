@@ -245,6 +245,8 @@ bool MainDialog::SaveQuestionLetsGoOn() {
 
 // ---- lists and selections --------------------------------------------------
 
+// The remembered source position goes with the visible selection, so that a
+// later ">>" never copies a registration the person no longer sees selected.
 void MainDialog::ClearSourceSelection() {
     view_.SelectLine(Pane::Source, kNone);
     sourceSel_ = {};
@@ -327,7 +329,7 @@ void MainDialog::SourceDoubleClicked() {
         return;
     }
     source_->ShowRegistration(sourceRegfile_, sourceSel_.bank, sourceSel_.slot);
-    view_.SelectLine(Pane::Source, kNone);
+    ClearSourceSelection();
 }
 
 void MainDialog::DestinationDoubleClicked() {
@@ -651,7 +653,7 @@ void MainDialog::FinishCopy() {
     BuildDestinationList();
     RestoreScrollPosition();
     ClearDestinationSelection();
-    view_.SelectLine(Pane::Source, kNone);
+    ClearSourceSelection();
     changed_ = true;
 }
 
@@ -682,7 +684,7 @@ bool MainDialog::CopySingle(bool group) {
     int result = status::kDone;
     if (sourceShowsRegfiles_) {
         if (sourceRegfile_ < 0) {
-            view_.SelectLine(Pane::Source, kNone);
+            ClearSourceSelection();
             ClearDestinationSelection();
             return false;
         }
@@ -691,7 +693,7 @@ bool MainDialog::CopySingle(bool group) {
         sourceRegfile_ = kNone;
     } else {
         if (sourceSel_.bank < 0 || sourceSel_.slot < 0) {
-            view_.SelectLine(Pane::Source, kNone);
+            ClearSourceSelection();
             ClearDestinationSelection();
             return false;
         }
@@ -701,7 +703,7 @@ bool MainDialog::CopySingle(bool group) {
     if (result == status::kNoRegistration) {
         ui_.ShowMessage("No registration");
         if (group) {
-            view_.SelectLine(Pane::Source, kNone);
+            ClearSourceSelection();
         } else {
             RestoreScrollPosition();
         }
@@ -721,7 +723,7 @@ void MainDialog::Copy() {
     const bool sourceWhole = sourceSel_.slot == kWholeBank;
     const bool destinationWhole = destinationSel_.slot == kWholeBank;
     if (sourceWhole != destinationWhole) {
-        view_.SelectLine(Pane::Source, kNone);
+        ClearSourceSelection();
         ClearDestinationSelection();
         return;
     }
@@ -738,7 +740,7 @@ void MainDialog::GroupCopy() {
         return;
     }
     if (sourceSel_.slot == kWholeBank || destinationSel_.slot == kWholeBank) {
-        view_.SelectLine(Pane::Source, kNone);
+        ClearSourceSelection();
         ClearDestinationSelection();
         return;
     }

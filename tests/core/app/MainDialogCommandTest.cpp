@@ -63,6 +63,15 @@ TEST_F(CommandTest, SingleCopyCopiesAndResetsTheSequence) {
     EXPECT_EQ(view.destinationLines[LineOf(1, 4)], "  5: Ballad");
 }
 
+TEST_F(CommandTest, AfterACopyTheUnselectedSourceIsNotCopiedAgain) {
+    SelectBoth(0, 2, 1, 4);
+    dialog->Copy();
+    dialog->DestinationSelectionChanged(LineOf(1, 5));
+    dialog->Copy();
+    EXPECT_EQ(DestinationName(1, 5), "<none>");
+    EXPECT_FALSE(dst().Called("CopyRegistration(1,5"));
+}
+
 TEST_F(CommandTest, CopyOfAnEmptyRegistrationSaysNoRegistration) {
     SelectBoth(0, 1, 0, 0);
     dialog->Copy();
