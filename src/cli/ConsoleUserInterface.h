@@ -16,9 +16,9 @@ public:
 
     void SetAnswerYes(bool yes) { answerYes_ = yes; }
 
-    void ShowMessage(const std::string& text, const std::string& title) override;
-    bool AskYesNo(const std::string& text, const std::string& title) override;
-    Answer AskYesNoCancel(const std::string& text, const std::string& title) override;
+    void ShowMessage(const std::string& text, const std::string& title = kProgramTitle) override;
+    bool AskYesNo(const std::string& text, const std::string& title = kProgramTitle) override;
+    Answer AskYesNoCancel(const std::string& text, const std::string& title = kProgramTitle) override;
     std::string ChooseFolder(const std::string& title) override;
     std::optional<std::string> ChooseSaveFile(const SaveAsRequest& request) override;
     void BeginWait() override {}

@@ -1,0 +1,39 @@
+#include "cli/ArchiveCopier.h"
+
+#include "handlers/StatusCodes.h"
+
+namespace kalivo {
+
+void ArchiveCopier::CopyWholeBank(ModelHandler& destination, int dstBank, ModelHandler& source, int srcBank) {
+    for (int slot = 0; slot < source.RegistrationsPerBank(); ++slot) {
+        const int result = destination.CopyRegistration(dstBank, slot, &source, srcBank, slot);
+        if (result == status::kBankNotInUse) {
+            break;
+        }
+        // An empty source slot empties the destination slot, so the bank becomes a copy.
+        if (result == status::kNoRegistration) {
+            destination.DeleteRegistration(dstBank, slot);
+        }
+    }
+    std::string name;
+    source.GetBankName(srcBank, name);
+    destination.SetBankName(dstBank, name);
+    destination.CopyBankSequence(dstBank, &source, srcBank);
+    destination.SetBankIcon(dstBank, source.GetBankIcon(srcBank));
+}
+
+void ArchiveCopier::CopyArchive(ModelHandler& destination, ModelHandler& source) {
+    destination.ClearDestination(source.SourceBankCount());
+    const int banks = source.SourceBankCount();
+    for (int bank = 0; bank < banks; ++bank) {
+        if (source.HasBankHeaders()) {
+            CopyWholeBank(destination, bank, source, bank);
+            continue;
+        }
+        for (int slot = 0; slot < source.RegistrationsPerBank(); ++slot) {
+            destination.CopyRegistration(bank, slot, &source, bank, slot);
+        }
+    }
+}
+
+}  // namespace kalivo

@@ -1,0 +1,120 @@
+#include "cli/CliArguments.h"
+
+#include <CLI/CLI.hpp>
+
+#include "app/ModelCatalog.h"
+#include "common/Format.h"
+#include "common/fs/FileSystem.h"
+
+namespace kalivo {
+
+namespace {
+
+std::string Unpadded(const std::string& name) {
+    const auto end = name.find_last_not_of(' ');
+    return end == std::string::npos ? std::string() : name.substr(0, end + 1);
+}
+
+std::string JoinedModelNames() {
+    std::string joined;
+    for (const auto& name : CliArguments::ModelNames()) {
+        joined += (joined.empty() ? "" : ", ") + name;
+    }
+    return joined;
+}
+
+CLI::Validator ModelNameCheck() {
+    return CLI::Validator(
+        [](std::string& name) {
+            if (ModelCatalog::FromLooseName(name)) {
+                return std::string();
+            }
+            return InsertText("unknown model \"%s\"", name) + " (accepted: " + JoinedModelNames() + ")";
+        },
+        std::string());
+}
+
+// Checked through the file-system layer, like every other file access.
+CLI::Validator ExistingFolderCheck() {
+    return CLI::Validator(
+        [](std::string& folder) {
+            return FileSystem::IsDirectory(folder) ? std::string() : InsertText("no such folder: %s", folder);
+        },
+        std::string());
+}
+
+CLI::App* AddModelCommand(CLI::App& app, CliRequest& request, const std::string& name,
+                          const std::string& description) {
+    CLI::App* command = app.add_subcommand(name, description);
+    command->add_option("--model", request.model, "Keyboard model, any case, e.g. tyros or \"cvp2 series\"")
+        ->type_name("MODEL")
+        ->required()
+        ->check(ModelNameCheck());
+    return command;
+}
+
+CLI::Option* AddArchiveOptions(CLI::App& command, CliRequest& request, CLI::App& group) {
+    CLI::Option* folder = group.add_option("--folder", request.folder, "Folder holding the archives")
+                              ->type_name("DIR")
+                              ->check(ExistingFolderCheck());
+    command.add_option("--archive", request.archives,
+                       "Archive to load (repeatable); without it, the archives found in the folder")
+        ->type_name("NAME")
+        ->needs(folder);
+    return folder;
+}
+
+// list and protocol read either archives or a folder of regfiles.
+CLI::App* AddReadingCommand(CLI::App& app, CliRequest& request, const std::string& name,
+                            const std::string& description) {
+    CLI::App* command = AddModelCommand(app, request, name, description);
+    auto* source = command->add_option_group("Source", "Where the source archive comes from");
+    AddArchiveOptions(*command, request, *source);
+    source->add_option("--regfiles", request.regfiles, "Folder holding regfiles")
+        ->type_name("DIR")
+        ->check(ExistingFolderCheck());
+    source->require_option(1);
+    return command;
+}
+
+// regfiles and copy read archives and write into a folder.
+void AddWritingCommand(CLI::App& app, CliRequest& request, const std::string& name, const std::string& description) {
+    CLI::App* command = AddModelCommand(app, request, name, description);
+    AddArchiveOptions(*command, request, *command)->required();
+    command->add_option("--out", request.out, "Folder to write into")
+        ->type_name("DIR")
+        ->required()
+        ->check(ExistingFolderCheck());
+}
+
+}  // namespace
+
+std::vector<std::string> CliArguments::ModelNames() {
+    std::vector<std::string> names;
+    for (Model model : ModelCatalog::SelectionOrder()) {
+        names.push_back(Unpadded(ModelCatalog::NameOf(model)));
+    }
+    return names;
+}
+
+void CliArguments::Define(CLI::App& app, CliRequest& request) {
+    // Global options may also follow the command.
+    app.fallthrough();
+    app.require_subcommand(1);
+    app.footer("Run kalivo-cli COMMAND --help for the options of a command.");
+    CLI::Option* yes = app.add_flag("--yes", request.answerYes, "Answer every question Yes (files are replaced)");
+    CLI::Option* no = app.add_flag("--no", request.answerNo, "Answer every question No (the default)");
+    yes->excludes(no);
+
+    app.add_subcommand("models", "Print the keyboard model names");
+    AddReadingCommand(app, request, "list", "Print the source list as the window shows it, or the regfile names");
+    CLI::App* protocol = AddReadingCommand(app, request, "protocol", "Write the protocol of the archive or regfiles");
+    protocol->add_option("--out", request.out, "Protocol file, ending in txt or htm")
+        ->type_name("FILE")
+        ->required();
+    AddWritingCommand(app, request, "regfiles", "Write one regfile per registration of the archive");
+    AddWritingCommand(app, request, "copy",
+                      "Copy every bank into a cleared destination and store it as the instrument's files");
+}
+
+}  // namespace kalivo

@@ -1,0 +1,173 @@
+#include "cli/CliCommands.h"
+
+#include <ostream>
+
+#include "app/ListBuilder.h"
+#include "cli/ArchiveCopier.h"
+#include "cli/StatusDescription.h"
+#include "common/Format.h"
+#include "common/fs/FileSystem.h"
+#include "handlers/StatusCodes.h"
+#include "handlers/TyrosExtras.h"
+
+namespace kalivo {
+
+namespace {
+
+void PrintLines(std::ostream& out, const std::vector<std::string>& lines) {
+    for (const auto& line : lines) {
+        out << line << '\n';
+    }
+}
+
+std::string Quoted(const std::string& pattern, const std::string& name) {
+    return InsertText(pattern, "\"" + name + "\"");
+}
+
+}  // namespace
+
+CliCommands::CliCommands(Model model, ModelHandler& source, ModelHandler& destination, UserInterface& ui,
+                         std::ostream& out, std::ostream& err)
+    : model_(model), source_(source), destination_(destination), ui_(ui), out_(out), err_(err) {
+    destination_.CreateStore();
+    source_.CreateStore();
+    // No style archive is asked for on the command line.
+    source_.SetStyleArchiveOptions(false, false, std::string(), false);
+    destination_.SetStyleArchiveOptions(false, false, std::string(), false);
+}
+
+CliCommands::~CliCommands() {
+    source_.ReleaseStore();
+    destination_.ReleaseStore();
+}
+
+int CliCommands::Check(int status, const std::string& what) {
+    if (status != status::kDone) {
+        ui_.ShowMessage(what + FormatNumbers(" failed with status %i: ", status) + StatusDescription::Of(status));
+        if (result_ == status::kDone) {
+            result_ = status;
+        }
+    }
+    return status;
+}
+
+bool CliCommands::Usage(const std::string& reason) {
+    ui_.ShowMessage(reason);
+    result_ = kUsageError;
+    return false;
+}
+
+bool CliCommands::ChooseArchives(const std::string& folder, const std::vector<std::string>& asked,
+                                 std::vector<std::string>& names) {
+    if (!asked.empty()) {
+        if (!IsTyros() && asked.size() > 1) {
+            return Usage(FormatNumbers("%i archives given; this model loads one", static_cast<int>(asked.size())));
+        }
+        names = asked;
+        return true;
+    }
+    source_.ListArchives(folder, names);
+    if (names.empty()) {
+        return Usage("No Archive found");
+    }
+    if (!IsTyros() && names.size() > 1) {
+        Usage(FormatNumbers("%i archives found; choose one with --archive:", static_cast<int>(names.size())));
+        PrintLines(err_, names);
+        return false;
+    }
+    return true;
+}
+
+bool CliCommands::LoadArchives(const std::string& folder, const std::vector<std::string>& names) {
+    for (const auto& name : names) {
+        const int status = source_.LoadSourceArchive(folder, name);
+        // A wanted style archive only adds style names; the archive itself is loaded.
+        Check(status == status::kStyleArchiveWanted ? status::kDone : status, Quoted("loading %s", name));
+        if (!IsTyros() && result_ != status::kDone) {
+            return false;
+        }
+        if (status == status::kNoRoomForBank) {
+            break;  // the rest would not fit either
+        }
+    }
+    // Tyros goes on with the banks that did load.
+    return result_ == status::kDone || source_.SourceBankCount() > 0;
+}
+
+bool CliCommands::LoadSource(const CliRequest& request) {
+    if (!request.regfiles.empty()) {
+        const std::string folder = FileSystem::WithoutTrailingSeparator(request.regfiles);
+        return Check(source_.LoadRegfiles(folder), Quoted("loading the regfiles of %s", folder)) == status::kDone;
+    }
+    const std::string folder = FileSystem::WithSeparator(request.folder);
+    std::vector<std::string> names;
+    return ChooseArchives(folder, request.archives, names) && LoadArchives(folder, names);
+}
+
+int CliCommands::List(const CliRequest& request) {
+    if (!LoadSource(request)) {
+        return result_;
+    }
+    if (!request.regfiles.empty()) {
+        StringList names;
+        source_.ListRegfiles(names);
+        PrintLines(out_, names);
+    } else {
+        PrintLines(out_, ListBuilder::Build(source_, ListBuilder::Side::Source, IsTyros()));
+    }
+    return result_;
+}
+
+int CliCommands::Protocol(const CliRequest& request) {
+    if (!LoadSource(request)) {
+        return result_;
+    }
+    const int status = request.regfiles.empty() ? source_.WriteProtocol(request.out)
+                                                : source_.WriteRegfileProtocol(request.out);
+    Check(status, Quoted("writing the protocol %s", request.out));
+    return result_;
+}
+
+int CliCommands::Regfiles(const CliRequest& request) {
+    if (!LoadSource(request)) {
+        return result_;
+    }
+    const std::string folder = FileSystem::WithSeparator(request.out);
+    Check(source_.CreateRegfiles(folder), Quoted("creating regfiles in %s", folder));
+    return result_;
+}
+
+void CliCommands::StoreDestination(const std::string& folder) {
+    if (!IsTyros()) {
+        const std::string name = destination_.GetArchiveName();
+        Check(destination_.StoreArchive(name, folder, 0), Quoted("storing %s", name));
+        return;
+    }
+    if (auto* tyros = dynamic_cast<TyrosExtras*>(&destination_)) {
+        tyros->ClearStoreCancelled();
+    }
+    StringList banks;
+    destination_.ListBanks(banks);
+    if (banks.empty()) {
+        ui_.ShowMessage("No bank found");
+        Check(status::kNotValid, "storing");
+        return;
+    }
+    for (std::size_t i = 0; i < banks.size(); ++i) {
+        Check(destination_.StoreArchive(banks[i], folder, static_cast<int>(i)), Quoted("storing bank %s", banks[i]));
+    }
+}
+
+int CliCommands::Copy(const CliRequest& request) {
+    if (!LoadSource(request)) {
+        return result_;
+    }
+    ArchiveCopier::CopyArchive(destination_, source_);
+    if (!IsTyros()) {
+        destination_.SetArchiveName(source_.GetArchiveName());
+    }
+    StoreDestination(FileSystem::WithSeparator(request.out));
+    return result_;
+}
+
+}  // namespace kalivo

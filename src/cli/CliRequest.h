@@ -1,0 +1,22 @@
+#pragma once
+// What the command line asked for, as the argument parser fills it in.
+#include <string>
+#include <vector>
+
+namespace kalivo {
+
+// Exit status of a command line that cannot be carried out as written.
+inline constexpr int kUsageError = 2;
+
+struct CliRequest {
+    std::string command;                // "models", "list", "protocol", "regfiles" or "copy"
+    std::string model;                  // as typed: any case, padding optional
+    std::string folder;                 // archive folder, without a trailing separator
+    std::vector<std::string> archives;  // empty: the archives found in folder
+    std::string regfiles;               // regfile folder (list and protocol)
+    std::string out;                    // protocol file, or the folder to write into
+    bool answerYes = false;
+    bool answerNo = false;
+};
+
+}  // namespace kalivo
