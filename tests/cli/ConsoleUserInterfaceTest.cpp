@@ -1,0 +1,44 @@
+// The console's messages and its answers to questions.
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "cli/ConsoleUserInterface.h"
+
+namespace kalivo::test {
+namespace {
+
+TEST(ConsoleUserInterfaceTest, MessagesAreSingleLinesWithTheProgramPrefix) {
+    std::ostringstream err;
+    ConsoleUserInterface ui(err);
+    ui.ShowMessage("Cannot open\nfile 100%s.rgt", "KALIVO");
+    EXPECT_EQ(err.str(), "kalivo-cli: Cannot open file 100%s.rgt\n");
+}
+
+TEST(ConsoleUserInterfaceTest, QuestionsAreAnsweredNoUntilYesIsSet) {
+    std::ostringstream err;
+    ConsoleUserInterface ui(err);
+    EXPECT_FALSE(ui.AskYesNo("Replace?"));
+    EXPECT_EQ(ui.AskYesNoCancel("Replace all?"), Answer::No);
+    ui.SetAnswerYes(true);
+    EXPECT_TRUE(ui.AskYesNo("Replace?"));
+    EXPECT_EQ(ui.AskYesNoCancel("Replace all?"), Answer::Yes);
+    EXPECT_EQ(err.str(),
+              "kalivo-cli: Replace? -> no\nkalivo-cli: Replace all? -> no\n"
+              "kalivo-cli: Replace? -> yes\nkalivo-cli: Replace all? -> yes\n");
+}
+
+TEST(ConsoleUserInterfaceTest, DialogsThatNeedAPersonAreCancelled) {
+    std::ostringstream err;
+    ConsoleUserInterface ui(err);
+    EXPECT_EQ(ui.ChooseFolder("Select"), "");
+    EXPECT_FALSE(ui.ChooseSaveFile(SaveAsRequest{}));
+    EXPECT_EQ(ui.SelectArchive({"A"}), -1);
+    EXPECT_FALSE(ui.SelectBanks({"A"}));
+    EXPECT_EQ(ui.ChangeName("Name", 15), "");
+    EXPECT_EQ(ui.SelectModel({"Tyros      "}), -1);
+    EXPECT_FALSE(ui.AskFlashStyles());
+}
+
+}  // namespace
+}  // namespace kalivo::test
