@@ -1,19 +1,742 @@
 #include "handlers/tyros/TyrosHandler.h"
 
+#include <algorithm>
+#include <utility>
+
+#include "common/Format.h"
+#include "common/fs/FileSystem.h"
+#include "common/fs/TextFile.h"
+#include "handlers/StatusCodes.h"
+#include "handlers/tyros/TyrosBankFile.h"
+#include "handlers/tyros/TyrosCopyRecord.h"
+#include "handlers/tyros/TyrosFileNames.h"
+#include "handlers/tyros/TyrosProtocol.h"
+#include "handlers/tyros/TyrosRegfileFolder.h"
+#include "handlers/tyros/TyrosRegistrationViews.h"
+
 namespace kalivo {
 
-TyrosHandler::TyrosHandler(UserInterface& ui) : ModelHandler(ui, std::string()) {}
+using namespace tyros;
+
+namespace {
+
+constexpr const char* kBankExtension = ".rgt";
+constexpr const char* kRegfileExtension = ".tyr";
+constexpr std::size_t kExtensionSize = 4;
+
+bool IsPart(int slot) { return slot >= 0 && slot < kPartsPerBank; }
+
+std::string Folder(const std::string& folder) {
+    return folder.empty() ? folder : FileSystem::WithSeparator(folder);
+}
+
+// Titles sorted ignoring case; equal titles keep the order they were found in.
+template <class T, class TitleOf>
+void SortByTitle(std::vector<T>& items, TitleOf titleOf) {
+    std::stable_sort(items.begin(), items.end(),
+                     [&](const T& a, const T& b) { return FileSystem::LessNoCase(titleOf(a), titleOf(b)); });
+}
+
+}  // namespace
+
+TyrosHandler::TyrosHandler(UserInterface& ui) : ModelHandler(ui, std::string()), banks_(kMaxBanks) {}
+
+// ---- store -------------------------------------------------------------------
+
+void TyrosHandler::ResetAllBanks() {
+    for (TyrosBank& bank : banks_) {
+        bank.Reset();
+    }
+}
+
+void TyrosHandler::ClearEntries() { entries_.clear(); }
+
+void TyrosHandler::CreateStore() {
+    ResetAllBanks();
+    ClearEntries();
+    loadedBankCount_ = 0;
+    bankCount_ = 0;
+}
+
+void TyrosHandler::ReleaseStore() { ClearSource(); }
+
+int TyrosHandler::ClearSource() {
+    CreateStore();
+    warningCarry_ = false;
+    return status::kDone;
+}
+
+int TyrosHandler::ClearDestination(int bankCount) {
+    CreateStore();
+    warningCarry_ = false;
+    bankCount_ = std::clamp(bankCount, 0, kMaxBanks);
+    askBeforeReplace_ = true;
+    return status::kDone;
+}
+
+bool TyrosHandler::AnyBankInUse() const {
+    return std::any_of(banks_.begin(), banks_.end(), [](const TyrosBank& bank) { return bank.inUse; });
+}
+
+const TyrosBank* TyrosHandler::Bank(int bank) const {
+    if (bank < 0 || bank >= kMaxBanks || !banks_[static_cast<std::size_t>(bank)].inUse) {
+        return nullptr;
+    }
+    return &banks_[static_cast<std::size_t>(bank)];
+}
+
+TyrosBank* TyrosHandler::MutableBank(int bank) { return const_cast<TyrosBank*>(std::as_const(*this).Bank(bank)); }
+
+const TyrosRegistration* TyrosHandler::Registration(int bank, int slot) const {
+    const TyrosBank* found = Bank(bank);
+    return found != nullptr && IsPart(slot) ? &found->registrations[static_cast<std::size_t>(slot)] : nullptr;
+}
+
+TyrosRegistration* TyrosHandler::MutableRegistration(int bank, int slot) {
+    return const_cast<TyrosRegistration*>(std::as_const(*this).Registration(bank, slot));
+}
+
+const TyrosRegfileEntry* TyrosHandler::Entry(int regfile) const {
+    return regfile >= 0 && regfile < EntryCount() ? &entries_[static_cast<std::size_t>(regfile)] : nullptr;
+}
+
+const TyrosRegistration& TyrosHandler::NoRegistration() {
+    static const TyrosRegistration empty;
+    return empty;
+}
+
+const TyrosRegistration& TyrosHandler::AnyRegistration(int bank, int slot) const {
+    const TyrosRegistration* registration = Registration(bank, slot);
+    return registration != nullptr ? *registration : NoRegistration();
+}
+
+const TyrosRegistration& TyrosHandler::EntryRegistration(int regfile) const {
+    const TyrosRegfileEntry* entry = Entry(regfile);
+    return entry != nullptr ? entry->registration : NoRegistration();
+}
+
+int TyrosHandler::Find(int bank, int slot, const TyrosRegistration*& registration) const {
+    if (Bank(bank) == nullptr) {
+        return status::kBankNotInUse;
+    }
+    registration = Registration(bank, slot);
+    return registration == nullptr || registration->IsEmpty() ? status::kNoRegistration : status::kDone;
+}
+
+TyrosHandler* TyrosHandler::SameModel(ModelHandler* source) { return dynamic_cast<TyrosHandler*>(source); }
+
+// ---- loading bank files --------------------------------------------------------
 
 bool TyrosHandler::HasBankHeaders() { return true; }
 
-int TyrosHandler::RegistrationsPerBank() { return 8; }
+int TyrosHandler::LoadSourceArchive(const std::string& folder, const std::string& archive) {
+    return LoadArchiveInto(loadedBankCount_, folder, archive);
+}
+
+int TyrosHandler::LoadDestinationArchive(const std::string& folder, const std::string& archive) {
+    askBeforeReplace_ = true;
+    const bool anyFilled = std::any_of(banks_.begin(), banks_.begin() + bankCount_,
+                                       [](const TyrosBank& bank) { return bank.inUse && bank.HasRegistrations(); });
+    if (!anyFilled) {
+        bankCount_ = 0;
+    }
+    return LoadArchiveInto(bankCount_, folder, archive);
+}
+
+int TyrosHandler::LoadArchiveInto(int& counter, const std::string& folder, const std::string& archive) {
+    if (counter >= kMaxBanks) {
+        ui().ShowMessage(FormatNumbers("max number (%i) of archives exceeded", kMaxBanks));
+        return status::kNoRoomForBank;
+    }
+    // An invalid file still uses up its bank, which stays as it was.
+    ReadBankFile(counter++, folder, archive);
+    return status::kDone;
+}
+
+void TyrosHandler::ReadBankFile(int bankIndex, const std::string& folder, const std::string& archive) {
+    TyrosBank& bank = banks_[static_cast<std::size_t>(bankIndex)];
+    const auto path = FileSystem::FindNoCase(folder, archive + kBankExtension);
+    std::vector<std::uint8_t> bytes;
+    if (!path || !FileSystem::ReadBytes(*path, bytes) || !TyrosBankFile::Read(bytes, bank, ui(), warningCarry_)) {
+        ui().ShowMessage("no valid archive");
+        return;
+    }
+    bank.name = TyrosFileNames::BankNameOf(archive);
+    bank.iconCode = TyrosFileNames::IconCodeOf(archive);
+    bank.inUse = true;
+}
+
+int TyrosHandler::ListArchives(const std::string& folder, StringList& names) {
+    StringList titles;
+    for (const std::string& file : FileSystem::FindFiles(folder, std::string("*") + kBankExtension)) {
+        if (file.size() > kExtensionSize) {
+            titles.push_back(file.substr(0, file.size() - kExtensionSize));
+        }
+    }
+    SortByTitle(titles, [](const std::string& title) -> const std::string& { return title; });
+    names.insert(names.end(), titles.begin(), titles.end());
+    return titles.empty() ? status::kNotValid : status::kDone;
+}
+
+// ---- storing bank files --------------------------------------------------------
+
+void TyrosHandler::StartStoreRun() { storedThisRun_.clear(); }
+
+void TyrosHandler::ClearStoreCancelled() {
+    storeCancelled_ = false;
+    StartStoreRun();
+}
+
+int TyrosHandler::ListBanks(StringList& names) {
+    StartStoreRun();
+    listToBank_.clear();
+    for (int index = 0; index < bankCount_; ++index) {
+        const TyrosBank* bank = Bank(index);
+        if (bank != nullptr && bank->HasRegistrations()) {
+            names.push_back(bank->name);
+            listToBank_.push_back(index);
+        }
+    }
+    return status::kDone;
+}
+
+bool TyrosHandler::WasStoredThisRun(const std::string& folder, const std::vector<std::string>& fileNames) const {
+    return std::any_of(fileNames.begin(), fileNames.end(), [&](const std::string& name) {
+        return std::any_of(storedThisRun_.begin(), storedThisRun_.end(),
+                           [&](const std::string& stored) { return FileSystem::EqualsNoCase(stored, folder + name); });
+    });
+}
+
+int TyrosHandler::AskToReplace(const std::string& path) {
+    if (!askBeforeReplace_) {
+        return status::kDone;
+    }
+    switch (ui().AskYesNoCancel("Replace selected banks, beginning with\n" + path + "?")) {
+        case Answer::Yes:
+            askBeforeReplace_ = false;  // later banks are replaced without asking
+            return status::kDone;
+        case Answer::No:
+            return status::kReplaceDeclined;
+        case Answer::Cancel:
+            break;
+    }
+    storeCancelled_ = true;
+    return status::kStoreCancelled;
+}
+
+int TyrosHandler::StoreArchive(const std::string& archive, const std::string& folder, int bankPosition) {
+    if (storeCancelled_) {
+        return status::kStoreCancelled;
+    }
+    const bool listed = bankPosition >= 0 && bankPosition < static_cast<int>(listToBank_.size());
+    TyrosBank* bank = listed ? MutableBank(listToBank_[static_cast<std::size_t>(bankPosition)]) : nullptr;
+    if (bank == nullptr) {
+        return status::kNotValid;
+    }
+    const std::string dir = Folder(folder);
+    const std::string base = TyrosFileNames::BankFileBase(archive);
+    const std::string fileName = TyrosFileNames::BankFileName(base, bank->iconCode);
+    std::vector<std::string> sameBank;
+    for (const std::string& file : FileSystem::FindFiles(dir, std::string("*") + kBankExtension)) {
+        if (TyrosFileNames::IsSameBankFile(base, file)) {
+            sameBank.push_back(file);
+        }
+    }
+    // After copies several banks often share a name: the second must not
+    // replace what the first has just written.
+    if (WasStoredThisRun(dir, sameBank)) {
+        ui().ShowMessage(InsertText("Bank %s not stored: a bank of the same name was stored just before", archive));
+        return status::kNotValid;
+    }
+    if (!sameBank.empty()) {
+        if (const int answer = AskToReplace(dir + fileName); answer != status::kDone) {
+            return answer;
+        }
+    }
+    // The new file is complete before any old file of the bank goes.
+    if (!FileSystem::WriteBytesSafely(dir + fileName, TyrosBankFile::Write(*bank))) {
+        ui().ShowMessage(InsertText("File %s cannot be written", dir + fileName));
+        return status::kNotValid;
+    }
+    storedThisRun_.push_back(dir + fileName);
+    for (const std::string& file : sameBank) {
+        if (file != fileName) {
+            FileSystem::Remove(dir + file);
+        }
+    }
+    return status::kDone;
+}
+
+// ---- regfiles ------------------------------------------------------------------
+
+int TyrosHandler::LoadRegfiles(const std::string& folder) {
+    ClearEntries();
+    const std::string dir = Folder(folder);
+    const auto files = FileSystem::FindFiles(dir, std::string("*") + kRegfileExtension);
+    if (files.empty()) {
+        ui().ShowMessage("no reg-files found");
+        return status::kNoRegfileFound;
+    }
+    for (const std::string& file : files) {
+        std::vector<std::uint8_t> bytes;
+        TyrosRegfileEntry entry;
+        if (!FileSystem::ReadBytes(dir + file, bytes) ||
+            !TyrosRegfile::Read(bytes, entry.header, entry.registration, ui(), warningCarry_)) {
+            ui().ShowMessage(InsertText("File %s not valid", dir + file));
+            continue;
+        }
+        entry.title = file.substr(0, file.size() - kExtensionSize);
+        entries_.push_back(std::move(entry));
+    }
+    SortByTitle(entries_, [](const TyrosRegfileEntry& entry) -> const std::string& { return entry.title; });
+    return status::kDone;
+}
+
+int TyrosHandler::ListRegfiles(StringList& names) {
+    for (const TyrosRegfileEntry& entry : entries_) {
+        names.push_back(entry.title);
+    }
+    return status::kDone;
+}
+
+int TyrosHandler::CreateRegfiles(const std::string& folder) {
+    if (!AnyBankInUse()) {
+        return status::kNothingToWrite;
+    }
+    TyrosRegfileFolder target(Folder(folder));
+    for (int bankIndex = 0; bankIndex < kMaxBanks; ++bankIndex) {
+        const TyrosBank* bank = Bank(bankIndex);
+        for (int part = 0; bank != nullptr && part < kPartsPerBank; ++part) {
+            const TyrosRegistration& registration = bank->registrations[static_cast<std::size_t>(part)];
+            if (registration.IsEmpty()) {
+                continue;
+            }
+            const auto bytes = TyrosRegfile::Write(TyrosRegfile::MakeHeader(bank->name, part), registration);
+            std::string path;
+            if (!target.Write(TyrosFileNames::RegfileBase(registration.Name()), bytes, path)) {
+                // The folder is not writable: one message, not one per registration.
+                ui().ShowMessage(InsertText("File %s cannot be written", path));
+                return status::kNotValid;
+            }
+        }
+    }
+    return status::kDone;
+}
+
+// ---- names, icons, sequences ------------------------------------------------------
 
 std::string TyrosHandler::GetArchiveName() { return std::string(); }
 
-int TyrosHandler::RevoiceToDefault(int /*bank*/, int /*slot*/) { return 0; }
+void TyrosHandler::SetArchiveName(const std::string& /*name*/) {}
 
-void TyrosHandler::ClearStoreCancelled() { storeCancelled_ = false; }
+void TyrosHandler::SetBankName(int bank, const std::string& name) {
+    if (TyrosBank* found = MutableBank(bank)) {
+        found->name = name.substr(0, name.find('.'));
+    }
+}
+
+int TyrosHandler::GetBankName(int bank, std::string& name) {
+    if (const TyrosBank* found = Bank(bank)) {
+        name = found->name;
+    }
+    return status::kDone;
+}
+
+void TyrosHandler::SetBankSequence(int bank, const std::string& digits, int sequenceEnd) {
+    if (TyrosBank* found = MutableBank(bank)) {
+        found->SetSequence(digits, sequenceEnd);
+    }
+}
+
+int TyrosHandler::GetBankSequence(int bank, std::string& digits, int& sequenceEnd) {
+    if (const TyrosBank* found = Bank(bank)) {
+        found->Sequence(digits, sequenceEnd);
+    }
+    return status::kDone;
+}
+
+int TyrosHandler::CopyBankSequence(int dstBank, ModelHandler* source, int srcBank) {
+    TyrosHandler* from = SameModel(source);
+    const TyrosBank* sourceBank = from != nullptr ? from->Bank(srcBank) : nullptr;
+    TyrosBank* target = MutableBank(dstBank);
+    if (sourceBank != nullptr && target != nullptr) {
+        target->header = sourceBank->header;
+    }
+    return status::kDone;
+}
+
+int TyrosHandler::ResetBankSequence(int bank) {
+    if (TyrosBank* found = MutableBank(bank)) {
+        found->ResetSequence();
+    }
+    return status::kDone;
+}
+
+void TyrosHandler::SetBankIcon(int bank, const std::string& iconCode) {
+    if (TyrosBank* found = MutableBank(bank)) {
+        found->iconCode = iconCode;
+    }
+}
+
+std::string TyrosHandler::GetBankIcon(int bank) {
+    const TyrosBank* found = Bank(bank);
+    return found != nullptr ? found->iconCode : std::string();
+}
+
+void TyrosHandler::SetRegistrationIcon(int bank, int slot, const std::string& iconCode) {
+    if (TyrosRegistration* registration = MutableRegistration(bank, slot)) {
+        registration->SetIconCode(iconCode);
+    }
+}
+
+std::string TyrosHandler::GetRegistrationIcon(int bank, int slot) {
+    const TyrosRegistration* registration = nullptr;
+    return Find(bank, slot, registration) == status::kDone ? registration->IconCode() : std::string();
+}
+
+std::string TyrosHandler::GetRegfileIcon(int regfile) { return EntryRegistration(regfile).IconCode(); }
+
+int TyrosHandler::GetUsedSlots(int bank, std::string& slots) {
+    const TyrosBank* found = Bank(bank);
+    slots = found != nullptr ? found->UsedSlots() : std::string();
+    return status::kDone;
+}
+
+int TyrosHandler::SourceBankCount() { return loadedBankCount_; }
+
+int TyrosHandler::DestinationBankCount() { return bankCount_; }
+
+int TyrosHandler::RegistrationsPerBank() { return kPartsPerBank; }
+
+int TyrosHandler::GetRegistrationName(int bank, int slot, std::string& name) {
+    name = "--- no reg ---";
+    const TyrosRegistration* registration = nullptr;
+    const int result = Find(bank, slot, registration);
+    if (result == status::kDone) {
+        name = registration->Name();
+    }
+    return result;
+}
+
+int TyrosHandler::GetRegfileName(int regfile, std::string& name) {
+    name = Entry(regfile) != nullptr ? EntryRegistration(regfile).Name() : "no regist";
+    return status::kDone;
+}
+
+int TyrosHandler::RenameRegistration(int bank, int slot, const std::string& name) {
+    TyrosRegistration* registration = MutableRegistration(bank, slot);
+    if (registration == nullptr || registration->IsEmpty() || !registration->Has(type::kName)) {
+        return status::kDone;
+    }
+    return registration->Rename(name) ? status::kDone : status::kNotValid;
+}
+
+int TyrosHandler::DeleteRegistration(int bank, int slot) {
+    if (TyrosRegistration* registration = MutableRegistration(bank, slot)) {
+        registration->Clear();
+    }
+    return status::kDone;
+}
+
+// ---- setting names -------------------------------------------------------------
+
+namespace {
+
+// A bank-side query: the preset stays when the registration is missing (8/9).
+template <class T, class Read>
+int Query(const TyrosHandler& handler, int bank, int slot, T& out, T preset, Read read) {
+    out = preset;
+    const TyrosRegistration* registration = nullptr;
+    const int found = handler.Find(bank, slot, registration);
+    if (found == status::kDone) {
+        out = read(*registration);
+    }
+    return found;
+}
+
+// A regfile-side query: outside the list the given text.
+template <class T, class Read>
+int RegfileQuery(const TyrosHandler& handler, int regfile, T& out, T outside, Read read) {
+    const TyrosRegfileEntry* entry = handler.Entry(regfile);
+    out = entry != nullptr ? read(entry->registration) : outside;
+    return status::kDone;
+}
+
+auto VoiceOf(VoicePart part) {
+    return [part](const TyrosRegistration& r) { return r.VoiceName(part); };
+}
+
+const std::string kNoVoice = "no voice";
+
+}  // namespace
+
+int TyrosHandler::GetStyleName(int bank, int slot, std::string& name, int /*form*/) {
+    return Query(*this, bank, slot, name, std::string(), [](const TyrosRegistration& r) { return r.StyleName(); });
+}
+
+int TyrosHandler::GetRegfileStyleName(int regfile, std::string& name) {
+    return RegfileQuery(*this, regfile, name, std::string(), [](const TyrosRegistration& r) { return r.StyleName(); });
+}
+
+int TyrosHandler::GetMultiPadName(int bank, int slot, std::string& name) {
+    name = AnyRegistration(bank, slot).MultipadName();
+    return status::kDone;
+}
+
+int TyrosHandler::GetRegfileMultiPadName(int regfile, std::string& name) {
+    return RegfileQuery(*this, regfile, name, std::string(),
+                        [](const TyrosRegistration& r) { return r.MultipadName(); });
+}
+
+int TyrosHandler::GetExtraText(int bank, int slot, std::string& text) {
+    text = AnyRegistration(bank, slot).HarmonyType();
+    return status::kDone;
+}
+
+int TyrosHandler::GetRegfileExtraText(int regfile, std::string& text) {
+    return RegfileQuery(*this, regfile, text, std::string(), [](const TyrosRegistration& r) { return r.HarmonyType(); });
+}
+
+int TyrosHandler::GetTempo(int bank, int slot, int& tempo) {
+    return Query(*this, bank, slot, tempo, -1, [](const TyrosRegistration& r) { return r.Tempo(); });
+}
+
+int TyrosHandler::GetRegfileTempo(int regfile, int& tempo) {
+    return RegfileQuery(*this, regfile, tempo, -1, [](const TyrosRegistration& r) { return r.Tempo(); });
+}
+
+int TyrosHandler::GetVoiceName1(int bank, int slot, std::string& name) {
+    return Query(*this, bank, slot, name, kNoVoice, VoiceOf(VoicePart::Left));
+}
+
+int TyrosHandler::GetVoiceName2(int bank, int slot, std::string& name) {
+    return Query(*this, bank, slot, name, kNoVoice, VoiceOf(VoicePart::Right1));
+}
+
+int TyrosHandler::GetVoiceName3(int bank, int slot, std::string& name) {
+    return Query(*this, bank, slot, name, kNoVoice, VoiceOf(VoicePart::Right2));
+}
+
+int TyrosHandler::GetRegfileVoiceName1(int regfile, std::string& name) {
+    return RegfileQuery(*this, regfile, name, kNoVoice, VoiceOf(VoicePart::Left));
+}
+
+int TyrosHandler::GetRegfileVoiceName2(int regfile, std::string& name) {
+    return RegfileQuery(*this, regfile, name, kNoVoice, VoiceOf(VoicePart::Right1));
+}
+
+int TyrosHandler::GetRegfileVoiceName3(int regfile, std::string& name) {
+    return RegfileQuery(*this, regfile, name, kNoVoice, VoiceOf(VoicePart::Right2));
+}
+
+int TyrosHandler::GetSettingsText(int regfile, int bank, int slot, std::string& text) {
+    text = TyrosProtocol::SettingsText(regfile != -1 ? EntryRegistration(regfile) : AnyRegistration(bank, slot));
+    return status::kDone;
+}
+
+// ---- copying -------------------------------------------------------------------
+
+void TyrosHandler::MarkCopiedInto(int dstBank) {
+    banks_[static_cast<std::size_t>(dstBank)].MarkFilled();
+    bankCount_ = std::max(bankCount_, dstBank + 1);
+}
+
+int TyrosHandler::PutCopy(int dstBank, int dstSlot, const TyrosRegistration& source) {
+    if (dstBank < 0 || dstBank >= kMaxBanks || !IsPart(dstSlot)) {
+        return status::kBankNotInUse;
+    }
+    TyrosBank& bank = banks_[static_cast<std::size_t>(dstBank)];
+    if (!bank.inUse) {
+        bank.Reset();
+    }
+    TyrosRegistration& target = bank.registrations[static_cast<std::size_t>(dstSlot)];
+    target.Clear();
+    // Through the file layout, as a copy on the instrument would go.
+    TyrosRegistration copy;
+    copy.Parse(source.Serialize(), target.Quiet(), warningCarry_, ui());
+    warningCarry_ = copy.StopWarnings();
+    target = std::move(copy);
+    MarkCopiedInto(dstBank);
+    return status::kDone;
+}
+
+int TyrosHandler::CopyRegistration(int dstBank, int dstSlot, ModelHandler* source, int srcBank, int srcSlot) {
+    const TyrosHandler* from = SameModel(source);
+    if (from == nullptr) {
+        return status::kBankNotInUse;
+    }
+    const TyrosRegistration* registration = nullptr;
+    const int found = from->Find(srcBank, srcSlot, registration);
+    return found == status::kDone ? PutCopy(dstBank, dstSlot, *registration) : found;
+}
+
+int TyrosHandler::CopyRegfile(int dstBank, int dstSlot, ModelHandler* source, int regfile) {
+    const TyrosHandler* from = SameModel(source);
+    if (from != nullptr) {
+        PutCopy(dstBank, dstSlot, from->EntryRegistration(regfile));
+    }
+    return status::kDone;
+}
+
+int TyrosHandler::GroupCopyRegistration(int dstBank, int dstSlot, ModelHandler* source, int srcBank, int srcSlot) {
+    if (dstBank < 0 || dstSlot < 0) {
+        return status::kDone;
+    }
+    TyrosHandler* from = SameModel(source);
+    const TyrosRegistration* registration = nullptr;
+    if (from == nullptr || from->Find(srcBank, srcSlot, registration) != status::kDone) {
+        return status::kNoRegistration;
+    }
+    return GroupCopy(dstBank, dstSlot, *from, srcBank, srcSlot, -1);
+}
+
+int TyrosHandler::GroupCopyRegfile(int dstBank, int dstSlot, ModelHandler* source, int regfile) {
+    TyrosHandler* from = SameModel(source);
+    if (dstBank < 0 || dstSlot < 0 || from == nullptr) {
+        return status::kDone;
+    }
+    return GroupCopy(dstBank, dstSlot, *from, -1, -1, regfile);
+}
+
+int TyrosHandler::GroupCopy(int dstBank, int dstSlot, TyrosHandler& source, int srcBank, int srcSlot,
+                            int srcRegfile) {
+    if (dstBank >= kMaxBanks || !IsPart(dstSlot)) {
+        return status::kDone;
+    }
+    CopySettingsRequest request;
+    const TyrosRegistration* registration = nullptr;
+    if (srcRegfile != -1) {
+        source.GetRegfileName(srcRegfile, request.sourceName);
+        registration = &source.EntryRegistration(srcRegfile);
+    } else {
+        source.GetRegistrationName(srcBank, srcSlot, request.sourceName);
+        registration = &source.AnyRegistration(srcBank, srcSlot);
+    }
+    GetRegistrationName(dstBank, dstSlot, request.destinationName);
+    request.presence = TyrosRegistrationViews::Presence(*registration);
+    const auto choices = ui().CopyRegistrationSettings(request);
+    if (!choices) {
+        return status::kDone;
+    }
+    if (!TyrosCopyRecord::AnyChosen(*choices)) {
+        ui().ShowMessage("No setting-block selected");
+        return status::kDone;
+    }
+    if (CopySettingBlock(dstBank, dstSlot, &source, srcBank, srcSlot, srcRegfile, *choices) == status::kDone) {
+        MarkCopiedInto(dstBank);
+    }
+    return status::kDone;
+}
+
+int TyrosHandler::CopySettingBlock(int dstBank, int dstSlot, ModelHandler* source, int srcBank, int srcSlot,
+                                   int srcRegfile, const std::vector<bool>& selection) {
+    const TyrosHandler* from = SameModel(source);
+    if (from == nullptr || dstBank < 0 || dstBank >= kMaxBanks || !IsPart(dstSlot)) {
+        return status::kNoRegistration;
+    }
+    const TyrosRegistration& registration =
+        srcRegfile != -1 ? from->EntryRegistration(srcRegfile) : from->AnyRegistration(srcBank, srcSlot);
+    if (registration.IsEmpty()) {
+        return status::kNoRegistration;
+    }
+    TyrosBank& bank = banks_[static_cast<std::size_t>(dstBank)];
+    if (!bank.inUse) {
+        bank.Reset();
+    }
+    TyrosRegistration& target = bank.registrations[static_cast<std::size_t>(dstSlot)];
+    const TyrosCopyRecord record(registration, selection, target.IsEmpty());
+    if (!target.ApplyCopy(record, ui())) {
+        ui().ShowMessage("Settings not copied: the registration would become too long");
+        return status::kNotValid;
+    }
+    return status::kDone;
+}
+
+int TyrosHandler::RevoiceToDefault(int bank, int slot) {
+    TyrosRegistration* registration = MutableRegistration(bank, slot);
+    if (registration == nullptr || registration->IsEmpty()) {
+        return 0;
+    }
+    const int changed = registration->RevoiceParts();
+    if (changed > 0) {
+        registration->RefreshVoiceNames();  // views and protocols show the new voices
+    }
+    return changed;
+}
+
+// ---- protocol and views ----------------------------------------------------------
+
+int TyrosHandler::WriteProtocol(const std::string& path) {
+    const auto ending = TyrosProtocol::EndingOf(path);
+    if (ending == TyrosProtocol::Ending::Other) {
+        return status::kWrongProtocolEnding;
+    }
+    if (!AnyBankInUse()) {
+        return status::kNothingToWrite;
+    }
+    if (ending == TyrosProtocol::Ending::Html) {
+        ui().ShowMessage("No htm-protocol");
+        return status::kDone;
+    }
+    TextFileWriter writer;
+    writer.Write(TyrosProtocol::OfBanks(*this));
+    return writer.Commit(path) ? status::kDone : status::kProtocolNotCreated;
+}
+
+int TyrosHandler::WriteRegfileProtocol(const std::string& path) {
+    if (entries_.empty()) {
+        return status::kRegfileListEmpty;
+    }
+    const auto ending = TyrosProtocol::EndingOf(path);
+    if (ending == TyrosProtocol::Ending::Html) {
+        ui().ShowMessage("No htm-protocol");
+    }
+    if (ending != TyrosProtocol::Ending::Text) {
+        return status::kWrongProtocolEnding;
+    }
+    TextFileWriter writer;
+    writer.Write(TyrosProtocol::OfRegfiles(*this));
+    return writer.Commit(path) ? status::kDone : status::kProtocolNotCreated;
+}
+
+int TyrosHandler::ShowRegistration(int regfile, int bank, int slot) {
+    if (regfile >= 0) {
+        if (const TyrosRegfileEntry* entry = Entry(regfile)) {
+            const int part = TyrosRegfile::Part(entry->header);
+            ui().ViewTyrosRegistration(TyrosRegistrationViews::View(
+                entry->registration, TyrosRegfile::BankName(entry->header), part < 0 ? 0 : part + 1, icons_));
+        }
+        return status::kDone;
+    }
+    const TyrosBank* found = Bank(bank);
+    if (found == nullptr) {
+        return status::kDone;
+    }
+    if (slot < 0) {
+        // A bank header line: the bank's sequence and icon, when it holds anything.
+        if (found->HasRegistrations()) {
+            ViewBankRequest request;
+            found->Sequence(request.sequence, request.sequenceEnd);
+            request.bankIconCode = found->iconCode;
+            request.icons = icons_;
+            ui().ViewBank(request);
+        }
+        return status::kDone;
+    }
+    const TyrosRegistration* registration = nullptr;
+    if (Find(bank, slot, registration) == status::kDone) {
+        ui().ViewTyrosRegistration(TyrosRegistrationViews::View(*registration, found->name, slot + 1, icons_));
+    }
+    return status::kDone;
+}
 
 void TyrosHandler::SetIconSettings(const IconSettings& icons) { icons_ = icons; }
+
+bool TyrosHandler::SetStyleArchiveOptions(bool /*askForStyleArchive*/, bool /*useDefaultArchive*/,
+                                          const std::string& /*defaultArchivePath*/, bool /*implicitSearch*/) {
+    return true;
+}
+
+bool TyrosHandler::HasNoStyleOptions() { return true; }
 
 }  // namespace kalivo

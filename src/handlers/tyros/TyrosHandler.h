@@ -1,6 +1,13 @@
 #pragma once
+// The Tyros model: up to 512 banks of eight registrations filled from the
+// instrument's bank files, and a list of single registrations from regfiles.
+#include <string>
+#include <vector>
+
 #include "handlers/ModelHandler.h"
 #include "handlers/TyrosExtras.h"
+#include "handlers/tyros/TyrosBank.h"
+#include "handlers/tyros/TyrosRegfileEntry.h"
 
 namespace kalivo {
 
@@ -8,16 +15,125 @@ class TyrosHandler : public ModelHandler, public TyrosExtras {
 public:
     explicit TyrosHandler(UserInterface& ui);
 
+    void CreateStore() override;
+    void ReleaseStore() override;
     bool HasBankHeaders() override;
-    int RegistrationsPerBank() override;
+    int LoadSourceArchive(const std::string& folder, const std::string& archive) override;
+    int LoadDestinationArchive(const std::string& folder, const std::string& archive) override;
+    int ClearSource() override;
+    int ClearDestination(int bankCount) override;
+    int DeleteRegistration(int bank, int slot) override;
+    int StoreArchive(const std::string& archive, const std::string& folder, int bankPosition) override;
+    int ListArchives(const std::string& folder, StringList& names) override;
+    int ListBanks(StringList& names) override;
+    std::string GetBankIcon(int bank) override;
+    std::string GetRegistrationIcon(int bank, int slot) override;
+    std::string GetRegfileIcon(int regfile) override;
+    int LoadRegfiles(const std::string& folder) override;
+    int ListRegfiles(StringList& names) override;
+    int CreateRegfiles(const std::string& folder) override;
     std::string GetArchiveName() override;
+    void SetArchiveName(const std::string& name) override;
+    void SetBankName(int bank, const std::string& name) override;
+    void SetBankSequence(int bank, const std::string& digits, int sequenceEnd) override;
+    void SetBankIcon(int bank, const std::string& iconCode) override;
+    void SetRegistrationIcon(int bank, int slot, const std::string& iconCode) override;
+    int SourceBankCount() override;
+    int DestinationBankCount() override;
+    int RegistrationsPerBank() override;
+    int GetUsedSlots(int bank, std::string& slots) override;
+    int GetBankName(int bank, std::string& name) override;
+    int GetBankSequence(int bank, std::string& digits, int& sequenceEnd) override;
+    int GetRegistrationName(int bank, int slot, std::string& name) override;
+    int GetRegfileName(int regfile, std::string& name) override;
+    int RenameRegistration(int bank, int slot, const std::string& name) override;
+    int GetStyleName(int bank, int slot, std::string& name, int form) override;
+    int GetMultiPadName(int bank, int slot, std::string& name) override;
+    int GetRegfileMultiPadName(int regfile, std::string& name) override;
+    int GetExtraText(int bank, int slot, std::string& text) override;
+    int GetRegfileExtraText(int regfile, std::string& text) override;
+    int GetRegfileStyleName(int regfile, std::string& name) override;
+    int GetTempo(int bank, int slot, int& tempo) override;
+    int GetRegfileTempo(int regfile, int& tempo) override;
+    // Voice 1 is the Left part, 2 Right1, 3 Right2; Right3 has its own call.
+    int GetVoiceName1(int bank, int slot, std::string& name) override;
+    int GetVoiceName2(int bank, int slot, std::string& name) override;
+    int GetVoiceName3(int bank, int slot, std::string& name) override;
+    int GetRegfileVoiceName1(int regfile, std::string& name) override;
+    int GetRegfileVoiceName2(int regfile, std::string& name) override;
+    int GetRegfileVoiceName3(int regfile, std::string& name) override;
+    int CopyRegistration(int dstBank, int dstSlot, ModelHandler* source, int srcBank, int srcSlot) override;
+    int CopyBankSequence(int dstBank, ModelHandler* source, int srcBank) override;
+    int ResetBankSequence(int bank) override;
+    int GroupCopyRegistration(int dstBank, int dstSlot, ModelHandler* source, int srcBank, int srcSlot) override;
+    int CopyRegfile(int dstBank, int dstSlot, ModelHandler* source, int regfile) override;
+    int GroupCopyRegfile(int dstBank, int dstSlot, ModelHandler* source, int regfile) override;
+    int WriteProtocol(const std::string& path) override;
+    int WriteRegfileProtocol(const std::string& path) override;
+    int ShowRegistration(int regfile, int bank, int slot) override;
+    bool SetStyleArchiveOptions(bool askForStyleArchive, bool useDefaultArchive,
+                                const std::string& defaultArchivePath, bool implicitSearch) override;
+    bool HasNoStyleOptions() override;
+    int CopySettingBlock(int dstBank, int dstSlot, ModelHandler* source, int srcBank, int srcSlot, int srcRegfile,
+                         const std::vector<bool>& selection) override;
+
+    // The Settings column of the protocols: of regfile entry regfile when it
+    // is not -1, else of the bank registration.
+    virtual int GetSettingsText(int regfile, int bank, int slot, std::string& text);
 
     int RevoiceToDefault(int bank, int slot) override;
     void ClearStoreCancelled() override;
     void SetIconSettings(const IconSettings& icons) override;
 
+    // Read access for this model's protocol and views. A bank outside 0..511
+    // or not in use gives nullptr, as does a part outside 0..7 or a regfile
+    // index outside the list.
+    const TyrosBank* Bank(int bank) const;
+    const TyrosRegistration* Registration(int bank, int slot) const;
+    const TyrosRegfileEntry* Entry(int regfile) const;
+    int EntryCount() const { return static_cast<int>(entries_.size()); }
+    // The registration at (bank, slot), or the status that stops a query: 8
+    // (bank not in use) or 9 (no registration there).
+    int Find(int bank, int slot, const TyrosRegistration*& registration) const;
+    // What a query about a missing registration answers with.
+    static const TyrosRegistration& NoRegistration();
+
 private:
+    TyrosBank* MutableBank(int bank);
+    TyrosRegistration* MutableRegistration(int bank, int slot);
+    // The registration at (bank, slot), or an empty one when there is none.
+    const TyrosRegistration& AnyRegistration(int bank, int slot) const;
+    // The entry's registration, or an empty one for an index outside the list.
+    const TyrosRegistration& EntryRegistration(int regfile) const;
+    static TyrosHandler* SameModel(ModelHandler* source);
+
+    int LoadArchiveInto(int& counter, const std::string& folder, const std::string& archive);
+    void ReadBankFile(int bank, const std::string& folder, const std::string& archive);
+    bool AnyBankInUse() const;
+    void ResetAllBanks();
+    void ClearEntries();
+    void StartStoreRun();
+
+    // Puts a copy of a registration into (dstBank, dstSlot) as ">>" does.
+    int PutCopy(int dstBank, int dstSlot, const TyrosRegistration& source);
+    void MarkCopiedInto(int dstBank);
+    // Asks which settings to copy from the source's bank registration, or
+    // from its regfile entry when srcRegfile is not -1, and copies them.
+    int GroupCopy(int dstBank, int dstSlot, TyrosHandler& source, int srcBank, int srcSlot, int srcRegfile);
+    bool WasStoredThisRun(const std::string& folder, const std::vector<std::string>& fileNames) const;
+    int AskToReplace(const std::string& path);
+
+    std::vector<TyrosBank> banks_;
+    std::vector<TyrosRegfileEntry> entries_;
+    int loadedBankCount_ = 0;
+    int bankCount_ = 0;
+    std::vector<int> listToBank_;
+    bool askBeforeReplace_ = true;
     bool storeCancelled_ = false;
+    bool warningCarry_ = false;
+    // Files written since the last bank list was made for storing: a later
+    // bank of the same name must not replace them.
+    std::vector<std::string> storedThisRun_;
     IconSettings icons_;
 };
 

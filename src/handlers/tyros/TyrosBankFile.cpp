@@ -1,0 +1,69 @@
+#include "handlers/tyros/TyrosBankFile.h"
+
+#include <algorithm>
+
+#include "common/ByteReader.h"
+#include "common/ByteWriter.h"
+#include "handlers/tyros/TyrosByteText.h"
+
+namespace kalivo {
+
+using namespace tyros;
+
+bool TyrosBankFile::IsBankFile(std::span<const std::uint8_t> bytes) {
+    return bytes.size() >= kBankHeaderSize && StartsWithId(bytes, kBankMagic) &&
+           StartsWithId(bytes.subspan(kBankMagic2At), kBankMagic2);
+}
+
+bool TyrosBankFile::Read(std::span<const std::uint8_t> bytes, TyrosBank& bank, UserInterface& ui,
+                         bool& warningCarry) {
+    if (!IsBankFile(bytes)) {
+        return false;
+    }
+    std::array<TyrosRegistration, kPartsPerBank> registrations;
+    auto rest = bytes.subspan(kBankHeaderSize);
+    for (TyrosRegistration& registration : registrations) {
+        // The trailer, a cut-off head or anything else that is not a
+        // registration block ends the bank.
+        if (rest.size() < kHeadSize || !StartsWithId(rest, kRegistrationId)) {
+            break;
+        }
+        const std::size_t size = kHeadSize + ByteReader::U16At(rest, 4);
+        // A block running past the file is passed whole: the parse reports it.
+        const auto block = rest.first(std::min(size, rest.size()));
+        registration.Parse(block, false, warningCarry, ui);
+        warningCarry = registration.StopWarnings();
+        if (size > rest.size()) {
+            break;
+        }
+        rest = rest.subspan(size);
+    }
+    std::copy_n(bytes.begin(), kBankHeaderSize, bank.header.begin());
+    bank.registrations = std::move(registrations);
+    return true;
+}
+
+std::vector<std::uint8_t> TyrosBankFile::Write(TyrosBank& bank) {
+    std::uint32_t total = kBankHeaderSize + kTrailer.size();
+    bool sameLengths = true;
+    const std::size_t firstLength = bank.registrations.front().SerializedSize();
+    for (const TyrosRegistration& registration : bank.registrations) {
+        const std::size_t length = registration.SerializedSize();
+        total += static_cast<std::uint32_t>(length);
+        sameLengths &= length == firstLength;
+    }
+    for (std::size_t i = 0; i < 4; ++i) {
+        bank.header[kBankLengthAt + i] = static_cast<std::uint8_t>(total >> (24 - 8 * i));
+    }
+    bank.header[kBankBlockShapeAt] = sameLengths ? kBlocksAllSameLength : kBlocksDiffer;
+
+    ByteWriter out;
+    out.Bytes(bank.header);
+    for (const TyrosRegistration& registration : bank.registrations) {
+        registration.Serialize(out);
+    }
+    out.Bytes(kTrailer);
+    return out.Take();
+}
+
+}  // namespace kalivo

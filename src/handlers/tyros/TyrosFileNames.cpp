@@ -1,0 +1,64 @@
+#include "handlers/tyros/TyrosFileNames.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "common/fs/FileNameSanitizer.h"
+#include "common/fs/FileSystem.h"
+#include "handlers/tyros/TyrosBank.h"
+
+namespace kalivo {
+
+namespace {
+
+constexpr std::size_t kMaxBankName = 260;
+constexpr const char* kBankExtension = ".rgt";
+constexpr std::size_t kIconPartSize = 5;  // ".S" and three characters
+
+bool HasIconPart(const std::string& text, std::size_t at) {
+    return text.size() >= at + kIconPartSize && text[at] == '.' && text[at + 1] == 'S';
+}
+
+}  // namespace
+
+std::string TyrosFileNames::BankNameOf(const std::string& title) {
+    return title.substr(0, std::min(title.find('.'), kMaxBankName));
+}
+
+std::string TyrosFileNames::IconCodeOf(const std::string& title) {
+    if (title.size() < kIconPartSize || !HasIconPart(title, title.size() - kIconPartSize)) {
+        return TyrosBank::kNoIcon;
+    }
+    const std::string code = title.substr(title.size() - 3);
+    const bool digits = std::all_of(code.begin(), code.end(), [](char c) { return c >= '0' && c <= '9'; });
+    return digits ? code : TyrosBank::kResetIcon;
+}
+
+std::string TyrosFileNames::BankFileBase(const std::string& bankName) { return FileNameSanitizer::Sanitize(bankName); }
+
+std::string TyrosFileNames::BankFileName(const std::string& base, const std::string& iconCode) {
+    const std::string icon = iconCode == TyrosBank::kNoIcon ? std::string() : ".S" + iconCode;
+    // The base is already safe; this keeps an odd icon code from adding a path part.
+    return FileNameSanitizer::Sanitize(base + icon + kBankExtension);
+}
+
+bool TyrosFileNames::IsSameBankFile(const std::string& base, const std::string& fileName) {
+    if (fileName.size() < base.size() || !FileSystem::EqualsNoCase(fileName.substr(0, base.size()), base)) {
+        return false;
+    }
+    std::string rest = fileName.substr(base.size());
+    if (rest.size() == 4 + kIconPartSize && FileSystem::EqualsNoCase(rest.substr(0, 2), ".S")) {
+        rest = rest.substr(kIconPartSize);
+    }
+    return FileSystem::EqualsNoCase(rest, kBankExtension);
+}
+
+std::string TyrosFileNames::RegfileBase(const std::string& registrationName) {
+    std::string base = registrationName;
+    std::replace_if(
+        base.begin(), base.end(), [](char c) { return c == ' ' || c == '\'' || c == '*' || c == '?'; }, '_');
+    base.erase(base.find_last_not_of('_') + 1);
+    return FileNameSanitizer::Sanitize(base);
+}
+
+}  // namespace kalivo

@@ -1,0 +1,345 @@
+#include "handlers/tyros/TyrosRegistration.h"
+
+#include <utility>
+
+#include "common/ByteReader.h"
+#include "common/ByteWriter.h"
+#include "handlers/tyros/TyrosByteText.h"
+#include "handlers/tyros/TyrosCopyRecord.h"
+#include "handlers/tyros/TyrosSettingNames.h"
+#include "handlers/tyros/TyrosVoiceNaming.h"
+
+namespace kalivo {
+
+using namespace tyros;
+
+namespace {
+
+constexpr const char* kNoVoice = "no voice";
+constexpr std::size_t kIconSuffixSize = 5;  // ".S" and three characters
+constexpr std::size_t kIdSize = 4;
+
+std::size_t PartIndex(VoicePart part) { return static_cast<std::size_t>(part); }
+
+std::string OnOff(std::span<const std::uint8_t> block) {
+    if (!ByteReader::Has(block, kPayloadStart, 1)) {
+        return std::string();
+    }
+    return block[kPayloadStart] != 0 ? "On" : "Off";
+}
+
+// True when the payload ends in ".S" and three characters.
+bool EndsInIconCode(std::span<const std::uint8_t> block) {
+    if (block.size() <= kPayloadStart + kIconSuffixSize) {
+        return false;
+    }
+    const std::size_t at = block.size() - kIconSuffixSize;
+    return block[at] == '.' && block[at + 1] == 'S';
+}
+
+std::string Fixed3(const std::string& code) {
+    std::string fixed = code.substr(0, 3);
+    fixed.resize(3, ' ');
+    return fixed;
+}
+
+}  // namespace
+
+TyrosRegistration::TyrosRegistration() { MakeEmpty(); }
+
+void TyrosRegistration::MakeEmpty() {
+    for (Block& block : blocks_) {
+        block.clear();
+    }
+    laterTypes_.clear();
+    voiceNames_.fill(kNoVoice);
+    empty_ = true;
+    quiet_ = true;
+}
+
+void TyrosRegistration::Clear() {
+    if (!empty_) {
+        MakeEmpty();
+    }
+}
+
+void TyrosRegistration::Parse(std::span<const std::uint8_t> block, bool quiet, bool stopWarnings,
+                              UserInterface& ui) {
+    // Built aside and taken over whole, so the warnings see the new name.
+    TyrosRegistration next;
+    next.warnShown_.fill(quiet || stopWarnings);
+    next.stopWarnings_ = stopWarnings;
+
+    ByteReader reader(block);
+    std::span<const std::uint8_t> head;
+    if (!reader.ReadBytes(kHeadSize, head) || !StartsWithId(head, kRegistrationId)) {
+        ui.ShowMessage("Bad registration: no Bhd-block");
+    } else if (const std::size_t payload = ByteReader::U16At(head, 4); payload != 0) {
+        std::span<const std::uint8_t> settings;
+        if (reader.ReadBytes(payload, settings) && next.ParseSettingBlocks(settings)) {
+            next.empty_ = false;
+            next.NameVoices(&ui);
+        } else {
+            next.MakeEmpty();
+            ui.ShowMessage("Bad registration: no GPm-block");
+        }
+    }
+    *this = std::move(next);
+}
+
+bool TyrosRegistration::ParseSettingBlocks(std::span<const std::uint8_t> settings) {
+    ByteReader reader(settings);
+    while (!reader.AtEnd()) {
+        std::span<const std::uint8_t> head;
+        if (!reader.PeekBytes(kHeadSize, head) || !StartsWithId(head, kSettingId)) {
+            return false;
+        }
+        std::span<const std::uint8_t> whole;
+        if (!reader.ReadBytes(kHeadSize + ByteReader::U16At(head, 4), whole)) {
+            return false;
+        }
+        const int type = head[3];
+        Block bytes(whole.begin(), whole.end());
+        if (type < kSlotCount) {
+            blocks_[static_cast<std::size_t>(type)] = std::move(bytes);  // a later block of a type wins
+        } else {
+            laterTypes_.push_back(std::move(bytes));
+        }
+    }
+    return true;
+}
+
+std::size_t TyrosRegistration::PayloadOf(const Slots& blocks, const std::vector<Block>& laterTypes) {
+    std::size_t size = 0;
+    for (int type = 1; type < kSlotCount; ++type) {
+        size += blocks[static_cast<std::size_t>(type)].size();
+    }
+    for (const Block& block : laterTypes) {
+        size += block.size();
+    }
+    return size;
+}
+
+std::size_t TyrosRegistration::PayloadSize() const { return PayloadOf(blocks_, laterTypes_); }
+
+std::size_t TyrosRegistration::SerializedSize() const { return kHeadSize + PayloadSize(); }
+
+void TyrosRegistration::Serialize(ByteWriter& out) const {
+    // The length comes from what is written, never from the length read: a
+    // dropped type-0 block or a replaced duplicate would make that one wrong.
+    out.Bytes(AsBytes(kRegistrationId));
+    out.U16(static_cast<std::uint16_t>(PayloadSize()));
+    for (int type = 1; type < kSlotCount; ++type) {
+        out.Bytes(blocks_[static_cast<std::size_t>(type)]);
+    }
+    for (const Block& block : laterTypes_) {
+        out.Bytes(block);
+    }
+}
+
+std::vector<std::uint8_t> TyrosRegistration::Serialize() const {
+    ByteWriter out;
+    Serialize(out);
+    return out.Take();
+}
+
+bool TyrosRegistration::Has(int type) const { return !BlockOf(type).empty(); }
+
+std::span<const std::uint8_t> TyrosRegistration::BlockOf(int type) const {
+    if (type < 0 || type >= kSlotCount) {
+        return {};
+    }
+    return blocks_[static_cast<std::size_t>(type)];
+}
+
+std::uint32_t TyrosRegistration::GroupMask() const {
+    std::uint32_t mask = 0;
+    for (int group = 0; group < kGroupCount; ++group) {
+        const SettingGroup& types = kGroups[static_cast<std::size_t>(group)];
+        for (int type = types.first; type <= types.last; ++type) {
+            if (Has(type)) {
+                mask |= 1u << group;
+            }
+        }
+    }
+    return mask;
+}
+
+std::string TyrosRegistration::Name() const {
+    const auto block = BlockOf(type::kName);
+    if (block.empty()) {
+        return "--- no reg ---";
+    }
+    std::string name = TextFrom(block, kPayloadStart);
+    const auto end = name.find_last_not_of(' ');
+    name.resize(end == std::string::npos ? 0 : end + 1);
+    if (name.size() > kIconSuffixSize && name[name.size() - 5] == '.' && name[name.size() - 4] == 'S') {
+        name.resize(name.size() - kIconSuffixSize);
+    }
+    return name;
+}
+
+std::string TyrosRegistration::IconCode() const {
+    const auto block = BlockOf(type::kName);
+    if (!EndsInIconCode(block)) {
+        return std::string();
+    }
+    return std::string(block.end() - 3, block.end());
+}
+
+bool TyrosRegistration::ReplaceBlock(int type, Block block) {
+    Block& slot = blocks_[static_cast<std::size_t>(type)];
+    if (!FitsOneBlock(PayloadSize() - slot.size() + block.size())) {
+        return false;
+    }
+    slot = std::move(block);
+    return true;
+}
+
+bool TyrosRegistration::Rename(const std::string& newName) {
+    const auto old = BlockOf(type::kName);
+    if (empty_ || old.empty()) {
+        return false;
+    }
+    const std::string icon = IconCode();
+    ByteWriter block;
+    block.Bytes(old.first(kIdSize));
+    block.U16(static_cast<std::uint16_t>(kNameWidth + (icon.empty() ? 0 : kIconSuffixSize)));
+    block.FixedText(newName, kNameWidth, ' ');
+    if (!icon.empty()) {
+        block.Bytes(AsBytes(".S" + icon));
+    }
+    return ReplaceBlock(type::kName, block.Take());
+}
+
+bool TyrosRegistration::SetIconCode(const std::string& code) {
+    const auto old = BlockOf(type::kName);
+    if (empty_ || old.empty()) {
+        return false;
+    }
+    Block block(old.begin(), old.end());
+    const std::string icon = Fixed3(code);
+    if (EndsInIconCode(old)) {
+        std::copy(icon.begin(), icon.end(), block.end() - 3);
+    } else {
+        const std::size_t payload = block.size() - kHeadSize + kIconSuffixSize;
+        if (!FitsOneBlock(payload)) {
+            return false;
+        }
+        const std::string suffix = ".S" + icon;
+        block.insert(block.end(), suffix.begin(), suffix.end());
+        block[4] = static_cast<std::uint8_t>(payload >> 8);
+        block[5] = static_cast<std::uint8_t>(payload);
+    }
+    return ReplaceBlock(type::kName, std::move(block));
+}
+
+std::string TyrosRegistration::SongName() const { return TextFrom(BlockOf(type::kSongName), kTextAfterLength); }
+
+int TyrosRegistration::Tempo() const {
+    const auto block = BlockOf(type::kTempo);
+    return ByteReader::Has(block, kTempoAt, 2) ? ByteReader::U16At(block, kTempoAt) : -1;
+}
+
+std::string TyrosRegistration::PartOn(VoicePart part) const { return OnOff(BlockOf(VoiceType(part))); }
+
+std::string TyrosRegistration::HarmonyOn() const { return OnOff(BlockOf(type::kHarmony)); }
+
+std::string TyrosRegistration::HarmonyType() const {
+    return TyrosSettingNames::HarmonyType(BlockOf(type::kHarmony));
+}
+
+std::string TyrosRegistration::StyleName() const {
+    return TyrosSettingNames::Style(BlockOf(type::kStyleNumber), BlockOf(type::kStylePath));
+}
+
+std::string TyrosRegistration::MultipadName() const {
+    return TyrosSettingNames::Multipad(BlockOf(type::kMultipadNumber), BlockOf(type::kMultipadPath));
+}
+
+const std::string& TyrosRegistration::VoiceName(VoicePart part) const { return voiceNames_[PartIndex(part)]; }
+
+bool TyrosRegistration::VoiceKeyOf(VoicePart part, VoiceKey& key) const {
+    const auto block = BlockOf(VoiceType(part));
+    if (!ByteReader::Has(block, kVoiceProgramAt, 1)) {
+        return false;  // absent, or too short to hold a voice
+    }
+    key = {block[kVoiceMsbAt], block[kVoiceLsbAt], block[kVoiceProgramAt]};
+    return true;
+}
+
+void TyrosRegistration::WorkOutVoiceNames(UserInterface& ui) { NameVoices(&ui); }
+
+void TyrosRegistration::RefreshVoiceNames() { NameVoices(nullptr); }
+
+void TyrosRegistration::NameVoices(UserInterface* ui) {
+    for (VoicePart part : kVoiceParts) {
+        std::string& name = voiceNames_[PartIndex(part)];
+        name = kNoVoice;
+        VoiceKey key{};
+        if (!VoiceKeyOf(part, key)) {
+            continue;
+        }
+        bool found = false;
+        name = TyrosVoiceNaming::Name(key.program, key.lsb, key.msb, found);
+        if (found) {
+            continue;
+        }
+        if (ui != nullptr) {
+            WarnAboutVoice(part, key, *ui);
+        }
+        if (key.msb == 0 && key.lsb != 0) {
+            name = TyrosVoiceNaming::XgFallbackName(key.program);
+        }
+    }
+    quiet_ = true;
+}
+
+void TyrosRegistration::WarnAboutVoice(VoicePart part, const VoiceKey& key, UserInterface& ui) {
+    bool& shown = warnShown_[PartIndex(part)];
+    if (shown) {
+        return;
+    }
+    shown = true;
+    // The name is put in front of the formatted text, so a '%' in it stays a '%'.
+    const std::string text = Name() + TyrosVoiceNaming::WarningText(part, key.msb, key.lsb, key.program);
+    if (!ui.AskYesNo(text, TyrosVoiceNaming::kWarningTitle)) {
+        warnShown_.fill(true);
+        stopWarnings_ = true;
+    }
+}
+
+int TyrosRegistration::RevoiceParts() {
+    int changed = 0;
+    for (VoicePart part : kVoiceParts) {
+        VoiceKey key{};
+        if (!VoiceKeyOf(part, key) || key.msb != 0 || key.lsb == 0 ||
+            TyrosVoiceNaming::IsKnown(key.program, key.lsb, key.msb)) {
+            continue;
+        }
+        blocks_[static_cast<std::size_t>(VoiceType(part))][kVoiceLsbAt] = 0;
+        ++changed;
+    }
+    return changed;
+}
+
+bool TyrosRegistration::ApplyCopy(const TyrosCopyRecord& record, UserInterface& ui) {
+    auto next = blocks_;
+    for (int type = 1; type < kSlotCount; ++type) {
+        Block& slot = next[static_cast<std::size_t>(type)];
+        if (record.Carries(type)) {
+            slot = record.BytesOf(type);
+        } else if (record.Clears(type)) {
+            slot.clear();
+        }
+    }
+    if (!FitsOneBlock(PayloadOf(next, laterTypes_))) {
+        return false;
+    }
+    blocks_ = std::move(next);
+    empty_ = false;
+    NameVoices(&ui);
+    return true;
+}
+
+}  // namespace kalivo

@@ -1,0 +1,108 @@
+#pragma once
+// One Tyros registration: the setting blocks of one registration block, kept
+// as the bytes read so that everything this program does not understand goes
+// back to the file unchanged, and the readers that give its settings names.
+#include <array>
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "handlers/tyros/TyrosFormat.h"
+#include "ui/UserInterface.h"
+
+namespace kalivo {
+
+class ByteWriter;
+class TyrosCopyRecord;
+
+class TyrosRegistration {
+public:
+    using Block = std::vector<std::uint8_t>;
+
+    // Empty, with the voice warnings not yet shown.
+    TyrosRegistration();
+
+    // Builds the registration from one registration block. quiet or
+    // stopWarnings keep the voice warnings away; a No to a warning sets
+    // StopWarnings(). A block that does not hold a whole registration is
+    // reported and leaves the registration empty.
+    void Parse(std::span<const std::uint8_t> block, bool quiet, bool stopWarnings, UserInterface& ui);
+    void MakeEmpty();
+    // MakeEmpty, but only on a registration that holds something; the warning
+    // flags stay as they are.
+    void Clear();
+
+    // The registration block: head with the length of what follows, then the
+    // setting blocks of types 1..47 in type order, then those of later types
+    // in the order read. Type 0 is not written.
+    void Serialize(ByteWriter& out) const;
+    std::vector<std::uint8_t> Serialize() const;
+    std::size_t SerializedSize() const;
+
+    bool IsEmpty() const { return empty_; }
+    bool Has(int type) const;
+    // The whole setting block (head included); empty when absent.
+    std::span<const std::uint8_t> BlockOf(int type) const;
+    std::uint32_t GroupMask() const;
+    bool HasGroup(int group) const { return (GroupMask() >> group) & 1u; }
+
+    // Name and icon code live in the type-1 block.
+    std::string Name() const;
+    std::string IconCode() const;
+    // Both return false when the registration has no name block or the
+    // result would not fit a registration block.
+    bool Rename(const std::string& newName);
+    bool SetIconCode(const std::string& code);
+
+    // Setting readers; absent or too short blocks give the placeholders.
+    std::string SongName() const;
+    int Tempo() const;
+    std::string PartOn(tyros::VoicePart part) const;
+    std::string HarmonyOn() const;
+    std::string HarmonyType() const;
+    std::string StyleName() const;
+    std::string MultipadName() const;
+    const std::string& VoiceName(tyros::VoicePart part) const;
+
+    // Works the four voice names out again; unknown voices are warned about
+    // through ui (once per part) unless this registration is silenced.
+    void WorkOutVoiceNames(UserInterface& ui);
+    // The same without any warning, after this program changed the voices.
+    void RefreshVoiceNames();
+    // Unknown voices of the XG banks (MSB 0, LSB not 0) are moved to LSB 0;
+    // returns the number of parts changed.
+    int RevoiceParts();
+    // Takes over the blocks of a copy record; false (nothing changed) when
+    // the result would not fit a registration block.
+    bool ApplyCopy(const TyrosCopyRecord& record, UserInterface& ui);
+
+    bool Quiet() const { return quiet_; }
+    bool StopWarnings() const { return stopWarnings_; }
+
+private:
+    struct VoiceKey {
+        int msb, lsb, program;
+    };
+
+    using Slots = std::array<Block, tyros::kSlotCount>;
+
+    static bool FitsOneBlock(std::size_t payloadSize) { return payloadSize <= tyros::kMaxPayload; }
+    static std::size_t PayloadOf(const Slots& blocks, const std::vector<Block>& laterTypes);
+    std::size_t PayloadSize() const;
+    bool ReplaceBlock(int type, Block block);
+    bool VoiceKeyOf(tyros::VoicePart part, VoiceKey& key) const;
+    void NameVoices(UserInterface* ui);
+    void WarnAboutVoice(tyros::VoicePart part, const VoiceKey& key, UserInterface& ui);
+    bool ParseSettingBlocks(std::span<const std::uint8_t> settings);
+
+    bool empty_ = true;
+    Slots blocks_;                   // an empty array = absent
+    std::vector<Block> laterTypes_;  // types 48 and above, in the order read
+    std::array<std::string, 4> voiceNames_;
+    std::array<bool, 4> warnShown_{};
+    bool quiet_ = false;
+    bool stopWarnings_ = false;
+};
+
+}  // namespace kalivo

@@ -1,0 +1,68 @@
+#include "handlers/tyros/TyrosRegistrationViews.h"
+
+#include "handlers/tyros/TyrosRegistration.h"
+
+namespace kalivo {
+
+using namespace tyros;
+
+std::array<std::string, 14> TyrosRegistrationViews::Presence(const TyrosRegistration& registration) {
+    const std::uint32_t mask = registration.GroupMask();
+    std::array<std::string, 14> presence;
+    for (int group = 0; group < kGroupCount; ++group) {
+        presence[static_cast<std::size_t>(group)] = ((mask >> group) & 1u) != 0 ? "+" : "-";
+    }
+    return presence;
+}
+
+TyrosRegistrationView TyrosRegistrationViews::View(const TyrosRegistration& registration,
+                                                   const std::string& bankName, int part,
+                                                   const IconSettings& icons) {
+    const auto presence = Presence(registration);
+    auto has = [&](int group) { return presence[static_cast<std::size_t>(group)] == "+"; };
+    auto at = [&](int group) { return presence[static_cast<std::size_t>(group)]; };
+
+    TyrosRegistrationView view;
+    view.bankName = bankName;
+    view.part = part;
+    view.name = registration.Name();
+    view.style = at(group::kStyle);
+    if (has(group::kStyle)) {
+        view.styleName = registration.StyleName();
+    }
+    // The voice groups follow Style in presence order: Right1, Right2, Right3, Left.
+    for (VoicePart voice : kVoiceParts) {
+        const auto index = static_cast<std::size_t>(voice);
+        view.voicePresence[index] = at(group::kRight1 + static_cast<int>(index));
+        if (view.voicePresence[index] == "+") {
+            view.voices[index] = {registration.VoiceName(voice), registration.PartOn(voice)};
+        }
+    }
+    view.multiPad = at(group::kMultipad);
+    if (has(group::kMultipad)) {
+        view.multiPadName = registration.MultipadName();
+    }
+    view.tempo = at(group::kTempo);
+    if (has(group::kTempo) && registration.Tempo() >= 0) {
+        view.tempoValue = std::to_string(registration.Tempo());
+    }
+    view.tuneTrans = at(group::kTuneTrans);
+    view.scale = at(group::kScale);
+    view.pedal = at(group::kPedal);
+    view.harmony = at(group::kHarmony);
+    if (has(group::kHarmony)) {
+        view.harmonyType = registration.HarmonyType();
+        view.harmonyOnOff = registration.HarmonyOn();
+    }
+    view.song = at(group::kSong);
+    if (has(group::kSong)) {
+        view.songName = registration.SongName();
+    }
+    view.mic = at(group::kMic);
+    view.lineOut = at(group::kLineOut);
+    view.iconCode = registration.IconCode();
+    view.icons = icons;
+    return view;
+}
+
+}  // namespace kalivo

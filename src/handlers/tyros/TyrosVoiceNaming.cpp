@@ -1,0 +1,35 @@
+#include "handlers/tyros/TyrosVoiceNaming.h"
+
+#include <array>
+
+#include "common/Format.h"
+#include "handlers/tyros/TyrosTables.h"
+
+namespace kalivo {
+
+std::string TyrosVoiceNaming::Name(int program, int lsb, int msb, bool& found) {
+    TyrosVoiceLookup lookup = TyrosTables::LookupVoice(program, lsb, msb);
+    found = lookup.found;
+    return std::move(lookup.name);
+}
+
+bool TyrosVoiceNaming::IsKnown(int program, int lsb, int msb) {
+    return TyrosTables::FindVoice(program, lsb, msb) != nullptr;
+}
+
+std::string TyrosVoiceNaming::XgFallbackName(int program) {
+    return "(" + TyrosTables::LookupVoice(program, 0, 0).name + ")";
+}
+
+std::string TyrosVoiceNaming::WarningText(tyros::VoicePart part, int msb, int lsb, int program) {
+    // The Left text has its own blank before "Continue", as the instrument's tool wrote it.
+    static constexpr std::array<const char*, 4> kPatterns{
+        "(Right1) no Tyros voice: msb %i, lsb %i, voice %i\nContinue messages?",
+        "(Right2) no Tyros voice: msb %i, lsb %i, voice %i\nContinue messages?",
+        "(Right3) no Tyros voice: msb %i, lsb %i, voice %i\nContinue messages?",
+        "(Left) no Tyros voice: msb %i, lsb %i, voice %i\n Continue messages?",
+    };
+    return FormatNumbers(kPatterns[static_cast<std::size_t>(part)], msb, lsb, program);
+}
+
+}  // namespace kalivo
