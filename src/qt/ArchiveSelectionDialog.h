@@ -1,0 +1,16 @@
+#pragma once
+// Archive Selection: one archive out of the names found in a folder.
+#include "qt/ListChoiceDialog.h"
+
+namespace kalivo {
+
+class ArchiveSelectionDialog : public ListChoiceDialog {
+    Q_OBJECT
+
+public:
+    ArchiveSelectionDialog(const std::vector<std::string>& names, QWidget* parent);
+    // The index of the chosen line, or -1 for Cancel.
+    static int Run(const std::vector<std::string>& names, QWidget* parent);
+};
+
+}  // namespace kalivo

@@ -1,0 +1,29 @@
+#include "qt/BankSelectionDialog.h"
+
+#include "ui/BankSelection.h"
+
+namespace kalivo {
+
+namespace {
+
+ListChoiceDialog::Shape BankListShape() {
+    ListChoiceDialog::Shape shape;
+    shape.selection = QAbstractItemView::ExtendedSelection;
+    shape.okNeedsSelection = false;
+    return shape;
+}
+
+}  // namespace
+
+BankSelectionDialog::BankSelectionDialog(const std::vector<std::string>& names, QWidget* parent)
+    : ListChoiceDialog(QStringLiteral("Select Registration Banks"), names, BankListShape(), parent) {}
+
+std::optional<std::vector<int>> BankSelectionDialog::Run(const std::vector<std::string>& names, QWidget* parent) {
+    BankSelectionDialog dialog(names, parent);
+    if (dialog.exec() != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    return NormalizeBankSelection(dialog.SelectedRows());
+}
+
+}  // namespace kalivo

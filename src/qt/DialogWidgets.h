@@ -1,0 +1,25 @@
+#pragma once
+// The few kinds of control every window here is built from.
+#include <QString>
+
+class QBoxLayout;
+class QLineEdit;
+class QPushButton;
+class QWidget;
+
+namespace kalivo {
+
+class DialogUnits;
+
+class DialogWidgets {
+public:
+    // A push button of the given size in dialog units that never becomes the
+    // default button by itself (Enter does not press it unless it is made the default).
+    static QPushButton* Button(const QString& text, const DialogUnits& units, int width, int height, QWidget* parent);
+    // A read-only edit that looks read-only (window background instead of a white field).
+    static QLineEdit* ReadOnlyEdit(const DialogUnits& units, int width, int height, QWidget* parent);
+    // OK (default button) and Cancel, stacked or side by side; nullptr for a missing Cancel.
+    static void AddOkCancel(QBoxLayout& layout, QPushButton* ok, QPushButton* cancel);
+};
+
+}  // namespace kalivo

@@ -1,0 +1,33 @@
+#pragma once
+// One edit with OK and Cancel: the common body of Change Archive Name and
+// Change Name. The edit takes at most the given number of characters; a text
+// that is longer anyway (an overlong initial name) is refused on OK.
+#include <QDialog>
+#include <string>
+
+class QLineEdit;
+class QPushButton;
+
+namespace kalivo {
+
+class NameEditDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    QLineEdit* Edit() const { return edit_; }
+    QPushButton* OkButton() const { return ok_; }
+    // Runs the dialog: the text on OK, "" on Cancel.
+    std::string ExecForText();
+
+protected:
+    NameEditDialog(const QString& caption, const QString& text, int maxLength, int editWidth, QWidget* parent);
+
+    void accept() override;
+
+private:
+    QLineEdit* edit_;
+    QPushButton* ok_;
+    int maxLength_;
+};
+
+}  // namespace kalivo

@@ -1,0 +1,128 @@
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QClipboard>
+#include <QDir>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+
+#include "GuiTestSupport.h"
+#include "qt/ArchiveSelectionDialog.h"
+#include "qt/BankSelectionDialog.h"
+#include "qt/ChangeNameDialog.h"
+#include "qt/FileDialogs.h"
+#include "qt/OptionsDialog.h"
+#include "qt/QtUserInterface.h"
+#include "support/ScriptedUserInterface.h"
+
+namespace kalivo::test {
+namespace {
+
+using DialogTest = GuiTest;
+
+TEST_F(DialogTest, ChangeNameDropsTrailingBlanksAndRefusedCharacters) {
+    ChangeNameDialog trimmed("Piano Set   ", 16, nullptr);
+    EXPECT_EQ(trimmed.Edit()->text(), QStringLiteral("Piano Set"));
+
+    ChangeNameDialog dialog("", 16, nullptr);
+    dialog.show();
+    QLineEdit* edit = dialog.Edit();
+    QTest::keyClicks(edit, "ab/c.");
+    EXPECT_EQ(edit->text(), QStringLiteral("abc"));
+    EXPECT_EQ(edit->cursorPosition(), 3);
+
+    // A paste is checked whole, not only at its last character.
+    edit->setCursorPosition(1);
+    QGuiApplication::clipboard()->setText(QStringLiteral("x.y/z@"));
+    edit->paste();
+    EXPECT_EQ(edit->text(), QStringLiteral("axyz@bc"));
+    EXPECT_EQ(edit->cursorPosition(), 5);
+}
+
+TEST_F(DialogTest, SelectBanksReportsAscendingIndicesEmptyOrCancel) {
+    QtUserInterface ui;
+    const std::vector<std::string> banks{"Bank1", "Bank2", "Bank3", "Bank4", "Bank5"};
+
+    AnswerNextModal<BankSelectionDialog>([](BankSelectionDialog* dialog) {
+        for (int row : {3, 0, 2}) {
+            dialog->List()->item(row)->setSelected(true);
+        }
+        dialog->OkButton()->click();
+    });
+    EXPECT_EQ(ui.SelectBanks(banks), std::optional<std::vector<int>>(std::vector<int>{0, 2, 3}));
+
+    AnswerNextModal<BankSelectionDialog>([](BankSelectionDialog* dialog) { dialog->OkButton()->click(); });
+    EXPECT_EQ(ui.SelectBanks(banks), std::optional<std::vector<int>>(std::vector<int>{}));
+
+    AnswerNextModal<BankSelectionDialog>([](BankSelectionDialog* dialog) { dialog->CancelButton()->click(); });
+    EXPECT_EQ(ui.SelectBanks(banks), std::nullopt);
+}
+
+TEST_F(DialogTest, ArchiveSelectionStaysOpenUntilALineIsChosen) {
+    QtUserInterface ui;
+    bool stayedOpen = false;
+    AnswerNextModal<ArchiveSelectionDialog>([&](ArchiveSelectionDialog* dialog) {
+        dialog->OkButton()->click();
+        stayedOpen = dialog->isVisible();
+        dialog->List()->setCurrentRow(1);
+        dialog->OkButton()->click();
+    });
+    EXPECT_EQ(ui.SelectArchive({"ONE", "TWO", "THREE"}), 1);
+    EXPECT_TRUE(stayedOpen);
+
+    AnswerNextModal<ArchiveSelectionDialog>([](ArchiveSelectionDialog* dialog) { dialog->reject(); });
+    EXPECT_EQ(ui.SelectArchive({"ONE"}), -1);
+}
+
+TEST_F(DialogTest, OptionsBoxesFollowTheExclusionRules) {
+    ScriptedUserInterface ui;
+    StyleArchiveOptions options;
+    options.askForStyleArchive = true;
+    OptionsDialog dialog("PSR-740    ", options, ui, nullptr);
+
+    ui.folders.push_back("/styles");
+    dialog.DefaultArchiveBox()->click();
+    EXPECT_EQ(ui.folderTitles, std::vector<std::string>{"Select the style-archive directory"});
+    EXPECT_FALSE(dialog.AskBox()->isChecked());
+    EXPECT_TRUE(dialog.DefaultArchiveBox()->isChecked());
+    EXPECT_EQ(dialog.FolderEdit()->text(), QStringLiteral("/styles"));
+
+    dialog.ImplicitSearchBox()->click();
+    EXPECT_FALSE(dialog.DefaultArchiveBox()->isChecked());
+    EXPECT_TRUE(dialog.FolderEdit()->text().isEmpty());
+
+    dialog.DefaultArchiveBox()->click();  // no folder chosen
+    EXPECT_FALSE(dialog.DefaultArchiveBox()->isChecked());
+    EXPECT_TRUE(dialog.ImplicitSearchBox()->isChecked());
+    EXPECT_EQ(ui.MessageTexts(), std::vector<std::string>{"No valid style-archive"});
+}
+
+TEST_F(DialogTest, FolderAndSaveDialogs) {
+    QtUserInterface ui;
+    for (const QString& chosen : {QStringLiteral("/"), QString::fromStdString(folder_.Path())}) {
+        AnswerNextModal<QFileDialog>([chosen](QFileDialog* dialog) {
+            dialog->setDirectory(chosen);
+            static_cast<QDialog*>(dialog)->accept();
+        });
+        EXPECT_EQ(ui.ChooseFolder("Select the path for registration archive"), chosen.toStdString());
+    }
+
+    SaveAsRequest request;
+    request.filter = "Text Files (*.txt)|*.txt|htm Files (*.htm)|*.htm||";
+    QStringList shownFilters;
+    AnswerNextModal<QFileDialog>([&](QFileDialog* dialog) {
+        shownFilters = dialog->nameFilters();
+        dialog->setDirectory(QString::fromStdString(folder_.Path()));
+        static_cast<QDialog*>(dialog)->accept();
+    });
+    EXPECT_EQ(ui.ChooseSaveFile(request), folder_.File("untitled.htm"));
+    EXPECT_EQ(shownFilters, (QStringList{"Text Files (*.txt)", "htm Files (*.htm)"}));
+    EXPECT_EQ(FileDialogs::NameFilters("Banks|*.rgt;*.RGT||"), QStringList{"Banks (*.rgt *.RGT)"});
+}
+
+}  // namespace
+}  // namespace kalivo::test

@@ -1,0 +1,161 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+#include <filesystem>
+
+#include "GuiTestSupport.h"
+#include "qt/ArchiveListWidget.h"
+#include "qt/MainWindow.h"
+#include "qt/ModelSelectionDialog.h"
+#include "qt/QtUserInterface.h"
+#include "support/ScriptedUserInterface.h"
+
+namespace kalivo::test {
+namespace {
+
+class MainWindowTest : public GuiTest {
+protected:
+    void StartWith(const std::string& modelName) {
+        folder_.Write("kalivo.ini", "[Model]\r\n" + modelName + "\r\n");
+    }
+    bool SettingsWritten() const { return std::filesystem::exists(folder_.File("kalivo.ini")); }
+
+    ScriptedUserInterface ui_;
+};
+
+TEST_F(MainWindowTest, CaptionIsExactAndNoButtonIsDefault) {
+    MainWindow window(ui_);
+    EXPECT_EQ(window.windowTitle(),
+              QStringLiteral("KALIVO") + QString(70, QLatin1Char(' ')) +
+                  QStringLiteral("YAMAHA Keyboard Registration Editor "));
+    const auto buttons = window.findChildren<QPushButton*>();
+    EXPECT_EQ(buttons.size(), 22);
+    for (const QPushButton* button : buttons) {
+        EXPECT_FALSE(button->isDefault() || button->autoDefault()) << button->text().toStdString();
+    }
+}
+
+TEST_F(MainWindowTest, ModelFromSettingsChoosesButtonsAndCaptions) {
+    struct Case {
+        std::string model;
+        bool tyros;
+        bool groupCopy;
+        const char* sourceCaption;
+        const char* destinationCaption;
+    };
+    for (const Case& c : {Case{"Tyros      ", true, true, "", ""},
+                          Case{"PSR-740    ", false, false, "Source Archive:", "Dest. Archive:"},
+                          Case{"CVP2 Series", false, true, "Source Archive:", "Dest. Archive:"}}) {
+        SCOPED_TRACE(c.model);
+        StartWith(c.model);
+        MainWindow window(ui_);
+        window.Initialize();
+        EXPECT_EQ(window.ButtonFor(ModelButton::Options)->isHidden(), c.tyros || c.groupCopy);
+        EXPECT_EQ(window.ButtonFor(ModelButton::Archivename)->isHidden(), c.tyros);
+        EXPECT_EQ(window.ButtonFor(ModelButton::GroupCopy)->isHidden(), !c.groupCopy);
+        for (ModelButton tyrosOnly : {ModelButton::EditSequence, ModelButton::EditIcon, ModelButton::DefaultRevoice}) {
+            EXPECT_EQ(window.ButtonFor(tyrosOnly)->isHidden(), !c.tyros);
+        }
+        EXPECT_EQ(window.EditFor(EditField::ModelName)->text().toStdString(), c.model);
+        EXPECT_EQ(window.EditFor(EditField::SourceCaption)->text().toStdString(), c.sourceCaption);
+        EXPECT_EQ(window.EditFor(EditField::DestinationCaption)->text().toStdString(), c.destinationCaption);
+        if (c.tyros) {
+            EXPECT_EQ(window.EditFor(EditField::SourceArchive)->text(), QStringLiteral("Source"));
+            EXPECT_EQ(window.EditFor(EditField::DestinationArchive)->text(), QStringLiteral("Destination"));
+        }
+    }
+}
+
+TEST_F(MainWindowTest, ModelButtonSwitchesThroughTheModelDialog) {
+    QtUserInterface ui;
+    MainWindow window(ui);
+    ui.SetParentWindow(&window);
+    window.Initialize();
+    bool stayedOpenWithoutChoice = false;
+    AnswerNextModal<ModelSelectionDialog>([&](ModelSelectionDialog* dialog) {
+        dialog->OkButton()->click();
+        stayedOpenWithoutChoice = dialog->isVisible();
+        dialog->List()->setCurrentRow(6);
+        dialog->OkButton()->click();
+    });
+    for (QPushButton* button : window.findChildren<QPushButton*>()) {
+        if (button->text() == QStringLiteral("Model")) {
+            button->click();
+        }
+    }
+    EXPECT_TRUE(stayedOpenWithoutChoice);
+    EXPECT_EQ(window.Logic().ModelName(), "Tyros      ");
+    EXPECT_FALSE(window.ButtonFor(ModelButton::EditIcon)->isHidden());
+    EXPECT_TRUE(window.ButtonFor(ModelButton::Options)->isHidden());
+}
+
+TEST_F(MainWindowTest, CloseBoxAndEscapeRunExit) {
+    StartWith("PSR-740    ");
+    MainWindow window(ui_);
+    window.Initialize();
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+
+    // Unsaved changes: Yes to the save question stores (here: no folder chosen)
+    // and the window stays open.
+    ui_.archiveNames.push_back("NEWNAME");
+    window.Logic().Archivename();
+    ASSERT_TRUE(window.Logic().Changed());
+    ui_.yesNo.push_back(true);
+    ui_.messages.clear();
+    std::filesystem::remove(folder_.File("kalivo.ini"));
+    window.close();
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_FALSE(SettingsWritten());
+    EXPECT_EQ(ui_.MessageTexts(), std::vector<std::string>{"Save changed registrations?"});
+
+    ui_.yesNo.push_back(false);
+    QTest::keyClick(&window, Qt::Key_Escape);
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_TRUE(SettingsWritten());
+}
+
+TEST_F(MainWindowTest, CloseBoxWritesSettingsWithoutModel) {
+    MainWindow window(ui_);
+    window.Initialize();
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    window.close();
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_TRUE(SettingsWritten());
+}
+
+// A second click on the selected right-hand line starts Rename; a double-click
+// on it only views the registration.
+TEST_F(MainWindowTest, SecondClickRenamesButDoubleClickDoesNot) {
+    StartWith("PSR-740    ");
+    MainWindow window(ui_);
+    window.Initialize();
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    ArchiveListWidget* list = window.ListFor(Pane::Destination);
+    ASSERT_GT(list->count(), 3);
+    auto pointOf = [&](int line) { return list->viewport()->mapTo(&window, list->visualItemRect(list->item(line)).center()); };
+    const int settle = QApplication::doubleClickInterval() + 200;
+
+    QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {}, pointOf(2));
+    EXPECT_EQ(window.Logic().DestinationSelection().slot, 2);
+    EXPECT_TRUE(ui_.nameRequests.empty());
+
+    QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {}, pointOf(2));
+    QTest::qWait(settle);
+    EXPECT_EQ(ui_.nameRequests.size(), 1u);
+
+    QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {}, pointOf(3));
+    QTest::mouseDClick(window.windowHandle(), Qt::LeftButton, {}, pointOf(3));
+    QTest::qWait(settle);
+    EXPECT_EQ(ui_.nameRequests.size(), 1u);
+    EXPECT_TRUE(list->selectedItems().isEmpty());  // viewing clears the destination selection
+}
+
+}  // namespace
+}  // namespace kalivo::test
