@@ -21,7 +21,6 @@ ListChoiceDialog::ListChoiceDialog(const QString& caption, const std::vector<std
     // Short lists are shown whole; long ones scroll.
     const int contentHeight = list_->sizeHintForRow(0) * list_->count() + 2 * list_->frameWidth();
     list_->setMinimumSize(units.X(shape.listWidth), std::min(units.Y(shape.listHeight), contentHeight + 4));
-    list_->resize(units.Size(shape.listWidth, shape.listHeight));
 
     ok_ = DialogWidgets::Button(QStringLiteral("OK"), units, 50, 14, this);
     if (shape.withCancel) {
@@ -38,6 +37,7 @@ ListChoiceDialog::ListChoiceDialog(const QString& caption, const std::vector<std
     layout->setSpacing(units.X(7));
     layout->addWidget(list_, 1);
     layout->addLayout(buttons);
+    resize(units.Size(shape.width, shape.height));
 }
 
 std::vector<int> ListChoiceDialog::SelectedRows() const {

@@ -21,7 +21,9 @@ public:
         bool okNeedsSelection = true;  // OK without a selected line leaves the dialog open
         bool withCancel = true;
         bool buttonsBeside = false;    // OK beside the list instead of below it
-        int listWidth = 123;           // dialog units
+        int width = 137;               // dialog units
+        int height = 285;
+        int listWidth = 123;
         int listHeight = 247;
     };
 

@@ -8,6 +8,8 @@ ListChoiceDialog::Shape ModelListShape() {
     ListChoiceDialog::Shape shape;
     shape.withCancel = false;
     shape.buttonsBeside = true;
+    shape.width = 140;
+    shape.height = 73;
     shape.listWidth = 70;
     shape.listHeight = 59;
     return shape;
