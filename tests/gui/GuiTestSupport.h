@@ -7,6 +7,7 @@
 #include <QTimer>
 #include <QWidget>
 #include <filesystem>
+#include <memory>
 
 #include "support/TempFolder.h"
 
@@ -24,15 +25,20 @@ private:
 };
 
 // Polls until a modal dialog of type D is up, then hands it to act. Start it
-// before the call that opens the dialog.
+// before the call that opens the dialog. Gives up after five seconds, so that
+// a dialog that never came cannot be answered in a later test.
 template <class D, class F>
 void AnswerNextModal(F act) {
     auto* timer = new QTimer(qApp);
     timer->setInterval(20);
-    QObject::connect(timer, &QTimer::timeout, [timer, act] {
-        if (auto* dialog = qobject_cast<D*>(QApplication::activeModalWidget())) {
+    auto polls = std::make_shared<int>(0);
+    QObject::connect(timer, &QTimer::timeout, [timer, act, polls] {
+        auto* dialog = qobject_cast<D*>(QApplication::activeModalWidget());
+        if (dialog != nullptr || ++*polls > 250) {
             timer->stop();
             timer->deleteLater();
+        }
+        if (dialog != nullptr) {
             act(dialog);
         }
     });

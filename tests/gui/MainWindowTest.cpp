@@ -70,8 +70,15 @@ TEST_F(MainWindowTest, ModelFromSettingsChoosesButtonsAndCaptions) {
     }
 }
 
+// The real dialogs, but messages are only noted (a message box would wait for an answer).
+class QuietUserInterface : public QtUserInterface {
+public:
+    void ShowMessage(const std::string& text, const std::string&) override { messages.push_back(text); }
+    std::vector<std::string> messages;
+};
+
 TEST_F(MainWindowTest, ModelButtonSwitchesThroughTheModelDialog) {
-    QtUserInterface ui;
+    QuietUserInterface ui;
     MainWindow window(ui);
     ui.SetParentWindow(&window);
     window.Initialize();
