@@ -1,0 +1,111 @@
+#include "core/tyros/TyrosHandlerFixture.h"
+
+namespace kalivo {
+namespace {
+
+using namespace test::tyros_bytes;
+using Fixture = test::TyrosHandlerFixture;
+
+TEST_F(Fixture, RegfilesAreListedByTitleIgnoringCase) {
+    dir.Write("b.tyr", Regfile("Bank", 0, Registration({Name("Bee", "321")})));
+    dir.Write("a.tyr", Regfile("Bank", 1, Registration({Name("Ay")})));
+    dir.Write("C.TYR", Regfile("Bank", 2, Registration({Name("Sea")})));
+    ASSERT_EQ(source.LoadRegfiles(dir.Path()), 0);
+    StringList names;
+    source.ListRegfiles(names);
+    EXPECT_EQ(names, (StringList{"a", "b", "C"}));
+
+    std::string name;
+    source.GetRegfileName(1, name);
+    EXPECT_EQ(name, "Bee             ");
+    EXPECT_EQ(source.GetRegfileIcon(1), "321");
+    source.GetRegfileName(3, name);
+    EXPECT_EQ(name, "no regist");
+    source.GetRegfileName(-1, name);
+    EXPECT_EQ(name, "no regist");
+    EXPECT_EQ(source.GetRegfileIcon(3), "");
+}
+
+TEST_F(Fixture, InvalidRegfilesAreNamedAndSkipped) {
+    dir.Write("good.tyr", Regfile("Bank", 0, Registration({Name("Good")})));
+    dir.Write("magic.tyr", std::string(80, 'x'));
+    dir.Write("short.tyr", std::string("RegF"));
+    ASSERT_EQ(source.LoadRegfiles(dir.Path()), 0);
+    EXPECT_EQ(ui.MessageTexts(), (std::vector<std::string>{"File " + Folder() + "magic.tyr not valid",
+                                                           "File " + Folder() + "short.tyr not valid"}));
+    EXPECT_EQ(source.EntryCount(), 1);
+}
+
+TEST_F(Fixture, AFolderWithoutRegfilesEmptiesTheList) {
+    dir.Write("one.tyr", Regfile("Bank", 0, Registration({Name("One")})));
+    ASSERT_EQ(source.LoadRegfiles(dir.Path()), 0);
+    test::TempFolder empty;
+    EXPECT_EQ(source.LoadRegfiles(empty.Path()), 12);
+    EXPECT_EQ(ui.MessageTexts(), std::vector<std::string>{"no reg-files found"});
+    EXPECT_EQ(source.EntryCount(), 0);
+}
+
+TEST_F(Fixture, CreateRegfilesNamesAndNumbersTheFiles) {
+    dir.Write("Bank With A Rather Long Name.rgt",
+              BankFile({Registration({Name("Name")}), EmptyRegistration(), Registration({Name("Bob's Song")}),
+                        Registration({Name("What*?  ")}), Registration({Name("   ")})}));
+    LoadSource("Bank With A Rather Long Name");
+    test::TempFolder out;
+    const std::string target = out.Path() + "/";
+    EXPECT_EQ(source.CreateRegfiles(target), 0);
+    EXPECT_EQ(source.CreateRegfiles(target), 0);
+    EXPECT_EQ(out.Names(), (std::vector<std::string>{"Bob_s_Song#1.tyr", "Bob_s_Song.tyr", "Name#1.tyr", "Name.tyr",
+                                                     "What#1.tyr", "What.tyr", "_#1.tyr", "_.tyr"}));
+    EXPECT_EQ(out.ReadBytes("Bob_s_Song.tyr"),
+              Regfile("Bank With A Rather Long ", 2, Registration({Name("Bob's Song")})));
+}
+
+TEST_F(Fixture, CreateRegfilesNeverReplacesAFileWhateverItsCase) {
+    WriteBank("Bank", {"Name"});
+    LoadSource("Bank");
+    test::TempFolder out;
+    out.Write("NAME.TYR", std::string("someone else's"));
+    EXPECT_EQ(source.CreateRegfiles(out.Path() + "/"), 0);
+    EXPECT_EQ(out.Names(), (std::vector<std::string>{"NAME.TYR", "Name#1.tyr"}));
+}
+
+TEST_F(Fixture, CreateRegfilesNeedsAStore) {
+    TyrosHandler fresh(ui);
+    EXPECT_EQ(fresh.CreateRegfiles(Folder()), 14);
+    EXPECT_EQ(fresh.WriteProtocol(dir.File("p.txt")), 14);
+}
+
+TEST_F(Fixture, CreatedRegfilesLoadBack) {
+    dir.Write("Src.rgt", BankFile({EmptyRegistration(), RealisticRegistration(3)}));
+    LoadSource("Src");
+    test::TempFolder out;
+    ASSERT_EQ(source.CreateRegfiles(out.Path() + "/"), 0);
+    ASSERT_EQ(destination.LoadRegfiles(out.Path()), 0);
+    ASSERT_EQ(destination.EntryCount(), 1);
+    const TyrosRegfileEntry& entry = *destination.Entry(0);
+    EXPECT_EQ(entry.title, "Reg_3");
+    EXPECT_EQ(TyrosRegfile::BankName(entry.header), "Src");
+    EXPECT_EQ(TyrosRegfile::Part(entry.header), 1);
+    EXPECT_EQ(entry.registration.Serialize(), RealisticRegistration(3));
+}
+
+TEST_F(Fixture, CopyRegfileBringsTheEntryInSilently) {
+    dir.Write("odd.tyr", Regfile("Bank", 0, Registration({Name("Odd"), Voice(11, 104, 0, 0)})));
+    ui.yesNo = {true};
+    ASSERT_EQ(source.LoadRegfiles(dir.Path()), 0);
+    ui.messages.clear();
+    destination.ClearDestination(1);
+    EXPECT_EQ(destination.CopyRegfile(2, 3, &source, 0), 0);
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_EQ(NameAt(destination, 2, 3), "Odd");
+    EXPECT_EQ(BankName(destination, 2), "New Bank");
+    EXPECT_EQ(destination.DestinationBankCount(), 3);
+
+    // An index outside the list is an empty registration.
+    EXPECT_EQ(destination.CopyRegfile(2, 3, &source, 5), 0);
+    std::string name;
+    EXPECT_EQ(destination.GetRegistrationName(2, 3, name), 9);
+}
+
+}  // namespace
+}  // namespace kalivo
