@@ -110,6 +110,10 @@ const TyrosRegistration& TyrosHandler::AnyRegistration(int bank, int slot) const
     return registration != nullptr ? *registration : NoRegistration();
 }
 
+const TyrosRegistration& TyrosHandler::SettingsSource(int bank, int slot, int regfile) const {
+    return regfile != -1 ? EntryRegistration(regfile) : AnyRegistration(bank, slot);
+}
+
 const TyrosRegistration& TyrosHandler::EntryRegistration(int regfile) const {
     const TyrosRegfileEntry* entry = Entry(regfile);
     return entry != nullptr ? entry->registration : NoRegistration();
@@ -530,7 +534,7 @@ int TyrosHandler::GetRegfileVoiceName3(int regfile, std::string& name) {
 }
 
 int TyrosHandler::GetSettingsText(int regfile, int bank, int slot, std::string& text) {
-    text = TyrosProtocol::SettingsText(regfile != -1 ? EntryRegistration(regfile) : AnyRegistration(bank, slot));
+    text = TyrosProtocol::SettingsText(SettingsSource(bank, slot, regfile));
     return status::kDone;
 }
 
@@ -604,16 +608,13 @@ int TyrosHandler::GroupCopy(int dstBank, int dstSlot, TyrosHandler& source, int 
         return status::kDone;
     }
     CopySettingsRequest request;
-    const TyrosRegistration* registration = nullptr;
     if (srcRegfile != -1) {
         source.GetRegfileName(srcRegfile, request.sourceName);
-        registration = &source.EntryRegistration(srcRegfile);
     } else {
         source.GetRegistrationName(srcBank, srcSlot, request.sourceName);
-        registration = &source.AnyRegistration(srcBank, srcSlot);
     }
     GetRegistrationName(dstBank, dstSlot, request.destinationName);
-    request.presence = TyrosRegistrationViews::Presence(*registration);
+    request.presence = TyrosRegistrationViews::Presence(source.SettingsSource(srcBank, srcSlot, srcRegfile));
     const auto choices = ui().CopyRegistrationSettings(request);
     if (!choices) {
         return status::kDone;
@@ -634,8 +635,7 @@ int TyrosHandler::CopySettingBlock(int dstBank, int dstSlot, ModelHandler* sourc
     if (from == nullptr || dstBank < 0 || dstBank >= kMaxBanks || !IsPart(dstSlot)) {
         return status::kNoRegistration;
     }
-    const TyrosRegistration& registration =
-        srcRegfile != -1 ? from->EntryRegistration(srcRegfile) : from->AnyRegistration(srcBank, srcSlot);
+    const TyrosRegistration& registration = from->SettingsSource(srcBank, srcSlot, srcRegfile);
     if (registration.IsEmpty()) {
         return status::kNoRegistration;
     }

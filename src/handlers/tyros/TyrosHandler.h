@@ -103,6 +103,8 @@ private:
     TyrosRegistration* MutableRegistration(int bank, int slot);
     // The registration at (bank, slot), or an empty one when there is none.
     const TyrosRegistration& AnyRegistration(int bank, int slot) const;
+    // Regfile entry regfile when that is not -1, else the bank registration.
+    const TyrosRegistration& SettingsSource(int bank, int slot, int regfile) const;
     // The entry's registration, or an empty one for an index outside the list.
     const TyrosRegistration& EntryRegistration(int regfile) const;
     static TyrosHandler* SameModel(ModelHandler* source);
