@@ -1,0 +1,37 @@
+#pragma once
+// A person who answers every question with Yes and every dialog with Cancel,
+// so that the readers run their warning paths without stopping.
+#include "ui/UserInterface.h"
+
+namespace kalivo::fuzz {
+
+class FuzzUserInterface : public UserInterface {
+public:
+    int messages = 0;
+
+    void ShowMessage(const std::string&, const std::string&) override { ++messages; }
+    bool AskYesNo(const std::string&, const std::string&) override { return ++messages % 2 == 1; }
+    Answer AskYesNoCancel(const std::string&, const std::string&) override { return Answer::Yes; }
+    std::string ChooseFolder(const std::string&) override { return std::string(); }
+    std::optional<std::string> ChooseSaveFile(const SaveAsRequest&) override { return std::nullopt; }
+    void BeginWait() override {}
+    void EndWait() override {}
+    int SelectArchive(const std::vector<std::string>&) override { return -1; }
+    std::optional<std::vector<int>> SelectBanks(const std::vector<std::string>&) override { return std::nullopt; }
+    std::string ChangeArchiveName(const std::string&) override { return std::string(); }
+    std::string ChangeName(const std::string&, int) override { return std::string(); }
+    int SelectModel(const std::vector<std::string>&) override { return -1; }
+    bool EditOptions(const std::string&, StyleArchiveOptions&) override { return false; }
+    bool AskFlashStyles() override { return false; }
+    void ShowAbout() override {}
+    std::optional<EditBankResult> EditBank(const EditBankRequest&) override { return std::nullopt; }
+    std::optional<std::string> EditIcon(const std::string&, const std::string&) override { return std::nullopt; }
+    std::optional<std::string> SelectIcon(const SelectIconRequest&) override { return std::nullopt; }
+    void ViewBank(const ViewBankRequest&) override {}
+    void ViewTyrosRegistration(const TyrosRegistrationView&) override {}
+    std::optional<std::vector<bool>> CopyRegistrationSettings(const CopySettingsRequest&) override {
+        return std::nullopt;
+    }
+};
+
+}  // namespace kalivo::fuzz
