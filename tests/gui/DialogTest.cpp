@@ -7,12 +7,14 @@
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 
 #include "GuiTestSupport.h"
 #include "qt/ArchiveSelectionDialog.h"
 #include "qt/BankSelectionDialog.h"
+#include "qt/ChangeArchiveNameDialog.h"
 #include "qt/ChangeNameDialog.h"
 #include "qt/FileDialogs.h"
 #include "qt/OptionsDialog.h"
@@ -41,6 +43,26 @@ TEST_F(DialogTest, ChangeNameDropsTrailingBlanksAndRefusedCharacters) {
     edit->paste();
     EXPECT_EQ(edit->text(), QStringLiteral("axyz@bc"));
     EXPECT_EQ(edit->cursorPosition(), 5);
+}
+
+TEST_F(DialogTest, NameDialogsKeepToTheirLength) {
+    ChangeNameDialog name("", 5, nullptr);
+    name.show();
+    QTest::keyClicks(name.Edit(), "abcdefg");
+    EXPECT_EQ(name.Edit()->text(), QStringLiteral("abcde"));
+
+    // An archive name already too long is shown whole but not accepted.
+    ChangeArchiveNameDialog archive("ABCDEFGHIJKLMNOPQRS", nullptr);
+    archive.show();
+    EXPECT_EQ(archive.Edit()->text(), QStringLiteral("ABCDEFGHIJKLMNOPQRS"));
+    QString told;
+    AnswerNextModal<QMessageBox>([&](QMessageBox* box) {
+        told = box->text();
+        box->accept();
+    });
+    archive.OkButton()->click();
+    EXPECT_EQ(told, QStringLiteral("Please enter no more than 16 characters."));
+    EXPECT_TRUE(archive.isVisible());
 }
 
 TEST_F(DialogTest, SelectBanksReportsAscendingIndicesEmptyOrCancel) {

@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 #include <filesystem>
 
@@ -134,6 +135,58 @@ TEST_F(MainWindowTest, CloseBoxWritesSettingsWithoutModel) {
     window.close();
     EXPECT_FALSE(window.isVisible());
     EXPECT_TRUE(SettingsWritten());
+}
+
+TEST_F(MainWindowTest, EnterPressesTheFocusedButtonElseExits) {
+    MainWindow window(ui_);
+    window.Initialize();
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    for (QPushButton* button : window.findChildren<QPushButton*>()) {
+        if (button->text() == QStringLiteral("Info")) {
+            button->setFocus();
+        }
+    }
+    QTest::keyClick(&window, Qt::Key_Return);
+    EXPECT_EQ(ui_.aboutCount, 1);
+    EXPECT_TRUE(window.isVisible());
+
+    window.ListFor(Pane::Source)->setFocus();
+    QTest::keyClick(window.ListFor(Pane::Source), Qt::Key_Return);
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_TRUE(SettingsWritten());
+}
+
+// What the program selects is not reported back as the person's choice;
+// what the person selects with the keys is.
+TEST_F(MainWindowTest, OnlyThePersonsSelectionsAreReported) {
+    StartWith("PSR-740    ");
+    MainWindow window(ui_);
+    window.Initialize();
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    ArchiveListWidget* list = window.ListFor(Pane::Destination);
+    ASSERT_GT(list->count(), 62);
+
+    window.SelectLine(Pane::Destination, 60);
+    EXPECT_TRUE(list->item(60)->isSelected());
+    EXPECT_TRUE(list->viewport()->rect().intersects(list->visualItemRect(list->item(60))));
+    const int scrolled = list->verticalScrollBar()->value();
+    EXPECT_GT(scrolled, 0);
+    window.SelectLine(Pane::Destination, -1);
+    EXPECT_TRUE(list->selectedItems().isEmpty());
+    EXPECT_EQ(list->verticalScrollBar()->value(), scrolled);
+    EXPECT_EQ(window.Logic().DestinationSelection().bank, -1);
+
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_Down);  // from line 60 to 61: bank 16, registration 2
+    EXPECT_EQ(window.Logic().DestinationSelection().bank, 15);
+    EXPECT_EQ(window.Logic().DestinationSelection().slot, 1);
+
+    // Ctrl+click does not take the selection away.
+    const QPoint point = list->viewport()->mapTo(&window, list->visualItemRect(list->item(61)).center());
+    QTest::mouseClick(window.windowHandle(), Qt::LeftButton, Qt::ControlModifier, point);
+    EXPECT_TRUE(list->item(61)->isSelected());
 }
 
 // A second click on the selected right-hand line starts Rename; a double-click
