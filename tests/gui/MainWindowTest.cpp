@@ -23,6 +23,12 @@ protected:
     void StartWith(const std::string& modelName) {
         folder_.Write("kalivo.ini", "[Model]\r\n" + modelName + "\r\n");
     }
+    // Runs the start-up of the window's logic and shows the window.
+    static bool ShowStarted(MainWindow& window) {
+        window.Initialize();
+        window.show();
+        return QTest::qWaitForWindowExposed(&window);
+    }
     bool SettingsWritten() const { return std::filesystem::exists(folder_.File("kalivo.ini")); }
 
     ScriptedUserInterface ui_;
@@ -104,9 +110,7 @@ TEST_F(MainWindowTest, ModelButtonSwitchesThroughTheModelDialog) {
 TEST_F(MainWindowTest, CloseBoxAndEscapeRunExit) {
     StartWith("PSR-740    ");
     MainWindow window(ui_);
-    window.Initialize();
-    window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    ASSERT_TRUE(ShowStarted(window));
 
     // Unsaved changes: Yes to the save question stores (here: no folder chosen)
     // and the window stays open.
@@ -129,9 +133,7 @@ TEST_F(MainWindowTest, CloseBoxAndEscapeRunExit) {
 
 TEST_F(MainWindowTest, CloseBoxWritesSettingsWithoutModel) {
     MainWindow window(ui_);
-    window.Initialize();
-    window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    ASSERT_TRUE(ShowStarted(window));
     window.close();
     EXPECT_FALSE(window.isVisible());
     EXPECT_TRUE(SettingsWritten());
@@ -139,9 +141,7 @@ TEST_F(MainWindowTest, CloseBoxWritesSettingsWithoutModel) {
 
 TEST_F(MainWindowTest, EnterPressesTheFocusedButtonElseExits) {
     MainWindow window(ui_);
-    window.Initialize();
-    window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    ASSERT_TRUE(ShowStarted(window));
     for (QPushButton* button : window.findChildren<QPushButton*>()) {
         if (button->text() == QStringLiteral("Info")) {
             button->setFocus();
@@ -162,9 +162,7 @@ TEST_F(MainWindowTest, EnterPressesTheFocusedButtonElseExits) {
 TEST_F(MainWindowTest, OnlyThePersonsSelectionsAreReported) {
     StartWith("PSR-740    ");
     MainWindow window(ui_);
-    window.Initialize();
-    window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    ASSERT_TRUE(ShowStarted(window));
     ArchiveListWidget* list = window.ListFor(Pane::Destination);
     ASSERT_GT(list->count(), 62);
 
@@ -194,9 +192,7 @@ TEST_F(MainWindowTest, OnlyThePersonsSelectionsAreReported) {
 TEST_F(MainWindowTest, SecondClickRenamesButDoubleClickDoesNot) {
     StartWith("PSR-740    ");
     MainWindow window(ui_);
-    window.Initialize();
-    window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    ASSERT_TRUE(ShowStarted(window));
     ArchiveListWidget* list = window.ListFor(Pane::Destination);
     ASSERT_GT(list->count(), 3);
     auto pointOf = [&](int line) { return list->viewport()->mapTo(&window, list->visualItemRect(list->item(line)).center()); };
