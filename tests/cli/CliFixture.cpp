@@ -4,6 +4,19 @@
 
 namespace kalivo::test {
 
+int RunCli(CliApplication& app, const std::vector<std::string>& args, std::string& out, std::string& err) {
+    std::vector<const char*> argv{"kalivo-cli"};
+    for (const auto& arg : args) {
+        argv.push_back(arg.c_str());
+    }
+    std::ostringstream outStream;
+    std::ostringstream errStream;
+    const int status = app.Run(static_cast<int>(argv.size()), argv.data(), outStream, errStream);
+    out = outStream.str();
+    err = errStream.str();
+    return status;
+}
+
 int CliFixture::Run(const std::vector<std::string>& args) {
     auto factory = [this](UserInterface& ui) {
         HandlerSet set;
@@ -18,16 +31,7 @@ int CliFixture::Run(const std::vector<std::string>& args) {
         return set;
     };
     application_ = std::make_unique<CliApplication>(factory);
-    std::vector<const char*> argv{"kalivo-cli"};
-    for (const auto& arg : args) {
-        argv.push_back(arg.c_str());
-    }
-    std::ostringstream outStream;
-    std::ostringstream errStream;
-    const int status = application_->Run(static_cast<int>(argv.size()), argv.data(), outStream, errStream);
-    out = outStream.str();
-    err = errStream.str();
-    return status;
+    return RunCli(*application_, args, out, err);
 }
 
 MemoryHandler& CliFixture::Source(Model model) {

@@ -21,6 +21,9 @@ inline constexpr ListGeometry kTyrosLike{true, -1, -1, 8};  // banks follow what
 inline constexpr ListGeometry kPsr740Like{false, 32, 32, 4};
 inline constexpr ListGeometry kThreeBanks{true, 3, 3, 8};  // fixed banks with headers, like PSR-9000
 
+// Runs app with the words after the program name; keeps what it printed.
+int RunCli(CliApplication& app, const std::vector<std::string>& args, std::string& out, std::string& err);
+
 class CliFixture : public ::testing::Test {
 protected:
     using HandlerMaker = std::function<std::unique_ptr<MemoryHandler>(UserInterface&, const ListGeometry&)>;

@@ -1,9 +1,7 @@
 // kalivo-cli on real Tyros bank files: what it reads it writes back unchanged.
 #include <gtest/gtest.h>
 
-#include <sstream>
-
-#include "cli/CliApplication.h"
+#include "cli/CliFixture.h"
 #include "handlers/tyros/TyrosFormat.h"
 #include "support/TempFolder.h"
 
@@ -76,18 +74,10 @@ protected:
         in.Write("Jazz.rgt", BankFile({Registration("Delta", 72)}));
     }
 
+    // With the real model handlers.
     int Run(const std::vector<std::string>& args) {
-        std::vector<const char*> argv{"kalivo-cli"};
-        for (const auto& arg : args) {
-            argv.push_back(arg.c_str());
-        }
-        std::ostringstream outStream;
-        std::ostringstream errStream;
         CliApplication application;
-        const int status = application.Run(static_cast<int>(argv.size()), argv.data(), outStream, errStream);
-        printed = outStream.str();
-        errors = errStream.str();
-        return status;
+        return RunCli(application, args, printed, errors);
     }
 };
 
