@@ -178,7 +178,9 @@ void MainDialog::RunOptionCheck() {
     };
     const bool sourceOk = pass(source_);
     const bool destinationOk = pass(destination_);
-    if (sourceOk && destinationOk) {
+    // A refusal speaks of the default path, so it only counts when one is in
+    // use; handlers without style archives refuse by default.
+    if ((sourceOk && destinationOk) || !options_.useDefaultArchive) {
         return;
     }
     ui_.ShowMessage("Default style path not valid");

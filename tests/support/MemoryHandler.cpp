@@ -332,7 +332,7 @@ int MemoryHandler::ShowRegistration(int regfile, int bank, int slot) {
 
 bool MemoryHandler::SetStyleArchiveOptions(bool ask, bool useDefault, const std::string& path, bool implicit) {
     Record("SetStyleArchiveOptions(" + Args({N(ask), N(useDefault), path, N(implicit)}) + ")");
-    return optionsValid || !useDefault;
+    return optionsValid;
 }
 
 int MemoryHandler::RevoiceToDefault(int bank, int slot) {

@@ -81,6 +81,15 @@ TEST_F(StartupTest, InvalidDefaultStylePathIsRepairedAndWritten) {
     EXPECT_NE(dir.Read("kalivo.ini").find("DefaultCustomArchive=0\r\nCustomArchivePath=\r\n"), std::string::npos);
 }
 
+TEST_F(StartupTest, ARefusalWithoutADefaultPathIsNoError) {
+    Create();
+    Source(Model::Cvp2).optionsValid = false;
+    Destination(Model::Cvp2).optionsValid = false;
+    dir.Write("kalivo.ini", "[Model]\r\nCVP2 Series\r\n");
+    dialog->Initialize();
+    EXPECT_TRUE(ui.messages.empty());
+}
+
 TEST_F(StartupTest, ModelCommandSwitchesAndWritesTheSettings) {
     StartWith(Model::Psr740);
     ui.modelChoices = {6};  // the seventh line of the model list is Tyros
