@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "app/ArchiveCopier.h"
 #include "app/IconListLoader.h"
 #include "common/Format.h"
 #include "common/fs/FileSystem.h"
@@ -660,23 +661,7 @@ void MainDialog::FinishCopy() {
 }
 
 void MainDialog::CopyWholeBank() {
-    const int dstBank = destinationSel_.bank;
-    const int srcBank = sourceSel_.bank;
-    for (int slot = 0; slot < source_->RegistrationsPerBank(); ++slot) {
-        const int result = destination_->CopyRegistration(dstBank, slot, source_, srcBank, slot);
-        if (result == status::kBankNotInUse) {
-            break;
-        }
-        // An empty source slot empties the destination slot, so the bank becomes a copy.
-        if (result == status::kNoRegistration) {
-            destination_->DeleteRegistration(dstBank, slot);
-        }
-    }
-    std::string name;
-    source_->GetBankName(srcBank, name);
-    destination_->SetBankName(dstBank, name);
-    destination_->CopyBankSequence(dstBank, source_, srcBank);
-    destination_->SetBankIcon(dstBank, source_->GetBankIcon(srcBank));
+    ArchiveCopier::CopyWholeBank(*destination_, destinationSel_.bank, *source_, sourceSel_.bank);
 }
 
 // Copies (or group-copies) one registration or regfile; false when the command ends early.

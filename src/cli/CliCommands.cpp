@@ -3,7 +3,7 @@
 #include <ostream>
 
 #include "app/ListBuilder.h"
-#include "cli/ArchiveCopier.h"
+#include "app/ArchiveCopier.h"
 #include "cli/StatusDescription.h"
 #include "common/Format.h"
 #include "common/fs/FileSystem.h"

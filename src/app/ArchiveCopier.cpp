@@ -1,4 +1,4 @@
-#include "cli/ArchiveCopier.h"
+#include "app/ArchiveCopier.h"
 
 #include "handlers/StatusCodes.h"
 
