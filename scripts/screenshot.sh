@@ -4,6 +4,10 @@
 set -euo pipefail
 bin=$1; out=$2; wait_s=${3:-3}
 export QT_QPA_PLATFORM=xcb
+rm -f "$out"
+# A virtual server that another process is just giving up can refuse the
+# first connection; try a few times before calling it a failure.
+for attempt in 1 2 3; do
 xvfb-run -a -s "-screen 0 1280x800x24" bash -c '
   "$0" & pid=$!
   for _ in $(seq 1 50); do
@@ -14,4 +18,9 @@ xvfb-run -a -s "-screen 0 1280x800x24" bash -c '
   import -window root "$1"
   kill "$pid" 2>/dev/null || true
   wait "$pid" 2>/dev/null || true
-' "$bin" "$out" "$wait_s"
+' "$bin" "$out" "$wait_s" || true
+  [ -s "$out" ] && exit 0
+  echo "screenshot: attempt $attempt failed" >&2
+  sleep 1
+done
+exit 1
