@@ -10,12 +10,13 @@ rm -f "$out"
 for attempt in 1 2 3; do
 xvfb-run -a -s "-screen 0 1280x800x24" bash -c '
   "$0" & pid=$!
+  shown=0
   for _ in $(seq 1 50); do
-    xwininfo -root -tree 2>/dev/null | grep -q "KALIVO" && break
+    if xwininfo -root -tree 2>/dev/null | grep -q "KALIVO"; then shown=1; break; fi
     sleep 0.2
   done
-  sleep "$2"
-  import -window root "$1"
+  # Only a window that really appeared counts.
+  [ "$shown" = 1 ] && sleep "$2" && import -window root "$1"
   kill "$pid" 2>/dev/null || true
   wait "$pid" 2>/dev/null || true
 ' "$bin" "$out" "$wait_s" || true
