@@ -20,9 +20,11 @@ bool TyrosBankFile::Read(std::span<const std::uint8_t> bytes, TyrosBank& bank, U
     if (!IsBankFile(bytes)) {
         return false;
     }
-    std::array<TyrosRegistration, kPartsPerBank> registrations;
+    // Past the magic nothing can fail as a whole: each registration is read
+    // into its place, and one that is broken is empty.
+    std::copy_n(bytes.begin(), kBankHeaderSize, bank.header.begin());
     auto rest = bytes.subspan(kBankHeaderSize);
-    for (TyrosRegistration& registration : registrations) {
+    for (TyrosRegistration& registration : bank.registrations) {
         // The trailer, a cut-off head or anything else that is not a
         // registration block ends the bank.
         if (rest.size() < kHeadSize || !StartsWithId(rest, kRegistrationId)) {
@@ -38,8 +40,6 @@ bool TyrosBankFile::Read(std::span<const std::uint8_t> bytes, TyrosBank& bank, U
         }
         rest = rest.subspan(size);
     }
-    std::copy_n(bytes.begin(), kBankHeaderSize, bank.header.begin());
-    bank.registrations = std::move(registrations);
     return true;
 }
 

@@ -17,7 +17,7 @@ public:
 
     // Takes the header and the registrations of a bank file into bank (name,
     // icon code and inUse are the caller's). Registrations are read until a
-    // block is not a registration block; the rest of the bank stays empty.
+    // block is not a registration block; the later parts keep what they held.
     // warningCarry is passed from one registration to the next. Returns false
     // and leaves bank untouched when the bytes are not a bank file.
     static bool Read(std::span<const std::uint8_t> bytes, TyrosBank& bank, UserInterface& ui, bool& warningCarry);

@@ -159,9 +159,14 @@ int TyrosHandler::LoadArchiveInto(int& counter, const std::string& folder, const
 
 void TyrosHandler::ReadBankFile(int bankIndex, const std::string& folder, const std::string& archive) {
     TyrosBank& bank = banks_[static_cast<std::size_t>(bankIndex)];
-    const auto path = FileSystem::FindNoCase(folder, archive + kBankExtension);
     std::vector<std::uint8_t> bytes;
-    if (!path || !FileSystem::ReadBytes(*path, bytes) || !TyrosBankFile::Read(bytes, bank, ui(), warningCarry_)) {
+    // The name as listed; only an extension written in other letters needs a search.
+    bool read = FileSystem::ReadBytes(Folder(folder) + archive + kBankExtension, bytes);
+    if (!read) {
+        const auto path = FileSystem::FindNoCase(folder, archive + kBankExtension);
+        read = path && FileSystem::ReadBytes(*path, bytes);
+    }
+    if (!read || !TyrosBankFile::Read(bytes, bank, ui(), warningCarry_)) {
         ui().ShowMessage("no valid archive");
         return;
     }

@@ -48,9 +48,8 @@ std::string Fixed3(const std::string& code) {
 TyrosRegistration::TyrosRegistration() { MakeEmpty(); }
 
 void TyrosRegistration::MakeEmpty() {
-    for (Block& block : blocks_) {
-        block.clear();
-    }
+    data_.clear();
+    slots_.fill({});
     laterTypes_.clear();
     voiceNames_.fill(kNoVoice);
     empty_ = true;
@@ -65,62 +64,91 @@ void TyrosRegistration::Clear() {
 
 void TyrosRegistration::Parse(std::span<const std::uint8_t> block, bool quiet, bool stopWarnings,
                               UserInterface& ui) {
-    // Built aside and taken over whole, so the warnings see the new name.
-    TyrosRegistration next;
-    next.warnShown_.fill(quiet || stopWarnings);
-    next.stopWarnings_ = stopWarnings;
+    MakeEmpty();
+    warnShown_.fill(quiet || stopWarnings);
+    stopWarnings_ = stopWarnings;
 
     ByteReader reader(block);
     std::span<const std::uint8_t> head;
     if (!reader.ReadBytes(kHeadSize, head) || !StartsWithId(head, kRegistrationId)) {
         ui.ShowMessage("Bad registration: no Bhd-block");
-    } else if (const std::size_t payload = ByteReader::U16At(head, 4); payload != 0) {
-        std::span<const std::uint8_t> settings;
-        if (reader.ReadBytes(payload, settings) && next.ParseSettingBlocks(settings)) {
-            next.empty_ = false;
-            next.NameVoices(&ui);
-        } else {
-            next.MakeEmpty();
-            ui.ShowMessage("Bad registration: no GPm-block");
-        }
+        return;
     }
-    *this = std::move(next);
+    const std::size_t payload = ByteReader::U16At(head, 4);
+    if (payload == 0) {
+        return;
+    }
+    std::span<const std::uint8_t> settings;
+    if (!reader.ReadBytes(payload, settings) || !ParseSettingBlocks(settings)) {
+        MakeEmpty();  // nothing of a broken registration is kept
+        ui.ShowMessage("Bad registration: no GPm-block");
+        return;
+    }
+    empty_ = false;
+    NameVoices(&ui);
 }
 
-bool TyrosRegistration::ParseSettingBlocks(std::span<const std::uint8_t> settings) {
-    ByteReader reader(settings);
+bool TyrosRegistration::ParseSettingBlocks(Bytes settings) {
+    data_.assign(settings.begin(), settings.end());
+    ByteReader reader(data_);
     while (!reader.AtEnd()) {
-        std::span<const std::uint8_t> head;
+        Bytes head;
         if (!reader.PeekBytes(kHeadSize, head) || !StartsWithId(head, kSettingId)) {
             return false;
         }
-        std::span<const std::uint8_t> whole;
-        if (!reader.ReadBytes(kHeadSize + ByteReader::U16At(head, 4), whole)) {
+        const Extent extent{static_cast<std::uint32_t>(reader.Position()),
+                            static_cast<std::uint32_t>(kHeadSize + ByteReader::U16At(head, 4))};
+        if (!reader.Skip(extent.size)) {
             return false;
         }
         const int type = head[3];
-        Block bytes(whole.begin(), whole.end());
         if (type < kSlotCount) {
-            blocks_[static_cast<std::size_t>(type)] = std::move(bytes);  // a later block of a type wins
+            slots_[static_cast<std::size_t>(type)] = extent;  // a later block of a type wins
         } else {
-            laterTypes_.push_back(std::move(bytes));
+            laterTypes_.push_back(extent);
         }
     }
     return true;
 }
 
-std::size_t TyrosRegistration::PayloadOf(const Slots& blocks, const std::vector<Block>& laterTypes) {
+TyrosRegistration::SlotViews TyrosRegistration::Views() const {
+    SlotViews views;
+    for (std::size_t type = 0; type < views.size(); ++type) {
+        views[type] = BytesAt(slots_[type]);
+    }
+    return views;
+}
+
+std::size_t TyrosRegistration::PayloadOf(const SlotViews& views) const {
     std::size_t size = 0;
     for (int type = 1; type < kSlotCount; ++type) {
-        size += blocks[static_cast<std::size_t>(type)].size();
+        size += views[static_cast<std::size_t>(type)].size();
     }
-    for (const Block& block : laterTypes) {
-        size += block.size();
+    for (const Extent& extent : laterTypes_) {
+        size += extent.size;
     }
     return size;
 }
 
-std::size_t TyrosRegistration::PayloadSize() const { return PayloadOf(blocks_, laterTypes_); }
+void TyrosRegistration::Assemble(const SlotViews& views) {
+    std::vector<std::uint8_t> data;
+    std::array<Extent, kSlotCount> slots{};
+    std::vector<Extent> laterTypes;
+    auto place = [&](Bytes block) {
+        const Extent extent{static_cast<std::uint32_t>(data.size()), static_cast<std::uint32_t>(block.size())};
+        data.insert(data.end(), block.begin(), block.end());
+        return extent;
+    };
+    for (std::size_t type = 0; type < views.size(); ++type) {
+        slots[type] = place(views[type]);
+    }
+    for (const Extent& extent : laterTypes_) {
+        laterTypes.push_back(place(BytesAt(extent)));
+    }
+    data_ = std::move(data);
+    slots_ = slots;
+    laterTypes_ = std::move(laterTypes);
+}
 
 std::size_t TyrosRegistration::SerializedSize() const { return kHeadSize + PayloadSize(); }
 
@@ -130,10 +158,10 @@ void TyrosRegistration::Serialize(ByteWriter& out) const {
     out.Bytes(AsBytes(kRegistrationId));
     out.U16(static_cast<std::uint16_t>(PayloadSize()));
     for (int type = 1; type < kSlotCount; ++type) {
-        out.Bytes(blocks_[static_cast<std::size_t>(type)]);
+        out.Bytes(BytesAt(slots_[static_cast<std::size_t>(type)]));
     }
-    for (const Block& block : laterTypes_) {
-        out.Bytes(block);
+    for (const Extent& extent : laterTypes_) {
+        out.Bytes(BytesAt(extent));
     }
 }
 
@@ -149,7 +177,7 @@ std::span<const std::uint8_t> TyrosRegistration::BlockOf(int type) const {
     if (type < 0 || type >= kSlotCount) {
         return {};
     }
-    return blocks_[static_cast<std::size_t>(type)];
+    return BytesAt(slots_[static_cast<std::size_t>(type)]);
 }
 
 std::uint32_t TyrosRegistration::GroupMask() const {
@@ -187,12 +215,13 @@ std::string TyrosRegistration::IconCode() const {
     return std::string(block.end() - 3, block.end());
 }
 
-bool TyrosRegistration::ReplaceBlock(int type, Block block) {
-    Block& slot = blocks_[static_cast<std::size_t>(type)];
-    if (!FitsOneBlock(PayloadSize() - slot.size() + block.size())) {
+bool TyrosRegistration::ReplaceBlock(int type, const Block& block) {
+    SlotViews views = Views();
+    views[static_cast<std::size_t>(type)] = block;
+    if (!FitsOneBlock(PayloadOf(views))) {
         return false;
     }
-    slot = std::move(block);
+    Assemble(views);
     return true;
 }
 
@@ -202,13 +231,17 @@ bool TyrosRegistration::Rename(const std::string& newName) {
         return false;
     }
     const std::string icon = IconCode();
-    ByteWriter block;
-    block.Bytes(old.first(kIdSize));
-    block.U16(static_cast<std::uint16_t>(kNameWidth + (icon.empty() ? 0 : kIconSuffixSize)));
-    block.FixedText(newName, kNameWidth, ' ');
+    std::string payload = newName.substr(0, kNameWidth);
+    payload.resize(kNameWidth, ' ');
     if (!icon.empty()) {
-        block.Bytes(AsBytes(".S" + icon));
+        payload += ".S" + icon;
     }
+    ByteWriter block;
+    for (std::size_t i = 0; i < kIdSize; ++i) {
+        block.U8(old[i]);
+    }
+    block.U16(static_cast<std::uint16_t>(payload.size()));
+    block.FixedText(payload, payload.size());
     return ReplaceBlock(type::kName, block.Take());
 }
 
@@ -231,7 +264,7 @@ bool TyrosRegistration::SetIconCode(const std::string& code) {
         block[4] = static_cast<std::uint8_t>(payload >> 8);
         block[5] = static_cast<std::uint8_t>(payload);
     }
-    return ReplaceBlock(type::kName, std::move(block));
+    return ReplaceBlock(type::kName, block);
 }
 
 std::string TyrosRegistration::SongName() const { return TextFrom(BlockOf(type::kSongName), kTextAfterLength); }
@@ -317,26 +350,26 @@ int TyrosRegistration::RevoiceParts() {
             TyrosVoiceNaming::IsKnown(key.program, key.lsb, key.msb)) {
             continue;
         }
-        blocks_[static_cast<std::size_t>(VoiceType(part))][kVoiceLsbAt] = 0;
+        data_[slots_[static_cast<std::size_t>(VoiceType(part))].offset + kVoiceLsbAt] = 0;
         ++changed;
     }
     return changed;
 }
 
 bool TyrosRegistration::ApplyCopy(const TyrosCopyRecord& record, UserInterface& ui) {
-    auto next = blocks_;
+    SlotViews views = Views();
     for (int type = 1; type < kSlotCount; ++type) {
-        Block& slot = next[static_cast<std::size_t>(type)];
+        Bytes& view = views[static_cast<std::size_t>(type)];
         if (record.Carries(type)) {
-            slot = record.BytesOf(type);
+            view = record.BytesOf(type);
         } else if (record.Clears(type)) {
-            slot.clear();
+            view = {};
         }
     }
-    if (!FitsOneBlock(PayloadOf(next, laterTypes_))) {
+    if (!FitsOneBlock(PayloadOf(views))) {
         return false;
     }
-    blocks_ = std::move(next);
+    Assemble(views);
     empty_ = false;
     NameVoices(&ui);
     return true;

@@ -85,20 +85,32 @@ private:
         int msb, lsb, program;
     };
 
-    using Slots = std::array<Block, tyros::kSlotCount>;
+    // Where a setting block lies in data_; size 0 = absent.
+    struct Extent {
+        std::uint32_t offset = 0;
+        std::uint32_t size = 0;
+    };
+    using Bytes = std::span<const std::uint8_t>;
+    using SlotViews = std::array<Bytes, tyros::kSlotCount>;
 
     static bool FitsOneBlock(std::size_t payloadSize) { return payloadSize <= tyros::kMaxPayload; }
-    static std::size_t PayloadOf(const Slots& blocks, const std::vector<Block>& laterTypes);
-    std::size_t PayloadSize() const;
-    bool ReplaceBlock(int type, Block block);
+    Bytes BytesAt(Extent extent) const { return Bytes(data_).subspan(extent.offset, extent.size); }
+    SlotViews Views() const;
+    std::size_t PayloadOf(const SlotViews& views) const;
+    std::size_t PayloadSize() const { return PayloadOf(Views()); }
+    // Makes views (which may point into data_) the registration's blocks.
+    void Assemble(const SlotViews& views);
+    bool ReplaceBlock(int type, const Block& block);
     bool VoiceKeyOf(tyros::VoicePart part, VoiceKey& key) const;
     void NameVoices(UserInterface* ui);
     void WarnAboutVoice(tyros::VoicePart part, const VoiceKey& key, UserInterface& ui);
-    bool ParseSettingBlocks(std::span<const std::uint8_t> settings);
+    bool ParseSettingBlocks(Bytes settings);
 
     bool empty_ = true;
-    Slots blocks_;                   // an empty array = absent
-    std::vector<Block> laterTypes_;  // types 48 and above, in the order read
+    // All setting blocks in one buffer, so a registration costs one allocation.
+    std::vector<std::uint8_t> data_;
+    std::array<Extent, tyros::kSlotCount> slots_{};
+    std::vector<Extent> laterTypes_;  // types 48 and above, in the order read
     std::array<std::string, 4> voiceNames_;
     std::array<bool, 4> warnShown_{};
     bool quiet_ = false;

@@ -10,7 +10,7 @@ std::array<std::string, 14> TyrosRegistrationViews::Presence(const TyrosRegistra
     const std::uint32_t mask = registration.GroupMask();
     std::array<std::string, 14> presence;
     for (int group = 0; group < kGroupCount; ++group) {
-        presence[static_cast<std::size_t>(group)] = ((mask >> group) & 1u) != 0 ? "+" : "-";
+        presence[static_cast<std::size_t>(group)].assign(1, ((mask >> group) & 1u) != 0 ? '+' : '-');
     }
     return presence;
 }

@@ -18,7 +18,10 @@ bool TyrosVoiceNaming::IsKnown(int program, int lsb, int msb) {
 }
 
 std::string TyrosVoiceNaming::XgFallbackName(int program) {
-    return "(" + TyrosTables::LookupVoice(program, 0, 0).name + ")";
+    std::string name = TyrosTables::LookupVoice(program, 0, 0).name;
+    name.insert(name.begin(), '(');
+    name.push_back(')');
+    return name;
 }
 
 std::string TyrosVoiceNaming::WarningText(tyros::VoicePart part, int msb, int lsb, int program) {
