@@ -1,12 +1,12 @@
 // Reads arbitrary bytes as a Tyros regfile.
-#include "FuzzUserInterface.h"
 #include "TyrosFuzzChecks.h"
+#include "core/tyros/AlternatingUserInterface.h"
 #include "handlers/tyros/TyrosRegfile.h"
 
 using namespace kalivo;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    fuzz::FuzzUserInterface ui;
+    test::AlternatingUserInterface ui;
     bool carry = false;
     TyrosRegfile::Header header{};
     TyrosRegistration registration;

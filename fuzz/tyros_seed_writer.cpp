@@ -1,10 +1,11 @@
 // Writes the seed corpus of the Tyros fuzz targets with the program's own
 // writers: bank files into the first folder, regfiles into the second.
 #include <cstdio>
-#include <fstream>
+#include <cstdlib>
 #include <string>
 
-#include "FuzzUserInterface.h"
+#include "core/tyros/AlternatingUserInterface.h"
+#include "common/fs/FileSystem.h"
 #include "core/tyros/TyrosTestBytes.h"
 #include "handlers/tyros/TyrosBankFile.h"
 #include "handlers/tyros/TyrosRegfile.h"
@@ -15,8 +16,10 @@ namespace bytes = kalivo::test::tyros_bytes;
 namespace {
 
 void Save(const std::string& path, const std::vector<std::uint8_t>& data) {
-    std::ofstream out(path, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(data.data()), static_cast<std::streamsize>(data.size()));
+    if (!FileSystem::WriteBytesSafely(path, data)) {
+        std::fprintf(stderr, "cannot write %s\n", path.c_str());
+        std::exit(1);
+    }
 }
 
 TyrosRegistration Parsed(const bytes::Bytes& block, UserInterface& ui) {
@@ -47,7 +50,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: %s BANK_FOLDER REGFILE_FOLDER\n", argv[0]);
         return 2;
     }
-    fuzz::FuzzUserInterface ui;
+    test::AlternatingUserInterface ui;
     const std::string bankFolder = std::string(argv[1]) + "/";
     const std::string regfileFolder = std::string(argv[2]) + "/";
     const auto samples = Samples();

@@ -1,11 +1,11 @@
 #pragma once
-// A person who answers every question with Yes and every dialog with Cancel,
-// so that the readers run their warning paths without stopping.
+// A person for runs without a test script (fuzzing, benchmarks): answers Yes
+// and No in turn, replaces files, and cancels every dialog.
 #include "ui/UserInterface.h"
 
-namespace kalivo::fuzz {
+namespace kalivo::test {
 
-class FuzzUserInterface : public UserInterface {
+class AlternatingUserInterface : public UserInterface {
 public:
     int messages = 0;
 
@@ -34,4 +34,4 @@ public:
     }
 };
 
-}  // namespace kalivo::fuzz
+}  // namespace kalivo::test

@@ -12,8 +12,17 @@ namespace kalivo::test::tyros_bytes {
 
 using Bytes = std::vector<std::uint8_t>;
 
-inline void Append(Bytes& out, const Bytes& more) { out.insert(out.end(), more.begin(), more.end()); }
-inline void AppendText(Bytes& out, const std::string& text) { out.insert(out.end(), text.begin(), text.end()); }
+// Byte by byte: g++ 12 at -O3 warns wrongly about inlined range inserts.
+inline void Append(Bytes& out, const Bytes& more) {
+    for (std::uint8_t b : more) {
+        out.push_back(b);
+    }
+}
+inline void AppendText(Bytes& out, const std::string& text) {
+    for (char c : text) {
+        out.push_back(static_cast<std::uint8_t>(c));
+    }
+}
 inline void AppendU16(Bytes& out, std::uint32_t v) {
     out.push_back(static_cast<std::uint8_t>(v >> 8));
     out.push_back(static_cast<std::uint8_t>(v));
@@ -54,9 +63,11 @@ inline Bytes Name(const std::string& name, const std::string& icon = "") {
 
 // A voice part block (type 11, 15, 19 or 23): on, MSB, LSB, program, then padding.
 inline Bytes Voice(int type, int msb, int lsb, int program, bool on = true) {
-    Bytes payload{static_cast<std::uint8_t>(on ? 1 : 0), static_cast<std::uint8_t>(msb),
-                  static_cast<std::uint8_t>(lsb), static_cast<std::uint8_t>(program)};
-    payload.resize(24, 0x40);
+    Bytes payload(24, 0x40);
+    payload[0] = on ? 1 : 0;
+    payload[1] = static_cast<std::uint8_t>(msb);
+    payload[2] = static_cast<std::uint8_t>(lsb);
+    payload[3] = static_cast<std::uint8_t>(program);
     return Setting(type, payload);
 }
 
