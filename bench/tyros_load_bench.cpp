@@ -1,0 +1,129 @@
+// How long the Tyros source side takes for a full load: 512 bank files of
+// eight realistic registrations, loaded and listed, then written as a text
+// protocol, each compared with merely reading the same files' bytes.
+// Target: load and list within 3 times the plain read.
+#include <algorithm>
+#include <chrono>
+#include <filesystem>
+#include <cstdio>
+#include <functional>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "app/ListBuilder.h"
+#include "common/Format.h"
+#include "common/fs/FileSystem.h"
+#include "core/tyros/AlternatingUserInterface.h"
+#include "core/tyros/TyrosTestBytes.h"
+#include "handlers/tyros/TyrosHandler.h"
+
+using namespace kalivo;
+namespace bytes = kalivo::test::tyros_bytes;
+
+namespace {
+
+constexpr int kBanks = 512;
+constexpr int kRounds = 7;
+
+using Clock = std::chrono::steady_clock;
+
+// The best of several rounds, in milliseconds: the figure least disturbed by
+// other work on the machine. prepare runs untimed before each round.
+double BestOf(const std::function<void()>& work, const std::function<void()>& prepare = [] {}) {
+    double best = 1e300;
+    for (int round = 0; round < kRounds; ++round) {
+        prepare();
+        const auto start = Clock::now();
+        work();
+        best = std::min(best, std::chrono::duration<double, std::milli>(Clock::now() - start).count());
+    }
+    return best;
+}
+
+std::string MakeFolder() {
+    std::mt19937 random{std::random_device{}()};
+    const std::string base = std::filesystem::temp_directory_path().string() + "/kalivo-bench-";
+    for (;;) {
+        const std::string folder = base + std::to_string(random());
+        if (!FileSystem::Exists(folder) && FileSystem::CreateDirectory(folder)) {
+            return FileSystem::WithSeparator(folder);
+        }
+    }
+}
+
+std::vector<std::string> WriteBanks(const std::string& folder) {
+    std::vector<std::string> titles;
+    for (int bank = 0; bank < kBanks; ++bank) {
+        std::vector<bytes::Bytes> registrations;
+        for (int part = 0; part < 8; ++part) {
+            registrations.push_back(bytes::RealisticRegistration(bank * 8 + part));
+        }
+        const std::string title = FormatNumbers("Bank %03i.S%03i", bank, bank % 256);
+        if (!FileSystem::WriteBytesSafely(folder + title + ".rgt", bytes::BankFile(registrations))) {
+            std::fprintf(stderr, "cannot write into %s\n", folder.c_str());
+            std::exit(1);
+        }
+        titles.push_back(title);
+    }
+    return titles;
+}
+
+void Report(const char* what, double ms, double plainMs) {
+    std::printf("%-34s %8.2f ms  %6.2f x plain read\n", what, ms, ms / plainMs);
+}
+
+}  // namespace
+
+int main() {
+    const std::string folder = MakeFolder();
+    const std::vector<std::string> titles = WriteBanks(folder);
+    std::uintmax_t totalBytes = 0;
+
+    const double plain = BestOf([&] {
+        totalBytes = 0;
+        for (const std::string& title : titles) {
+            std::vector<std::uint8_t> data;
+            FileSystem::ReadBytes(folder + title + ".rgt", data);
+            totalBytes += data.size();
+        }
+    });
+
+    test::AlternatingUserInterface ui;
+    TyrosHandler source(ui);
+    std::size_t lines = 0;
+    // Each round starts from an empty source side, as after New (left).
+    const double loadAndList = BestOf(
+        [&] {
+            for (const std::string& title : titles) {
+                source.LoadSourceArchive(folder, title);
+            }
+            lines = ListBuilder::Build(source, ListBuilder::Side::Source, true).size();
+        },
+        [&] { source.ClearSource(); });
+
+    StringList listed;
+    const double listArchives = BestOf([&] {
+        listed.clear();
+        source.ListArchives(folder, listed);
+    });
+
+    const std::string protocolPath = folder + "protocol.txt";
+    const double protocol = BestOf([&] { source.WriteProtocol(protocolPath); });
+
+    std::printf("%d bank files, %ju bytes, %zu list lines, %d messages; best of %d rounds\n", kBanks, totalBytes,
+                lines, ui.messages, kRounds);
+    std::printf("%-34s %8.2f ms\n", "plain read of the bank files", plain);
+    Report("load all and build the list", loadAndList, plain);
+    Report("list the bank files (ListArchives)", listArchives, plain);
+    Report("text protocol of all", protocol, plain);
+    const bool met = loadAndList <= 3.0 * plain;
+    std::printf("target (load and list within 3 x plain read): %s\n", met ? "met" : "NOT met");
+
+    for (const std::string& title : titles) {
+        FileSystem::Remove(folder + title + ".rgt");
+    }
+    FileSystem::Remove(protocolPath);
+    FileSystem::Remove(folder);
+    return 0;
+}
