@@ -414,42 +414,34 @@ int MainDialog::LoadArchives(bool destination, const std::string& folder, const 
     return status;
 }
 
-void MainDialog::LoadArchiveLeft() {
+// The common steps of both Load Archive buttons; true when the list is to be rebuilt.
+bool MainDialog::ChooseAndLoadArchives(bool destination) {
     if (!EnsureModel()) {
-        return;
+        return false;
     }
     const std::string folder = ui_.ChooseFolder(kArchiveFolderTitle);
     if (folder.empty()) {
-        return;
+        return false;
+    }
+    if (destination && singleArchiveMode_ && !SaveQuestionLetsGoOn()) {
+        return false;
     }
     const std::string path = FileSystem::WithSeparator(folder);
     std::vector<std::string> chosen;
-    if (!ChooseArchives(path, *source_, chosen)) {
-        return;
+    if (!ChooseArchives(path, destination ? *destination_ : *source_, chosen)) {
+        return false;
     }
-    if (IsLoadFailure(LoadArchives(false, path, chosen))) {
-        return;
+    return !IsLoadFailure(LoadArchives(destination, path, chosen));
+}
+
+void MainDialog::LoadArchiveLeft() {
+    if (ChooseAndLoadArchives(false)) {
+        BuildSourceList();
     }
-    BuildSourceList();
 }
 
 void MainDialog::LoadArchiveRight() {
-    if (!EnsureModel()) {
-        return;
-    }
-    const std::string folder = ui_.ChooseFolder(kArchiveFolderTitle);
-    if (folder.empty()) {
-        return;
-    }
-    if (singleArchiveMode_ && !SaveQuestionLetsGoOn()) {
-        return;
-    }
-    const std::string path = FileSystem::WithSeparator(folder);
-    std::vector<std::string> chosen;
-    if (!ChooseArchives(path, *destination_, chosen)) {
-        return;
-    }
-    if (IsLoadFailure(LoadArchives(true, path, chosen))) {
+    if (!ChooseAndLoadArchives(true)) {
         return;
     }
     BuildDestinationList();

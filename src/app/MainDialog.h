@@ -99,6 +99,7 @@ private:
     void RunOptionCheck();
     void RunStyleArchiveQuestion();
     void WriteSettings();
+    bool ChooseAndLoadArchives(bool destination);
     int LoadArchives(bool destination, const std::string& folder, const std::vector<std::string>& names);
     bool ChooseArchives(const std::string& folder, ModelHandler& handler, std::vector<std::string>& chosen);
     void CreateRegfilesWith(ModelHandler& handler);
