@@ -7,13 +7,18 @@
 #include "qt/BankSelectionDialog.h"
 #include "qt/ChangeArchiveNameDialog.h"
 #include "qt/ChangeNameDialog.h"
+#include "qt/CopyRegistrationSettingsDialog.h"
+#include "qt/EditBankDialog.h"
+#include "qt/EditIconDialog.h"
 #include "qt/FileDialogs.h"
 #include "qt/FlashStylesDialog.h"
 #include "qt/MessageBoxes.h"
 #include "qt/ModelSelectionDialog.h"
 #include "qt/OptionsDialog.h"
 #include "qt/QtText.h"
-#include "qt/TyrosDialogs.h"
+#include "qt/SelectIconDialog.h"
+#include "qt/TyrosViewRegistrationDialog.h"
+#include "qt/ViewBankDialog.h"
 
 namespace kalivo {
 
@@ -74,25 +79,25 @@ bool QtUserInterface::AskFlashStyles() { return FlashStylesDialog::Run(parent_);
 void QtUserInterface::ShowAbout() { AboutDialog::Run(parent_); }
 
 std::optional<EditBankResult> QtUserInterface::EditBank(const EditBankRequest& request) {
-    return TyrosDialogs::EditBank(parent_, request);
+    return EditBankDialog::Run(request, parent_);
 }
 
 std::optional<std::string> QtUserInterface::EditIcon(const std::string& title, const std::string& currentCode) {
-    return TyrosDialogs::EditIcon(parent_, title, currentCode);
+    return EditIconDialog::Run(title, currentCode, parent_);
 }
 
 std::optional<std::string> QtUserInterface::SelectIcon(const SelectIconRequest& request) {
-    return TyrosDialogs::SelectIcon(parent_, request);
+    return SelectIconDialog::Run(request, *this, parent_);
 }
 
-void QtUserInterface::ViewBank(const ViewBankRequest& request) { TyrosDialogs::ViewBank(parent_, request); }
+void QtUserInterface::ViewBank(const ViewBankRequest& request) { ViewBankDialog::Run(request, *this, parent_); }
 
 void QtUserInterface::ViewTyrosRegistration(const TyrosRegistrationView& view) {
-    TyrosDialogs::ViewTyrosRegistration(parent_, view);
+    TyrosViewRegistrationDialog::Run(view, *this, parent_);
 }
 
 std::optional<std::vector<bool>> QtUserInterface::CopyRegistrationSettings(const CopySettingsRequest& request) {
-    return TyrosDialogs::CopyRegistrationSettings(parent_, request);
+    return CopyRegistrationSettingsDialog::Run(request, parent_);
 }
 
 }  // namespace kalivo

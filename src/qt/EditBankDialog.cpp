@@ -1,0 +1,101 @@
+#include "qt/EditBankDialog.h"
+
+#include <QBoxLayout>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <algorithm>
+
+#include "qt/DialogUnits.h"
+#include "qt/DialogWidgets.h"
+#include "qt/QtText.h"
+#include "ui/bank/EditBankFilter.h"
+
+namespace kalivo {
+
+EditBankDialog::EditBankDialog(const EditBankRequest& request, QWidget* parent)
+    : QDialog(parent),
+      usedSlots_(request.usedSlots),
+      sequence_(new QLineEdit(this)),
+      endList_(new QListWidget(this)) {
+    setWindowTitle(QtText::ToQt(EditBankFilter::Caption(request.bankName)));
+    const DialogUnits units(font());
+
+    sequence_->setMaxLength(static_cast<int>(EditBankFilter::kMaxSequenceLength));
+    sequence_->setMinimumWidth(units.X(143));
+    sequence_->setText(QtText::ToQt(request.sequence));
+    // A stored sequence may name a registration that has been emptied since.
+    FilterSequence();
+    connect(sequence_, &QLineEdit::textEdited, this, &EditBankDialog::FilterSequence);
+
+    endList_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    for (const std::string& line : EditBankFilter::EndLines()) {
+        endList_->addItem(QtText::ToQt(line));
+    }
+    const int endLine = EditBankFilter::InitialEndLine(request.sequenceEnd);
+    if (endLine >= 0) {
+        endList_->item(endLine)->setSelected(true);
+    }
+    // All three lines in view, as the template's list showed them.
+    endList_->setFixedHeight(endList_->sizeHintForRow(0) * endList_->count() + 2 * endList_->frameWidth() + 2);
+    endList_->setMinimumWidth(units.X(56));
+
+    ok_ = DialogWidgets::Button(QStringLiteral("OK"), units, 50, 14, this);
+    auto* cancel = DialogWidgets::Button(QStringLiteral("Cancel"), units, 50, 14, this);
+    connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto* fields = new QGridLayout;
+    fields->setHorizontalSpacing(units.X(11));
+    fields->addWidget(new QLabel(QStringLiteral("Sequence"), this), 0, 0);
+    fields->addWidget(sequence_, 1, 0, Qt::AlignTop);
+    fields->addWidget(new QLabel(QStringLiteral("Sequence End"), this), 0, 1);
+    fields->addWidget(endList_, 1, 1, Qt::AlignTop);
+    fields->setColumnStretch(0, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    DialogWidgets::AddOkCancel(*buttons, ok_, cancel);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(units.Margins(7, 7, 7, 7));
+    layout->setSpacing(units.Y(7));
+    layout->addLayout(fields);
+    layout->addStretch();
+    layout->addLayout(buttons);
+    resize(units.Size(224, 101).expandedTo(sizeHint()));
+}
+
+std::optional<EditBankResult> EditBankDialog::Run(const EditBankRequest& request, QWidget* parent) {
+    EditBankDialog dialog(request, parent);
+    if (dialog.exec() != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    return dialog.Result();
+}
+
+void EditBankDialog::FilterSequence() {
+    std::string text = QtText::ToStd(sequence_->text());
+    if (EditBankFilter::FilterSequence(text, usedSlots_)) {
+        sequence_->setText(QtText::ToQt(text));
+        sequence_->setCursorPosition(static_cast<int>(sequence_->text().size()));
+    }
+}
+
+std::vector<int> EditBankDialog::SelectedEndLines() const {
+    std::vector<int> lines;
+    for (const QListWidgetItem* item : endList_->selectedItems()) {
+        lines.push_back(endList_->row(item));
+    }
+    std::sort(lines.begin(), lines.end());
+    return lines;
+}
+
+void EditBankDialog::accept() {
+    result_ = EditBankFilter::Accept(QtText::ToStd(sequence_->text()), SelectedEndLines());
+    if (result_) {
+        QDialog::accept();
+    }
+}
+
+}  // namespace kalivo
