@@ -40,7 +40,8 @@ EditBankDialog::EditBankDialog(const EditBankRequest& request, QWidget* parent)
     }
     // All three lines in view, as the template's list showed them.
     endList_->setFixedHeight(endList_->sizeHintForRow(0) * endList_->count() + 2 * endList_->frameWidth() + 2);
-    endList_->setMinimumWidth(units.X(56));
+    endList_->setFixedWidth(
+        std::max(units.X(56), endList_->sizeHintForColumn(0) + 2 * endList_->frameWidth() + units.X(4)));
 
     ok_ = DialogWidgets::Button(QStringLiteral("OK"), units, 50, 14, this);
     auto* cancel = DialogWidgets::Button(QStringLiteral("Cancel"), units, 50, 14, this);

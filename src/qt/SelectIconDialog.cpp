@@ -74,14 +74,18 @@ std::optional<std::string> SelectIconDialog::Run(const SelectIconRequest& reques
 }
 
 void SelectIconDialog::PlaceControls(const DialogUnits& units) {
+    const QRect area = ToQRect(SelectIconPage::DrawingArea());
     const int editHeight = std::max(units.Y(10), fileEdit_->sizeHint().height());
     PlaceAbove(*fileEdit_, units.X(9), units.Y(9), units.X(76), editHeight);
-    for (auto [button, x] : {std::pair{ok_, 307}, std::pair{cancel_, 368}}) {
+    // The drawing area keeps its pixel size whatever the font; the buttons
+    // end at its right edge, as the template had them, so the dialog hugs it.
+    int right = area.right() + 1;
+    for (QPushButton* button : {cancel_, ok_}) {
         const int width = std::max(button->minimumWidth(), button->sizeHint().width());
-        PlaceAbove(*button, units.X(x), units.Y(7), width, button->height());
+        PlaceAbove(*button, right - width, units.Y(7), width, button->height());
+        right -= width + units.X(11);
     }
-    const QRect area = ToQRect(SelectIconPage::DrawingArea());
-    const int width = std::max({units.X(432), area.right() + 6, cancel_->geometry().right() + units.X(7)});
+    const int width = std::max(area.right() + 1 + area.left(), fileEdit_->geometry().right() + units.X(9));
     const int barTop = std::max(units.Y(160), area.bottom() + 3);
     const int barHeight = std::max(units.Y(11), scrollBar_->sizeHint().height());
     scrollBar_->setGeometry(0, barTop, width, barHeight);
