@@ -1,13 +1,14 @@
 #include "qt/EditBankDialog.h"
 
-#include <QBoxLayout>
 #include <QGridLayout>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <algorithm>
 
+#include "qt/BottomButtonsLayout.h"
 #include "qt/DialogUnits.h"
 #include "qt/DialogWidgets.h"
 #include "qt/QtText.h"
@@ -55,15 +56,7 @@ EditBankDialog::EditBankDialog(const EditBankRequest& request, QWidget* parent)
     fields->addWidget(new QLabel(QStringLiteral("Sequence End"), this), 0, 1);
     fields->addWidget(endList_, 1, 1, Qt::AlignTop);
     fields->setColumnStretch(0, 1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    DialogWidgets::AddOkCancel(*buttons, ok_, cancel);
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(units.Margins(7, 7, 7, 7));
-    layout->setSpacing(units.Y(7));
-    layout->addLayout(fields);
-    layout->addStretch();
-    layout->addLayout(buttons);
+    BottomButtonsLayout::Apply(*this, units, {fields}, ok_, cancel);
     resize(units.Size(224, 101).expandedTo(sizeHint()));
 }
 
@@ -84,11 +77,11 @@ void EditBankDialog::FilterSequence() {
 }
 
 std::vector<int> EditBankDialog::SelectedEndLines() const {
+    // Only their number and, for one, its row matter: no order needed.
     std::vector<int> lines;
-    for (const QListWidgetItem* item : endList_->selectedItems()) {
-        lines.push_back(endList_->row(item));
+    for (const QModelIndex& index : endList_->selectionModel()->selectedRows()) {
+        lines.push_back(index.row());
     }
-    std::sort(lines.begin(), lines.end());
     return lines;
 }
 

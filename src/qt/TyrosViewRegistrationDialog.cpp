@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <string>
 
+#include "qt/BottomButtonsLayout.h"
 #include "qt/DialogUnits.h"
 #include "qt/DialogWidgets.h"
 #include "qt/IconLineWidget.h"
@@ -84,17 +85,7 @@ TyrosViewRegistrationDialog::TyrosViewRegistrationDialog(const TyrosRegistration
     }
     auto* exit = DialogWidgets::Button(QStringLiteral("Exit"), units, 50, 14, this);
     connect(exit, &QPushButton::clicked, this, &QDialog::accept);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    DialogWidgets::AddOkCancel(*buttons, exit, nullptr);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(units.Margins(7, 7, 7, 7));
-    layout->setSpacing(units.Y(6));
-    layout->addLayout(header);
-    layout->addLayout(grid_);
-    layout->addStretch();
-    layout->addLayout(buttons);
+    BottomButtonsLayout::Apply(*this, units, {header, grid_}, exit, nullptr);
 }
 
 void TyrosViewRegistrationDialog::Run(const TyrosRegistrationView& view, UserInterface& ui, QWidget* parent) {

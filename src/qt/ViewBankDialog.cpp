@@ -1,11 +1,11 @@
 #include "qt/ViewBankDialog.h"
 
-#include <QBoxLayout>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "qt/BottomButtonsLayout.h"
 #include "qt/DialogUnits.h"
 #include "qt/DialogWidgets.h"
 #include "qt/IconLineWidget.h"
@@ -38,15 +38,7 @@ ViewBankDialog::ViewBankDialog(const ViewBankRequest& request, UserInterface& ui
     fields->addWidget(new QLabel(QStringLiteral("Icon"), this), 2, 0);
     fields->addWidget(icon_, 2, 1);
     fields->setColumnStretch(1, 1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    DialogWidgets::AddOkCancel(*buttons, ok, nullptr);
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(units.Margins(7, 7, 7, 7));
-    layout->setSpacing(units.Y(7));
-    layout->addLayout(fields);
-    layout->addStretch();
-    layout->addLayout(buttons);
+    BottomButtonsLayout::Apply(*this, units, {fields}, ok, nullptr);
     resize(units.Size(213, 106).expandedTo(sizeHint()));
 }
 
