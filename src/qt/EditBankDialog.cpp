@@ -26,9 +26,8 @@ EditBankDialog::EditBankDialog(const EditBankRequest& request, QWidget* parent)
 
     sequence_->setMaxLength(static_cast<int>(EditBankFilter::kMaxSequenceLength));
     sequence_->setMinimumWidth(units.X(143));
+    // The stored sequence is shown as it is; the filter applies to what is typed.
     sequence_->setText(QtText::ToQt(request.sequence));
-    // A stored sequence may name a registration that has been emptied since.
-    FilterSequence();
     connect(sequence_, &QLineEdit::textEdited, this, &EditBankDialog::FilterSequence);
 
     endList_->setSelectionMode(QAbstractItemView::ExtendedSelection);

@@ -42,11 +42,16 @@ TEST_F(BankIconDialogTest, EditBankDropsDigitsOfNoUsedRegistration) {
     QTest::keyClicks(edit, QString(40, QLatin1Char('1')));
     EXPECT_EQ(edit->text().size(), 34);
 
-    // A sequence naming a registration emptied since is cut at opening.
+    // A stored sequence naming a registration emptied since is shown as
+    // stored; the first change filters the whole text.
     EditBankRequest stale = BankRequest();
     stale.sequence = "1728";
     EditBankDialog reopened(stale, nullptr);
-    EXPECT_EQ(reopened.SequenceEdit()->text(), QStringLiteral("12"));
+    reopened.show();
+    EXPECT_EQ(reopened.SequenceEdit()->text(), QStringLiteral("1728"));
+    reopened.SequenceEdit()->end(false);
+    QTest::keyClicks(reopened.SequenceEdit(), "3");
+    EXPECT_EQ(reopened.SequenceEdit()->text(), QStringLiteral("123"));
 }
 
 TEST_F(BankIconDialogTest, EditBankOkNeedsAtMostOneEndLine) {
