@@ -22,7 +22,14 @@ mkdir -p "$corpus/tyros_bank_fuzzer" "$corpus/tyros_regfile_fuzzer" "$artifacts"
 
 for target in "${targets[@]}"; do
   echo "== $target for ${seconds}s"
-  "$build/fuzz/$target" -max_total_time="$seconds" -max_len=16384 -timeout=10 -rss_limit_mb=2048 \
-    -print_final_stats=1 -artifact_prefix="$artifacts/$target-" "$corpus/$target"
+  log="$build/$target.log"
+  # The run's progress lines go to a log; only a finding shows them.
+  if ! "$build/fuzz/$target" -max_total_time="$seconds" -max_len=16384 -timeout=10 -rss_limit_mb=2048 \
+    -print_final_stats=1 -artifact_prefix="$artifacts/$target-" "$corpus/$target" >"$log" 2>&1; then
+    tail -n 60 "$log"
+    echo "fuzzing: $target reported a finding (see $artifacts)"
+    exit 1
+  fi
+  grep -E '^stat::number_of_executed_units' "$log" || true
 done
 echo "fuzzing: no findings"
