@@ -69,10 +69,9 @@ CopyRegistrationSettingsDialog::CopyRegistrationSettingsDialog(const CopySetting
     }
     groups->setColumnStretch(2, 1);
 
-    ok_ = DialogWidgets::Button(QStringLiteral("OK"), units, 50, 14, this);
-    auto* cancel = DialogWidgets::Button(QStringLiteral("Cancel"), units, 50, 14, this);
-    connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    const auto okCancel = DialogWidgets::OkCancelButtons(*this, units);
+    ok_ = okCancel.ok;
+    auto* cancel = okCancel.cancel;
     auto* buttons = new QVBoxLayout;
     DialogWidgets::AddOkCancel(*buttons, ok_, cancel);
     buttons->addStretch();

@@ -1,6 +1,8 @@
 #include "qt/DialogWidgets.h"
 
+
 #include <QBoxLayout>
+#include <QDialog>
 #include <QFontMetrics>
 #include <QLineEdit>
 #include <QPalette>
@@ -32,6 +34,14 @@ QLineEdit* DialogWidgets::ReadOnlyEdit(const DialogUnits& units, int width, int 
     edit->setMinimumWidth(units.X(width));
     edit->setFixedHeight(std::max(units.Y(height), edit->sizeHint().height()));
     return edit;
+}
+
+DialogWidgets::OkCancel DialogWidgets::OkCancelButtons(QDialog& dialog, const DialogUnits& units) {
+    OkCancel buttons{Button(QStringLiteral("OK"), units, 50, 14, &dialog),
+                     Button(QStringLiteral("Cancel"), units, 50, 14, &dialog)};
+    QObject::connect(buttons.ok, &QPushButton::clicked, &dialog, &QDialog::accept);
+    QObject::connect(buttons.cancel, &QPushButton::clicked, &dialog, &QDialog::reject);
+    return buttons;
 }
 
 void DialogWidgets::AddOkCancel(QBoxLayout& layout, QPushButton* ok, QPushButton* cancel) {

@@ -3,6 +3,7 @@
 #include <QString>
 
 class QBoxLayout;
+class QDialog;
 class QLineEdit;
 class QPushButton;
 class QWidget;
@@ -18,6 +19,12 @@ public:
     static QPushButton* Button(const QString& text, const DialogUnits& units, int width, int height, QWidget* parent);
     // A read-only edit that looks read-only (window background instead of a white field).
     static QLineEdit* ReadOnlyEdit(const DialogUnits& units, int width, int height, QWidget* parent);
+    // OK and Cancel of the usual size, wired to accept and reject.
+    struct OkCancel {
+        QPushButton* ok;
+        QPushButton* cancel;
+    };
+    static OkCancel OkCancelButtons(QDialog& dialog, const DialogUnits& units);
     // OK (default button) and Cancel, stacked or side by side; nullptr for a missing Cancel.
     static void AddOkCancel(QBoxLayout& layout, QPushButton* ok, QPushButton* cancel);
 };

@@ -43,10 +43,9 @@ EditBankDialog::EditBankDialog(const EditBankRequest& request, QWidget* parent)
     endList_->setFixedWidth(
         std::max(units.X(56), endList_->sizeHintForColumn(0) + 2 * endList_->frameWidth() + units.X(4)));
 
-    ok_ = DialogWidgets::Button(QStringLiteral("OK"), units, 50, 14, this);
-    auto* cancel = DialogWidgets::Button(QStringLiteral("Cancel"), units, 50, 14, this);
-    connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    const auto okCancel = DialogWidgets::OkCancelButtons(*this, units);
+    ok_ = okCancel.ok;
+    auto* cancel = okCancel.cancel;
 
     auto* fields = new QGridLayout;
     fields->setHorizontalSpacing(units.X(11));

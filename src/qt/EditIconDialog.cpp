@@ -21,10 +21,9 @@ EditIconDialog::EditIconDialog(const std::string& title, const std::string& curr
     code_->setFixedWidth(std::max(units.X(17), code_->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 8));
     connect(code_, &QLineEdit::textEdited, this, &EditIconDialog::FilterCode);
 
-    ok_ = DialogWidgets::Button(QStringLiteral("OK"), units, 50, 14, this);
-    auto* cancel = DialogWidgets::Button(QStringLiteral("Cancel"), units, 50, 14, this);
-    connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    const auto okCancel = DialogWidgets::OkCancelButtons(*this, units);
+    ok_ = okCancel.ok;
+    auto* cancel = okCancel.cancel;
 
     auto* codeRow = new QHBoxLayout;
     codeRow->addWidget(new QLabel(QStringLiteral("S"), this));

@@ -22,10 +22,9 @@ NameEditDialog::NameEditDialog(const QString& caption, const QString& text, int 
     edit_->setText(text);
     edit_->setMinimumWidth(units.X(editWidth));
 
-    ok_ = DialogWidgets::Button(QStringLiteral("OK"), units, 50, 14, this);
-    auto* cancel = DialogWidgets::Button(QStringLiteral("Cancel"), units, 50, 14, this);
-    connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    const auto okCancel = DialogWidgets::OkCancelButtons(*this, units);
+    ok_ = okCancel.ok;
+    auto* cancel = okCancel.cancel;
 
     auto* buttons = new QVBoxLayout;
     DialogWidgets::AddOkCancel(*buttons, ok_, cancel);

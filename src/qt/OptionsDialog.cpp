@@ -42,10 +42,9 @@ OptionsDialog::OptionsDialog(const std::string& modelName, const StyleArchiveOpt
         ShowChoice();
     });
 
-    auto* ok = DialogWidgets::Button(QStringLiteral("OK"), units, 50, 14, this);
-    auto* cancel = DialogWidgets::Button(QStringLiteral("Cancel"), units, 50, 14, this);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    const auto okCancel = DialogWidgets::OkCancelButtons(*this, units);
+    auto* ok = okCancel.ok;
+    auto* cancel = okCancel.cancel;
 
     auto* modelRow = new QHBoxLayout;
     modelRow->addWidget(new QLabel(QStringLiteral("Model"), this));

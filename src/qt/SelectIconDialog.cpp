@@ -41,11 +41,10 @@ SelectIconDialog::SelectIconDialog(const SelectIconRequest& request, UserInterfa
     fileEdit_->setReadOnly(true);
 
     const DialogUnits units(font());
-    ok_ = DialogWidgets::Button(QStringLiteral("OK"), units, 50, 14, this);
-    cancel_ = DialogWidgets::Button(QStringLiteral("Cancel"), units, 50, 14, this);
+    const auto okCancel = DialogWidgets::OkCancelButtons(*this, units);
+    ok_ = okCancel.ok;
+    cancel_ = okCancel.cancel;
     ok_->setDefault(true);
-    connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
 
     scrollBar_->setRange(0, page_.RangeEnd());
     // The thumb stands for the 14 columns in view; its steps are the page's own.
