@@ -1,6 +1,5 @@
 #include "qt/DialogWidgets.h"
 
-
 #include <QBoxLayout>
 #include <QDialog>
 #include <QFontMetrics>
