@@ -1,9 +1,10 @@
-# Two entry points: `make run` builds and starts the program, `make test`
-# builds and runs every test. Both install missing Debian packages first.
+# Entry points: `make run` builds and starts the program, `make test` builds
+# and runs every test, `make deb` builds the Debian package. All of them
+# install missing Debian packages first.
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: run test build deps configure clean
+.PHONY: run test build deps configure deb clean
 
 deps:
 	@bash scripts/install-deps.sh $(DEPS_FLAGS)
@@ -20,6 +21,11 @@ run: build
 
 test: build
 	@QT_QPA_PLATFORM=offscreen ctest --test-dir $(BUILD_DIR) --output-on-failure --no-tests=error -j $(JOBS)
+
+# The Debian package, built in build-release.
+deb:
+	@bash scripts/install-deps.sh --package
+	@bash scripts/build-deb.sh
 
 clean:
 	rm -rf $(BUILD_DIR)

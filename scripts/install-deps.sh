@@ -7,10 +7,17 @@ packages=(cmake ninja-build g++ pkg-config make
   qt6-base-dev qt6-base-dev-tools libgl-dev libxkbcommon-dev
   libgtest-dev libgmock-dev libcli11-dev
   fonts-dejavu-core)
-if [ "${1:-}" = "--ci" ]; then
-  # CI also fuzzes with clang and starts the window on a virtual X server.
-  packages+=(clang-14 libclang-rt-14-dev xvfb xauth imagemagick x11-apps)
-fi
+case "${1:-}" in
+  --ci)
+    # CI also fuzzes with clang, starts the window on a virtual X server and
+    # builds and checks the Debian package.
+    packages+=(clang-14 libclang-rt-14-dev xvfb xauth imagemagick x11-apps
+      dpkg-dev file desktop-file-utils) ;;
+  --package)
+    # The package's library dependencies come from dpkg-shlibdeps, which
+    # needs file to tell programs from other files.
+    packages+=(dpkg-dev file) ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do
