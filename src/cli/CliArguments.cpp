@@ -112,7 +112,9 @@ void CliArguments::Define(CLI::App& app, CliRequest& request) {
     // Global options may also follow the command.
     app.fallthrough();
     app.require_subcommand(1);
-    app.footer("Run kalivo-cli COMMAND --help for the options of a command.");
+    app.footer(
+        "Run kalivo-cli COMMAND --help for the options of a command; man kalivo-cli describes them all.\n"
+        "Exit status: 0 when everything was done, 2 for a usage error, else the status of the first failed step.");
     CLI::Option* yes = app.add_flag("--yes", request.answerYes, "Answer every question Yes (files are replaced)");
     CLI::Option* no = app.add_flag("--no", request.answerNo, "Answer every question No (the default)");
     yes->excludes(no);
@@ -126,6 +128,12 @@ void CliArguments::Define(CLI::App& app, CliRequest& request) {
     AddWritingCommand(app, request, "regfiles", "Write one regfile per registration of the archive");
     AddWritingCommand(app, request, "copy",
                       "Copy every bank into a cleared destination and store it as the instrument's files");
+    // Commands would inherit the footer above; theirs names what applies to them too.
+    for (CLI::App* command : app.get_subcommands([](const CLI::App*) { return true; })) {
+        command->footer(command->get_name() == "models"
+                            ? std::string()
+                            : "--yes and --no may also follow the command; existing files are replaced only with --yes.");
+    }
 }
 
 }  // namespace kalivo
