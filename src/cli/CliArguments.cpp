@@ -132,7 +132,7 @@ void CliArguments::Define(CLI::App& app, CliRequest& request) {
     for (CLI::App* command : app.get_subcommands([](const CLI::App*) { return true; })) {
         command->footer(command->get_name() == "models"
                             ? std::string()
-                            : "--yes and --no may also follow the command; existing files are replaced only with --yes.");
+                            : "--yes and --no may also follow the command; files are replaced only with --yes.");
     }
 }
 
