@@ -33,7 +33,7 @@ dpkg-deb -x "$deb" "$root"
 desktop-file-validate "$root/usr/share/applications/kalivo.desktop"
 models=$(cd "$root" && ./usr/bin/kalivo-cli models)
 grep -qx "Tyros" <<<"$models" || fail "kalivo-cli models printed: $models"
-echo "kalivo-cli models from the unpacked package:" $models
+echo "kalivo-cli models from the unpacked package: ${models//$'\n'/, }"
 for page in kalivo kalivo-cli; do
   ! command -v man >/dev/null || man -l "$root/usr/share/man/man1/$page.1.gz" >/dev/null 2>&1 || fail "man cannot show $page.1.gz"
 done

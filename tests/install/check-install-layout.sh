@@ -45,13 +45,14 @@ commands=$(sed -n '/^Subcommands:/,/^$/p' <<<"$help" | awk 'NR > 1 && NF { print
 [ -n "$commands" ] || fail "no commands found in: $help"
 options=$(grep -o -- '--[a-z][a-z-]*' <<<"$help" || true)
 for command in $commands; do
-  # Each command has its own entry: a tagged paragraph headed by its name.
+  # Each command and option has its own entry: a tagged paragraph headed by its name.
   grep -A1 -x '\.TP' <<<"$page" | grep -qx "\.B $command" || fail "man page has no entry for command $command"
   options+=$'\n'$("$prefix/bin/kalivo-cli" "$command" --help | grep -o -- '--[a-z][a-z-]*' || true)
 done
-for option in $(sort -u <<<"$options"); do
-  grep -Eq -- "^\.(B|BI|BR)( .*)? $option( |,|\$)" <<<"$page" || fail "man page has no entry for option $option"
-done
+while read -r option; do
+  [ -n "$option" ] || continue
+  grep -A1 -x '\.TP' <<<"$page" | grep -Eq -- "^\.(B|BI|BR)( .*)? $option( |,|\$)" || fail "man page has no entry for option $option"
+done < <(sort -u <<<"$options")
 
 [ "$failures" = 0 ] && echo "installed layout checked: $(find "$prefix" -type f | wc -l) files"
 exit $((failures > 0))
