@@ -7,6 +7,7 @@
 #include "cli/StatusDescription.h"
 #include "common/Format.h"
 #include "common/fs/FileSystem.h"
+#include "common/text/Cp1252.h"
 #include "handlers/StatusCodes.h"
 #include "handlers/TyrosExtras.h"
 
@@ -111,6 +112,9 @@ int CliCommands::List(const CliRequest& request) {
     if (!request.regfiles.empty()) {
         StringList names;
         source_.ListRegfiles(names);
+        for (std::string& name : names) {
+            name = Cp1252::ToUtf8(name);  // printed as UTF-8 like everything else
+        }
         PrintLines(out_, names);
     } else {
         PrintLines(out_, ListBuilder::Build(source_, ListBuilder::Side::Source, IsTyros()));
@@ -140,7 +144,7 @@ int CliCommands::Regfiles(const CliRequest& request) {
 void CliCommands::StoreDestination(const std::string& folder) {
     if (!IsTyros()) {
         const std::string name = destination_.GetArchiveName();
-        Check(destination_.StoreArchive(name, folder, 0), Quoted("storing %s", name));
+        Check(destination_.StoreArchive(name, folder, 0), Quoted("storing %s", Cp1252::ToUtf8(name)));
         return;
     }
     if (auto* tyros = dynamic_cast<TyrosExtras*>(&destination_)) {
@@ -154,7 +158,8 @@ void CliCommands::StoreDestination(const std::string& folder) {
         return;
     }
     for (std::size_t i = 0; i < banks.size(); ++i) {
-        Check(destination_.StoreArchive(banks[i], folder, static_cast<int>(i)), Quoted("storing bank %s", banks[i]));
+        Check(destination_.StoreArchive(banks[i], folder, static_cast<int>(i)),
+              Quoted("storing bank %s", Cp1252::ToUtf8(banks[i])));
     }
 }
 
