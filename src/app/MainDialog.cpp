@@ -298,9 +298,8 @@ void MainDialog::BuildSourceList() {
         return;
     }
     view_.SetLines(Pane::Source, ListBuilder::Build(*source_, ListBuilder::Side::Source, IsTyros()));
-    if (!IsTyros()) {
-        view_.SetEditText(EditField::SourceArchive, Shown(source_->GetArchiveName()));
-    }
+    // On Tyros the box may still say "Reg-Files" from a regfile list shown before.
+    view_.SetEditText(EditField::SourceArchive, IsTyros() ? "Source" : Shown(source_->GetArchiveName()));
     ClearSourceSelection();
     sourceShowsRegfiles_ = false;
 }

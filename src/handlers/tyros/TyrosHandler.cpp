@@ -340,6 +340,7 @@ int TyrosHandler::CreateRegfiles(const std::string& folder) {
         return status::kNothingToWrite;
     }
     TyrosRegfileFolder target(Folder(folder));
+    bool allWritten = true;
     for (int bankIndex = 0; bankIndex < kMaxBanks; ++bankIndex) {
         const TyrosBank* bank = Bank(bankIndex);
         for (int part = 0; bank != nullptr && part < kPartsPerBank; ++part) {
@@ -349,14 +350,15 @@ int TyrosHandler::CreateRegfiles(const std::string& folder) {
             }
             const auto bytes = TyrosRegfile::Write(TyrosRegfile::MakeHeader(bank->name, part), registration);
             std::string path;
+            // One file that cannot be written (a name the disk refuses) must
+            // not keep the others from being written.
             if (!target.Write(TyrosFileNames::RegfileBase(registration.Name()), bytes, path)) {
-                // The folder is not writable: one message, not one per registration.
                 ui().ShowMessage(InsertText("File %s cannot be written", path));
-                return status::kNotValid;
+                allWritten = false;
             }
         }
     }
-    return status::kDone;
+    return allWritten ? status::kDone : status::kNotValid;
 }
 
 // ---- names, icons, sequences ------------------------------------------------------
