@@ -96,13 +96,20 @@ bool CliCommands::LoadArchives(const std::string& folder, const std::vector<std:
 }
 
 bool CliCommands::LoadSource(const CliRequest& request) {
+    bool loaded = false;
     if (!request.regfiles.empty()) {
         const std::string folder = FileSystem::WithoutTrailingSeparator(request.regfiles);
-        return Check(source_.LoadRegfiles(folder), Quoted("loading the regfiles of %s", folder)) == status::kDone;
+        loaded = Check(source_.LoadRegfiles(folder), Quoted("loading the regfiles of %s", folder)) == status::kDone;
+    } else {
+        const std::string folder = FileSystem::WithSeparator(request.folder);
+        std::vector<std::string> names;
+        loaded = ChooseArchives(folder, request.archives, names) && LoadArchives(folder, names);
     }
-    const std::string folder = FileSystem::WithSeparator(request.folder);
-    std::vector<std::string> names;
-    return ChooseArchives(folder, request.archives, names) && LoadArchives(folder, names);
+    // What the load could not name is told once, after the whole load.
+    if (auto* tyros = dynamic_cast<TyrosExtras*>(&source_)) {
+        tyros->ReportUnknownVoices();
+    }
+    return loaded;
 }
 
 int CliCommands::List(const CliRequest& request) {
