@@ -393,6 +393,28 @@ TEST_F(CommandTest, EditSequenceStoresOrResets) {
     EXPECT_TRUE(dst().Called("ResetBankSequence(0)"));
 }
 
+TEST_F(CommandTest, UsedSlotDigitsWithGapsDecideWhatEditIconAndEditSequenceOffer) {
+    // Parts 1, 3 and 8 hold something: digits "138", not a count.
+    Load(dst(), {MemoryBank{"Gaps", {"One", std::nullopt, "Three", std::nullopt, std::nullopt, std::nullopt,
+                                     std::nullopt, "Eight"},
+                            "", 0, "", {}}});
+    dialog->DestinationSelectionChanged(LineOf(2, -1));
+    dialog->EditSequence();
+    ASSERT_EQ(ui.editBankRequests.size(), 1u);
+    EXPECT_EQ(ui.editBankRequests[0].usedSlots, "138");
+    for (int slot : {1, 3, 6}) {
+        dialog->DestinationSelectionChanged(LineOf(2, slot));
+        dialog->EditIcon();
+    }
+    EXPECT_TRUE(ui.editIconRequests.empty());
+    for (int slot : {0, 2, 7}) {
+        dialog->DestinationSelectionChanged(LineOf(2, slot));
+        dialog->EditIcon();
+    }
+    ASSERT_EQ(ui.editIconRequests.size(), 3u);
+    EXPECT_EQ(ui.editIconRequests[2].first, "Eight");
+}
+
 TEST_F(CommandTest, EditIconUsesTheEditIconDialogWithoutIcons) {
     dialog->DestinationSelectionChanged(LineOf(0, 2));
     ui.editIconResults = {std::string("123")};
