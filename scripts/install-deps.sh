@@ -9,10 +9,11 @@ packages=(cmake ninja-build g++ pkg-config make
   fonts-dejavu-core)
 case "${1:-}" in
   --ci)
-    # CI also fuzzes with clang, starts the window on a virtual X server and
-    # builds and checks the Debian package.
+    # CI also fuzzes with clang, starts the window on a virtual X server,
+    # builds and checks the Debian package, and stores onto a real FAT volume
+    # (dosfstools and fusefat).
     packages+=(clang-14 libclang-rt-14-dev xvfb xauth imagemagick x11-apps
-      dpkg-dev file desktop-file-utils) ;;
+      dpkg-dev file desktop-file-utils dosfstools fusefat) ;;
   --package)
     # The package's library dependencies come from dpkg-shlibdeps, which
     # needs file to tell programs from other files.
