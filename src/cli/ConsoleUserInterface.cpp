@@ -1,6 +1,7 @@
 #include "cli/ConsoleUserInterface.h"
 
 #include <ostream>
+#include <utility>
 
 namespace kalivo {
 
@@ -65,6 +66,17 @@ void ConsoleUserInterface::ViewTyrosRegistration(const TyrosRegistrationView&) {
 
 std::optional<std::vector<bool>> ConsoleUserInterface::CopyRegistrationSettings(const CopySettingsRequest&) {
     return std::nullopt;
+}
+
+void ConsoleUserInterface::ViewRegistration(const RegistrationView& view) {
+    const std::pair<const char*, const std::string*> lines[] = {
+        {"Title:", &view.title},        {"Style:", &view.style},          {"Tempo:", &view.tempo},
+        {"L/Left:", &view.voices[0]},   {"R1/Layer:", &view.voices[1]},   {"R2/Main:", &view.voices[2]},
+        {"R3/Lead:", &view.voices[3]},
+    };
+    for (const auto& [label, value] : lines) {
+        Say(std::string(label) + " " + *value);
+    }
 }
 
 }  // namespace kalivo

@@ -37,6 +37,8 @@ public:
     void ViewBank(const ViewBankRequest& request) override;
     void ViewTyrosRegistration(const TyrosRegistrationView& view) override;
     std::optional<std::vector<bool>> CopyRegistrationSettings(const CopySettingsRequest& request) override;
+    // Prints the fields, one "label value" line each.
+    void ViewRegistration(const RegistrationView& view) override;
 
 private:
     void Say(const std::string& text);

@@ -19,6 +19,7 @@
 #include "qt/SelectIconDialog.h"
 #include "qt/TyrosViewRegistrationDialog.h"
 #include "qt/ViewBankDialog.h"
+#include "qt/ViewRegistrationDialog.h"
 
 namespace kalivo {
 
@@ -99,5 +100,7 @@ void QtUserInterface::ViewTyrosRegistration(const TyrosRegistrationView& view) {
 std::optional<std::vector<bool>> QtUserInterface::CopyRegistrationSettings(const CopySettingsRequest& request) {
     return CopyRegistrationSettingsDialog::Run(request, parent_);
 }
+
+void QtUserInterface::ViewRegistration(const RegistrationView& view) { ViewRegistrationDialog::Run(view, parent_); }
 
 }  // namespace kalivo

@@ -39,6 +39,7 @@ public:
     void ViewBank(const ViewBankRequest& request) override;
     void ViewTyrosRegistration(const TyrosRegistrationView& view) override;
     std::optional<std::vector<bool>> CopyRegistrationSettings(const CopySettingsRequest& request) override;
+    void ViewRegistration(const RegistrationView& view) override;
 
 private:
     QPointer<QWidget> parent_;

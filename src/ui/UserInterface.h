@@ -58,6 +58,9 @@ public:
     // flags on OK, nothing on Cancel.
     virtual void ViewTyrosRegistration(const TyrosRegistrationView& view) = 0;
     virtual std::optional<std::vector<bool>> CopyRegistrationSettings(const CopySettingsRequest& request) = 0;
+
+    // The simple View Registration dialog; all texts UTF-8.
+    virtual void ViewRegistration(const RegistrationView& view) = 0;
 };
 
 // Runs EndWait when it leaves scope, so an early return never leaves the wait cursor up.

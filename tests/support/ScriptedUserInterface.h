@@ -50,6 +50,7 @@ public:
     std::vector<ViewBankRequest> viewBankRequests;
     std::vector<TyrosRegistrationView> registrationViews;
     std::vector<CopySettingsRequest> copySettingsRequests;
+    std::vector<RegistrationView> simpleRegistrationViews;
     int waitDepth = 0;
     int waitCount = 0;
     int aboutCount = 0;
@@ -78,6 +79,7 @@ public:
     void ViewBank(const ViewBankRequest& request) override;
     void ViewTyrosRegistration(const TyrosRegistrationView& view) override;
     std::optional<std::vector<bool>> CopyRegistrationSettings(const CopySettingsRequest& request) override;
+    void ViewRegistration(const RegistrationView& view) override;
 };
 
 }  // namespace kalivo::test
