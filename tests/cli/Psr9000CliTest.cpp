@@ -53,10 +53,29 @@ TEST_P(Psr9000CliTest, ListsTheExampleBanksAndRegfiles) {
     EXPECT_TRUE(OutHas("Piano_Ballad_DEMO_(Evening-1)"));
 }
 
-TEST_P(Psr9000CliTest, WritesProtocolsWithDefaultUserStyleNames) {
+TEST_P(Psr9000CliTest, WritesProtocolsWithOrWithoutUserStyleNames) {
     const std::string plain = outFolder.File("plain.txt");
     ASSERT_EQ(Run({"protocol", "--model", GetParam().model, "--folder", Example(), "--out", plain}), 0) << err;
     EXPECT_NE(outFolder.Read("plain.txt").find("Own Swing\t*Flash 1/3*\tParty"), std::string::npos);
+
+    const std::string implicit = outFolder.File("implicit.txt");
+    ASSERT_EQ(Run({"protocol", "--model", GetParam().model, "--folder", Example(), "--styles", "implicit", "--out",
+                   implicit}),
+              0)
+        << err;
+    EXPECT_NE(outFolder.Read("implicit.txt").find("Own Swing\t*My Swing*\tParty"), std::string::npos);
+
+    const std::string chosen = outFolder.File("chosen.htm");
+    ASSERT_EQ(Run({"protocol", "--model", GetParam().model, "--folder", Example(), "--styles",
+                   Example() + "/DEMO.BUF", "--out", chosen}),
+              0)
+        << err;
+    EXPECT_NE(outFolder.Read("chosen.htm").find("Groove One"), std::string::npos);
+
+    EXPECT_NE(Run({"protocol", "--model", GetParam().model, "--folder", Example(), "--styles",
+                   Example() + "/regfiles", "--out", outFolder.File("none.txt")}),
+              0)
+        << "a folder that is no style archive is a failure";
 }
 
 TEST_P(Psr9000CliTest, CopyStoresTheSameRegistrationsUnderTheArchiveName) {

@@ -7,7 +7,7 @@
 #include "common/fs/FileSystem.h"
 #include "common/tables/BankSelectVoiceTable.h"
 #include "common/text/Cp1252.h"
-//PENDING #include "handlers/RegistrationViewer.h"
+#include "handlers/RegistrationViewer.h"
 #include "handlers/StatusCodes.h"
 #include "handlers/psr9000/Psr9000BackupFile.h"
 #include "handlers/psr9000/Psr9000BackupFolder.h"
@@ -399,7 +399,7 @@ int Psr9000FamilyHandler::GetRegfileVoiceName4(int regfile, std::string& name) {
 // ---- views and protocols ------------------------------------------------------------
 
 int Psr9000FamilyHandler::ShowRegistration(int regfile, int bank, int slot) {
-    (void)regfile; (void)bank; (void)slot; return 0; //PENDING RegistrationViewer::Show(*this, ui(), regfile, bank, slot);
+    return RegistrationViewer::Show(*this, ui(), regfile, bank, slot);
 }
 
 int Psr9000FamilyHandler::WriteProtocol(const std::string& path) {

@@ -115,5 +115,33 @@ TEST_P(Psr9000Styles, TheDefaultFolderIsSearchedForAStyleBackup) {
     EXPECT_TRUE(source->SetStyleArchiveOptions(false, false, "/no/such/folder", false));
 }
 
+TEST_P(Psr9000Styles, TheViewMarksUserStylesAndShowsNothingForAnEmptySlot) {
+    WriteStyles("SET.BUF", Model().styleBackupFile, SixNames("Swingtime"));
+    source->SetStyleArchiveOptions(false, false, std::string(), true);
+    ASSERT_EQ(source->LoadSourceArchive(Folder(), "SET"), status::kDone);
+    source->ShowRegistration(-1, 0, 1);
+    source->ShowRegistration(-1, 9, 0);
+    EXPECT_TRUE(ui.simpleRegistrationViews.empty());
+
+    source->ShowRegistration(-1, 0, 2);
+    ASSERT_EQ(ui.simpleRegistrationViews.size(), 1u);
+    const RegistrationView& view = ui.simpleRegistrationViews.back();
+    EXPECT_EQ(view.title, "Flash Song");
+    EXPECT_EQ(view.style, "*Swingtime*");
+    EXPECT_EQ(view.tempo, "90");
+    std::string r3;
+    source->GetVoiceName4(0, 2, r3);
+    EXPECT_EQ(view.voices[3], r3);
+
+    TempFolder in;
+    const auto record = psr9000_bytes::Registration("Alone", 130, 100);
+    in.Write(std::string("alone") + Model().regfileExtension, std::vector<std::uint8_t>(record.begin(), record.end()));
+    ASSERT_EQ(source->LoadRegfiles(in.Path()), status::kDone);
+    source->ShowRegistration(0, -1, -1);
+    ASSERT_EQ(ui.simpleRegistrationViews.size(), 2u);
+    EXPECT_EQ(ui.simpleRegistrationViews.back().title, "Alone");
+    EXPECT_EQ(ui.simpleRegistrationViews.back().style, "Flash 1/6") << "a regfile has no style archive";
+}
+
 }  // namespace
 }  // namespace kalivo::test
