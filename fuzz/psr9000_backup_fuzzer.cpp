@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <vector>
 
+#include "LaidOver.h"
 #include "handlers/psr9000/Psr9000BackupFile.h"
 #include "handlers/psr9000/Psr9000Model.h"
 #include "handlers/psr9000/Psr9000StyleTable.h"
@@ -50,12 +51,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         table.Reset(Psr9000Model::Psr9000().DefaultHeader());
         return Psr9000BackupFile::Write(table);
     }();
-    std::vector<std::uint8_t> laid = base;
-    // The first two bytes choose where the rest lands.
-    const std::size_t at = size >= 2 ? (static_cast<std::size_t>(data[0]) << 8 | data[1]) * 4 % base.size() : 0;
-    for (std::size_t i = 2; i < size; ++i) {
-        laid[(at + i - 2) % laid.size()] = data[i];
-    }
-    Exercise(laid);
+    Exercise(fuzz::LaidOver(base, data, size, 4));
     return 0;
 }

@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <vector>
 
+#include "LaidOver.h"
 #include "core/psr9000/Psr9000TestBytes.h"
 #include "handlers/psr9000/Psr9000UserStyles.h"
 
@@ -29,11 +30,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Exercise(std::vector<std::uint8_t>(data, data + size));
 
     static const std::vector<std::uint8_t> base = test::psr9000_bytes::StyleBackup({"One", "Two"});
-    std::vector<std::uint8_t> laid = base;
-    const std::size_t at = size >= 2 ? (static_cast<std::size_t>(data[0]) << 8 | data[1]) * 8 % base.size() : 0;
-    for (std::size_t i = 2; i < size; ++i) {
-        laid[(at + i - 2) % laid.size()] = data[i];
-    }
-    Exercise(laid);
+    Exercise(fuzz::LaidOver(base, data, size, 8));
     return 0;
 }

@@ -167,9 +167,9 @@ bool Psr9000FamilyHandler::SetStyleArchiveOptions(bool askForStyleArchive, bool 
 bool Psr9000FamilyHandler::SearchDefaultStyleFolder(const std::string& path) {
     const std::string base = FileSystem::WithSeparator(path);
     const auto folders = FileSystem::FindFolders(path, "*");
-    // Backups of the instrument's own kind first, then those this program writes.
-    for (const std::string& file : {std::string("sty.b01"), std::string(model_.styleBackupFile)}) {
-        for (const std::string& folder : folders) {
+    // In each folder the instrument's own kind of style backup first, then the one of ".BUF" folders.
+    for (const std::string& folder : folders) {
+        for (const std::string& file : {std::string("sty.b01"), std::string(model_.styleBackupFile)}) {
             const auto found = FileSystem::FindNoCase(base + folder, file);
             const std::string name = folder.substr(0, folder.rfind('.'));
             if (found && FileSystem::IsRegularFile(*found) && LoadStyleArchive(base, name) == status::kDone) {

@@ -17,6 +17,14 @@ protected:
     void WriteRegfile(TempFolder& folder, const std::string& title, const psr9000::Record& record) {
         folder.Write(title + Extension(), std::vector<std::uint8_t>(record.begin(), record.end()));
     }
+    // Loads archive as a backup holding record in bank 1, slot 1.
+    void LoadOne(const std::string& archive, const psr9000::Record& record) {
+        Psr9000BankTable table;
+        table.Reset(Model().DefaultHeader());
+        psr9000_bytes::Put(table, 0, 0, record);
+        WriteBackup(archive + ".BUF", Psr9000BackupFile::Write(table));
+        ASSERT_EQ(source->LoadSourceArchive(Folder(), archive), status::kDone);
+    }
 };
 KALIVO_BOTH_PSR9000_MODELS(Psr9000Regfiles);
 
@@ -45,11 +53,7 @@ TEST_P(Psr9000Regfiles, NamesEachFileByRegistrationArchiveBankAndSlot) {
 }
 
 TEST_P(Psr9000Regfiles, KeepsCountingPastNineHundredAndNinetyNine) {
-    Psr9000BankTable table;
-    table.Reset(Model().DefaultHeader());
-    psr9000_bytes::Put(table, 0, 0, Registration("A", 1, 100));
-    WriteBackup("X.BUF", Psr9000BackupFile::Write(table));
-    ASSERT_EQ(source->LoadSourceArchive(Folder(), "X"), status::kDone);
+    LoadOne("X", Registration("A", 1, 100));
     TempFolder out;
     const std::string base = "A_X_(BANK_01-1)";
     out.Write(base + Extension(), std::string("keep"));
@@ -62,11 +66,7 @@ TEST_P(Psr9000Regfiles, KeepsCountingPastNineHundredAndNinetyNine) {
 }
 
 TEST_P(Psr9000Regfiles, NamesFromTheInstrumentCannotLeaveTheFolder) {
-    Psr9000BankTable table;
-    table.Reset(Model().DefaultHeader());
-    psr9000_bytes::Put(table, 0, 0, Registration("../up", 1, 100));
-    WriteBackup("X.BUF", Psr9000BackupFile::Write(table));
-    ASSERT_EQ(source->LoadSourceArchive(Folder(), "X"), status::kDone);
+    LoadOne("X", Registration("../up", 1, 100));
     source->SetArchiveName("a/b");
     TempFolder parent;
     const std::string out = parent.File("out");
