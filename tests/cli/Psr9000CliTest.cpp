@@ -66,14 +66,14 @@ TEST_P(Psr9000CliTest, WritesProtocolsWithOrWithoutUserStyleNames) {
     EXPECT_NE(outFolder.Read("implicit.txt").find("Own Swing\t*My Swing*\tParty"), std::string::npos);
 
     const std::string chosen = outFolder.File("chosen.htm");
-    ASSERT_EQ(Run({"protocol", "--model", GetParam().model, "--folder", Example(), "--styles",
-                   Example() + "/DEMO.BUF", "--out", chosen}),
+    ASSERT_EQ(Run({"protocol", "--model", GetParam().model, "--folder", Example(), "--styles", Example() + "/DEMO.BUF",
+                   "--out", chosen}),
               0)
         << err;
     EXPECT_NE(outFolder.Read("chosen.htm").find("Groove One"), std::string::npos);
 
-    EXPECT_NE(Run({"protocol", "--model", GetParam().model, "--folder", Example(), "--styles",
-                   Example() + "/regfiles", "--out", outFolder.File("none.txt")}),
+    EXPECT_NE(Run({"protocol", "--model", GetParam().model, "--folder", Example(), "--styles", Example() + "/regfiles",
+                   "--out", outFolder.File("none.txt")}),
               0)
         << "a folder that is no style archive is a failure";
 }

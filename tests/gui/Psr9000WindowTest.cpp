@@ -24,8 +24,8 @@ protected:
                 continue;
             }
             const int x = button->mapTo(&window, QPoint(0, 0)).x();
-            if (found == nullptr || (left ? x < found->mapTo(&window, QPoint(0, 0)).x()
-                                          : x > found->mapTo(&window, QPoint(0, 0)).x())) {
+            if (found == nullptr ||
+                (left ? x < found->mapTo(&window, QPoint(0, 0)).x() : x > found->mapTo(&window, QPoint(0, 0)).x())) {
                 found = button;
             }
         }

@@ -61,8 +61,9 @@ std::vector<std::string> Psr9000BackupFolder::ListArchives(const std::string& fo
     for (const std::string& kind : kArchiveKinds) {
         for (const std::string& found : FileSystem::FindFolders(folder, "*" + kind)) {
             const std::string name = found.substr(0, found.size() - kind.size());
-            const bool listed = std::any_of(names.begin(), names.end(),
-                                            [&](const std::string& other) { return FileSystem::EqualsNoCase(other, name); });
+            const bool listed = std::any_of(names.begin(), names.end(), [&](const std::string& other) {
+                return FileSystem::EqualsNoCase(other, name);
+            });
             if (!listed) {
                 names.push_back(name);
             }
@@ -95,7 +96,7 @@ std::optional<std::string> Psr9000BackupFolder::FindRegistrationFile(const Psr90
 }
 
 std::optional<std::string> Psr9000BackupFolder::FindStyleBackup(const Psr9000Model& model, const std::string& folder,
-                                                                 const std::string& name) {
+                                                                const std::string& name) {
     if (auto path = FindFile(folder, name, {".B01"}, "STY.B01")) {
         return path;
     }

@@ -87,7 +87,8 @@ const Psr9000RegfileEntry* Psr9000FamilyHandler::Entry(int regfile) const {
 
 int Psr9000FamilyHandler::IsRegistrationEmpty(int bank, int slot, bool& empty) {
     if (table_ && bank >= 0 && bank < kBanks && IsSlot(slot)) {
-        empty = IsEmptyRecord(table_->banks[static_cast<std::size_t>(bank)].slots[static_cast<std::size_t>(slot)].record);
+        empty =
+            IsEmptyRecord(table_->banks[static_cast<std::size_t>(bank)].slots[static_cast<std::size_t>(slot)].record);
     }
     return status::kDone;
 }
@@ -100,7 +101,7 @@ int Psr9000FamilyHandler::LoadSourceArchive(const std::string& folder, const std
 
 int Psr9000FamilyHandler::LoadDestinationArchive(const std::string& folder, const std::string& archive) {
     if (!table_) {
-        CreateStore();
+        ClearDestination(kBanks);
     }
     if (model_.checksDiskMng &&
         DiskMngHeader::CheckFolder(folder, model_.instrument, kModelCheckSize) == DiskMngHeader::Check::WrongModel) {
@@ -109,7 +110,8 @@ int Psr9000FamilyHandler::LoadDestinationArchive(const std::string& folder, cons
     }
     const auto path = Psr9000BackupFolder::FindRegistrationFile(model_, folder, archive);
     if (!path) {
-        ui().ShowMessage(NotCorrect(FileSystem::WithSeparator(folder) + archive, "no backup folder holds the registration file") );
+        ui().ShowMessage(NotCorrect(FileSystem::WithSeparator(folder) + archive,
+                                    "no backup folder of this name holds the registration file"));
         return status::kNotValid;
     }
     std::vector<std::uint8_t> bytes;
@@ -251,10 +253,18 @@ int Psr9000FamilyHandler::VoiceName(int bank, int slot, int part, std::string& n
     return found;
 }
 
-int Psr9000FamilyHandler::GetVoiceName1(int bank, int slot, std::string& name) { return VoiceName(bank, slot, 0, name); }
-int Psr9000FamilyHandler::GetVoiceName2(int bank, int slot, std::string& name) { return VoiceName(bank, slot, 1, name); }
-int Psr9000FamilyHandler::GetVoiceName3(int bank, int slot, std::string& name) { return VoiceName(bank, slot, 2, name); }
-int Psr9000FamilyHandler::GetVoiceName4(int bank, int slot, std::string& name) { return VoiceName(bank, slot, 3, name); }
+int Psr9000FamilyHandler::GetVoiceName1(int bank, int slot, std::string& name) {
+    return VoiceName(bank, slot, 0, name);
+}
+int Psr9000FamilyHandler::GetVoiceName2(int bank, int slot, std::string& name) {
+    return VoiceName(bank, slot, 1, name);
+}
+int Psr9000FamilyHandler::GetVoiceName3(int bank, int slot, std::string& name) {
+    return VoiceName(bank, slot, 2, name);
+}
+int Psr9000FamilyHandler::GetVoiceName4(int bank, int slot, std::string& name) {
+    return VoiceName(bank, slot, 3, name);
+}
 
 // ---- editing ----------------------------------------------------------------------
 
@@ -349,8 +359,8 @@ int Psr9000FamilyHandler::CreateRegfiles(const std::string& folder) {
             if (entry.empty) {
                 continue;
             }
-            const std::string base = Psr9000RegfileWriter::FileBase(RecordName(entry.record), HeaderText(source.header),
-                                                                    archiveName_, slot);
+            const std::string base =
+                Psr9000RegfileWriter::FileBase(RecordName(entry.record), HeaderText(source.header), archiveName_, slot);
             std::string path;
             if (!writer.Write(base, entry.record, path)) {
                 // A folder that cannot take one file will not take the next: one message.
@@ -391,10 +401,18 @@ int Psr9000FamilyHandler::RegfileVoiceName(int regfile, int part, std::string& n
     return status::kDone;
 }
 
-int Psr9000FamilyHandler::GetRegfileVoiceName1(int regfile, std::string& name) { return RegfileVoiceName(regfile, 0, name); }
-int Psr9000FamilyHandler::GetRegfileVoiceName2(int regfile, std::string& name) { return RegfileVoiceName(regfile, 1, name); }
-int Psr9000FamilyHandler::GetRegfileVoiceName3(int regfile, std::string& name) { return RegfileVoiceName(regfile, 2, name); }
-int Psr9000FamilyHandler::GetRegfileVoiceName4(int regfile, std::string& name) { return RegfileVoiceName(regfile, 3, name); }
+int Psr9000FamilyHandler::GetRegfileVoiceName1(int regfile, std::string& name) {
+    return RegfileVoiceName(regfile, 0, name);
+}
+int Psr9000FamilyHandler::GetRegfileVoiceName2(int regfile, std::string& name) {
+    return RegfileVoiceName(regfile, 1, name);
+}
+int Psr9000FamilyHandler::GetRegfileVoiceName3(int regfile, std::string& name) {
+    return RegfileVoiceName(regfile, 2, name);
+}
+int Psr9000FamilyHandler::GetRegfileVoiceName4(int regfile, std::string& name) {
+    return RegfileVoiceName(regfile, 3, name);
+}
 
 // ---- views and protocols ------------------------------------------------------------
 

@@ -9,15 +9,11 @@
 #include "handlers/FixedGeometryHandler.h"
 #include "handlers/psr9000/Psr9000BankTable.h"
 #include "handlers/psr9000/Psr9000Model.h"
+#include "handlers/psr9000/Psr9000RegfileEntry.h"
 #include "handlers/psr9000/Psr9000StyleTable.h"
 #include "handlers/psr9000/Psr9000UserStyles.h"
 
 namespace kalivo {
-
-struct Psr9000RegfileEntry {
-    std::string title;  // file name without extension
-    psr9000::Record record{};
-};
 
 class Psr9000FamilyHandler : public FixedGeometryHandler {
 public:
@@ -63,8 +59,8 @@ public:
     int WriteProtocol(const std::string& path) override;
     int WriteRegfileProtocol(const std::string& path) override;
     int ShowRegistration(int regfile, int bank, int slot) override;
-    bool SetStyleArchiveOptions(bool askForStyleArchive, bool useDefaultArchive,
-                                const std::string& defaultArchivePath, bool implicitSearch) override;
+    bool SetStyleArchiveOptions(bool askForStyleArchive, bool useDefaultArchive, const std::string& defaultArchivePath,
+                                bool implicitSearch) override;
 
     const Psr9000Model& Model() const { return model_; }
 

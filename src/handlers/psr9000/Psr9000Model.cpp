@@ -7,14 +7,20 @@
 namespace kalivo {
 
 const Psr9000Model& Psr9000Model::Psr9000() {
-    static const Psr9000Model model{"PSR-9000", "REG.BUP", "REG9_100", true, "Ver2.11", "STY.BUP", ".p9k",
-                                    "PSR-9000 Registration Archive", "   ", BankSelectTableId::Psr9000};
+    static const Psr9000Model model{"PSR-9000", "REG.BUP",
+                                    "REG9_100", true,
+                                    "Ver2.11",  "STY.BUP",
+                                    ".p9k",     "PSR-9000 Registration Archive",
+                                    "   ",      BankSelectTableId::Psr9000};
     return model;
 }
 
 const Psr9000Model& Psr9000Model::Pro() {
-    static const Psr9000Model model{"9000Pro", "REG_Pro.BUP", "REG9P100", false, "Ver1.02", "STY_PRO.BUP", ".9kp",
-                                    "9000Pro Registration Archive", "    ", BankSelectTableId::Psr9000Pro};
+    static const Psr9000Model model{"9000Pro",  "REG_Pro.BUP",
+                                    "REG9P100", false,
+                                    "Ver1.02",  "STY_PRO.BUP",
+                                    ".9kp",     "9000Pro Registration Archive",
+                                    "    ",     BankSelectTableId::Psr9000Pro};
     return model;
 }
 

@@ -10,15 +10,15 @@ namespace kalivo {
 enum class BankSelectTableId;
 
 struct Psr9000Model {
-    const char* instrument;         // "PSR-9000" / "9000Pro", as BACKUP.INI and DISK.MNG spell it
-    const char* registrationFile;   // inside the backup folder
-    const char* headerTag;          // bytes 16..23 of a new registration file's header
-    bool checksDiskMng;             // a DISK.MNG of another model blocks loading
-    const char* iniVersion;         // BACKUP.INI [VERSION]
-    const char* styleBackupFile;    // style backup inside a ".BUF" folder
+    const char* instrument;        // "PSR-9000" / "9000Pro", as BACKUP.INI and DISK.MNG spell it
+    const char* registrationFile;  // inside the backup folder
+    const char* headerTag;         // bytes 16..23 of a new registration file's header
+    bool checksDiskMng;            // a DISK.MNG of another model blocks loading
+    const char* iniVersion;        // BACKUP.INI [VERSION]
+    const char* styleBackupFile;   // style backup inside a ".BUF" folder
     const char* regfileExtension;
-    const char* protocolTitle;      // "<model> Registration Archive"
-    const char* htmlTitleIndent;    // blanks before the title on HTML pages
+    const char* protocolTitle;    // "<model> Registration Archive"
+    const char* htmlTitleIndent;  // blanks before the title on HTML pages
     BankSelectTableId voiceTable;
 
     static const Psr9000Model& Psr9000();

@@ -18,8 +18,7 @@ namespace {
 constexpr int kBanks = 64;
 constexpr int kSlots = 8;
 
-HtmlColumn Column(const char* label, const char* width, std::size_t field, bool centered = false,
-                  bool voice = false) {
+HtmlColumn Column(const char* label, const char* width, std::size_t field, bool centered = false, bool voice = false) {
     return HtmlColumn{label, width, width, field, centered, voice};
 }
 
@@ -133,10 +132,10 @@ std::string Psr9000Protocol::BankHtml() {
     const Psr9000Model& model = handler_.Model();
     HtmlColumn title = Column("Title", "16%", 16);
     title.headerWidth = "16";
-    HtmlProtocolPage page(model.htmlTitleIndent +
-                              HtmlProtocolPage::TitleWithName(model.protocolTitle, handler_.GetArchiveName()),
-                          VoiceColumns({title, Column("Style", "12%", 12), Column("Bankname", "16%", 16),
-                                        Column("Bank", "6%", 2, true), Column("Part", "6%", 2, true)}));
+    HtmlProtocolPage page(
+        model.htmlTitleIndent + HtmlProtocolPage::TitleWithName(model.protocolTitle, handler_.GetArchiveName()),
+        VoiceColumns({title, Column("Style", "12%", 12), Column("Bankname", "16%", 16), Column("Bank", "6%", 2, true),
+                      Column("Part", "6%", 2, true)}));
     std::string name;
     for (int bank = 0; bank < kBanks; ++bank) {
         if (handler_.GetRegistrationName(bank, 0, name) == status::kBankNotInUse) {

@@ -34,7 +34,8 @@ TEST_P(Psr9000Load, ReadsTheFirstFolderKindThatHoldsTheRegistrationFile) {
 
 TEST_P(Psr9000Load, FindsTheRegistrationFileWhateverItsCase) {
     std::string lower = Model().registrationFile;
-    std::transform(lower.begin(), lower.end(), lower.begin(), [](char c) { return static_cast<char>(std::tolower(c)); });
+    std::transform(lower.begin(), lower.end(), lower.begin(),
+                   [](char c) { return static_cast<char>(std::tolower(c)); });
     WriteBackup("Gig.BUF", OneRegistration(Model(), "Lower"), lower);
     ASSERT_EQ(destination->LoadDestinationArchive(Folder(), "GIG"), status::kDone);
     EXPECT_EQ(NameAt(*destination, 1, 3), "Lower");
@@ -61,7 +62,8 @@ TEST_P(Psr9000Load, AMissingOrShortFileIsNotCorrectAndChangesNothing) {
 
     EXPECT_EQ(source->LoadSourceArchive(Folder(), "MISSING"), status::kNotValid);
     const auto full = Psr9000BackupFile::Write(SampleTable(Model()));
-    const std::string shortPath = WriteBackup("SHORT.BUF", std::vector<std::uint8_t>(full.begin(), full.begin() + 241687));
+    const std::string shortPath =
+        WriteBackup("SHORT.BUF", std::vector<std::uint8_t>(full.begin(), full.begin() + 241687));
     EXPECT_EQ(source->LoadSourceArchive(Folder(), "SHORT"), status::kNotValid);
 
     ASSERT_EQ(ui.messages.size(), 2u);
@@ -103,12 +105,7 @@ TEST_P(Psr9000Load, AsksForAStyleArchiveOnlyWithoutTheImplicitSearch) {
     EXPECT_EQ(source->LoadSourceArchive(Folder(), "SET"), status::kDone);
 }
 
-class Psr9000Store : public Psr9000Fixture {
-protected:
-    std::string StoredFile(const std::string& folder, const std::string& file) {
-        return dir.Read(folder + "/" + file);
-    }
-};
+class Psr9000Store : public Psr9000Fixture {};
 KALIVO_BOTH_PSR9000_MODELS(Psr9000Store);
 
 TEST_P(Psr9000Store, WritesTheBackupFolderUnderTheFirstSixteenCharactersInCapitals) {
@@ -123,7 +120,6 @@ TEST_P(Psr9000Store, WritesTheBackupFolderUnderTheFirstSixteenCharactersInCapita
     EXPECT_TRUE(AnyMessageContains("Archive MY REGS 2004 LON already exists"));
     EXPECT_EQ(out.Names(), names);
 
-    const std::string folder = out.File("MY REGS 2004 LON.BUF");
     EXPECT_EQ(out.ReadBytes(std::string("MY REGS 2004 LON.BUF/") + Model().registrationFile),
               dir.ReadBytes(std::string("IN.BUF/") + Model().registrationFile))
         << "what was loaded is stored byte for byte";

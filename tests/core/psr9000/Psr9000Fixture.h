@@ -90,8 +90,8 @@ inline std::string ModelTestName(const ::testing::TestParamInfo<const Psr9000Mod
     return info.param == &Psr9000Model::Psr9000() ? "Psr9000" : "Pro";
 }
 
-#define KALIVO_BOTH_PSR9000_MODELS(Suite)                                                                   \
-    INSTANTIATE_TEST_SUITE_P(BothModels, Suite,                                                             \
-                             ::testing::Values(&Psr9000Model::Psr9000(), &Psr9000Model::Pro()), ModelTestName)
+#define KALIVO_BOTH_PSR9000_MODELS(Suite)                                                                          \
+    INSTANTIATE_TEST_SUITE_P(BothModels, Suite, ::testing::Values(&Psr9000Model::Psr9000(), &Psr9000Model::Pro()), \
+                             ModelTestName)
 
 }  // namespace kalivo::test

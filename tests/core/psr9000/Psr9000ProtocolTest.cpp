@@ -33,10 +33,18 @@ protected:
     std::string Voice(int part, int bank, int slot) {
         std::string name;
         switch (part) {
-            case 0: source->GetVoiceName1(bank, slot, name); break;
-            case 1: source->GetVoiceName2(bank, slot, name); break;
-            case 2: source->GetVoiceName3(bank, slot, name); break;
-            default: source->GetVoiceName4(bank, slot, name); break;
+            case 0:
+                source->GetVoiceName1(bank, slot, name);
+                break;
+            case 1:
+                source->GetVoiceName2(bank, slot, name);
+                break;
+            case 2:
+                source->GetVoiceName3(bank, slot, name);
+                break;
+            default:
+                source->GetVoiceName4(bank, slot, name);
+                break;
         }
         return name;
     }
@@ -99,14 +107,15 @@ TEST_P(Psr9000Protocols, RefusesWhatItCannotWrite) {
 TEST_P(Psr9000Protocols, TheRegfileProtocolShowsUserStylesByTheirFlashNames) {
     TempFolder in;
     const auto record = Registration("Solo", 130, 90);
-    in.Write(std::string("Solo file") + Model().regfileExtension, std::vector<std::uint8_t>(record.begin(), record.end()));
+    in.Write(std::string("Solo file") + Model().regfileExtension,
+             std::vector<std::uint8_t>(record.begin(), record.end()));
     ASSERT_EQ(source->LoadRegfiles(in.Path()), status::kDone);
     ASSERT_EQ(source->WriteRegfileProtocol(dir.File("regfiles.txt")), status::kDone);
     std::string left;
     source->GetRegfileVoiceName1(0, left);
-    EXPECT_EQ(dir.Read("regfiles.txt"), std::string(Model().protocolTitle) + "\r\n\r\n" +
-                                            "Filename\tStyle\tTempo\tLeft\tR1\tR2\tR3\r\n" + "Solo file\tFlash 1/6\t090\t" +
-                                            left + "\t" + left + "\t" + left + "\t" + left + "\r\n");
+    EXPECT_EQ(dir.Read("regfiles.txt"),
+              std::string(Model().protocolTitle) + "\r\n\r\n" + "Filename\tStyle\tTempo\tLeft\tR1\tR2\tR3\r\n" +
+                  "Solo file\tFlash 1/6\t090\t" + left + "\t" + left + "\t" + left + "\t" + left + "\r\n");
     ASSERT_EQ(source->WriteRegfileProtocol(dir.File("regfiles.htm")), status::kDone);
     const std::string page = dir.Read("regfiles.htm");
     EXPECT_NE(page.find("Flash 1/6"), std::string::npos);
