@@ -352,6 +352,7 @@ int Psr9000FamilyHandler::CreateRegfiles(const std::string& folder) {
     }
     WaitCursor wait(ui());
     Psr9000RegfileWriter writer(FileSystem::WithSeparator(folder), model_.regfileExtension);
+    std::vector<std::string> failed;
     for (int bank = 0; bank < kBanks; ++bank) {
         const Psr9000Bank& source = table_->banks[static_cast<std::size_t>(bank)];
         for (int slot = 0; source.used && slot < kSlots; ++slot) {
@@ -362,14 +363,20 @@ int Psr9000FamilyHandler::CreateRegfiles(const std::string& folder) {
             const std::string base =
                 Psr9000RegfileWriter::FileBase(RecordName(entry.record), HeaderText(source.header), archiveName_, slot);
             std::string path;
+            // One file the disk refuses must not keep the others from being written.
             if (!writer.Write(base, entry.record, path)) {
-                // A folder that cannot take one file will not take the next: one message.
-                ui().ShowMessage(InsertText("File %s cannot be written", path));
-                return status::kNotValid;
+                failed.push_back(path);
             }
         }
     }
-    return status::kDone;
+    if (failed.empty()) {
+        return status::kDone;
+    }
+    // One message, so that a folder refusing every file does not ask for hundreds of clicks.
+    const std::string more =
+        failed.size() > 1 ? FormatNumbers(" (and %i more)", static_cast<int>(failed.size() - 1)) : std::string();
+    ui().ShowMessage(InsertText("File %s cannot be written", failed.front()) + more);
+    return status::kNotValid;
 }
 
 int Psr9000FamilyHandler::GetRegfileName(int regfile, std::string& name) {

@@ -76,6 +76,28 @@ TEST_P(Psr9000Regfiles, NamesFromTheInstrumentCannotLeaveTheFolder) {
     EXPECT_EQ(stdfs::directory_iterator(out)->path().filename().string(), "_.._up_a_b_(BANK_01-1)" + Extension());
 }
 
+TEST_P(Psr9000Regfiles, AFileThatCannotBeWrittenDoesNotStopTheOthers) {
+    Psr9000BankTable table;
+    table.Reset(Model().DefaultHeader());
+    psr9000_bytes::NameBank(table, 0, "Sixteen chars 16");
+    psr9000_bytes::Put(table, 0, 0, Registration("A", 1, 100));
+    psr9000_bytes::Put(table, 0, 1, Registration("B", 1, 100));
+    psr9000_bytes::NameBank(table, 1, "B");
+    psr9000_bytes::Put(table, 1, 0, Registration("C", 1, 100));
+    WriteBackup("X.BUF", Psr9000BackupFile::Write(table));
+    ASSERT_EQ(source->LoadSourceArchive(Folder(), "X"), status::kDone);
+    // With the long bank name the file names of bank 1 pass the 255 bytes a
+    // file name may have; the one of bank 2 stays below, with room for the
+    // temporary name it is written under first.
+    const std::string archive(231, 'n');
+    source->SetArchiveName(archive);
+    TempFolder out;
+    EXPECT_EQ(source->CreateRegfiles(out.Path() + "/"), status::kNotValid);
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_NE(ui.messages[0].text.find("(and 1 more)"), std::string::npos);
+    EXPECT_EQ(out.Names(), (std::vector<std::string>{"C_" + archive + "_(B-1)" + Extension()}));
+}
+
 TEST_P(Psr9000Regfiles, NothingToWriteWithoutAUsedBank) {
     TempFolder out;
     EXPECT_EQ(source->CreateRegfiles(out.Path() + "/"), status::kNothingToWrite);
