@@ -120,7 +120,7 @@ TEST_F(CliTyrosFilesTest, CopyWritesTheBankFilesBackByteForByte) {
 // codes and the instruments' upper-case names.
 class CliTyrosRealNamesTest : public CliTyrosFilesTest {
 protected:
-    const std::vector<std::string> files{"JAZZ.S917.rgt", "Jazz.S849.rgt", "Jazz.S949.rgt", "Pop.rgt",
+    const std::vector<std::string> files{"JAZZ.S917.RGT", "Jazz.S849.rgt", "Jazz.S949.rgt", "Pop.rgt",
                                          "Vol. 2.S917.rgt", "Vol..S123.rgt"};
 
     void SetUp() override {

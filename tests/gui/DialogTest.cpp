@@ -43,6 +43,15 @@ TEST_F(DialogTest, ChangeNameDropsTrailingBlanksAndRefusedCharacters) {
     edit->paste();
     EXPECT_EQ(edit->text(), QStringLiteral("axyz@bc"));
     EXPECT_EQ(edit->cursorPosition(), 5);
+
+    // A paste over a selection of about its length is no typed character either.
+    edit->selectAll();
+    QTest::keyClicks(edit, "Jazz");
+    ASSERT_EQ(edit->text(), QStringLiteral("Jazz"));
+    edit->setSelection(1, 2);  // "az"
+    QGuiApplication::clipboard()->setText(QStringLiteral("/x"));
+    edit->paste();
+    EXPECT_EQ(edit->text(), QStringLiteral("Jxz"));
 }
 
 TEST_F(DialogTest, NameDialogsKeepToTheirLength) {

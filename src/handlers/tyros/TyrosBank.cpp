@@ -12,6 +12,7 @@ void TyrosBank::Reset() {
     header = kBankHeaderTemplate;
     name = kEmptyName;
     iconCode = kResetIcon;
+    extension = kExtension;
     inUse = true;
 }
 

@@ -165,13 +165,11 @@ int TyrosHandler::LoadArchiveInto(int& counter, const std::string& folder, const
 void TyrosHandler::ReadBankFile(int bankIndex, const std::string& folder, const std::string& archive) {
     TyrosBank& bank = banks_[static_cast<std::size_t>(bankIndex)];
     std::vector<std::uint8_t> bytes;
-    // The name as listed; only an extension written in other letters needs a search.
-    bool read = FileSystem::ReadBytes(Folder(folder) + archive + kBankExtension, bytes);
-    if (!read) {
-        const auto path = FileSystem::FindNoCase(folder, archive + kBankExtension);
-        read = path && FileSystem::ReadBytes(*path, bytes);
-    }
-    if (!read || !TyrosBankFile::Read(bytes, bank, ui(), warningCarry_, LoadOptions(archive + kBankExtension))) {
+    // The name as the folder lists it, so that its extension keeps its letters.
+    const auto listed = FileSystem::ListedName(folder, archive + kBankExtension);
+    const std::string file = listed ? *listed : archive + kBankExtension;
+    const bool read = FileSystem::ReadBytes(Folder(folder) + file, bytes);
+    if (!read || !TyrosBankFile::Read(bytes, bank, ui(), warningCarry_, LoadOptions(file))) {
         ui().ShowMessage("no valid archive");
         return;
     }
@@ -180,6 +178,7 @@ void TyrosHandler::ReadBankFile(int bankIndex, const std::string& folder, const 
     }
     bank.name = TyrosFileNames::BankNameOf(archive);
     bank.iconCode = TyrosFileNames::IconCodeOf(archive);
+    bank.extension = file.substr(file.size() - kExtensionSize);
     bank.inUse = true;
 }
 
@@ -223,7 +222,7 @@ bool TyrosHandler::WasStoredThisRun(const std::string& path) const {
 }
 
 std::string TyrosHandler::BankFileOf(const TyrosBank& bank) {
-    return TyrosFileNames::BankFileName(TyrosFileNames::BankFileBase(bank.name), bank.iconCode);
+    return TyrosFileNames::BankFileName(TyrosFileNames::BankFileBase(bank.name), bank.iconCode, bank.extension);
 }
 
 bool TyrosHandler::IsClaimed(const std::string& folder, const std::string& fileName) const {
@@ -262,7 +261,7 @@ int TyrosHandler::StoreArchive(const std::string& archive, const std::string& fo
     }
     const std::string dir = Folder(folder);
     const std::string base = TyrosFileNames::BankFileBase(archive);
-    const std::string fileName = TyrosFileNames::BankFileName(base, bank->iconCode);
+    const std::string fileName = TyrosFileNames::BankFileName(base, bank->iconCode, bank->extension);
     const std::string path = dir + fileName;
     // After copies several banks often share a name and icon: the second must
     // not replace what the first has just written.
@@ -399,6 +398,7 @@ int TyrosHandler::CopyBankSequence(int dstBank, ModelHandler* source, int srcBan
     TyrosBank* target = MutableBank(dstBank);
     if (sourceBank != nullptr && target != nullptr) {
         target->header = sourceBank->header;
+        target->extension = sourceBank->extension;  // part of the bank's file, like its header
     }
     return status::kDone;
 }

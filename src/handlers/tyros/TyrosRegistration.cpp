@@ -338,11 +338,11 @@ void TyrosRegistration::WarnAboutVoice(VoicePart part, const VoiceKey& key, User
     }
     shown = true;
     // The name is put in front of the formatted text, so a '%' in it stays a '%'.
-    std::string text = Name() + TyrosVoiceNaming::WarningText(part, key.msb, key.lsb, key.program);
+    // The name is instrument text, the file name (origin) already UTF-8.
+    std::string text = Cp1252::ToUtf8(Name() + TyrosVoiceNaming::WarningText(part, key.msb, key.lsb, key.program));
     if (!origin_.empty()) {
         text = "In " + origin_ + ":\n" + text;
     }
-    text = Cp1252::ToUtf8(text);
     if (!ui.AskYesNo(text, TyrosVoiceNaming::kWarningTitle)) {
         warnShown_.fill(true);
         stopWarnings_ = true;

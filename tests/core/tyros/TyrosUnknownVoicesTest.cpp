@@ -57,14 +57,15 @@ TEST_F(Fixture, KnownVoicesAndRegfilesAreCountedAsWell) {
 
 TEST_F(Fixture, WithACompleteTableEachUnknownVoiceIsAskedAboutNamingTheFile) {
     source.SetVoiceTableComplete(true);
-    dir.Write("Jazz.S917.rgt", BankFile({Registration({Name("Swing"), Voice(11, 104, 0, 7)})}));
+    dir.Write("J\xC3\xA4zz.S917.rgt", BankFile({Registration({Name("Sw\xEEng"), Voice(11, 104, 0, 7)})}));
     ui.yesNo = {true};
-    LoadSource("Jazz.S917");
+    LoadSource("J\xC3\xA4zz.S917");
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0].kind, "yesno");
     EXPECT_EQ(ui.messages[0].title, "Warning: Revoicing recommended");
-    EXPECT_EQ(ui.messages[0].text,
-              "In Jazz.S917.rgt:\nSwing(Right1) no Tyros voice: msb 104, lsb 0, voice 7\nContinue messages?");
+    // All UTF-8: the file name as it is, the registration name converted.
+    EXPECT_EQ(ui.messages[0].text, "In J\xC3\xA4zz.S917.rgt:\nSw\xC3\xAEng(Right1) no Tyros voice: msb 104, lsb 0, "
+                                   "voice 7\nContinue messages?");
     source.ReportUnknownVoices();
     EXPECT_EQ(ui.messages.size(), 1u);
 }
