@@ -1,0 +1,29 @@
+#pragma once
+// The registration backup file: a 24-byte header, 64 banks of a 16-byte
+// header and eight 470-byte records, and a checksum over the banks.
+#include <cstdint>
+#include <span>
+#include <vector>
+
+#include "handlers/psr9000/Psr9000BankTable.h"
+
+namespace kalivo {
+
+class Psr9000BackupFile {
+public:
+    static constexpr std::size_t kHeaderSize = 24;
+    static constexpr std::size_t kBankSize = psr9000::kBankHeaderSize + psr9000::kSlots * psr9000::kRecordSize;
+    static constexpr std::size_t kDataEnd = kHeaderSize + psr9000::kBanks * kBankSize;  // 241688
+    static constexpr std::size_t kFileSize = kDataEnd + 4;
+
+    // False (table untouched) when bytes cannot hold every bank. The checksum
+    // is not needed to read the banks, so a file without it or with a wrong
+    // one still loads.
+    static bool Read(std::span<const std::uint8_t> bytes, Psr9000BankTable& table);
+    // The whole file, with the checksum of what is written.
+    static std::vector<std::uint8_t> Write(const Psr9000BankTable& table);
+    // Sum modulo 2^32 of the big-endian words from the end of the header to kDataEnd.
+    static std::uint32_t Checksum(std::span<const std::uint8_t> bytes);
+};
+
+}  // namespace kalivo

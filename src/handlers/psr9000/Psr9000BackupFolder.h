@@ -1,0 +1,39 @@
+#pragma once
+// Backup folders on disk: "<name>.BUF" (written by this program and the
+// instrument), "<name>.B01" and "<name>.B02" (written by the instrument).
+// Every name is looked up ignoring case, as disks spell them either way.
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "handlers/psr9000/Psr9000BankTable.h"
+#include "handlers/psr9000/Psr9000Model.h"
+#include "ui/UserInterface.h"
+
+namespace kalivo {
+
+class Psr9000BackupFolder {
+public:
+    // Archive names (folder names without extension) of the backup folders
+    // in folder, sorted ignoring case; a name found in several kinds is listed once.
+    static std::vector<std::string> ListArchives(const std::string& folder);
+    // Path of file inside folder + name + kind, the kinds tried in the order given.
+    static std::optional<std::string> FindFile(const std::string& folder, const std::string& name,
+                                               const std::vector<std::string>& kinds, const std::string& file);
+    // The registration file of the first backup folder kind that holds one.
+    static std::optional<std::string> FindRegistrationFile(const Psr9000Model& model, const std::string& folder,
+                                                           const std::string& name);
+    // The style backup: "STY.B01" in a ".B01" folder, else the model's file in a ".BUF" folder.
+    static std::optional<std::string> FindStyleBackup(const Psr9000Model& model, const std::string& folder,
+                                                      const std::string& name);
+
+    // Writes a new backup folder "<NAME>.BUF" into folder (and DISK.MNG when
+    // folder is the root of an instrument disk). A folder that is not written
+    // completely is removed again. 0, or 2 after a message naming what failed.
+    static int Store(const Psr9000Model& model, const Psr9000BankTable& table, const std::string& archive,
+                     const std::string& folder, UserInterface& ui);
+    // The folder name a store uses: the first 16 characters in capitals.
+    static std::string StoredName(const std::string& archive);
+};
+
+}  // namespace kalivo

@@ -1,0 +1,438 @@
+#include "handlers/psr9000/Psr9000FamilyHandler.h"
+
+#include <algorithm>
+
+#include "common/Format.h"
+#include "common/disk/DiskMngHeader.h"
+#include "common/fs/FileSystem.h"
+#include "common/tables/BankSelectVoiceTable.h"
+#include "common/text/Cp1252.h"
+#include "handlers/RegistrationViewer.h"
+#include "handlers/StatusCodes.h"
+#include "handlers/psr9000/Psr9000BackupFile.h"
+#include "handlers/psr9000/Psr9000BackupFolder.h"
+#include "handlers/psr9000/Psr9000Protocol.h"
+#include "handlers/psr9000/Psr9000RegfileWriter.h"
+
+namespace kalivo {
+
+using namespace psr9000;
+
+namespace {
+
+constexpr std::size_t kModelCheckSize = 8;
+
+bool IsSlot(int slot) { return slot >= 0 && slot < kSlots; }
+
+// A file that cannot be read, or one too short for every bank, is "not correct".
+std::string NotCorrect(const std::string& path, const char* what) {
+    return "Archive not correct\n" + path + ": " + what;
+}
+
+}  // namespace
+
+Psr9000FamilyHandler::Psr9000FamilyHandler(UserInterface& ui, const Psr9000Model& model)
+    : FixedGeometryHandler(ui, ListGeometry{true, kBanks, kBanks, kSlots}), model_(model) {}
+
+// ---- store -------------------------------------------------------------------
+
+void Psr9000FamilyHandler::CreateStore() {
+    table_ = std::make_unique<Psr9000BankTable>();
+    askForStyleArchive_ = false;
+    useDefaultStyleArchive_ = false;
+    implicitStyleSearch_ = false;
+    ClearDestination(kBanks);
+}
+
+void Psr9000FamilyHandler::ReleaseStore() {
+    table_.reset();
+    entries_.clear();
+}
+
+int Psr9000FamilyHandler::ClearSource() { return ClearDestination(kBanks); }
+
+int Psr9000FamilyHandler::ClearDestination(int /*bankCount*/) {
+    if (!table_) {
+        table_ = std::make_unique<Psr9000BankTable>();
+    }
+    table_->Reset(model_.DefaultHeader());
+    archiveName_ = "no name";
+    userStyles_.Reset();
+    return status::kDone;
+}
+
+const Psr9000Bank* Psr9000FamilyHandler::UsedBank(int bank) const {
+    if (!table_ || bank < 0 || bank >= kBanks || !table_->banks[static_cast<std::size_t>(bank)].used) {
+        return nullptr;
+    }
+    return &table_->banks[static_cast<std::size_t>(bank)];
+}
+
+int Psr9000FamilyHandler::Find(int bank, int slot, const Record*& record) const {
+    const Psr9000Bank* found = UsedBank(bank);
+    if (found == nullptr) {
+        return status::kBankNotInUse;
+    }
+    if (!IsSlot(slot) || found->slots[static_cast<std::size_t>(slot)].empty) {
+        return status::kNoRegistration;
+    }
+    record = &found->slots[static_cast<std::size_t>(slot)].record;
+    return status::kDone;
+}
+
+const Psr9000RegfileEntry* Psr9000FamilyHandler::Entry(int regfile) const {
+    return regfile >= 0 && regfile < static_cast<int>(entries_.size()) ? &entries_[static_cast<std::size_t>(regfile)]
+                                                                       : nullptr;
+}
+
+int Psr9000FamilyHandler::IsRegistrationEmpty(int bank, int slot, bool& empty) {
+    if (table_ && bank >= 0 && bank < kBanks && IsSlot(slot)) {
+        empty =
+            IsEmptyRecord(table_->banks[static_cast<std::size_t>(bank)].slots[static_cast<std::size_t>(slot)].record);
+    }
+    return status::kDone;
+}
+
+// ---- backups -------------------------------------------------------------------
+
+int Psr9000FamilyHandler::LoadSourceArchive(const std::string& folder, const std::string& archive) {
+    return LoadDestinationArchive(folder, archive);
+}
+
+int Psr9000FamilyHandler::LoadDestinationArchive(const std::string& folder, const std::string& archive) {
+    if (!table_) {
+        ClearDestination(kBanks);
+    }
+    if (model_.checksDiskMng &&
+        DiskMngHeader::CheckFolder(folder, model_.instrument, kModelCheckSize) == DiskMngHeader::Check::WrongModel) {
+        ui().ShowMessage("Model not correct\n" + FileSystem::WithSeparator(folder) + "DISK.MNG");
+        return status::kWrongModel;
+    }
+    const auto path = Psr9000BackupFolder::FindRegistrationFile(model_, folder, archive);
+    if (!path) {
+        ui().ShowMessage(NotCorrect(FileSystem::WithSeparator(folder) + archive,
+                                    "no backup folder of this name holds the registration file"));
+        return status::kNotValid;
+    }
+    std::vector<std::uint8_t> bytes;
+    if (!FileSystem::ReadBytes(*path, bytes)) {
+        ui().ShowMessage(NotCorrect(*path, "the file cannot be read"));
+        return status::kNotValid;
+    }
+    if (!Psr9000BackupFile::Read(bytes, *table_)) {
+        ui().ShowMessage(NotCorrect(*path, "the file is too short"));
+        return status::kNotValid;
+    }
+    // Only a backup that has loaded gives the archive its name.
+    archiveName_ = Cp1252::FromUtf8(archive);
+    if (implicitStyleSearch_) {
+        userStyles_.Reset();
+        LoadStyleArchive(folder, archive);
+        return status::kDone;
+    }
+    return askForStyleArchive_ ? status::kStyleArchiveWanted : status::kDone;
+}
+
+int Psr9000FamilyHandler::ListArchives(const std::string& folder, StringList& names) {
+    const auto found = Psr9000BackupFolder::ListArchives(folder);
+    names.insert(names.end(), found.begin(), found.end());
+    return found.empty() ? status::kNotValid : status::kDone;
+}
+
+int Psr9000FamilyHandler::StoreArchive(const std::string& archive, const std::string& folder, int /*bankPosition*/) {
+    if (!table_) {
+        return status::kNotValid;
+    }
+    WaitCursor wait(ui());
+    return Psr9000BackupFolder::Store(model_, *table_, archive, folder, ui());
+}
+
+// ---- style backups --------------------------------------------------------------
+
+int Psr9000FamilyHandler::LoadStyleArchive(const std::string& folder, const std::string& styleArchive) {
+    const auto path = Psr9000BackupFolder::FindStyleBackup(model_, folder, styleArchive);
+    std::vector<std::uint8_t> bytes;
+    if (!path || !FileSystem::ReadBytes(*path, bytes)) {
+        return status::kNotValid;
+    }
+    return userStyles_.ReadBackup(bytes);
+}
+
+bool Psr9000FamilyHandler::SetStyleArchiveOptions(bool askForStyleArchive, bool useDefaultArchive,
+                                                  const std::string& defaultArchivePath, bool implicitSearch) {
+    askForStyleArchive_ = askForStyleArchive;
+    useDefaultStyleArchive_ = useDefaultArchive;
+    implicitStyleSearch_ = implicitSearch;
+    return !useDefaultArchive || SearchDefaultStyleFolder(defaultArchivePath);
+}
+
+bool Psr9000FamilyHandler::SearchDefaultStyleFolder(const std::string& path) {
+    const std::string base = FileSystem::WithSeparator(path);
+    const auto folders = FileSystem::FindFolders(path, "*");
+    // In each folder the instrument's own kind of style backup first, then the one of ".BUF" folders.
+    for (const std::string& folder : folders) {
+        for (const std::string& file : {std::string("sty.b01"), std::string(model_.styleBackupFile)}) {
+            const auto found = FileSystem::FindNoCase(base + folder, file);
+            const std::string name = folder.substr(0, folder.rfind('.'));
+            if (found && FileSystem::IsRegularFile(*found) && LoadStyleArchive(base, name) == status::kDone) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+// ---- names ------------------------------------------------------------------------
+
+std::string Psr9000FamilyHandler::GetArchiveName() { return archiveName_; }
+
+void Psr9000FamilyHandler::SetArchiveName(const std::string& name) { archiveName_ = name; }
+
+void Psr9000FamilyHandler::SetBankName(int bank, const std::string& name) {
+    if (table_ && bank >= 0 && bank < kBanks) {
+        SetHeaderText(table_->banks[static_cast<std::size_t>(bank)].header, name);
+    }
+}
+
+int Psr9000FamilyHandler::GetBankName(int bank, std::string& name) {
+    if (table_ && bank >= 0 && bank < kBanks) {
+        name = HeaderText(table_->banks[static_cast<std::size_t>(bank)].header);
+    }
+    return status::kDone;
+}
+
+int Psr9000FamilyHandler::GetRegistrationName(int bank, int slot, std::string& name) {
+    const Record* record = nullptr;
+    const int found = Find(bank, slot, record);
+    if (found == status::kBankNotInUse) {
+        name.clear();
+    }
+    if (found == status::kDone) {
+        name = RecordName(*record);
+    }
+    return found;
+}
+
+int Psr9000FamilyHandler::RenameRegistration(int bank, int slot, const std::string& name) {
+    const Record* record = nullptr;
+    if (Find(bank, slot, record) != status::kDone) {
+        return status::kNoRegistration;
+    }
+    SetRecordName(table_->banks[static_cast<std::size_t>(bank)].slots[static_cast<std::size_t>(slot)].record, name);
+    return status::kDone;
+}
+
+int Psr9000FamilyHandler::GetStyleName(int bank, int slot, std::string& name, int form) {
+    const Record* record = nullptr;
+    const int found = Find(bank, slot, record);
+    if (found == status::kDone) {
+        name = userStyles_.Name(StyleNumber(*record), form == 1);
+    }
+    return found;
+}
+
+int Psr9000FamilyHandler::GetTempo(int bank, int slot, int& tempo) {
+    const Record* record = nullptr;
+    const int found = Find(bank, slot, record);
+    if (found == status::kDone) {
+        tempo = Tempo(*record);
+    }
+    return found;
+}
+
+std::string Psr9000FamilyHandler::LookUpVoice(const VoiceKey& key) const {
+    return BankSelectVoiceTable::For(model_.voiceTable).VoiceName(key.msb, key.lsb, key.program);
+}
+
+int Psr9000FamilyHandler::VoiceName(int bank, int slot, int part, std::string& name) const {
+    const Record* record = nullptr;
+    const int found = Find(bank, slot, record);
+    if (found == status::kDone) {
+        name = LookUpVoice(Voice(*record, part));
+    }
+    return found;
+}
+
+int Psr9000FamilyHandler::GetVoiceName1(int bank, int slot, std::string& name) {
+    return VoiceName(bank, slot, 0, name);
+}
+int Psr9000FamilyHandler::GetVoiceName2(int bank, int slot, std::string& name) {
+    return VoiceName(bank, slot, 1, name);
+}
+int Psr9000FamilyHandler::GetVoiceName3(int bank, int slot, std::string& name) {
+    return VoiceName(bank, slot, 2, name);
+}
+int Psr9000FamilyHandler::GetVoiceName4(int bank, int slot, std::string& name) {
+    return VoiceName(bank, slot, 3, name);
+}
+
+// ---- editing ----------------------------------------------------------------------
+
+int Psr9000FamilyHandler::DeleteRegistration(int bank, int slot) {
+    if (!table_ || bank < 0 || bank >= kBanks || !IsSlot(slot)) {
+        return status::kDone;
+    }
+    Psr9000Bank& target = table_->banks[static_cast<std::size_t>(bank)];
+    target.slots[static_cast<std::size_t>(slot)] = Psr9000Slot{true, DefaultRecord(slot)};
+    target.used = target.HasRegistrations();
+    if (!target.used) {
+        target.header = DefaultBankHeader(bank);
+    }
+    return status::kDone;
+}
+
+void Psr9000FamilyHandler::Put(int dstBank, int dstSlot, const Record& record) {
+    if (!table_ || dstBank < 0 || dstBank >= kBanks || !IsSlot(dstSlot)) {
+        return;
+    }
+    Psr9000Bank& target = table_->banks[static_cast<std::size_t>(dstBank)];
+    target.slots[static_cast<std::size_t>(dstSlot)] = Psr9000Slot{IsEmptyRecord(record), record};
+    target.used = target.HasRegistrations();
+}
+
+int Psr9000FamilyHandler::CopyRegistration(int dstBank, int dstSlot, ModelHandler* source, int srcBank, int srcSlot) {
+    const auto* from = dynamic_cast<Psr9000FamilyHandler*>(source);
+    const Record* record = nullptr;
+    const int found = from != nullptr ? from->Find(srcBank, srcSlot, record) : status::kBankNotInUse;
+    if (found == status::kBankNotInUse) {
+        ui().ShowMessage("No bank");
+    }
+    if (found == status::kDone) {
+        Put(dstBank, dstSlot, *record);
+    }
+    return found;
+}
+
+int Psr9000FamilyHandler::CopyRegfile(int dstBank, int dstSlot, ModelHandler* source, int regfile) {
+    const auto* from = dynamic_cast<Psr9000FamilyHandler*>(source);
+    if (const Psr9000RegfileEntry* entry = from != nullptr ? from->Entry(regfile) : nullptr) {
+        Put(dstBank, dstSlot, entry->record);
+    }
+    return status::kDone;
+}
+
+// ---- regfiles ---------------------------------------------------------------------
+
+int Psr9000FamilyHandler::LoadRegfiles(const std::string& folder) {
+    entries_.clear();
+    const std::string base = FileSystem::WithSeparator(folder);
+    const std::string extension = model_.regfileExtension;
+    const auto files = FileSystem::FindFiles(base, "*" + extension);
+    if (files.empty()) {
+        ui().ShowMessage("No reg-files found");
+        return status::kNoRegfileFound;
+    }
+    for (const std::string& file : files) {
+        std::vector<std::uint8_t> bytes;
+        if (!FileSystem::ReadBytes(base + file, bytes)) {
+            ui().ShowMessage(InsertText("File %s cannot be read", base + file));
+            continue;
+        }
+        // A short file keeps zeros in the missing tail, as the default record has.
+        Psr9000RegfileEntry entry{Cp1252::FromUtf8(file.substr(0, file.size() - extension.size())), {}};
+        std::copy_n(bytes.begin(), std::min(bytes.size(), kRecordSize), entry.record.begin());
+        entries_.push_back(std::move(entry));
+    }
+    std::stable_sort(entries_.begin(), entries_.end(), [](const Psr9000RegfileEntry& a, const Psr9000RegfileEntry& b) {
+        return FileSystem::LessNoCase(a.title, b.title);
+    });
+    return status::kDone;
+}
+
+int Psr9000FamilyHandler::ListRegfiles(StringList& names) {
+    for (const Psr9000RegfileEntry& entry : entries_) {
+        names.push_back(entry.title);
+    }
+    return status::kDone;
+}
+
+int Psr9000FamilyHandler::CreateRegfiles(const std::string& folder) {
+    if (!table_ || !table_->AnyUsed()) {
+        return status::kNothingToWrite;
+    }
+    WaitCursor wait(ui());
+    Psr9000RegfileWriter writer(FileSystem::WithSeparator(folder), model_.regfileExtension);
+    std::vector<std::string> failed;
+    for (int bank = 0; bank < kBanks; ++bank) {
+        const Psr9000Bank& source = table_->banks[static_cast<std::size_t>(bank)];
+        for (int slot = 0; source.used && slot < kSlots; ++slot) {
+            const Psr9000Slot& entry = source.slots[static_cast<std::size_t>(slot)];
+            if (entry.empty) {
+                continue;
+            }
+            const std::string base =
+                Psr9000RegfileWriter::FileBase(RecordName(entry.record), HeaderText(source.header), archiveName_, slot);
+            std::string path;
+            // One file the disk refuses must not keep the others from being written.
+            if (!writer.Write(base, entry.record, path)) {
+                failed.push_back(path);
+            }
+        }
+    }
+    if (failed.empty()) {
+        return status::kDone;
+    }
+    // One message, so that a folder refusing every file does not ask for hundreds of clicks.
+    const std::string more =
+        failed.size() > 1 ? FormatNumbers(" (and %i more)", static_cast<int>(failed.size() - 1)) : std::string();
+    ui().ShowMessage(InsertText("File %s cannot be written", failed.front()) + more);
+    return status::kNotValid;
+}
+
+int Psr9000FamilyHandler::GetRegfileName(int regfile, std::string& name) {
+    if (const Psr9000RegfileEntry* entry = Entry(regfile)) {
+        name = RecordName(entry->record);
+    }
+    return status::kDone;
+}
+
+int Psr9000FamilyHandler::GetRegfileStyleName(int regfile, std::string& name) {
+    // Regfiles stand alone: a user style is shown by its default name.
+    if (const Psr9000RegfileEntry* entry = Entry(regfile)) {
+        name = Psr9000StyleTable::Name(StyleNumber(entry->record));
+    }
+    return status::kDone;
+}
+
+int Psr9000FamilyHandler::GetRegfileTempo(int regfile, int& tempo) {
+    if (const Psr9000RegfileEntry* entry = Entry(regfile)) {
+        tempo = Tempo(entry->record);
+    }
+    return status::kDone;
+}
+
+int Psr9000FamilyHandler::RegfileVoiceName(int regfile, int part, std::string& name) const {
+    if (const Psr9000RegfileEntry* entry = Entry(regfile)) {
+        name = LookUpVoice(Voice(entry->record, part));
+    }
+    return status::kDone;
+}
+
+int Psr9000FamilyHandler::GetRegfileVoiceName1(int regfile, std::string& name) {
+    return RegfileVoiceName(regfile, 0, name);
+}
+int Psr9000FamilyHandler::GetRegfileVoiceName2(int regfile, std::string& name) {
+    return RegfileVoiceName(regfile, 1, name);
+}
+int Psr9000FamilyHandler::GetRegfileVoiceName3(int regfile, std::string& name) {
+    return RegfileVoiceName(regfile, 2, name);
+}
+int Psr9000FamilyHandler::GetRegfileVoiceName4(int regfile, std::string& name) {
+    return RegfileVoiceName(regfile, 3, name);
+}
+
+// ---- views and protocols ------------------------------------------------------------
+
+int Psr9000FamilyHandler::ShowRegistration(int regfile, int bank, int slot) {
+    return RegistrationViewer::Show(*this, ui(), regfile, bank, slot);
+}
+
+int Psr9000FamilyHandler::WriteProtocol(const std::string& path) {
+    return Psr9000Protocol(*this, ui()).WriteBanks(path);
+}
+
+int Psr9000FamilyHandler::WriteRegfileProtocol(const std::string& path) {
+    return Psr9000Protocol(*this, ui()).WriteRegfiles(path, static_cast<int>(entries_.size()));
+}
+
+}  // namespace kalivo

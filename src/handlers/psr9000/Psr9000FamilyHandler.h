@@ -1,0 +1,90 @@
+#pragma once
+// The PSR-9000 and the 9000Pro: one backup of 64 banks of eight registrations,
+// user style names from a style backup, and single-registration regfiles.
+// Both models run this code; their differences come in a Psr9000Model.
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "handlers/FixedGeometryHandler.h"
+#include "handlers/psr9000/Psr9000BankTable.h"
+#include "handlers/psr9000/Psr9000Model.h"
+#include "handlers/psr9000/Psr9000RegfileEntry.h"
+#include "handlers/psr9000/Psr9000StyleTable.h"
+#include "handlers/psr9000/Psr9000UserStyles.h"
+
+namespace kalivo {
+
+class Psr9000FamilyHandler : public FixedGeometryHandler {
+public:
+    Psr9000FamilyHandler(UserInterface& ui, const Psr9000Model& model);
+
+    int IsRegistrationEmpty(int bank, int slot, bool& empty) override;
+    void CreateStore() override;
+    void ReleaseStore() override;
+    int LoadSourceArchive(const std::string& folder, const std::string& archive) override;
+    int LoadDestinationArchive(const std::string& folder, const std::string& archive) override;
+    int LoadStyleArchive(const std::string& folder, const std::string& styleArchive) override;
+    int ClearSource() override;
+    int ClearDestination(int bankCount) override;
+    int DeleteRegistration(int bank, int slot) override;
+    int StoreArchive(const std::string& archive, const std::string& folder, int bankPosition) override;
+    int ListArchives(const std::string& folder, StringList& names) override;
+    int LoadRegfiles(const std::string& folder) override;
+    int ListRegfiles(StringList& names) override;
+    int CreateRegfiles(const std::string& folder) override;
+    std::string GetArchiveName() override;
+    void SetArchiveName(const std::string& name) override;
+    void SetBankName(int bank, const std::string& name) override;
+    int GetBankName(int bank, std::string& name) override;
+    int GetRegistrationName(int bank, int slot, std::string& name) override;
+    int GetRegfileName(int regfile, std::string& name) override;
+    int RenameRegistration(int bank, int slot, const std::string& name) override;
+    // form 1 writes a user style between asterisks.
+    int GetStyleName(int bank, int slot, std::string& name, int form) override;
+    int GetRegfileStyleName(int regfile, std::string& name) override;
+    int GetTempo(int bank, int slot, int& tempo) override;
+    int GetRegfileTempo(int regfile, int& tempo) override;
+    // Voices 1..4 are the Left, R1, R2 and R3 parts.
+    int GetVoiceName1(int bank, int slot, std::string& name) override;
+    int GetVoiceName2(int bank, int slot, std::string& name) override;
+    int GetVoiceName3(int bank, int slot, std::string& name) override;
+    int GetVoiceName4(int bank, int slot, std::string& name) override;
+    int GetRegfileVoiceName1(int regfile, std::string& name) override;
+    int GetRegfileVoiceName2(int regfile, std::string& name) override;
+    int GetRegfileVoiceName3(int regfile, std::string& name) override;
+    int GetRegfileVoiceName4(int regfile, std::string& name) override;
+    int CopyRegistration(int dstBank, int dstSlot, ModelHandler* source, int srcBank, int srcSlot) override;
+    int CopyRegfile(int dstBank, int dstSlot, ModelHandler* source, int regfile) override;
+    int WriteProtocol(const std::string& path) override;
+    int WriteRegfileProtocol(const std::string& path) override;
+    int ShowRegistration(int regfile, int bank, int slot) override;
+    bool SetStyleArchiveOptions(bool askForStyleArchive, bool useDefaultArchive, const std::string& defaultArchivePath,
+                                bool implicitSearch) override;
+
+    const Psr9000Model& Model() const { return model_; }
+
+private:
+    const Psr9000Bank* UsedBank(int bank) const;
+    // The record at (bank, slot), or the status that stops a query: 8 (bank
+    // not in use) or 9 (no registration there).
+    int Find(int bank, int slot, const psr9000::Record*& record) const;
+    const Psr9000RegfileEntry* Entry(int regfile) const;
+    int VoiceName(int bank, int slot, int part, std::string& name) const;
+    int RegfileVoiceName(int regfile, int part, std::string& name) const;
+    std::string LookUpVoice(const psr9000::VoiceKey& key) const;
+    // Puts a record into a slot as ">>" does.
+    void Put(int dstBank, int dstSlot, const psr9000::Record& record);
+    bool SearchDefaultStyleFolder(const std::string& path);
+
+    const Psr9000Model& model_;
+    std::unique_ptr<Psr9000BankTable> table_;
+    std::string archiveName_;
+    Psr9000UserStyles userStyles_;
+    std::vector<Psr9000RegfileEntry> entries_;
+    bool askForStyleArchive_ = false;
+    bool useDefaultStyleArchive_ = false;
+    bool implicitStyleSearch_ = false;
+};
+
+}  // namespace kalivo
