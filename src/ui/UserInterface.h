@@ -58,6 +58,11 @@ public:
     // flags on OK, nothing on Cancel.
     virtual void ViewTyrosRegistration(const TyrosRegistrationView& view) = 0;
     virtual std::optional<std::vector<bool>> CopyRegistrationSettings(const CopySettingsRequest& request) = 0;
+
+    // CVP2 Series and PSR-2000 registration dialogs. CopyGpBlocks returns the
+    // states of the eleven boxes on Copy, nothing on Cancel.
+    virtual std::optional<GpBlockBoxStates> CopyGpBlocks(const GpBlockCopyRequest& request) = 0;
+    virtual void ViewCvp2Registration(const Cvp2RegistrationView& view) = 0;
 };
 
 // Runs EndWait when it leaves scope, so an early return never leaves the wait cursor up.

@@ -35,6 +35,7 @@ public:
     std::deque<std::optional<std::string>> editIconResults;
     std::deque<std::optional<std::string>> selectIconResults;
     std::deque<std::optional<std::vector<bool>>> copySettingsResults;
+    std::deque<std::optional<GpBlockBoxStates>> gpBlockResults;
 
     // What was asked and shown.
     std::vector<RecordedMessage> messages;
@@ -50,6 +51,8 @@ public:
     std::vector<ViewBankRequest> viewBankRequests;
     std::vector<TyrosRegistrationView> registrationViews;
     std::vector<CopySettingsRequest> copySettingsRequests;
+    std::vector<GpBlockCopyRequest> gpBlockRequests;
+    std::vector<Cvp2RegistrationView> cvp2Views;
     int waitDepth = 0;
     int waitCount = 0;
     int aboutCount = 0;
@@ -78,6 +81,8 @@ public:
     void ViewBank(const ViewBankRequest& request) override;
     void ViewTyrosRegistration(const TyrosRegistrationView& view) override;
     std::optional<std::vector<bool>> CopyRegistrationSettings(const CopySettingsRequest& request) override;
+    std::optional<GpBlockBoxStates> CopyGpBlocks(const GpBlockCopyRequest& request) override;
+    void ViewCvp2Registration(const Cvp2RegistrationView& view) override;
 };
 
 }  // namespace kalivo::test

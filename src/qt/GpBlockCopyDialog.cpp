@@ -1,0 +1,110 @@
+#include "qt/GpBlockCopyDialog.h"
+
+#include <QBoxLayout>
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "qt/DialogUnits.h"
+#include "qt/DialogWidgets.h"
+#include "qt/QtText.h"
+
+namespace kalivo {
+
+namespace {
+
+QLineEdit* TextEdit(const std::string& text, int width, const DialogUnits& units, QWidget* parent) {
+    QLineEdit* edit = DialogWidgets::ReadOnlyEdit(units, width, 12, parent);
+    edit->setText(QtText::ToQt(text));
+    edit->setCursorPosition(0);
+    return edit;
+}
+
+// Qt numbers "partly checked" 1 and "checked" 2; the box states the other way round.
+int StateOf(Qt::CheckState state) { return state == Qt::Checked ? 1 : state == Qt::PartiallyChecked ? 2 : 0; }
+
+Qt::CheckState CheckStateOf(int state) {
+    return state == 1 ? Qt::Checked : state == 2 ? Qt::PartiallyChecked : Qt::Unchecked;
+}
+
+}  // namespace
+
+GpBlockCopyDialog::GpBlockCopyDialog(const GpBlockCopyRequest& request, QWidget* parent)
+    : QDialog(parent), choice_(request) {
+    setWindowTitle(QStringLiteral("Copy GP-Block"));
+    const DialogUnits units(font());
+    source_ = TextEdit(request.sourceName, 90, units, this);
+    destination_ = TextEdit(request.destinationName, 90, units, this);
+
+    auto* names = new QGridLayout;
+    names->addWidget(new QLabel(QStringLiteral("Source:"), this), 0, 0);
+    names->addWidget(source_, 0, 1);
+    names->addWidget(new QLabel(QStringLiteral("Dest:"), this), 1, 0);
+    names->addWidget(destination_, 1, 1);
+
+    auto* rows = new QGridLayout;
+    rows->setHorizontalSpacing(units.X(5));
+    rows->setVerticalSpacing(units.Y(2));
+    for (int box = 0; box < GpBlockCopyChoice::kBoxes; ++box) {
+        QLineEdit* setting = TextEdit(choice_.SettingText(box), 10, units, this);
+        setting->setFixedWidth(setting->minimumWidth());
+        auto* check = new QCheckBox(QString::fromLatin1(GpBlockCopyChoice::Question(box)), this);
+        check->setTristate(GpBlockCopyChoice::IsThreeState(box));
+        // A hidden box keeps its room, so the rows stay where they are.
+        QSizePolicy policy = check->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        check->setSizePolicy(policy);
+        check->setVisible(choice_.IsVisible(box));
+        // clicked comes from the person only, never from the reset below.
+        connect(check, &QCheckBox::clicked, this, [this, box, check] {
+            check->setCheckState(CheckStateOf(choice_.StateAfterClick(box, StateOf(check->checkState()))));
+        });
+        rows->addWidget(new QLabel(QString::fromLatin1(GpBlockCopyChoice::Label(box)), this), box, 0);
+        rows->addWidget(setting, box, 1);
+        rows->addWidget(check, box, 2);
+        settings_[static_cast<std::size_t>(box)] = setting;
+        boxes_[static_cast<std::size_t>(box)] = check;
+    }
+    rows->setColumnStretch(2, 1);
+
+    copy_ = DialogWidgets::Button(QStringLiteral("Copy"), units, 50, 14, this);
+    copy_->setDefault(true);
+    connect(copy_, &QPushButton::clicked, this, &QDialog::accept);
+    auto* cancel = DialogWidgets::Button(QStringLiteral("Cancel"), units, 50, 14, this);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    auto* buttons = new QVBoxLayout;
+    buttons->addWidget(copy_);
+    buttons->addWidget(cancel);
+    buttons->addStretch();
+
+    auto* content = new QVBoxLayout;
+    content->setSpacing(units.Y(7));
+    content->addLayout(names);
+    content->addLayout(rows);
+    content->addStretch();
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(units.Margins(7, 7, 7, 7));
+    layout->setSpacing(units.X(10));
+    layout->addLayout(content, 1);
+    layout->addLayout(buttons);
+}
+
+std::optional<GpBlockBoxStates> GpBlockCopyDialog::Run(const GpBlockCopyRequest& request, QWidget* parent) {
+    GpBlockCopyDialog dialog(request, parent);
+    if (dialog.exec() != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    return dialog.States();
+}
+
+GpBlockBoxStates GpBlockCopyDialog::States() const {
+    GpBlockBoxStates states{};
+    for (int box = 0; box < GpBlockCopyChoice::kBoxes; ++box) {
+        states[static_cast<std::size_t>(box)] = StateOf(boxes_[static_cast<std::size_t>(box)]->checkState());
+    }
+    return states;
+}
+
+}  // namespace kalivo
