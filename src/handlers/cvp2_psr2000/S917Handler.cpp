@@ -337,7 +337,7 @@ int S917Handler::DeleteRegistration(int bank, int slot) {
 
 namespace {
 
-// A bank-side query: out is empty when the registration is missing (8/9).
+// A bank-side query: out is missing when the registration is not there (8/9).
 template <class T, class Read>
 int Query(int found, const S917Registration* registration, T& out, T missing, Read read) {
     out = found == status::kDone ? read(*registration) : missing;
@@ -356,42 +356,48 @@ std::string S917Handler::VoiceName(const S917Registration& registration, int gp)
 
 int S917Handler::GetStyleName(int bank, int slot, std::string& name, int /*form*/) {
     const S917Registration* registration = nullptr;
-    return Query(Find(bank, slot, registration), registration, name, std::string(), [](const S917Registration& r) {
+    const int found = Find(bank, slot, registration);
+    return Query(found, registration, name, std::string(), [](const S917Registration& r) {
         return r.Has(gp::kStylePath) ? r.PathName(gp::kStylePath) : std::string(kNoStyle);
     });
 }
 
 int S917Handler::GetMultiPadName(int bank, int slot, std::string& name) {
     const S917Registration* registration = nullptr;
-    return Query(Find(bank, slot, registration), registration, name, std::string(), [](const S917Registration& r) {
+    const int found = Find(bank, slot, registration);
+    return Query(found, registration, name, std::string(), [](const S917Registration& r) {
         return r.Has(gp::kMultiPadPath) ? r.PathName(gp::kMultiPadPath) : std::string(kNoMultiPad);
     });
 }
 
 int S917Handler::GetTempo(int bank, int slot, int& tempo) {
     const S917Registration* registration = nullptr;
-    return Query(Find(bank, slot, registration), registration, tempo, -1,
+    const int found = Find(bank, slot, registration);
+    return Query(found, registration, tempo, -1,
                  [](const S917Registration& r) { return r.Tempo(); });
 }
 
 int S917Handler::GetVoiceName1(int bank, int slot, std::string& name) {
     const S917Registration* registration = nullptr;
-    return Query(Find(bank, slot, registration) == status::kDone ? status::kDone : status::kNoRegistration,
-                 registration, name, std::string(kNoVoice),
+    // The voices tell only of an empty slot, not of an unused bank.
+    const int found = Find(bank, slot, registration) == status::kDone ? status::kDone : status::kNoRegistration;
+    return Query(found, registration, name, std::string(kNoVoice),
                  [this](const S917Registration& r) { return VoiceName(r, gp::kLeft); });
 }
 
 int S917Handler::GetVoiceName2(int bank, int slot, std::string& name) {
     const S917Registration* registration = nullptr;
-    return Query(Find(bank, slot, registration) == status::kDone ? status::kDone : status::kNoRegistration,
-                 registration, name, std::string(kNoVoice),
+    // The voices tell only of an empty slot, not of an unused bank.
+    const int found = Find(bank, slot, registration) == status::kDone ? status::kDone : status::kNoRegistration;
+    return Query(found, registration, name, std::string(kNoVoice),
                  [this](const S917Registration& r) { return VoiceName(r, gp::kMain); });
 }
 
 int S917Handler::GetVoiceName3(int bank, int slot, std::string& name) {
     const S917Registration* registration = nullptr;
-    return Query(Find(bank, slot, registration) == status::kDone ? status::kDone : status::kNoRegistration,
-                 registration, name, std::string(kNoVoice),
+    // The voices tell only of an empty slot, not of an unused bank.
+    const int found = Find(bank, slot, registration) == status::kDone ? status::kDone : status::kNoRegistration;
+    return Query(found, registration, name, std::string(kNoVoice),
                  [this](const S917Registration& r) { return VoiceName(r, gp::kLayer); });
 }
 
