@@ -11,94 +11,7 @@ if(NOT DATA_DIR OR NOT OUTPUT)
   message(FATAL_ERROR "GenerateTyrosTables: DATA_DIR and OUTPUT are required")
 endif()
 
-# CMake lists split on ';' and treat '\' and '[' ']' specially, so these four
-# characters are swapped for control characters while the text is handled as a
-# list and turned back (C-escaped) when it is written out.
-string(ASCII 1 KALIVO_BACKSLASH)
-string(ASCII 2 KALIVO_SEMICOLON)
-string(ASCII 3 KALIVO_OPEN_BRACKET)
-string(ASCII 4 KALIVO_CLOSE_BRACKET)
-
-# Lines of a data file without comments ('#' first) and without the line ends
-# after the last entry. Each element of <out> is "<line number>|<text>".
-function(read_data_lines path out)
-  if(NOT EXISTS "${path}")
-    message(FATAL_ERROR "${path}: file not found")
-  endif()
-  file(READ "${path}" text)
-  string(REPLACE "\r" "" text "${text}")
-  string(REPLACE "\\" "${KALIVO_BACKSLASH}" text "${text}")
-  string(REPLACE ";" "${KALIVO_SEMICOLON}" text "${text}")
-  string(REPLACE "[" "${KALIVO_OPEN_BRACKET}" text "${text}")
-  string(REPLACE "]" "${KALIVO_CLOSE_BRACKET}" text "${text}")
-  string(REGEX REPLACE "\n+$" "" text "${text}")
-  string(REPLACE "\n" ";" lines "${text}")
-  set(result "")
-  set(number 0)
-  foreach(line IN LISTS lines)
-    math(EXPR number "${number} + 1")
-    string(SUBSTRING "${line}" 0 1 first)
-    if(NOT first STREQUAL "#")
-      list(APPEND result "${number}|${line}")
-    endif()
-  endforeach()
-  set(${out} "${result}" PARENT_SCOPE)
-endfunction()
-
-# Splits "<line number>|<text>" into its two halves.
-function(split_numbered entry number_out text_out)
-  string(FIND "${entry}" "|" bar)
-  string(SUBSTRING "${entry}" 0 ${bar} number)
-  math(EXPR start "${bar} + 1")
-  string(SUBSTRING "${entry}" ${start} -1 text)
-  set(${number_out} "${number}" PARENT_SCOPE)
-  set(${text_out} "${text}" PARENT_SCOPE)
-endfunction()
-
-# The text as the body of a C string literal.
-function(c_string text out)
-  string(REPLACE "\"" "\\\"" text "${text}")
-  string(REPLACE "${KALIVO_BACKSLASH}" "\\\\" text "${text}")
-  string(REPLACE "${KALIVO_SEMICOLON}" ";" text "${text}")
-  string(REPLACE "${KALIVO_OPEN_BRACKET}" "[" text "${text}")
-  string(REPLACE "${KALIVO_CLOSE_BRACKET}" "]" text "${text}")
-  string(REPLACE "\t" "\\t" text "${text}")
-  set(${out} "\"${text}\"" PARENT_SCOPE)
-endfunction()
-
-# A list file: one non-empty name a line, exactly <count> of them.
-function(generate_name_table file symbol count out)
-  set(path "${DATA_DIR}/${file}")
-  read_data_lines("${path}" entries)
-  list(LENGTH entries found)
-  if(NOT found EQUAL count)
-    message(FATAL_ERROR "${path}: ${found} names, expected ${count}")
-  endif()
-  set(code "constexpr const char* ${symbol}[] = {\n")
-  foreach(entry IN LISTS entries)
-    split_numbered("${entry}" number name)
-    if(name STREQUAL "")
-      message(FATAL_ERROR "${path}:${number}: empty name")
-    endif()
-    c_string("${name}" literal)
-    string(APPEND code "    ${literal},\n")
-  endforeach()
-  string(APPEND code "};\n\n")
-  set(${out} "${code}" PARENT_SCOPE)
-endfunction()
-
-function(check_byte path number field value)
-  if(NOT value MATCHES "^[0-9]+$" OR value GREATER 127)
-    message(FATAL_ERROR "${path}:${number}: ${field} '${value}' is not a number from 0 to 127")
-  endif()
-endfunction()
-
-function(check_length path number field value limit)
-  string(LENGTH "${value}" length)
-  if(length GREATER limit)
-    message(FATAL_ERROR "${path}:${number}: ${field} longer than ${limit} characters")
-  endif()
-endfunction()
+include("${CMAKE_CURRENT_LIST_DIR}/../TableTools.cmake")
 
 # The voice table: a header line, then program, lsb, msb, prefix, name.
 function(generate_voice_table out)
@@ -142,9 +55,9 @@ function(generate_voice_table out)
 endfunction()
 
 generate_voice_table(voices)
-generate_name_table(styles.txt kStyles 300 styles)
-generate_name_table(multipads.txt kMultipads 80 multipads)
-generate_name_table(harmony.txt kHarmonyTypes 17 harmony)
+generate_name_table("${DATA_DIR}/styles.txt" kStyles 300 styles)
+generate_name_table("${DATA_DIR}/multipads.txt" kMultipads 80 multipads)
+generate_name_table("${DATA_DIR}/harmony.txt" kHarmonyTypes 17 harmony)
 
 file(WRITE "${OUTPUT}.tmp"
 "// Generated at build time from the Tyros table files in data/tyros.

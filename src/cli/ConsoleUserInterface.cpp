@@ -2,6 +2,7 @@
 
 #include <array>
 #include <ostream>
+#include <utility>
 
 namespace kalivo {
 
@@ -82,6 +83,17 @@ void ConsoleUserInterface::ViewCvp2Registration(const Cvp2RegistrationView& view
         if (!view.captions[i].empty()) {
             Say(view.captions[i] + " " + view.values[i]);
         }
+    }
+}
+
+void ConsoleUserInterface::ViewRegistration(const RegistrationView& view) {
+    const std::pair<const char*, const std::string*> lines[] = {
+        {"Title:", &view.title},        {"Style:", &view.style},          {"Tempo:", &view.tempo},
+        {"L/Left:", &view.voices[0]},   {"R1/Layer:", &view.voices[1]},   {"R2/Main:", &view.voices[2]},
+        {"R3/Lead:", &view.voices[3]},
+    };
+    for (const auto& [label, value] : lines) {
+        Say(std::string(label) + " " + *value);
     }
 }
 

@@ -40,6 +40,8 @@ public:
     std::optional<GpBlockBoxStates> CopyGpBlocks(const GpBlockCopyRequest& request) override;
     // Prints the registration's name and settings.
     void ViewCvp2Registration(const Cvp2RegistrationView& view) override;
+    // Prints the fields, one "label value" line each.
+    void ViewRegistration(const RegistrationView& view) override;
 
 private:
     void Say(const std::string& text);

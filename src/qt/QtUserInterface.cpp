@@ -21,6 +21,7 @@
 #include "qt/SelectIconDialog.h"
 #include "qt/TyrosViewRegistrationDialog.h"
 #include "qt/ViewBankDialog.h"
+#include "qt/ViewRegistrationDialog.h"
 
 namespace kalivo {
 
@@ -109,5 +110,7 @@ std::optional<GpBlockBoxStates> QtUserInterface::CopyGpBlocks(const GpBlockCopyR
 void QtUserInterface::ViewCvp2Registration(const Cvp2RegistrationView& view) {
     Cvp2ViewRegistrationDialog::Run(view, parent_);
 }
+
+void QtUserInterface::ViewRegistration(const RegistrationView& view) { ViewRegistrationDialog::Run(view, parent_); }
 
 }  // namespace kalivo

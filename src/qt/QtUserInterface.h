@@ -41,6 +41,7 @@ public:
     std::optional<std::vector<bool>> CopyRegistrationSettings(const CopySettingsRequest& request) override;
     std::optional<GpBlockBoxStates> CopyGpBlocks(const GpBlockCopyRequest& request) override;
     void ViewCvp2Registration(const Cvp2RegistrationView& view) override;
+    void ViewRegistration(const RegistrationView& view) override;
 
 private:
     QPointer<QWidget> parent_;

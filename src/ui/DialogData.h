@@ -113,4 +113,10 @@ struct Cvp2RegistrationView {
     std::array<std::string, kPairs> values;
 };
 
+// The simple View Registration dialog of the PSR-740, PSR-8000, PSR-9000 and 9000Pro.
+struct RegistrationView {
+    std::string title, style, tempo;
+    std::array<std::string, 4> voices;  // L/Left, R1/Layer, R2/Main, R3/Lead
+};
+
 }  // namespace kalivo

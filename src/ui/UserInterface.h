@@ -63,6 +63,9 @@ public:
     // states of the eleven boxes on Copy, nothing on Cancel.
     virtual std::optional<GpBlockBoxStates> CopyGpBlocks(const GpBlockCopyRequest& request) = 0;
     virtual void ViewCvp2Registration(const Cvp2RegistrationView& view) = 0;
+
+    // The simple View Registration dialog; all texts UTF-8.
+    virtual void ViewRegistration(const RegistrationView& view) = 0;
 };
 
 // Runs EndWait when it leaves scope, so an early return never leaves the wait cursor up.

@@ -40,5 +40,15 @@ TEST(ConsoleUserInterfaceTest, DialogsThatNeedAPersonAreCancelled) {
     EXPECT_FALSE(ui.AskFlashStyles());
 }
 
+TEST(ConsoleUserInterfaceTest, ViewRegistrationPrintsEveryFieldWithItsLabel) {
+    std::ostringstream err;
+    ConsoleUserInterface ui(err);
+    ui.ViewRegistration(RegistrationView{"Let's go", "*MyBossa*", "120", {"Strings", "Flute", "GrandPno", "?"}});
+    EXPECT_EQ(err.str(),
+              "kalivo-cli: Title: Let's go\nkalivo-cli: Style: *MyBossa*\nkalivo-cli: Tempo: 120\n"
+              "kalivo-cli: L/Left: Strings\nkalivo-cli: R1/Layer: Flute\nkalivo-cli: R2/Main: GrandPno\n"
+              "kalivo-cli: R3/Lead: ?\n");
+}
+
 }  // namespace
 }  // namespace kalivo::test

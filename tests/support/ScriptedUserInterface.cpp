@@ -114,6 +114,10 @@ void ScriptedUserInterface::ViewTyrosRegistration(const TyrosRegistrationView& v
     registrationViews.push_back(view);
 }
 
+void ScriptedUserInterface::ViewRegistration(const RegistrationView& view) {
+    simpleRegistrationViews.push_back(view);
+}
+
 std::optional<std::vector<bool>> ScriptedUserInterface::CopyRegistrationSettings(const CopySettingsRequest& request) {
     copySettingsRequests.push_back(request);
     return Next(copySettingsResults, std::optional<std::vector<bool>>());

@@ -53,6 +53,7 @@ public:
     std::vector<CopySettingsRequest> copySettingsRequests;
     std::vector<GpBlockCopyRequest> gpBlockRequests;
     std::vector<Cvp2RegistrationView> cvp2Views;
+    std::vector<RegistrationView> simpleRegistrationViews;
     int waitDepth = 0;
     int waitCount = 0;
     int aboutCount = 0;
@@ -83,6 +84,7 @@ public:
     std::optional<std::vector<bool>> CopyRegistrationSettings(const CopySettingsRequest& request) override;
     std::optional<GpBlockBoxStates> CopyGpBlocks(const GpBlockCopyRequest& request) override;
     void ViewCvp2Registration(const Cvp2RegistrationView& view) override;
+    void ViewRegistration(const RegistrationView& view) override;
 };
 
 }  // namespace kalivo::test

@@ -5,10 +5,14 @@
 
 #include "common/Format.h"
 #include "common/fs/FileSystem.h"
+#include "common/protocol/ProtocolFile.h"
+#include "common/protocol/ProtocolPath.h"
+#include "common/tables/BankSelectVoiceTable.h"
 #include "common/text/Cp1252.h"
 #include "handlers/StatusCodes.h"
 #include "handlers/cvp2_psr2000/S917BankFile.h"
 #include "handlers/cvp2_psr2000/S917BlockRebuild.h"
+#include "handlers/cvp2_psr2000/S917Protocol.h"
 #include "ui/cvp2_psr2000/GpBlockCopyChoice.h"
 
 namespace kalivo {
@@ -351,7 +355,7 @@ std::string S917Handler::VoiceName(const S917Registration& registration, int gp)
     if (!key) {
         return kNoVoice;
     }
-    return kNoVoice;
+    return BankSelectVoiceTable::For(model_.voiceTable).VoiceName(key->msb, key->lsb, key->program);
 }
 
 int S917Handler::GetStyleName(int bank, int slot, std::string& name, int /*form*/) {
@@ -577,6 +581,30 @@ int S917Handler::CopySettingBlock(int dstBank, int dstSlot, ModelHandler* source
         SetArchiveName("NoName");
     }
     return status::kDone;
+}
+
+// ---- protocols ---------------------------------------------------------------------
+
+int S917Handler::WriteProtocol(const std::string& path) {
+    const ProtocolForm form = ProtocolPath::FormOf(path);
+    if (form == ProtocolForm::None) {
+        return status::kWrongProtocolEnding;
+    }
+    if (Bank(0) == nullptr) {
+        return status::kNothingToWrite;
+    }
+    return ProtocolFile::Write(path, S917Protocol::OfBanks(*this, form == ProtocolForm::Html));
+}
+
+int S917Handler::WriteRegfileProtocol(const std::string& path) {
+    if (entries_.empty()) {
+        return status::kRegfileListEmpty;
+    }
+    const ProtocolForm form = ProtocolPath::FormOf(path);
+    if (form == ProtocolForm::None) {
+        return status::kWrongProtocolEnding;
+    }
+    return ProtocolFile::Write(path, S917Protocol::OfRegfiles(*this, form == ProtocolForm::Html));
 }
 
 // ---- view --------------------------------------------------------------------------

@@ -60,6 +60,8 @@ public:
     int GroupCopyRegistration(int dstBank, int dstSlot, ModelHandler* source, int srcBank, int srcSlot) override;
     int CopyRegfile(int dstBank, int dstSlot, ModelHandler* source, int regfile) override;
     int GroupCopyRegfile(int dstBank, int dstSlot, ModelHandler* source, int regfile) override;
+    int WriteProtocol(const std::string& path) override;
+    int WriteRegfileProtocol(const std::string& path) override;
     int ShowRegistration(int regfile, int bank, int slot) override;
     bool HasNoStyleOptions() override;
     int DescribeSettingBlocks(int regfile, int bank, int slot, std::array<std::string, 11>& texts) override;

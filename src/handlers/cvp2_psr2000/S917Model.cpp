@@ -16,6 +16,7 @@ const S917Model& S917Model::Cvp2() {
         "CVP-2 Series Registration Archive",
         "CVP-2 Series Registration Archive",
         "CVP2 Series Registration Archive",
+        BankSelectTableId::Cvp2,
     };
     return model;
 }
@@ -34,6 +35,7 @@ const S917Model& S917Model::Psr2000() {
         "PSR-2000 Registration Archive",
         "PSR2000 Registration Archive",
         "   PSR-2000 Registration Archive",
+        BankSelectTableId::Psr2000,
     };
     return model;
 }

@@ -4,6 +4,8 @@
 #include <cstddef>
 #include <string>
 
+#include "common/tables/BankSelectVoiceTable.h"
+
 namespace kalivo {
 
 struct S917Model {
@@ -19,6 +21,7 @@ struct S917Model {
     const char* textTitleBanks;
     const char* textTitleRegfiles;
     const char* htmlTitle;
+    BankSelectTableId voiceTable;
 
     static const S917Model& Cvp2();
     static const S917Model& Psr2000();

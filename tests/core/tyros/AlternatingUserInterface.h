@@ -29,6 +29,7 @@ public:
     std::optional<std::string> SelectIcon(const SelectIconRequest&) override { return std::nullopt; }
     void ViewBank(const ViewBankRequest&) override {}
     void ViewTyrosRegistration(const TyrosRegistrationView&) override {}
+    void ViewRegistration(const RegistrationView&) override {}
     std::optional<std::vector<bool>> CopyRegistrationSettings(const CopySettingsRequest&) override {
         return std::nullopt;
     }

@@ -1,0 +1,47 @@
+#include "common/disk/DiskMngHeader.h"
+
+#include <optional>
+
+#include "common/disk/ManagementLine.h"
+#include "common/fs/FileSystem.h"
+
+namespace kalivo {
+
+std::vector<std::uint8_t> DiskMngHeader::Build(std::string_view modelString, std::string_view version) {
+    std::string text = ManagementLine::Make("DISK    MNG   ");
+    text += ManagementLine::Make(modelString);
+    text += ManagementLine::Make(version);
+    for (int i = 0; i < 5; ++i) {
+        text += ManagementLine::Make("");
+    }
+    return std::vector<std::uint8_t>(text.begin(), text.end());
+}
+
+bool DiskMngHeader::ModelMatches(const std::vector<std::uint8_t>& bytes, std::string_view modelString,
+                                 std::size_t compareCount) {
+    if (bytes.size() < kModelOffset + compareCount) {
+        return false;
+    }
+    for (std::size_t i = 0; i < compareCount; ++i) {
+        const char expected = i < modelString.size() ? modelString[i] : ' ';
+        if (bytes[kModelOffset + i] != static_cast<std::uint8_t>(expected)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+DiskMngHeader::Check DiskMngHeader::CheckFolder(const std::string& folder, std::string_view modelString,
+                                                std::size_t compareCount) {
+    const std::optional<std::string> path = FileSystem::FindNoCase(folder, kFileName);
+    if (!path || !FileSystem::IsRegularFile(*path)) {
+        return Check::Missing;
+    }
+    std::vector<std::uint8_t> bytes;
+    if (!FileSystem::ReadBytes(*path, bytes, kSize * 1024)) {
+        return Check::WrongModel;
+    }
+    return ModelMatches(bytes, modelString, compareCount) ? Check::Matches : Check::WrongModel;
+}
+
+}  // namespace kalivo

@@ -1,0 +1,44 @@
+#include <gtest/gtest.h>
+
+#include "common/protocol/ProtocolFile.h"
+#include "common/protocol/ProtocolPath.h"
+#include "common/protocol/TextProtocol.h"
+#include "handlers/StatusCodes.h"
+#include "support/TempFolder.h"
+
+namespace kalivo {
+namespace {
+
+TEST(ProtocolPathTest, FormByTheLastThreeCharactersIgnoringCase) {
+    EXPECT_EQ(ProtocolPath::FormOf("/x/list.txt"), ProtocolForm::Text);
+    EXPECT_EQ(ProtocolPath::FormOf("/x/LIST.TXT"), ProtocolForm::Text);
+    EXPECT_EQ(ProtocolPath::FormOf("list.htm"), ProtocolForm::Html);
+    EXPECT_EQ(ProtocolPath::FormOf("LIST.Htm"), ProtocolForm::Html);
+    // Only the last three characters count, dot or not.
+    EXPECT_EQ(ProtocolPath::FormOf("listtxt"), ProtocolForm::Text);
+    EXPECT_EQ(ProtocolPath::FormOf("htm"), ProtocolForm::Html);
+    EXPECT_EQ(ProtocolPath::FormOf("list.html"), ProtocolForm::None);
+    EXPECT_EQ(ProtocolPath::FormOf("list.tx"), ProtocolForm::None);
+    EXPECT_EQ(ProtocolPath::FormOf("xt"), ProtocolForm::None);
+    EXPECT_EQ(ProtocolPath::FormOf(""), ProtocolForm::None);
+}
+
+TEST(TextProtocolTest, LinesEndInCrLfAndFieldsAreTabSeparated) {
+    TextProtocol protocol;
+    protocol.Line("PSR-740 Registration Archive MYSET");
+    protocol.Line("");
+    protocol.Fields({"Songname", "Style", "", "Bank"});
+    protocol.Fields({});
+    EXPECT_EQ(protocol.Bytes(), "PSR-740 Registration Archive MYSET\r\n\r\nSongname\tStyle\t\tBank\r\n\r\n");
+}
+
+TEST(ProtocolFileTest, ReplacesTheFileAndReportsAFolderItCannotWriteTo) {
+    test::TempFolder folder;
+    folder.Write("p.txt", "old content that is longer");
+    EXPECT_EQ(ProtocolFile::Write(folder.File("p.txt"), std::string("new\r\n\x91", 6)), status::kDone);
+    EXPECT_EQ(folder.Read("p.txt"), std::string("new\r\n\x91", 6));
+    EXPECT_EQ(ProtocolFile::Write(folder.File("missing/p.txt"), "x"), status::kProtocolNotCreated);
+}
+
+}  // namespace
+}  // namespace kalivo
