@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "common/fs/FileSystem.h"
+#include "SeedFiles.h"
 #include "handlers/cvp2_psr2000/S917BankFile.h"
 #include "support/S917Bytes.h"
 
@@ -12,13 +12,6 @@ using namespace kalivo;
 namespace bytes = kalivo::test::s917_bytes;
 
 namespace {
-
-void Save(const std::string& path, const std::vector<std::uint8_t>& data) {
-    if (!FileSystem::WriteBytesSafely(path, data)) {
-        std::fprintf(stderr, "cannot write %s\n", path.c_str());
-        std::exit(1);
-    }
-}
 
 std::vector<bytes::Bytes> Samples() {
     using namespace bytes;
@@ -42,11 +35,11 @@ int main(int argc, char** argv) {
     const auto samples = Samples();
     S917Bank bank;
     for (std::size_t i = 0; i < samples.size(); ++i) {
-        Save(regfiles + "/regfile" + std::to_string(i), samples[i]);
+        fuzz::SaveSeed(regfiles + "/regfile" + std::to_string(i), samples[i]);
         bank.slots[i * 2] = S917Registration::FromRelative(samples[i]);
     }
-    Save(banks + "/cvp2", S917BankFile::Write(bank, S917Model::Cvp2()));
-    Save(banks + "/psr2000", S917BankFile::Write(bank, S917Model::Psr2000()));
-    Save(banks + "/empty", S917BankFile::Write(S917Bank{}, S917Model::Psr2000()));
+    fuzz::SaveSeed(banks + "/cvp2", S917BankFile::Write(bank, S917Model::Cvp2()));
+    fuzz::SaveSeed(banks + "/psr2000", S917BankFile::Write(bank, S917Model::Psr2000()));
+    fuzz::SaveSeed(banks + "/empty", S917BankFile::Write(S917Bank{}, S917Model::Psr2000()));
     return 0;
 }

@@ -8,18 +8,10 @@
 #include "qt/BottomButtonsLayout.h"
 #include "qt/DialogUnits.h"
 #include "qt/DialogWidgets.h"
-#include "qt/QtText.h"
 
 namespace kalivo {
 
 namespace {
-
-QLineEdit* TextEdit(const std::string& text, int width, const DialogUnits& units, QWidget* parent) {
-    QLineEdit* edit = DialogWidgets::ReadOnlyEdit(units, width, 12, parent);
-    edit->setText(QtText::ToQt(text));
-    edit->setCursorPosition(0);
-    return edit;
-}
 
 // A line of the dialog: its label, the setting whose "+"/"-" it shows and
 // the caption/value pair beside it (-1: none).
@@ -50,7 +42,7 @@ Cvp2ViewRegistrationDialog::Cvp2ViewRegistrationDialog(const Cvp2RegistrationVie
     : QDialog(parent) {
     setWindowTitle(QStringLiteral("View Registration"));
     const DialogUnits units(font());
-    name_ = TextEdit(view.name, 90, units, this);
+    name_ = DialogWidgets::ReadOnlyText(view.name, units, 90, this);
 
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(units.X(5));
@@ -60,7 +52,7 @@ Cvp2ViewRegistrationDialog::Cvp2ViewRegistrationDialog(const Cvp2RegistrationVie
     for (std::size_t i = 0; i < kRows.size(); ++i) {
         const Row& row = kRows[i];
         const int line = static_cast<int>(i) + 1;
-        QLineEdit* setting = TextEdit(view.settings[static_cast<std::size_t>(row.setting)], 10, units, this);
+        QLineEdit* setting = DialogWidgets::ReadOnlyText(view.settings[static_cast<std::size_t>(row.setting)], units, 10, this);
         setting->setFixedWidth(setting->minimumWidth());
         settings_[static_cast<std::size_t>(row.setting)] = setting;
         grid->addWidget(new QLabel(QString::fromLatin1(row.label), this), line, 0);
@@ -69,8 +61,8 @@ Cvp2ViewRegistrationDialog::Cvp2ViewRegistrationDialog(const Cvp2RegistrationVie
             continue;
         }
         const auto pair = static_cast<std::size_t>(row.pair);
-        captions_[pair] = TextEdit(view.captions[pair], 40, units, this);
-        values_[pair] = TextEdit(view.values[pair], 90, units, this);
+        captions_[pair] = DialogWidgets::ReadOnlyText(view.captions[pair], units, 40, this);
+        values_[pair] = DialogWidgets::ReadOnlyText(view.values[pair], units, 90, this);
         grid->addWidget(captions_[pair], line, 2);
         grid->addWidget(values_[pair], line, 3);
     }

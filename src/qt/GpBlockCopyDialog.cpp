@@ -1,26 +1,18 @@
 #include "qt/GpBlockCopyDialog.h"
 
-#include <QBoxLayout>
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "qt/BottomButtonsLayout.h"
 #include "qt/DialogUnits.h"
 #include "qt/DialogWidgets.h"
-#include "qt/QtText.h"
 
 namespace kalivo {
 
 namespace {
-
-QLineEdit* TextEdit(const std::string& text, int width, const DialogUnits& units, QWidget* parent) {
-    QLineEdit* edit = DialogWidgets::ReadOnlyEdit(units, width, 12, parent);
-    edit->setText(QtText::ToQt(text));
-    edit->setCursorPosition(0);
-    return edit;
-}
 
 // Qt numbers "partly checked" 1 and "checked" 2; the box states the other way round.
 int StateOf(Qt::CheckState state) { return state == Qt::Checked ? 1 : state == Qt::PartiallyChecked ? 2 : 0; }
@@ -35,8 +27,8 @@ GpBlockCopyDialog::GpBlockCopyDialog(const GpBlockCopyRequest& request, QWidget*
     : QDialog(parent), choice_(request) {
     setWindowTitle(QStringLiteral("Copy GP-Block"));
     const DialogUnits units(font());
-    source_ = TextEdit(request.sourceName, 90, units, this);
-    destination_ = TextEdit(request.destinationName, 90, units, this);
+    source_ = DialogWidgets::ReadOnlyText(request.sourceName, units, 90, this);
+    destination_ = DialogWidgets::ReadOnlyText(request.destinationName, units, 90, this);
 
     auto* names = new QGridLayout;
     names->addWidget(new QLabel(QStringLiteral("Source:"), this), 0, 0);
@@ -48,7 +40,7 @@ GpBlockCopyDialog::GpBlockCopyDialog(const GpBlockCopyRequest& request, QWidget*
     rows->setHorizontalSpacing(units.X(5));
     rows->setVerticalSpacing(units.Y(2));
     for (int box = 0; box < GpBlockCopyChoice::kBoxes; ++box) {
-        QLineEdit* setting = TextEdit(choice_.SettingText(box), 10, units, this);
+        QLineEdit* setting = DialogWidgets::ReadOnlyText(choice_.SettingText(box), units, 10, this);
         setting->setFixedWidth(setting->minimumWidth());
         auto* check = new QCheckBox(QString::fromLatin1(GpBlockCopyChoice::Question(box)), this);
         check->setTristate(GpBlockCopyChoice::IsThreeState(box));
@@ -70,25 +62,10 @@ GpBlockCopyDialog::GpBlockCopyDialog(const GpBlockCopyRequest& request, QWidget*
     rows->setColumnStretch(2, 1);
 
     copy_ = DialogWidgets::Button(QStringLiteral("Copy"), units, 50, 14, this);
-    copy_->setDefault(true);
     connect(copy_, &QPushButton::clicked, this, &QDialog::accept);
     auto* cancel = DialogWidgets::Button(QStringLiteral("Cancel"), units, 50, 14, this);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    auto* buttons = new QVBoxLayout;
-    buttons->addWidget(copy_);
-    buttons->addWidget(cancel);
-    buttons->addStretch();
-
-    auto* content = new QVBoxLayout;
-    content->setSpacing(units.Y(7));
-    content->addLayout(names);
-    content->addLayout(rows);
-    content->addStretch();
-    auto* layout = new QHBoxLayout(this);
-    layout->setContentsMargins(units.Margins(7, 7, 7, 7));
-    layout->setSpacing(units.X(10));
-    layout->addLayout(content, 1);
-    layout->addLayout(buttons);
+    BottomButtonsLayout::Apply(*this, units, {names, rows}, copy_, cancel);
 }
 
 std::optional<GpBlockBoxStates> GpBlockCopyDialog::Run(const GpBlockCopyRequest& request, QWidget* parent) {
