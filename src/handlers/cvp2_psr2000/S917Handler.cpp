@@ -190,11 +190,12 @@ int S917Handler::LoadDestinationArchive(const std::string& folder, const std::st
 }
 
 int S917Handler::StoreArchive(const std::string& archive, const std::string& folder, int /*bankPosition*/) {
+    const std::string fileName = S917Naming::FileNamePart(archive) + model_.fileSuffix;
     // Nothing is asked and nothing replaced for a bank that would give no file.
     if (Bank(0) == nullptr) {
+        ui().ShowMessage(InsertText("%s not stored: the bank holds no registration", fileName));
         return status::kNotValid;
     }
-    const std::string fileName = S917Naming::FileNamePart(archive) + model_.fileSuffix;
     std::string path = Folder(folder) + fileName;
     if (const auto existing = FileSystem::FindNoCase(folder, fileName)) {
         if (!ui().AskYesNo("Replace archive " + *existing + "?")) {
@@ -662,5 +663,11 @@ int S917Handler::ShowRegistration(int regfile, int bank, int slot) {
 }
 
 bool S917Handler::HasNoStyleOptions() { return true; }
+
+// There are no style archives, so no option can name a wrong one.
+bool S917Handler::SetStyleArchiveOptions(bool /*askForStyleArchive*/, bool /*useDefaultArchive*/,
+                                         const std::string& /*defaultArchivePath*/, bool /*implicitSearch*/) {
+    return true;
+}
 
 }  // namespace kalivo

@@ -63,6 +63,8 @@ public:
     int WriteProtocol(const std::string& path) override;
     int WriteRegfileProtocol(const std::string& path) override;
     int ShowRegistration(int regfile, int bank, int slot) override;
+    bool SetStyleArchiveOptions(bool askForStyleArchive, bool useDefaultArchive,
+                                const std::string& defaultArchivePath, bool implicitSearch) override;
     bool HasNoStyleOptions() override;
     int DescribeSettingBlocks(int regfile, int bank, int slot, std::array<std::string, 11>& texts) override;
     int CopySettingBlock(int dstBank, int dstSlot, ModelHandler* source, int srcBank, int srcSlot, int srcRegfile,

@@ -103,7 +103,9 @@ TEST_P(S917HandlerTest, StoreChecksTheBankBeforeAskingAndKeepsTheOldFileOnNo) {
     const std::string file = IsCvp2() ? archive + ".REG" : archive + ".S917.REG";
     dir.Write(file, std::string("old"));
     EXPECT_EQ(destination->StoreArchive(archive, Folder(), 0), status::kNotValid);
-    EXPECT_TRUE(ui.messages.empty());
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text, file + " not stored: the bank holds no registration");
+    EXPECT_EQ(ui.messages[0].kind, "ok");
     EXPECT_EQ(dir.Read(file), "old");
 
     WriteBank("Src", {"One", "Two"});
