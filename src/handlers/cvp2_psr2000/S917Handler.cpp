@@ -129,9 +129,10 @@ const S917Registration* S917Handler::SettingsSource(int regfile, int bank, int s
     return Registration(bank, slot);
 }
 
-S917Handler* S917Handler::SameModel(ModelHandler* source) {
+// Copies read the other handler's store directly, so it must be of this model.
+S917Handler* S917Handler::SameModel(ModelHandler* source) const {
     auto* handler = dynamic_cast<S917Handler*>(source);
-    return handler;
+    return handler != nullptr && &handler->model_ == &model_ ? handler : nullptr;
 }
 
 // ---- bank files ----------------------------------------------------------------

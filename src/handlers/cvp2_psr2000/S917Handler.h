@@ -88,7 +88,7 @@ private:
     // The registration at (bank, slot), or 8 (bank not in use) / 9 (slot empty).
     int Find(int bank, int slot, const S917Registration*& registration) const;
     const S917Registration* SettingsSource(int regfile, int bank, int slot) const;
-    static S917Handler* SameModel(ModelHandler* source);
+    S917Handler* SameModel(ModelHandler* source) const;
 
     int ReadBankFile(S917Bank& bank, const std::string& folder, const std::string& archive);
     void ApplyNames(const S917Names& names);

@@ -123,6 +123,17 @@ TEST_P(S917GroupCopyTest, ViewRegistrationShowsValuesOfPresentSettingsOnly) {
 INSTANTIATE_TEST_SUITE_P(BothModels, S917GroupCopyTest, ::testing::Values(S917Kind::Cvp2, S917Kind::Psr2000),
                          KindName);
 
+TEST(S917ModelsTest, HandlersOfTheOtherModelAreNoSource) {
+    ScriptedUserInterface ui;
+    Cvp2Handler cvp2(ui);
+    Psr2000Handler psr2000(ui);
+    cvp2.CreateStore();
+    psr2000.CreateStore();
+    EXPECT_EQ(psr2000.CopyRegistration(0, 0, &cvp2, 0, 0), status::kBankNotInUse);
+    EXPECT_EQ(psr2000.GroupCopyRegistration(0, 0, &cvp2, 0, 0), status::kNoRegistration);
+    EXPECT_TRUE(ui.gpBlockRequests.empty());
+}
+
 TEST(S917VoiceNamesTest, BothModelsNameVoicesFromTheirTables) {
     ScriptedUserInterface ui;
     Cvp2Handler cvp2(ui);
