@@ -42,7 +42,7 @@ Cvp2ViewRegistrationDialog::Cvp2ViewRegistrationDialog(const Cvp2RegistrationVie
     : QDialog(parent) {
     setWindowTitle(QStringLiteral("View Registration"));
     const DialogUnits units(font());
-    name_ = DialogWidgets::ReadOnlyText(view.name, units, 90, this);
+    name_ = DialogWidgets::ReadOnlyText(view.name, units, 90, 12, this);
 
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(units.X(5));
@@ -52,7 +52,8 @@ Cvp2ViewRegistrationDialog::Cvp2ViewRegistrationDialog(const Cvp2RegistrationVie
     for (std::size_t i = 0; i < kRows.size(); ++i) {
         const Row& row = kRows[i];
         const int line = static_cast<int>(i) + 1;
-        QLineEdit* setting = DialogWidgets::ReadOnlyText(view.settings[static_cast<std::size_t>(row.setting)], units, 10, this);
+        const std::string& text = view.settings[static_cast<std::size_t>(row.setting)];
+        QLineEdit* setting = DialogWidgets::ReadOnlyText(text, units, 10, 12, this);
         setting->setFixedWidth(setting->minimumWidth());
         settings_[static_cast<std::size_t>(row.setting)] = setting;
         grid->addWidget(new QLabel(QString::fromLatin1(row.label), this), line, 0);
@@ -61,8 +62,8 @@ Cvp2ViewRegistrationDialog::Cvp2ViewRegistrationDialog(const Cvp2RegistrationVie
             continue;
         }
         const auto pair = static_cast<std::size_t>(row.pair);
-        captions_[pair] = DialogWidgets::ReadOnlyText(view.captions[pair], units, 40, this);
-        values_[pair] = DialogWidgets::ReadOnlyText(view.values[pair], units, 90, this);
+        captions_[pair] = DialogWidgets::ReadOnlyText(view.captions[pair], units, 40, 12, this);
+        values_[pair] = DialogWidgets::ReadOnlyText(view.values[pair], units, 90, 12, this);
         grid->addWidget(captions_[pair], line, 2);
         grid->addWidget(values_[pair], line, 3);
     }

@@ -36,9 +36,9 @@ QLineEdit* DialogWidgets::ReadOnlyEdit(const DialogUnits& units, int width, int 
     return edit;
 }
 
-QLineEdit* DialogWidgets::ReadOnlyText(const std::string& text, const DialogUnits& units, int width,
+QLineEdit* DialogWidgets::ReadOnlyText(const std::string& text, const DialogUnits& units, int width, int height,
                                        QWidget* parent) {
-    QLineEdit* edit = ReadOnlyEdit(units, width, 12, parent);
+    QLineEdit* edit = ReadOnlyEdit(units, width, height, parent);
     edit->setText(QtText::ToQt(text));
     edit->setCursorPosition(0);
     return edit;

@@ -20,8 +20,9 @@ public:
     static QPushButton* Button(const QString& text, const DialogUnits& units, int width, int height, QWidget* parent);
     // A read-only edit that looks read-only (window background instead of a white field).
     static QLineEdit* ReadOnlyEdit(const DialogUnits& units, int width, int height, QWidget* parent);
-    // The same, 12 units high, showing text (UTF-8) from its start.
-    static QLineEdit* ReadOnlyText(const std::string& text, const DialogUnits& units, int width, QWidget* parent);
+    // The same holding text, shown from its start.
+    static QLineEdit* ReadOnlyText(const std::string& text, const DialogUnits& units, int width, int height,
+                                   QWidget* parent);
     // OK and Cancel of the usual size, wired to accept and reject.
     struct OkCancel {
         QPushButton* ok;

@@ -27,8 +27,8 @@ GpBlockCopyDialog::GpBlockCopyDialog(const GpBlockCopyRequest& request, QWidget*
     : QDialog(parent), choice_(request) {
     setWindowTitle(QStringLiteral("Copy GP-Block"));
     const DialogUnits units(font());
-    source_ = DialogWidgets::ReadOnlyText(request.sourceName, units, 90, this);
-    destination_ = DialogWidgets::ReadOnlyText(request.destinationName, units, 90, this);
+    source_ = DialogWidgets::ReadOnlyText(request.sourceName, units, 90, 12, this);
+    destination_ = DialogWidgets::ReadOnlyText(request.destinationName, units, 90, 12, this);
 
     auto* names = new QGridLayout;
     names->addWidget(new QLabel(QStringLiteral("Source:"), this), 0, 0);
@@ -40,7 +40,7 @@ GpBlockCopyDialog::GpBlockCopyDialog(const GpBlockCopyRequest& request, QWidget*
     rows->setHorizontalSpacing(units.X(5));
     rows->setVerticalSpacing(units.Y(2));
     for (int box = 0; box < GpBlockCopyChoice::kBoxes; ++box) {
-        QLineEdit* setting = DialogWidgets::ReadOnlyText(choice_.SettingText(box), units, 10, this);
+        QLineEdit* setting = DialogWidgets::ReadOnlyText(choice_.SettingText(box), units, 10, 12, this);
         setting->setFixedWidth(setting->minimumWidth());
         auto* check = new QCheckBox(QString::fromLatin1(GpBlockCopyChoice::Question(box)), this);
         check->setTristate(GpBlockCopyChoice::IsThreeState(box));
