@@ -41,7 +41,11 @@ bool FatImage::Mount() {
         why_ = "mkfs.fat could not make an image";
         return false;
     }
-    if (!Run("fusefat -o rw+ " + Quoted(image_) + " " + Quoted(mountPoint_))) {
+    // No kernel caching of names or sizes: the kernel would keep a name seen in
+    // other letters as a separate entry and show a replaced file's old size,
+    // where a FAT driver knows both spellings are one file.
+    const std::string options = "rw+,attr_timeout=0,entry_timeout=0,negative_timeout=0";
+    if (!Run("fusefat -o " + options + " " + Quoted(image_) + " " + Quoted(mountPoint_))) {
         why_ = "fusefat could not mount the image (needs root or FUSE rights)";
         return false;
     }

@@ -7,9 +7,8 @@ namespace kalivo {
 using namespace tyros;
 
 void TyrosBank::Reset() {
-    for (TyrosRegistration& registration : registrations) {
-        registration.MakeEmpty();
-    }
+    // New registrations, so no warning flag of the old ones survives.
+    registrations.fill(TyrosRegistration());
     header = kBankHeaderTemplate;
     name = kEmptyName;
     iconCode = kResetIcon;

@@ -6,6 +6,7 @@
 #include "common/Format.h"
 #include "common/fs/FileSystem.h"
 #include "common/fs/TextFile.h"
+#include "common/text/Cp1252.h"
 #include "handlers/StatusCodes.h"
 #include "handlers/tyros/TyrosBankFile.h"
 #include "handlers/tyros/TyrosCopyRecord.h"
@@ -13,6 +14,7 @@
 #include "handlers/tyros/TyrosProtocol.h"
 #include "handlers/tyros/TyrosRegfileFolder.h"
 #include "handlers/tyros/TyrosRegistrationViews.h"
+#include "handlers/tyros/TyrosTables.h"
 
 namespace kalivo {
 
@@ -39,7 +41,8 @@ void SortByTitle(std::vector<T>& items, TitleOf titleOf) {
 
 }  // namespace
 
-TyrosHandler::TyrosHandler(UserInterface& ui) : ModelHandler(ui, std::string()), banks_(kMaxBanks) {}
+TyrosHandler::TyrosHandler(UserInterface& ui)
+    : ModelHandler(ui, std::string()), banks_(kMaxBanks), voiceTableComplete_(TyrosTables::VoiceTableComplete()) {}
 
 // ---- store -------------------------------------------------------------------
 
@@ -63,12 +66,14 @@ void TyrosHandler::ReleaseStore() { ClearSource(); }
 int TyrosHandler::ClearSource() {
     CreateStore();
     warningCarry_ = false;
+    unknownVoiceSettings_ = unknownVoiceRegistrations_ = 0;
     return status::kDone;
 }
 
 int TyrosHandler::ClearDestination(int bankCount) {
     CreateStore();
     warningCarry_ = false;
+    unknownVoiceSettings_ = unknownVoiceRegistrations_ = 0;
     bankCount_ = std::clamp(bankCount, 0, kMaxBanks);
     askBeforeReplace_ = true;
     return status::kDone;
@@ -166,9 +171,12 @@ void TyrosHandler::ReadBankFile(int bankIndex, const std::string& folder, const 
         const auto path = FileSystem::FindNoCase(folder, archive + kBankExtension);
         read = path && FileSystem::ReadBytes(*path, bytes);
     }
-    if (!read || !TyrosBankFile::Read(bytes, bank, ui(), warningCarry_)) {
+    if (!read || !TyrosBankFile::Read(bytes, bank, ui(), warningCarry_, LoadOptions(archive + kBankExtension))) {
         ui().ShowMessage("no valid archive");
         return;
+    }
+    for (const TyrosRegistration& registration : bank.registrations) {
+        CountUnknownVoices(registration);
     }
     bank.name = TyrosFileNames::BankNameOf(archive);
     bank.iconCode = TyrosFileNames::IconCodeOf(archive);
@@ -209,11 +217,21 @@ int TyrosHandler::ListBanks(StringList& names) {
     return status::kDone;
 }
 
-bool TyrosHandler::WasStoredThisRun(const std::string& folder, const std::vector<std::string>& fileNames) const {
-    return std::any_of(fileNames.begin(), fileNames.end(), [&](const std::string& name) {
-        return std::any_of(storedThisRun_.begin(), storedThisRun_.end(),
-                           [&](const std::string& stored) { return FileSystem::EqualsNoCase(stored, folder + name); });
+bool TyrosHandler::WasStoredThisRun(const std::string& path) const {
+    return std::any_of(storedThisRun_.begin(), storedThisRun_.end(),
+                       [&](const std::string& stored) { return FileSystem::SameFile(stored, path); });
+}
+
+std::string TyrosHandler::BankFileOf(const TyrosBank& bank) {
+    return TyrosFileNames::BankFileName(TyrosFileNames::BankFileBase(bank.name), bank.iconCode);
+}
+
+bool TyrosHandler::IsClaimed(const std::string& folder, const std::string& fileName) const {
+    const bool listed = std::any_of(listToBank_.begin(), listToBank_.end(), [&](int index) {
+        const TyrosBank* bank = Bank(index);
+        return bank != nullptr && FileSystem::EqualsNoCase(BankFileOf(*bank), fileName);
     });
+    return listed || WasStoredThisRun(folder + fileName);
 }
 
 int TyrosHandler::AskToReplace(const std::string& path) {
@@ -245,31 +263,39 @@ int TyrosHandler::StoreArchive(const std::string& archive, const std::string& fo
     const std::string dir = Folder(folder);
     const std::string base = TyrosFileNames::BankFileBase(archive);
     const std::string fileName = TyrosFileNames::BankFileName(base, bank->iconCode);
-    std::vector<std::string> sameBank;
-    for (const std::string& file : FileSystem::FindFiles(dir, std::string("*") + kBankExtension)) {
-        if (TyrosFileNames::IsSameBankFile(base, file)) {
-            sameBank.push_back(file);
-        }
-    }
-    // After copies several banks often share a name: the second must not
-    // replace what the first has just written.
-    if (WasStoredThisRun(dir, sameBank)) {
-        ui().ShowMessage(InsertText("Bank %s not stored: a bank of the same name was stored just before", archive));
+    const std::string path = dir + fileName;
+    // After copies several banks often share a name and icon: the second must
+    // not replace what the first has just written.
+    if (WasStoredThisRun(path)) {
+        ui().ShowMessage(InsertText("Bank %s not stored: a bank of the same name was stored just before",
+                                    Cp1252::ToUtf8(archive)));
         return status::kNotValid;
     }
-    if (!sameBank.empty()) {
-        if (const int answer = AskToReplace(dir + fileName); answer != status::kDone) {
+    // Old files of this bank under another icon code go, unless another bank
+    // of this store owns that name ("Jazz.S849" and "Jazz.S949" are two banks).
+    const bool replacing = FileSystem::ListedName(dir, fileName).has_value();
+    std::vector<std::string> oldFiles;
+    for (const std::string& file : FileSystem::FindFiles(dir, std::string("*") + kBankExtension)) {
+        if (TyrosFileNames::IsSameBankFile(base, file) && !FileSystem::SameFile(dir + file, path) &&
+            !IsClaimed(dir, file)) {
+            oldFiles.push_back(file);
+        }
+    }
+    if (replacing || !oldFiles.empty()) {
+        if (const int answer = AskToReplace(path); answer != status::kDone) {
             return answer;
         }
     }
     // The new file is complete before any old file of the bank goes.
-    if (!FileSystem::WriteBytesSafely(dir + fileName, TyrosBankFile::Write(*bank))) {
-        ui().ShowMessage(InsertText("File %s cannot be written", dir + fileName));
+    if (!FileSystem::WriteBytesSafely(path, TyrosBankFile::Write(*bank))) {
+        ui().ShowMessage(InsertText("File %s cannot be written", path));
         return status::kNotValid;
     }
-    storedThisRun_.push_back(dir + fileName);
-    for (const std::string& file : sameBank) {
-        if (file != fileName) {
+    storedThisRun_.push_back(path);
+    for (const std::string& file : oldFiles) {
+        // Checked again after the write: on a disk that ignores case the new
+        // file may now answer to the old name.
+        if (!FileSystem::SameFile(dir + file, path) && !WasStoredThisRun(dir + file)) {
             FileSystem::Remove(dir + file);
         }
     }
@@ -290,11 +316,12 @@ int TyrosHandler::LoadRegfiles(const std::string& folder) {
         std::vector<std::uint8_t> bytes;
         TyrosRegfileEntry entry;
         if (!FileSystem::ReadBytes(dir + file, bytes) ||
-            !TyrosRegfile::Read(bytes, entry.header, entry.registration, ui(), warningCarry_)) {
+            !TyrosRegfile::Read(bytes, entry.header, entry.registration, ui(), warningCarry_, LoadOptions(file))) {
             ui().ShowMessage(InsertText("File %s not valid", dir + file));
             continue;
         }
-        entry.title = file.substr(0, file.size() - kExtensionSize);
+        CountUnknownVoices(entry.registration);
+        entry.title = Cp1252::FromUtf8(file.substr(0, file.size() - kExtensionSize));
         entries_.push_back(std::move(entry));
     }
     SortByTitle(entries_, [](const TyrosRegfileEntry& entry) -> const std::string& { return entry.title; });
@@ -313,6 +340,7 @@ int TyrosHandler::CreateRegfiles(const std::string& folder) {
         return status::kNothingToWrite;
     }
     TyrosRegfileFolder target(Folder(folder));
+    bool allWritten = true;
     for (int bankIndex = 0; bankIndex < kMaxBanks; ++bankIndex) {
         const TyrosBank* bank = Bank(bankIndex);
         for (int part = 0; bank != nullptr && part < kPartsPerBank; ++part) {
@@ -322,14 +350,15 @@ int TyrosHandler::CreateRegfiles(const std::string& folder) {
             }
             const auto bytes = TyrosRegfile::Write(TyrosRegfile::MakeHeader(bank->name, part), registration);
             std::string path;
+            // One file that cannot be written (a name the disk refuses) must
+            // not keep the others from being written.
             if (!target.Write(TyrosFileNames::RegfileBase(registration.Name()), bytes, path)) {
-                // The folder is not writable: one message, not one per registration.
                 ui().ShowMessage(InsertText("File %s cannot be written", path));
-                return status::kNotValid;
+                allWritten = false;
             }
         }
     }
-    return status::kDone;
+    return allWritten ? status::kDone : status::kNotValid;
 }
 
 // ---- names, icons, sequences ------------------------------------------------------
@@ -340,7 +369,7 @@ void TyrosHandler::SetArchiveName(const std::string& /*name*/) {}
 
 void TyrosHandler::SetBankName(int bank, const std::string& name) {
     if (TyrosBank* found = MutableBank(bank)) {
-        found->name = name.substr(0, name.find('.'));
+        found->name = name;
     }
 }
 
@@ -562,7 +591,7 @@ int TyrosHandler::PutCopy(int dstBank, int dstSlot, const TyrosRegistration& sou
     target.Clear();
     // Through the file layout, as a copy on the instrument would go.
     TyrosRegistration copy;
-    copy.Parse(source.Serialize(), target.Quiet(), warningCarry_, ui());
+    copy.Parse(source.Serialize(), target.Quiet(), warningCarry_, ui(), LoadOptions(std::string()));
     warningCarry_ = copy.StopWarnings();
     target = std::move(copy);
     MarkCopiedInto(dstBank);
@@ -619,6 +648,8 @@ int TyrosHandler::GroupCopy(int dstBank, int dstSlot, TyrosHandler& source, int 
         source.GetRegistrationName(srcBank, srcSlot, request.sourceName);
     }
     GetRegistrationName(dstBank, dstSlot, request.destinationName);
+    request.sourceName = Cp1252::ToUtf8(request.sourceName);
+    request.destinationName = Cp1252::ToUtf8(request.destinationName);
     request.presence = TyrosRegistrationViews::Presence(source.SettingsSource(srcBank, srcSlot, srcRegfile));
     const auto choices = ui().CopyRegistrationSettings(request);
     if (!choices) {
@@ -650,11 +681,50 @@ int TyrosHandler::CopySettingBlock(int dstBank, int dstSlot, ModelHandler* sourc
     }
     TyrosRegistration& target = bank.registrations[static_cast<std::size_t>(dstSlot)];
     const TyrosCopyRecord record(registration, selection, target.IsEmpty());
-    if (!target.ApplyCopy(record, ui())) {
+    if (!target.ApplyCopy(record, ui(), voiceTableComplete_)) {
         ui().ShowMessage("Settings not copied: the registration would become too long");
         return status::kNotValid;
     }
     return status::kDone;
+}
+
+int TyrosHandler::CountRevoiceToDefault(int bank, int slot) {
+    const TyrosRegistration* registration = Registration(bank, slot);
+    return registration == nullptr || registration->IsEmpty() ? 0 : registration->RevoiceCandidates();
+}
+
+// ---- voices the table does not know ----------------------------------------------
+
+TyrosRegistration::ParseOptions TyrosHandler::LoadOptions(const std::string& origin) const {
+    TyrosRegistration::ParseOptions options;
+    options.askAboutVoices = voiceTableComplete_;
+    options.origin = origin;
+    return options;
+}
+
+void TyrosHandler::CountUnknownVoices(const TyrosRegistration& registration) {
+    if (voiceTableComplete_ || registration.IsEmpty()) {
+        return;  // with a complete table each unknown voice was asked about
+    }
+    const int unknown = registration.UnknownVoiceCount();
+    unknownVoiceSettings_ += unknown;
+    unknownVoiceRegistrations_ += unknown > 0 ? 1 : 0;
+}
+
+void TyrosHandler::ReportUnknownVoices() {
+    if (unknownVoiceSettings_ > 0) {
+        ui().ShowMessage(FormatNumbers(
+                             "%i voice settings in %i registrations are not in the voice table.\n"
+                             "The table holds %i of the instrument's %i voices, so most of them are likely "
+                             "voices the instrument has. They are kept unchanged; their names show as "
+                             "\"no voice\" or as a near voice in parentheses.",
+                             unknownVoiceSettings_, unknownVoiceRegistrations_,
+                             static_cast<int>(TyrosTables::Voices().size()),
+                             static_cast<int>(TyrosTables::VoiceRowsOfInstrument())),
+                         "Voice table incomplete");
+    }
+    unknownVoiceSettings_ = 0;
+    unknownVoiceRegistrations_ = 0;
 }
 
 int TyrosHandler::RevoiceToDefault(int bank, int slot) {
