@@ -60,17 +60,5 @@ TEST(GpBlockCopyChoiceTest, AbsentSettingsHideTheirBoxAndCannotBeChecked) {
     EXPECT_EQ(choice.StateAfterClick(Choice::Scale, 2), 2);
 }
 
-TEST(GpBlockCopyChoiceTest, BoxesAndTheirQuestions) {
-    EXPECT_STREQ(Choice::Question(Choice::Style), "Copy Style?");
-    EXPECT_STREQ(Choice::Question(Choice::SongMic), "Copy Song/Mic?");
-    EXPECT_STREQ(Choice::Question(Choice::TuneTrans), "Copy Tune Trans?");
-    for (int box : {Choice::Style, Choice::VoiceLayer, Choice::VoiceLeft}) {
-        EXPECT_FALSE(Choice::IsThreeState(box)) << box;
-    }
-    for (int box : {Choice::VoiceMain, Choice::Multipad, Choice::Tempo, Choice::SongMic}) {
-        EXPECT_TRUE(Choice::IsThreeState(box)) << box;
-    }
-}
-
 }  // namespace
 }  // namespace kalivo
