@@ -7,6 +7,7 @@
 #include <QPushButton>
 
 #include "qt/BottomButtonsLayout.h"
+#include "qt/CopyNamesGrid.h"
 #include "qt/DialogUnits.h"
 #include "qt/DialogWidgets.h"
 
@@ -27,14 +28,10 @@ GpBlockCopyDialog::GpBlockCopyDialog(const GpBlockCopyRequest& request, QWidget*
     : QDialog(parent), choice_(request) {
     setWindowTitle(QStringLiteral("Copy GP-Block"));
     const DialogUnits units(font());
-    source_ = DialogWidgets::ReadOnlyText(request.sourceName, units, 90, 12, this);
-    destination_ = DialogWidgets::ReadOnlyText(request.destinationName, units, 90, 12, this);
-
-    auto* names = new QGridLayout;
-    names->addWidget(new QLabel(QStringLiteral("Source:"), this), 0, 0);
-    names->addWidget(source_, 0, 1);
-    names->addWidget(new QLabel(QStringLiteral("Dest:"), this), 1, 0);
-    names->addWidget(destination_, 1, 1);
+    const CopyNamesGrid top = CopyNamesGrid::Make(request.sourceName, request.destinationName, units, this);
+    source_ = top.source;
+    destination_ = top.destination;
+    QGridLayout* names = top.layout;
 
     auto* rows = new QGridLayout;
     rows->setHorizontalSpacing(units.X(5));
