@@ -9,7 +9,8 @@ packages=(cmake ninja-build g++ pkg-config make
   fonts-dejavu-core)
 if [ "${1:-}" = "--ci" ]; then
   # CI also fuzzes with clang and starts the window on a virtual X server.
-  packages+=(clang-14 libclang-rt-14-dev xvfb xauth imagemagick x11-apps)
+  # dosfstools and fusefat let the tests store onto a real FAT volume.
+  packages+=(clang-14 libclang-rt-14-dev xvfb xauth imagemagick x11-apps dosfstools fusefat)
 fi
 
 missing=()

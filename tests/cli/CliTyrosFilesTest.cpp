@@ -1,8 +1,15 @@
 // kalivo-cli on real Tyros bank files: what it reads it writes back unchanged.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+#include <fstream>
+
+#include "common/fs/FileSystem.h"
 #include "cli/CliFixture.h"
 #include "handlers/tyros/TyrosFormat.h"
+#include "support/FatImage.h"
 #include "support/TempFolder.h"
 
 namespace kalivo::test {
@@ -107,6 +114,73 @@ TEST_F(CliTyrosFilesTest, CopyWritesTheBankFilesBackByteForByte) {
     EXPECT_EQ(out.ReadBytes("Jazz.rgt"), before);
     EXPECT_EQ(Run({"copy", "--yes", "--model", "tyros", "--folder", in.Path(), "--out", out.Path()}), 0) << errors;
     EXPECT_EQ(out.ReadBytes("Pop.S123.rgt"), in.ReadBytes("Pop.S123.rgt"));
+}
+
+// Real folders hold names with dots, banks sharing a name under other icon
+// codes and the instruments' upper-case names.
+class CliTyrosRealNamesTest : public CliTyrosFilesTest {
+protected:
+    const std::vector<std::string> files{"JAZZ.S917.rgt", "Jazz.S849.rgt", "Jazz.S949.rgt", "Pop.rgt",
+                                         "Vol. 2.S917.rgt", "Vol..S123.rgt"};
+
+    void SetUp() override {
+        int tempo = 60;
+        for (const std::string& file : files) {
+            in.Write(file, BankFile({Registration(file.substr(0, 6), tempo++)}));
+        }
+    }
+    void ExpectSameBanks(const TempFolder& folder, const std::vector<std::string>& names) {
+        ASSERT_EQ(folder.Names(), names);
+        for (std::size_t i = 0; i < names.size(); ++i) {
+            EXPECT_EQ(folder.ReadBytes(names[i]), in.ReadBytes(files[i])) << names[i];
+        }
+    }
+};
+
+TEST_F(CliTyrosRealNamesTest, EveryBankComesBackUnderItsOwnName) {
+    ASSERT_EQ(Run({"copy", "--model", "tyros", "--folder", in.Path(), "--out", out.Path()}), 0) << errors;
+    ExpectSameBanks(out, files);
+}
+
+TEST_F(CliTyrosRealNamesTest, StoringIntoAFolderThatHoldsTheBanksLosesAndAddsNoFile) {
+    for (const std::string& file : files) {
+        out.Write(file, std::string("old"));
+    }
+    ASSERT_EQ(Run({"copy", "--yes", "--model", "tyros", "--folder", in.Path(), "--out", out.Path()}), 0) << errors;
+    ExpectSameBanks(out, files);
+    // And once more onto what this store wrote.
+    ASSERT_EQ(Run({"copy", "--yes", "--model", "tyros", "--folder", out.Path(), "--out", out.Path()}), 0) << errors;
+    ExpectSameBanks(out, files);
+}
+
+TEST_F(CliTyrosRealNamesTest, AStoreThatCannotWriteExitsNonZeroAndNamesTheFile) {
+    std::filesystem::create_directory(out.File("Pop.rgt"));  // a folder in the file's place
+    EXPECT_NE(Run({"copy", "--yes", "--model", "tyros", "--folder", in.Path(), "--out", out.Path()}), 0);
+    EXPECT_NE(errors.find("Pop.rgt"), std::string::npos) << errors;
+}
+
+TEST_F(CliTyrosRealNamesTest, OnAFatVolumeUpperCaseBanksAreReplacedUnderTheirOwnNames) {
+    FatImage fat;
+    if (!fat.Mounted()) {
+        GTEST_SKIP() << "no FAT volume: " << fat.Why();
+    }
+    const std::string volume = fat.Folder("REG");
+    std::vector<std::string> upper;
+    for (std::string file : files) {
+        std::transform(file.begin(), file.end(), file.begin(), [](char c) { return std::toupper(c); });
+        std::ofstream(volume + "/" + file, std::ios::binary) << "old";
+        upper.push_back(file);
+    }
+    ASSERT_EQ(Run({"copy", "--yes", "--model", "tyros", "--folder", in.Path(), "--out", volume}), 0) << errors;
+    std::vector<std::string> found = FileSystem::FindFiles(volume, "*");
+    std::sort(found.begin(), found.end());
+    std::sort(upper.begin(), upper.end());
+    ASSERT_EQ(found, upper);
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        std::vector<std::uint8_t> bytes;
+        ASSERT_TRUE(FileSystem::ReadBytes(*FileSystem::FindNoCase(volume, files[i]), bytes));
+        EXPECT_EQ(bytes, in.ReadBytes(files[i])) << files[i];
+    }
 }
 
 TEST_F(CliTyrosFilesTest, RegfilesComeBackAsTheSameRegistrations) {

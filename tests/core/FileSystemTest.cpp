@@ -17,6 +17,15 @@ TEST(FileNameSanitizerTest, KeepsOrdinaryNamesAndNeutralisesPathParts) {
     EXPECT_EQ(FileNameSanitizer::Sanitize(std::string("x\ty\x01", 4)), "x_y_");
 }
 
+TEST(FileNameSanitizerTest, ReplacesWhatFatRefusesAndNeverEndsInDotOrBlank) {
+    EXPECT_EQ(FileNameSanitizer::Sanitize("a<b>c\"d|e?f*g"), "a_b_c_d_e_f_g");
+    EXPECT_EQ(FileNameSanitizer::Sanitize("Vol. 2"), "Vol. 2");
+    EXPECT_EQ(FileNameSanitizer::Sanitize("Intro."), "Intro_");
+    EXPECT_EQ(FileNameSanitizer::Sanitize("End. ."), "End___");
+    EXPECT_EQ(FileNameSanitizer::Sanitize("Song "), "Song_");
+    EXPECT_EQ(FileNameSanitizer::Sanitize("F\xFCr Elise"), "F\xFCr Elise");  // upper half stays
+}
+
 TEST(FileSystemTest, WildcardsIgnoreCase) {
     EXPECT_TRUE(FileSystem::WildcardMatch("*.rgt", "BANK.RGT"));
     EXPECT_TRUE(FileSystem::WildcardMatch("Jazz*.rgt", "jazz2.rgt"));
@@ -36,6 +45,49 @@ TEST(FileSystemTest, FindsEntriesWhateverTheirCase) {
     EXPECT_EQ(FileSystem::LastComponent(*found), "Reg.MNG");
     EXPECT_FALSE(FileSystem::FindNoCase(dir.Path(), "missing").has_value());
     EXPECT_EQ(FileSystem::FindFiles(dir.Path(), "*.rgt"), (std::vector<std::string>{"A.RGT", "b.rgt"}));
+}
+
+TEST(FileSystemTest, NamesCompareAsUnsignedBytesWithOnlyAsciiFolded) {
+    EXPECT_TRUE(FileSystem::EqualsNoCase("JAZZ.S917.RGT", "Jazz.S917.rgt"));
+    EXPECT_FALSE(FileSystem::EqualsNoCase("Jazz", "Jazz2"));
+    EXPECT_FALSE(FileSystem::EqualsNoCase("Jazz2", "Jazz"));
+    EXPECT_FALSE(FileSystem::EqualsNoCase("", "a"));
+    EXPECT_FALSE(FileSystem::EqualsNoCase("\xDC", "\xFC"));  // no folding beyond ASCII
+    // 0xFC ("ü") sorts after every ASCII letter whatever char's sign is.
+    EXPECT_TRUE(FileSystem::LessNoCase("Fa", "F\xFCr Elise"));
+    EXPECT_FALSE(FileSystem::LessNoCase("F\xFCr Elise", "Fa"));
+    EXPECT_TRUE(FileSystem::LessNoCase("apple", "Banana"));
+    EXPECT_TRUE(FileSystem::LessNoCase("Jazz", "jazz2"));
+    EXPECT_FALSE(FileSystem::LessNoCase("JAZZ", "jazz"));
+    EXPECT_FALSE(FileSystem::LessNoCase("jazz", "JAZZ"));
+    // '_' lies between the upper and the lower letters: folding to lower case puts it first.
+    EXPECT_TRUE(FileSystem::LessNoCase("A_", "Ab"));
+}
+
+TEST(FileSystemTest, SameFileByIdentityOrByNameIgnoringCase) {
+    test::TempFolder dir;
+    dir.Write("JAZZ.S917.RGT", "x");
+    dir.Write("Other.rgt", "y");
+    EXPECT_TRUE(FileSystem::SameFile(dir.File("JAZZ.S917.RGT"), dir.File("jazz.s917.rgt")));
+    EXPECT_TRUE(FileSystem::SameFile(dir.File("JAZZ.S917.RGT"), dir.Path() + "/./JAZZ.S917.RGT"));
+    EXPECT_TRUE(FileSystem::SameFile(dir.File("new.rgt"), dir.File("NEW.RGT")));  // neither exists yet
+    EXPECT_FALSE(FileSystem::SameFile(dir.File("JAZZ.S917.RGT"), dir.File("Other.rgt")));
+    EXPECT_FALSE(FileSystem::SameFile(dir.File("Jazz.S917.rgt"), dir.File("Jazz.S949.rgt")));
+    test::TempFolder elsewhere;
+    EXPECT_FALSE(FileSystem::SameFile(dir.File("Other.rgt"), elsewhere.File("Other.rgt")));
+}
+
+TEST(FileSystemTest, SafeWriteKeepsTheSpellingOfAFileThatDiffersOnlyInCase) {
+    test::TempFolder dir;
+    dir.Write("JAZZ.S917.RGT", "old");
+    ASSERT_TRUE(FileSystem::WriteBytesSafely(dir.File("Jazz.S917.rgt"), {'n', 'e', 'w'}));
+    EXPECT_EQ(dir.Names(), std::vector<std::string>{"JAZZ.S917.RGT"});
+    EXPECT_EQ(dir.Read("JAZZ.S917.RGT"), "new");
+    // An exact name wins over one in other letters.
+    dir.Write("Jazz.S917.rgt", "second");
+    ASSERT_TRUE(FileSystem::WriteBytesSafely(dir.File("Jazz.S917.rgt"), {'3'}));
+    EXPECT_EQ(dir.Read("Jazz.S917.rgt"), "3");
+    EXPECT_EQ(dir.Read("JAZZ.S917.RGT"), "new");
 }
 
 TEST(FileSystemTest, SeparatorsAndRoots) {

@@ -1,17 +1,31 @@
 #include "common/fs/FileNameSanitizer.h"
 
+#include <cstring>
+
 namespace kalivo {
+
+namespace {
+
+// What FAT and Windows refuse in a name, besides control characters.
+bool Refused(char c) {
+    const auto u = static_cast<unsigned char>(c);
+    return u < 0x20 || u == 0x7F || std::strchr("<>:\"/\\|?*", c) != nullptr;
+}
+
+}  // namespace
 
 std::string FileNameSanitizer::Sanitize(const std::string& name) {
     std::string out;
     out.reserve(name.size() + 1);
     for (char c : name) {
-        const auto u = static_cast<unsigned char>(c);
-        const bool unsafe = c == '/' || c == '\\' || c == ':' || u < 0x20 || u == 0x7F;
-        out += unsafe ? '_' : c;
+        out += Refused(c) ? '_' : c;
     }
     if (out.empty() || out.front() == '.') {
         out.insert(out.begin(), '_');
+    }
+    // Windows drops a final dot or blank, so such a name would come back as another.
+    for (auto it = out.rbegin(); it != out.rend() && (*it == '.' || *it == ' '); ++it) {
+        *it = '_';
     }
     return out;
 }

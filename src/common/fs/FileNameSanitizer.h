@@ -7,8 +7,9 @@ namespace kalivo {
 
 class FileNameSanitizer {
 public:
-    // "/", "\", ":" and control characters become "_"; an empty name or one
-    // beginning with "." gets a leading "_". Ordinary names are unchanged.
+    // What FAT and Windows refuse (< > : " / \ | ? * and control characters)
+    // becomes "_"; an empty name or one beginning with "." gets a leading "_";
+    // final dots and blanks become "_". Ordinary names are unchanged.
     static std::string Sanitize(const std::string& name);
 };
 

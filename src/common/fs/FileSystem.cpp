@@ -13,7 +13,12 @@ namespace stdfs = std::filesystem;
 
 namespace {
 
-char Lower(char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); }
+// Only the ASCII letters fold: names are single-byte instrument text or UTF-8,
+// and a locale's idea of case for the upper half would differ between machines.
+unsigned char Lower(char c) {
+    const auto u = static_cast<unsigned char>(c);
+    return u >= 'A' && u <= 'Z' ? static_cast<unsigned char>(u + ('a' - 'A')) : u;
+}
 
 std::vector<std::string> ListEntries(const std::string& folder, const std::string& pattern, bool wantFolders) {
     std::vector<std::string> names;
@@ -97,6 +102,7 @@ bool FileSystem::EqualsNoCase(const std::string& a, const std::string& b) {
            std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return Lower(x) == Lower(y); });
 }
 
+
 bool FileSystem::LessNoCase(const std::string& a, const std::string& b) {
     return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
                                         [](char x, char y) { return Lower(x) < Lower(y); });
@@ -130,18 +136,27 @@ std::optional<std::string> FileSystem::FindNoCase(const std::string& folder, con
     if (Exists(base + name)) {
         return base + name;
     }
+    const auto listed = ListedName(folder, name);
+    return listed ? std::optional<std::string>(base + *listed) : std::nullopt;
+}
+
+std::optional<std::string> FileSystem::ListedName(const std::string& folder, const std::string& name) {
     std::error_code ec;
     stdfs::directory_iterator it(folder.empty() ? "." : folder, ec);
     if (ec) {
         return std::nullopt;
     }
+    std::optional<std::string> found;
     for (const auto& entry : it) {
         const std::string entryName = entry.path().filename().string();
-        if (EqualsNoCase(entryName, name)) {
-            return base + entryName;
+        if (entryName == name) {
+            return entryName;
+        }
+        if (!found && EqualsNoCase(entryName, name)) {
+            found = entryName;
         }
     }
-    return std::nullopt;
+    return found;
 }
 
 std::vector<std::string> FileSystem::FindFiles(const std::string& folder, const std::string& pattern) {
@@ -173,8 +188,35 @@ bool FileSystem::ReadBytes(const std::string& path, std::vector<std::uint8_t>& o
     return true;
 }
 
+bool FileSystem::SameFile(const std::string& a, const std::string& b) {
+    std::error_code ec;
+    if (stdfs::equivalent(a, b, ec) && !ec) {
+        return true;
+    }
+    // On a disk that ignores case both names are one file even before it exists.
+    const stdfs::path pathA(a), pathB(b);
+    if (!EqualsNoCase(pathA.filename().string(), pathB.filename().string())) {
+        return false;
+    }
+    const stdfs::path folderA = pathA.parent_path().empty() ? "." : pathA.parent_path();
+    const stdfs::path folderB = pathB.parent_path().empty() ? "." : pathB.parent_path();
+    std::error_code folderError;
+    return folderA == folderB || (stdfs::equivalent(folderA, folderB, folderError) && !folderError);
+}
+
+std::string FileSystem::ExistingSpelling(const std::string& path) {
+    // The folder is listed rather than asked: a disk that ignores case says a
+    // name exists under any spelling, but lists it under its real one.
+    const stdfs::path target(path);
+    const auto listed = ListedName(target.parent_path().string(), target.filename().string());
+    return listed ? (target.parent_path() / *listed).string() : path;
+}
+
 bool FileSystem::WriteBytesSafely(const std::string& path, const std::vector<std::uint8_t>& bytes) {
-    const std::string temporary = TemporaryNameBeside(path);
+    // A file whose name differs only in case is the same file on FAT: replacing
+    // it under its own spelling keeps one file, as the instrument expects.
+    const std::string target = ExistingSpelling(path);
+    const std::string temporary = TemporaryNameBeside(target);
     {
         std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
         if (!out) {
@@ -189,7 +231,7 @@ bool FileSystem::WriteBytesSafely(const std::string& path, const std::vector<std
         }
     }
     std::error_code ec;
-    stdfs::rename(temporary, path, ec);
+    stdfs::rename(temporary, target, ec);
     if (ec) {
         Remove(temporary);
         return false;

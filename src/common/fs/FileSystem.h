@@ -34,6 +34,9 @@ public:
     // The real name of the entry of folder whose name equals name ignoring case
     // (an exact match wins), as a full path; nothing when there is none.
     static std::optional<std::string> FindNoCase(const std::string& folder, const std::string& name);
+    // The name of the entry of folder that equals name (exactly, else ignoring
+    // case) as the folder lists it; nothing when there is none.
+    static std::optional<std::string> ListedName(const std::string& folder, const std::string& name);
     // Names (not paths) of the regular files of folder that match a wildcard
     // pattern ('*', '?') ignoring case, in case-insensitive name order.
     static std::vector<std::string> FindFiles(const std::string& folder, const std::string& pattern);
@@ -41,13 +44,21 @@ public:
     static std::vector<std::string> FindFolders(const std::string& folder, const std::string& pattern);
 
     static bool WildcardMatch(const std::string& pattern, const std::string& name);
+    // Bytes compared unsigned with only the ASCII letters folded.
     static bool EqualsNoCase(const std::string& a, const std::string& b);
     static bool LessNoCase(const std::string& a, const std::string& b);
+    // True when both paths name one file: the same entry of the file system,
+    // or names equal ignoring case in the same folder (one file on FAT).
+    static bool SameFile(const std::string& a, const std::string& b);
+    // path, or the existing entry of its folder whose name equals path's name
+    // ignoring case, under that entry's spelling.
+    static std::string ExistingSpelling(const std::string& path);
 
     // Whole file; false when it cannot be read or is larger than maxSize.
     static bool ReadBytes(const std::string& path, std::vector<std::uint8_t>& out,
                           std::uintmax_t maxSize = kMaxReadSize);
-    // Writes a temporary file beside path, then renames it over path.
+    // Writes a temporary file beside path, then renames it over path; when the
+    // folder holds the name in other letters, over that file under its spelling.
     static bool WriteBytesSafely(const std::string& path, const std::vector<std::uint8_t>& bytes);
 };
 

@@ -5,6 +5,7 @@
 
 #include "common/fs/FileNameSanitizer.h"
 #include "common/fs/FileSystem.h"
+#include "common/text/Cp1252.h"
 #include "handlers/tyros/TyrosBank.h"
 
 namespace kalivo {
@@ -22,7 +23,10 @@ bool HasIconPart(const std::string& text, std::size_t at) {
 }  // namespace
 
 std::string TyrosFileNames::BankNameOf(const std::string& title) {
-    return title.substr(0, std::min(title.find('.'), kMaxBankName));
+    // Only the icon part goes: real names hold dots ("Vol. 2.S917").
+    const bool icon = title.size() >= kIconPartSize && HasIconPart(title, title.size() - kIconPartSize);
+    const std::string name = icon ? title.substr(0, title.size() - kIconPartSize) : title;
+    return Cp1252::FromUtf8(Cp1252::Utf8Prefix(name, kMaxBankName));
 }
 
 std::string TyrosFileNames::IconCodeOf(const std::string& title) {
@@ -34,7 +38,12 @@ std::string TyrosFileNames::IconCodeOf(const std::string& title) {
     return digits ? code : TyrosBank::kResetIcon;
 }
 
-std::string TyrosFileNames::BankFileBase(const std::string& bankName) { return FileNameSanitizer::Sanitize(bankName); }
+std::string TyrosFileNames::BankFileBase(const std::string& bankName) {
+    // Sanitised as the start of a whole file name, so that a final dot of the
+    // name ("Vol.") stays: the icon part and the extension follow it.
+    const std::string whole = FileNameSanitizer::Sanitize(Cp1252::ToUtf8(bankName) + kBankExtension);
+    return whole.substr(0, whole.size() - std::string(kBankExtension).size());
+}
 
 std::string TyrosFileNames::BankFileName(const std::string& base, const std::string& iconCode) {
     const std::string icon = iconCode == TyrosBank::kNoIcon ? std::string() : ".S" + iconCode;
@@ -58,7 +67,7 @@ std::string TyrosFileNames::RegfileBase(const std::string& registrationName) {
     std::replace_if(
         base.begin(), base.end(), [](char c) { return c == ' ' || c == '\'' || c == '*' || c == '?'; }, '_');
     base.erase(base.find_last_not_of('_') + 1);
-    return FileNameSanitizer::Sanitize(base);
+    return FileNameSanitizer::Sanitize(Cp1252::ToUtf8(base));
 }
 
 }  // namespace kalivo

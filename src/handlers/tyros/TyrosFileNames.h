@@ -7,13 +7,14 @@ namespace kalivo {
 
 class TyrosFileNames {
 public:
-    // A bank file's title (its name without ".rgt") up to the first '.'.
+    // The bank name a file's title (its name without ".rgt") gives: the title
+    // without a final ".S" and three characters, in the instrument's text.
     static std::string BankNameOf(const std::string& title);
     // The icon code a bank file's name carries in ".S" and three characters:
     // those digits, "917" when they are not all digits, "   " without them.
     static std::string IconCodeOf(const std::string& title);
 
-    // The bank's name as the start of its file name.
+    // The bank's name (instrument text) as the start of its file name (UTF-8).
     static std::string BankFileBase(const std::string& bankName);
     // base + ".S" + icon code + ".rgt", or base + ".rgt" for the icon code "   ".
     static std::string BankFileName(const std::string& base, const std::string& iconCode);

@@ -6,6 +6,7 @@
 #include "common/Format.h"
 #include "common/fs/FileSystem.h"
 #include "common/fs/TextFile.h"
+#include "common/text/Cp1252.h"
 #include "handlers/StatusCodes.h"
 #include "handlers/tyros/TyrosBankFile.h"
 #include "handlers/tyros/TyrosCopyRecord.h"
@@ -209,11 +210,21 @@ int TyrosHandler::ListBanks(StringList& names) {
     return status::kDone;
 }
 
-bool TyrosHandler::WasStoredThisRun(const std::string& folder, const std::vector<std::string>& fileNames) const {
-    return std::any_of(fileNames.begin(), fileNames.end(), [&](const std::string& name) {
-        return std::any_of(storedThisRun_.begin(), storedThisRun_.end(),
-                           [&](const std::string& stored) { return FileSystem::EqualsNoCase(stored, folder + name); });
+bool TyrosHandler::WasStoredThisRun(const std::string& path) const {
+    return std::any_of(storedThisRun_.begin(), storedThisRun_.end(),
+                       [&](const std::string& stored) { return FileSystem::SameFile(stored, path); });
+}
+
+std::string TyrosHandler::BankFileOf(const TyrosBank& bank) {
+    return TyrosFileNames::BankFileName(TyrosFileNames::BankFileBase(bank.name), bank.iconCode);
+}
+
+bool TyrosHandler::IsClaimed(const std::string& folder, const std::string& fileName) const {
+    const bool listed = std::any_of(listToBank_.begin(), listToBank_.end(), [&](int index) {
+        const TyrosBank* bank = Bank(index);
+        return bank != nullptr && FileSystem::EqualsNoCase(BankFileOf(*bank), fileName);
     });
+    return listed || WasStoredThisRun(folder + fileName);
 }
 
 int TyrosHandler::AskToReplace(const std::string& path) {
@@ -245,31 +256,39 @@ int TyrosHandler::StoreArchive(const std::string& archive, const std::string& fo
     const std::string dir = Folder(folder);
     const std::string base = TyrosFileNames::BankFileBase(archive);
     const std::string fileName = TyrosFileNames::BankFileName(base, bank->iconCode);
-    std::vector<std::string> sameBank;
-    for (const std::string& file : FileSystem::FindFiles(dir, std::string("*") + kBankExtension)) {
-        if (TyrosFileNames::IsSameBankFile(base, file)) {
-            sameBank.push_back(file);
-        }
-    }
-    // After copies several banks often share a name: the second must not
-    // replace what the first has just written.
-    if (WasStoredThisRun(dir, sameBank)) {
-        ui().ShowMessage(InsertText("Bank %s not stored: a bank of the same name was stored just before", archive));
+    const std::string path = dir + fileName;
+    // After copies several banks often share a name and icon: the second must
+    // not replace what the first has just written.
+    if (WasStoredThisRun(path)) {
+        ui().ShowMessage(InsertText("Bank %s not stored: a bank of the same name was stored just before",
+                                    Cp1252::ToUtf8(archive)));
         return status::kNotValid;
     }
-    if (!sameBank.empty()) {
-        if (const int answer = AskToReplace(dir + fileName); answer != status::kDone) {
+    // Old files of this bank under another icon code go, unless another bank
+    // of this store owns that name ("Jazz.S849" and "Jazz.S949" are two banks).
+    const bool replacing = FileSystem::ListedName(dir, fileName).has_value();
+    std::vector<std::string> oldFiles;
+    for (const std::string& file : FileSystem::FindFiles(dir, std::string("*") + kBankExtension)) {
+        if (TyrosFileNames::IsSameBankFile(base, file) && !FileSystem::SameFile(dir + file, path) &&
+            !IsClaimed(dir, file)) {
+            oldFiles.push_back(file);
+        }
+    }
+    if (replacing || !oldFiles.empty()) {
+        if (const int answer = AskToReplace(path); answer != status::kDone) {
             return answer;
         }
     }
     // The new file is complete before any old file of the bank goes.
-    if (!FileSystem::WriteBytesSafely(dir + fileName, TyrosBankFile::Write(*bank))) {
-        ui().ShowMessage(InsertText("File %s cannot be written", dir + fileName));
+    if (!FileSystem::WriteBytesSafely(path, TyrosBankFile::Write(*bank))) {
+        ui().ShowMessage(InsertText("File %s cannot be written", path));
         return status::kNotValid;
     }
-    storedThisRun_.push_back(dir + fileName);
-    for (const std::string& file : sameBank) {
-        if (file != fileName) {
+    storedThisRun_.push_back(path);
+    for (const std::string& file : oldFiles) {
+        // Checked again after the write: on a disk that ignores case the new
+        // file may now answer to the old name.
+        if (!FileSystem::SameFile(dir + file, path) && !WasStoredThisRun(dir + file)) {
             FileSystem::Remove(dir + file);
         }
     }
@@ -294,7 +313,7 @@ int TyrosHandler::LoadRegfiles(const std::string& folder) {
             ui().ShowMessage(InsertText("File %s not valid", dir + file));
             continue;
         }
-        entry.title = file.substr(0, file.size() - kExtensionSize);
+        entry.title = Cp1252::FromUtf8(file.substr(0, file.size() - kExtensionSize));
         entries_.push_back(std::move(entry));
     }
     SortByTitle(entries_, [](const TyrosRegfileEntry& entry) -> const std::string& { return entry.title; });
@@ -340,7 +359,7 @@ void TyrosHandler::SetArchiveName(const std::string& /*name*/) {}
 
 void TyrosHandler::SetBankName(int bank, const std::string& name) {
     if (TyrosBank* found = MutableBank(bank)) {
-        found->name = name.substr(0, name.find('.'));
+        found->name = name;
     }
 }
 

@@ -122,7 +122,11 @@ private:
     // Asks which settings to copy from the source's bank registration, or
     // from its regfile entry when srcRegfile is not -1, and copies them.
     int GroupCopy(int dstBank, int dstSlot, TyrosHandler& source, int srcBank, int srcSlot, int srcRegfile);
-    bool WasStoredThisRun(const std::string& folder, const std::vector<std::string>& fileNames) const;
+    bool WasStoredThisRun(const std::string& path) const;
+    // True when a listed bank would be stored under this file name, or a file
+    // of this run was written under it: such a file is no old file to delete.
+    bool IsClaimed(const std::string& folder, const std::string& fileName) const;
+    static std::string BankFileOf(const TyrosBank& bank);
     int AskToReplace(const std::string& path);
 
     std::vector<TyrosBank> banks_;

@@ -170,14 +170,14 @@ TEST_F(TyrosCopyTest, ABankCopyKeepsTheBanksOwnNameAndHeader) {
     LoadSource("Seq.S045");
     destination.ClearDestination(1);
     destination.CopyRegistration(0, 0, &source, 0, 0);
-    destination.SetBankName(0, "Seq.S045");
+    destination.SetBankName(0, "Vol. 2");
     destination.CopyBankSequence(0, &source, 0);
     destination.SetBankIcon(0, source.GetBankIcon(0));
     std::string digits;
     int end = 0;
     destination.GetBankSequence(0, digits, end);
     EXPECT_EQ(digits, "3");
-    EXPECT_EQ(BankName(destination, 0), "Seq");
+    EXPECT_EQ(BankName(destination, 0), "Vol. 2");  // a dot inside a name stays
     EXPECT_EQ(destination.GetBankIcon(0), "045");
 }
 

@@ -140,7 +140,6 @@ TEST_F(TyrosStoreArchiveTest, ASecondBankOfTheSameNameNeverReplacesTheFirst) {
     destination.ClearDestination(2);
     destination.CopyRegistration(0, 0, &source, 0, 0);
     destination.CopyRegistration(1, 0, &source, 0, 1);
-    destination.SetBankIcon(1, "123");  // even under another icon code it is the same bank
     EXPECT_EQ(StoreAll(), (std::vector<int>{0, 2}));
     EXPECT_EQ(ui.MessageTexts(),
               std::vector<std::string>{"Bank New Bank not stored: a bank of the same name was stored just before"});
@@ -150,6 +149,61 @@ TEST_F(TyrosStoreArchiveTest, ASecondBankOfTheSameNameNeverReplacesTheFirst) {
     check.CreateStore();
     ASSERT_EQ(check.LoadSourceArchive(OutFolder(), "New Bank.S917"), 0);
     EXPECT_EQ(NameAt(check, 0, 0), "One");
+}
+
+TEST_F(TyrosStoreArchiveTest, BanksSharingANameUnderOtherIconCodesAreBothStoredAndKept) {
+    WriteBank("Jazz.S849", {"Old849"});
+    WriteBank("Jazz.S949", {"Old949"});
+    for (const char* title : {"Jazz.S849", "Jazz.S949"}) {
+        out.Write(std::string(title) + ".rgt", dir.ReadBytes(std::string(title) + ".rgt"));
+        LoadDestination(title);
+    }
+    ui.yesNoCancel = {Answer::Yes};
+    EXPECT_EQ(StoreAll(), (std::vector<int>{0, 0}));
+    EXPECT_EQ(out.Names(), (std::vector<std::string>{"Jazz.S849.rgt", "Jazz.S949.rgt"}));
+    EXPECT_EQ(out.ReadBytes("Jazz.S849.rgt"), dir.ReadBytes("Jazz.S849.rgt"));
+    EXPECT_EQ(out.ReadBytes("Jazz.S949.rgt"), dir.ReadBytes("Jazz.S949.rgt"));
+
+    // Into an empty folder both are written too.
+    test::TempFolder empty;
+    destination.ClearStoreCancelled();
+    StringList banks;
+    destination.ListBanks(banks);
+    for (std::size_t i = 0; i < banks.size(); ++i) {
+        EXPECT_EQ(destination.StoreArchive(banks[i], empty.Path(), static_cast<int>(i)), 0);
+    }
+    EXPECT_EQ(empty.Names(), (std::vector<std::string>{"Jazz.S849.rgt", "Jazz.S949.rgt"}));
+}
+
+TEST_F(TyrosStoreArchiveTest, AnOldFileUnderAnotherIconGoesOnlyWhenNoListedBankOwnsIt) {
+    WriteBank("Jazz.S849", {"New"});
+    LoadDestination("Jazz.S849");
+    out.Write("Jazz.S949.rgt", std::string("old icon"));
+    ui.yesNoCancel = {Answer::Yes};
+    EXPECT_EQ(StoreAll(), std::vector<int>{0});
+    EXPECT_EQ(out.Names(), std::vector<std::string>{"Jazz.S849.rgt"});
+}
+
+TEST_F(TyrosStoreArchiveTest, AnUpperCaseFileIsReplacedUnderItsOwnSpelling) {
+    WriteBank("Jazz.S917", {"New"});
+    LoadDestination("Jazz.S917");
+    out.Write("JAZZ.S917.RGT", std::string("old"));
+    ui.yesNoCancel = {Answer::Yes};
+    EXPECT_EQ(StoreAll(), std::vector<int>{0});
+    EXPECT_EQ(out.Names(), std::vector<std::string>{"JAZZ.S917.RGT"});
+    EXPECT_EQ(out.ReadBytes("JAZZ.S917.RGT"), dir.ReadBytes("Jazz.S917.rgt"));
+}
+
+TEST_F(TyrosStoreArchiveTest, NamesWithDotsComeBackUnderTheirOwnName) {
+    WriteBank("Vol. 2.S917", {"One"});
+    WriteBank("Vol..S123", {"Two"});
+    LoadDestination("Vol. 2.S917");
+    LoadDestination("Vol..S123");
+    EXPECT_EQ(BankName(destination, 0), "Vol. 2");
+    EXPECT_EQ(BankName(destination, 1), "Vol.");
+    EXPECT_EQ(StoreAll(), (std::vector<int>{0, 0}));
+    EXPECT_EQ(out.Names(), (std::vector<std::string>{"Vol. 2.S917.rgt", "Vol..S123.rgt"}));
+    EXPECT_EQ(out.ReadBytes("Vol. 2.S917.rgt"), dir.ReadBytes("Vol. 2.S917.rgt"));
 }
 
 TEST_F(TyrosStoreArchiveTest, AFailedWriteDeletesNothing) {
