@@ -86,6 +86,23 @@ function(check_byte path number field value)
   endif()
 endfunction()
 
+# One row of a voice table: <count> tab-separated fields whose first three are
+# program, lsb and msb (0..127). Sets <out> to the list of fields.
+function(split_voice_row path number row count out)
+  string(REPLACE "\t" ";" fields "${row}")
+  list(LENGTH fields field_count)
+  if(NOT field_count EQUAL count)
+    message(FATAL_ERROR "${path}:${number}: ${field_count} tab-separated fields, expected ${count}")
+  endif()
+  list(GET fields 0 program)
+  list(GET fields 1 lsb)
+  list(GET fields 2 msb)
+  check_byte("${path}" ${number} program "${program}")
+  check_byte("${path}" ${number} lsb "${lsb}")
+  check_byte("${path}" ${number} msb "${msb}")
+  set(${out} "${fields}" PARENT_SCOPE)
+endfunction()
+
 function(check_length path number field value limit)
   string(LENGTH "${value}" length)
   if(length GREATER limit)

@@ -64,6 +64,15 @@ CLI::Option* AddArchiveOptions(CLI::App& command, CliRequest& request, CLI::App&
     return folder;
 }
 
+// Custom style names for the models that keep them in style archives.
+void AddStylesOption(CLI::App& command, CliRequest& request) {
+    command
+        .add_option("--styles", request.styles,
+                    "Custom style names: \"implicit\" reads them from the archive's own disk, FILE from that "
+                    "style archive; without it, custom styles show their default names")
+        ->type_name("implicit|FILE");
+}
+
 // list and protocol read either archives or a folder of regfiles.
 CLI::App* AddReadingCommand(CLI::App& app, CliRequest& request, const std::string& name,
                             const std::string& description) {
@@ -74,6 +83,7 @@ CLI::App* AddReadingCommand(CLI::App& app, CliRequest& request, const std::strin
         ->type_name("DIR")
         ->check(ExistingFolderCheck());
     source->require_option(1);
+    AddStylesOption(*command, request);
     return command;
 }
 
@@ -85,6 +95,7 @@ void AddWritingCommand(CLI::App& app, CliRequest& request, const std::string& na
         ->type_name("DIR")
         ->required()
         ->check(ExistingFolderCheck());
+    AddStylesOption(*command, request);
 }
 
 }  // namespace

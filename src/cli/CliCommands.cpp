@@ -1,5 +1,6 @@
 #include "cli/CliCommands.h"
 
+#include <optional>
 #include <ostream>
 
 #include "app/ListBuilder.h"
@@ -22,6 +23,38 @@ void PrintLines(std::ostream& out, const std::vector<std::string>& lines) {
 
 std::string Quoted(const std::string& pattern, const std::string& name) {
     return InsertText(pattern, "\"" + name + "\"");
+}
+
+constexpr const char* kImplicitStyles = "implicit";
+
+// The folder part of a path; "." for a bare name.
+std::string ParentFolder(const std::string& path) {
+    const std::size_t separator = path.find_last_of("/\\");
+    if (separator == std::string::npos) {
+        return ".";
+    }
+    return separator == 0 ? path.substr(0, 1) : path.substr(0, separator);
+}
+
+// The entry of the archive list that names file: the file name as listed, else
+// without its extension (lists show archives by their bare names); an exact
+// spelling is preferred to one that differs in case only.
+std::optional<std::string> ListedName(const StringList& listed, const std::string& file) {
+    const std::size_t dot = file.rfind('.');
+    std::vector<std::string> candidates{file};
+    if (dot != std::string::npos && dot > 0) {
+        candidates.push_back(file.substr(0, dot));
+    }
+    for (const std::string& candidate : candidates) {
+        for (const bool exact : {true, false}) {
+            for (const std::string& name : listed) {
+                if (exact ? name == candidate : FileSystem::EqualsNoCase(name, candidate)) {
+                    return name;
+                }
+            }
+        }
+    }
+    return std::nullopt;
 }
 
 }  // namespace
@@ -94,14 +127,51 @@ bool CliCommands::LoadArchives(const std::string& folder, const std::vector<std:
     return result_ == status::kDone || source_.SourceBankCount() > 0;
 }
 
+bool CliCommands::PrepareStyles(const std::string& styles) {
+    if (styles.empty()) {
+        return true;
+    }
+    if (source_.HasNoStyleOptions()) {
+        return Usage("--styles: this model has no style archives");
+    }
+    if (styles == kImplicitStyles) {
+        // As the Options dialog's implicit search: both handlers, before the load.
+        source_.SetStyleArchiveOptions(false, false, std::string(), true);
+        destination_.SetStyleArchiveOptions(false, false, std::string(), true);
+    }
+    return true;
+}
+
+void CliCommands::LoadChosenStyles(const std::string& path) {
+    const std::string folder = FileSystem::WithSeparator(ParentFolder(path));
+    StringList listed;
+    source_.ListArchives(folder, listed);
+    const std::optional<std::string> name = ListedName(listed, FileSystem::LastComponent(path));
+    if (!name) {
+        Check(status::kNotValid, Quoted("finding the style archive %s", path));
+        return;
+    }
+    Check(source_.LoadStyleArchive(folder, *name), Quoted("loading the style archive %s", path));
+    Check(destination_.LoadStyleArchive(folder, *name), Quoted("loading the style archive %s", path));
+}
+
 bool CliCommands::LoadSource(const CliRequest& request) {
+    if (!PrepareStyles(request.styles)) {
+        return false;
+    }
+    bool loaded = false;
     if (!request.regfiles.empty()) {
         const std::string folder = FileSystem::WithoutTrailingSeparator(request.regfiles);
-        return Check(source_.LoadRegfiles(folder), Quoted("loading the regfiles of %s", folder)) == status::kDone;
+        loaded = Check(source_.LoadRegfiles(folder), Quoted("loading the regfiles of %s", folder)) == status::kDone;
+    } else {
+        const std::string folder = FileSystem::WithSeparator(request.folder);
+        std::vector<std::string> names;
+        loaded = ChooseArchives(folder, request.archives, names) && LoadArchives(folder, names);
     }
-    const std::string folder = FileSystem::WithSeparator(request.folder);
-    std::vector<std::string> names;
-    return ChooseArchives(folder, request.archives, names) && LoadArchives(folder, names);
+    if (loaded && !request.styles.empty() && request.styles != kImplicitStyles) {
+        LoadChosenStyles(request.styles);
+    }
+    return loaded;
 }
 
 int CliCommands::List(const CliRequest& request) {

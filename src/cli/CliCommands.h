@@ -34,6 +34,10 @@ private:
     bool ChooseArchives(const std::string& folder, const std::vector<std::string>& asked,
                         std::vector<std::string>& names);
     bool LoadArchives(const std::string& folder, const std::vector<std::string>& names);
+    // --styles: false (usage error) on a model without style archives.
+    bool PrepareStyles(const std::string& styles);
+    // --styles FILE after the load; a failure is reported and counted, the command goes on.
+    void LoadChosenStyles(const std::string& path);
     void StoreDestination(const std::string& folder);
     // Remembers the first failure and says which call failed; returns status.
     int Check(int status, const std::string& what);

@@ -15,6 +15,7 @@ struct CliRequest {
     std::vector<std::string> archives;  // empty: the archives found in folder
     std::string regfiles;               // regfile folder (list and protocol)
     std::string out;                    // protocol file, or the folder to write into
+    std::string styles;                 // "implicit", a style archive path, or empty (default names)
     bool answerYes = false;
     bool answerNo = false;
 };

@@ -20,21 +20,14 @@ constexpr std::array<const char*, CopySettingsChoice::kChoices> kGroupNames{
     "Tune Trans", "Scale", "Harmony", "Pedal", "Song", "Mic Setting", "Line Out",
 };
 
-QLineEdit* NameEdit(const std::string& name, const DialogUnits& units, QWidget* parent) {
-    QLineEdit* edit = DialogWidgets::ReadOnlyEdit(units, 90, 12, parent);
-    edit->setText(QtText::ToQt(name));
-    edit->setCursorPosition(0);
-    return edit;
-}
-
 }  // namespace
 
 CopyRegistrationSettingsDialog::CopyRegistrationSettingsDialog(const CopySettingsRequest& request, QWidget* parent)
     : QDialog(parent), choice_(request) {
     setWindowTitle(QStringLiteral("Copy Registration Settings"));
     const DialogUnits units(font());
-    source_ = NameEdit(request.sourceName, units, this);
-    destination_ = NameEdit(request.destinationName, units, this);
+    source_ = DialogWidgets::ReadOnlyText(request.sourceName, units, 90, 12, this);
+    destination_ = DialogWidgets::ReadOnlyText(request.destinationName, units, 90, 12, this);
 
     auto* names = new QGridLayout;
     names->addWidget(new QLabel(QStringLiteral("Source:"), this), 0, 0);

@@ -9,6 +9,7 @@
 #include <algorithm>
 
 #include "qt/DialogUnits.h"
+#include "qt/QtText.h"
 
 namespace kalivo {
 
@@ -32,6 +33,14 @@ QLineEdit* DialogWidgets::ReadOnlyEdit(const DialogUnits& units, int width, int 
     edit->setPalette(palette);
     edit->setMinimumWidth(units.X(width));
     edit->setFixedHeight(std::max(units.Y(height), edit->sizeHint().height()));
+    return edit;
+}
+
+QLineEdit* DialogWidgets::ReadOnlyText(const std::string& text, const DialogUnits& units, int width, int height,
+                                       QWidget* parent) {
+    QLineEdit* edit = ReadOnlyEdit(units, width, height, parent);
+    edit->setText(QtText::ToQt(text));
+    edit->setCursorPosition(0);
     return edit;
 }
 

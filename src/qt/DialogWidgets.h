@@ -1,6 +1,7 @@
 #pragma once
 // The few kinds of control every window here is built from.
 #include <QString>
+#include <string>
 
 class QBoxLayout;
 class QDialog;
@@ -19,6 +20,9 @@ public:
     static QPushButton* Button(const QString& text, const DialogUnits& units, int width, int height, QWidget* parent);
     // A read-only edit that looks read-only (window background instead of a white field).
     static QLineEdit* ReadOnlyEdit(const DialogUnits& units, int width, int height, QWidget* parent);
+    // The same holding text, shown from its start.
+    static QLineEdit* ReadOnlyText(const std::string& text, const DialogUnits& units, int width, int height,
+                                   QWidget* parent);
     // OK and Cancel of the usual size, wired to accept and reject.
     struct OkCancel {
         QPushButton* ok;

@@ -8,16 +8,12 @@
 #include "qt/BottomButtonsLayout.h"
 #include "qt/DialogUnits.h"
 #include "qt/DialogWidgets.h"
-#include "qt/QtText.h"
 
 namespace kalivo {
 namespace {
 
 QLineEdit* ValueEdit(const std::string& text, const DialogUnits& units, QWidget* parent) {
-    QLineEdit* edit = DialogWidgets::ReadOnlyEdit(units, 90, 12, parent);
-    edit->setText(QtText::ToQt(text));
-    edit->setCursorPosition(0);
-    return edit;
+    return DialogWidgets::ReadOnlyText(text, units, 90, 12, parent);
 }
 
 }  // namespace

@@ -36,6 +36,7 @@ public:
     int loadRegfilesResult = 0;
     int protocolResult = 0;
     bool optionsValid = true;
+    bool noStyleOptions = false;  // what HasNoStyleOptions reports
     std::vector<std::string> calls;  // one line per recorded call
     std::string archiveName;
     bool storeCancelled = false;
@@ -86,6 +87,7 @@ public:
     int WriteRegfileProtocol(const std::string& path) override;
     int ShowRegistration(int regfile, int bank, int slot) override;
     bool SetStyleArchiveOptions(bool ask, bool useDefault, const std::string& path, bool implicit) override;
+    bool HasNoStyleOptions() override { return noStyleOptions; }
 
     int RevoiceToDefault(int bank, int slot) override;
     void ClearStoreCancelled() override;

@@ -1,32 +1,36 @@
 #include <gtest/gtest.h>
 
+#include <string>
+#include <utility>
+#include <vector>
+
 #include "common/tables/Psr8000VoiceList.h"
 #include "common/tables/StyleList.h"
 
 namespace kalivo {
 namespace {
 
+using NumberedNames = std::vector<std::pair<int, std::string>>;
+
+template <class Lookup>
+void ExpectNames(Lookup lookup, const NumberedNames& expected) {
+    for (const auto& [number, name] : expected) {
+        EXPECT_EQ(lookup(number), name) << number;
+    }
+}
+
+std::string Voice(int number) { return Psr8000VoiceList::VoiceName(static_cast<std::uint16_t>(number)); }
+
 TEST(Psr8000VoiceListTest, NumberEncoding) {
-    EXPECT_EQ(Psr8000VoiceList::VoiceName(0x8000), "Custom 1");
-    EXPECT_EQ(Psr8000VoiceList::VoiceName(0x8000 + 31), "Custom 32");
-    // Only the low five bits count once bit 15 is set.
-    EXPECT_EQ(Psr8000VoiceList::VoiceName(0xFFFF), "Custom 32");
-    EXPECT_EQ(Psr8000VoiceList::VoiceName(0x8020), "Custom 1");
-    EXPECT_EQ(Psr8000VoiceList::VoiceName(0x4000), "Organ Flute");
-    EXPECT_EQ(Psr8000VoiceList::VoiceName(0x4001), "?");
-    EXPECT_EQ(Psr8000VoiceList::VoiceName(753), "FireWork");
-    EXPECT_EQ(Psr8000VoiceList::VoiceName(754), "?");
+    // Only the low five bits count once bit 15 is set (0xFFFF, 0x8020).
+    ExpectNames(Voice, {{0x8000, "Custom 1"}, {0x8000 + 31, "Custom 32"}, {0xFFFF, "Custom 32"}, {0x8020, "Custom 1"},
+                        {0x4000, "Organ Flute"}, {0x4001, "?"}, {753, "FireWork"}, {754, "?"}, {0x3FFF, "?"}});
 }
 
 TEST(Psr8000VoiceListTest, EntriesAsTheInstrumentSpellsThem) {
     EXPECT_EQ(Psr8000VoiceList::Count(), 754u);
-    EXPECT_EQ(Psr8000VoiceList::VoiceName(0), "Grand Piano");
-    EXPECT_EQ(Psr8000VoiceList::VoiceName(1), "BrightPiano");
-    EXPECT_EQ(Psr8000VoiceList::VoiceName(21), "Rotor Organ");
-    EXPECT_EQ(Psr8000VoiceList::VoiceName(261), "Std.Kitl");
-    EXPECT_EQ(Psr8000VoiceList::VoiceName(273), "SFX Kit2");
-    EXPECT_EQ(Psr8000VoiceList::VoiceName(274), "Grand Pno");
-    EXPECT_EQ(Psr8000VoiceList::VoiceName(712), "CuttngNz");
+    ExpectNames(Voice, {{0, "Grand Piano"}, {1, "BrightPiano"}, {21, "Rotor Organ"}, {261, "Std.Kitl"},
+                        {273, "SFX Kit2"}, {274, "Grand Pno"}, {712, "CuttngNz"}});
 }
 
 TEST(Psr8000VoiceListTest, Entry38HoldsTheSingleWindows1252Quote) {
@@ -40,15 +44,9 @@ TEST(StyleListTest, Psr740PresetsAndCustomDefaults) {
     EXPECT_EQ(list.Count(), 163u);
     EXPECT_EQ(list.FirstCustomSlot(), 160);
     EXPECT_EQ(list.CustomSlotCount(), 3);
-    EXPECT_EQ(list.Name(0), "8Beat 1");
-    EXPECT_EQ(list.Name(1), "8Beat 2");
-    EXPECT_EQ(list.Name(40), "Rock 1");
-    EXPECT_EQ(list.Name(70), "Swing 1");
-    EXPECT_EQ(list.Name(159), "Jazz Waltz");
-    EXPECT_EQ(list.Name(160), "Custom Style 1");
-    EXPECT_EQ(list.Name(162), "Custom Style 3");
-    EXPECT_EQ(list.Name(163), "?");
-    EXPECT_EQ(list.Name(255), "?");
+    ExpectNames([&list](int n) { return list.Name(static_cast<std::uint8_t>(n)); },
+                {{0, "8Beat 1"}, {1, "8Beat 2"}, {40, "Rock 1"}, {70, "Swing 1"}, {159, "Jazz Waltz"},
+                 {160, "Custom Style 1"}, {162, "Custom Style 3"}, {163, "?"}, {255, "?"}});
 }
 
 TEST(StyleListTest, Psr8000PresetsCustomsGroovesAndUnused) {
@@ -56,16 +54,9 @@ TEST(StyleListTest, Psr8000PresetsCustomsGroovesAndUnused) {
     EXPECT_EQ(list.Count(), 256u);
     EXPECT_EQ(list.FirstCustomSlot(), 214);
     EXPECT_EQ(list.CustomSlotCount(), 16);
-    EXPECT_EQ(list.Name(0), "4/4 Blues");
-    EXPECT_EQ(list.Name(1), "CntryRock 4");
-    EXPECT_EQ(list.Name(99), "Trance 1");
-    EXPECT_EQ(list.Name(213), "6/8 March");
-    EXPECT_EQ(list.Name(214), "Custom 1");
-    EXPECT_EQ(list.Name(229), "Custom 16");
-    EXPECT_EQ(list.Name(230), "Groove 1");
-    EXPECT_EQ(list.Name(249), "Groove 20");
-    EXPECT_EQ(list.Name(250), "?");
-    EXPECT_EQ(list.Name(255), "?");
+    ExpectNames([&list](int n) { return list.Name(static_cast<std::uint8_t>(n)); },
+                {{0, "4/4 Blues"}, {1, "CntryRock 4"}, {99, "Trance 1"}, {213, "6/8 March"}, {214, "Custom 1"},
+                 {229, "Custom 16"}, {230, "Groove 1"}, {249, "Groove 20"}, {250, "?"}, {255, "?"}});
 }
 
 }  // namespace
