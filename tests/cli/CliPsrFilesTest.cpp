@@ -104,3 +104,41 @@ TEST_F(CliPsrFilesTest, DiskOfTheOtherModelIsRefused) {
 
 }  // namespace
 }  // namespace kalivo::test
+
+namespace kalivo::test {
+namespace {
+
+class CliPsrStylesTest : public CliPsrFilesTest {
+protected:
+    TempFolder styleDisk;
+
+    void SetUp() override {
+        Psr740Handler handler(ui);
+        Store(handler, {{0, 0, {"Custom", 161}}}, "SET");
+        in.Write("sty.mng", std::string("S__00102\r\nOwn Disk\r\n"));
+        styleDisk.Write("STYLES.USR", std::string("STYLES  USR   \r\nS__007\r\n"));
+        styleDisk.Write("STY.MNG", std::string("S__00702\r\nChosen\r\n"));
+    }
+    std::string Protocol(std::vector<std::string> styles) {
+        std::vector<std::string> args{"protocol", "--model", "psr-740", "--folder", in.Path(), "--out",
+                                      out.File("p.txt")};
+        args.insert(args.end(), styles.begin(), styles.end());
+        EXPECT_EQ(Run(args), 0) << errors;
+        return out.Read("p.txt");
+    }
+};
+
+TEST_F(CliPsrStylesTest, CustomStyleNamesByEachWay) {
+    EXPECT_NE(Protocol({}).find("\t*Custom Style 2*\t"), std::string::npos);
+    EXPECT_NE(Protocol({"--styles", "implicit"}).find("\t*Own Disk*\t"), std::string::npos);
+    EXPECT_NE(Protocol({"--styles", styleDisk.File("STYLES.USR")}).find("\t*Chosen*\t"), std::string::npos);
+    EXPECT_NE(Protocol({"--styles", styleDisk.File("STYLES")}).find("\t*Chosen*\t"), std::string::npos);
+}
+
+TEST_F(CliPsrStylesTest, StyleArchiveThatIsNoneFails) {
+    styleDisk.Write("PLAIN.USR", std::string("no set number\r\n"));
+    EXPECT_NE(Run({"list", "--model", "psr-740", "--folder", in.Path(), "--styles", styleDisk.File("PLAIN.USR")}), 0);
+}
+
+}  // namespace
+}  // namespace kalivo::test
