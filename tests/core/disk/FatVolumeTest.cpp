@@ -14,7 +14,7 @@ const char* const kMounts =
     "/dev/sde1 /mnt/fuse fuseblk rw 0 0\n"
     "/dev/sdf1 /mnt/ex exfat rw 0 0\n";
 
-TEST(FatVolumeTest, DriveARootsAreDiskRootsEverywhere) {
+TEST(FatVolumeDiskRoot, DriveARootsAreDiskRootsEverywhere) {
     for (const char* folder : {"A:\\", "a:\\", "A:", "a:"}) {
         EXPECT_TRUE(FatVolume::IsDiskRootIn(folder, "")) << folder;
         EXPECT_TRUE(FatVolume::IsDiskRoot(folder)) << folder;
@@ -24,7 +24,7 @@ TEST(FatVolumeTest, DriveARootsAreDiskRootsEverywhere) {
     }
 }
 
-TEST(FatVolumeTest, MountPointsOfFatVolumesOnly) {
+TEST(FatVolumeDiskRoot, MountPointsOfFatVolumesOnly) {
     EXPECT_TRUE(FatVolume::IsDiskRootIn("/media/me/FLOPPY", kMounts));
     EXPECT_TRUE(FatVolume::IsDiskRootIn("/media/me/FLOPPY/", kMounts));
     EXPECT_TRUE(FatVolume::IsDiskRootIn("/media/me/MY STICK", kMounts));
@@ -38,7 +38,7 @@ TEST(FatVolumeTest, MountPointsOfFatVolumesOnly) {
     EXPECT_FALSE(FatVolume::IsDiskRootIn("/media/me/FLOPPY", "garbage\n\n/dev/x\n"));
 }
 
-TEST(FatVolumeTest, FatTypeNames) {
+TEST(FatVolumeDiskRoot, FatTypeNames) {
     EXPECT_TRUE(FatVolume::IsFatType("vfat"));
     EXPECT_TRUE(FatVolume::IsFatType("msdos"));
     EXPECT_TRUE(FatVolume::IsFatType("fuse.fatfs"));
@@ -47,7 +47,7 @@ TEST(FatVolumeTest, FatTypeNames) {
     EXPECT_FALSE(FatVolume::IsFatType("ext4"));
 }
 
-TEST(FatVolumeTest, AnOrdinaryFolderOfThisSystemIsNoDiskRoot) {
+TEST(FatVolumeDiskRoot, AnOrdinaryFolderOfThisSystemIsNoDiskRoot) {
     EXPECT_FALSE(FatVolume::IsDiskRoot("/proc"));
 }
 
