@@ -8,6 +8,7 @@
 #include "common/fs/TextFile.h"
 #include "common/tables/StyleList.h"
 #include "common/text/Cp1252.h"
+#include "handlers/RegfileFolder.h"
 #include "handlers/RegistrationViewer.h"
 #include "handlers/StatusCodes.h"
 #include "handlers/psr740_8000/PsrDiskSet.h"

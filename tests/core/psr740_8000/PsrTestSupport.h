@@ -31,7 +31,7 @@ struct RecordSpec {
     std::string title;
     int style = 0;
     int tempo = 120;
-    std::vector<Voice> voices;  // Left, Right 1, Right 2, Lead
+    std::vector<Voice> voices = {};  // Left, Right 1, Right 2, Lead
 };
 
 inline void PutU16(Bytes& record, std::size_t at, int value) {
