@@ -109,3 +109,20 @@ TEST_F(Psr8000Fixture, RegfileAccessorsShowDefaultCustomNames) {
 
 }  // namespace
 }  // namespace kalivo::test::psr
+
+namespace kalivo::test::psr {
+namespace {
+
+TEST_F(Psr8000Fixture, InstrumentTextBecomesUtf8FileNamesAndBack) {
+    Fill(destination, {{0, 0, {"Caf\xE9"}}});
+    destination.SetArchiveName("S\xE9t");
+    ASSERT_EQ(destination.CreateRegfiles(Folder(other)), 0);
+    EXPECT_EQ(other.Names(), (std::vector<std::string>{"Caf\xC3\xA9_S\xC3\xA9t(1-1).p8k"}));
+    ASSERT_EQ(source.LoadRegfiles(other.Path()), 0);
+    StringList names;
+    source.ListRegfiles(names);
+    EXPECT_EQ(names, (StringList{"Caf\xE9_S\xE9t(1-1)"}));
+}
+
+}  // namespace
+}  // namespace kalivo::test::psr
