@@ -13,10 +13,18 @@ endif()
 
 include("${CMAKE_CURRENT_LIST_DIR}/../TableTools.cmake")
 
-# The voice table: a header line, then program, lsb, msb, prefix, name.
+# The voice table: a completeness line ("table", "complete" or "incomplete",
+# the instrument's row count), a header line, then program, lsb, msb, prefix, name.
 function(generate_voice_table out)
   set(path "${DATA_DIR}/voices.tsv")
   read_data_lines("${path}" entries)
+  list(POP_FRONT entries state_line)
+  split_numbered("${state_line}" number state_text)
+  if(NOT state_text MATCHES "^table\t(complete|incomplete)\t([0-9]+)$")
+    message(FATAL_ERROR "${path}:${number}: expected 'table<TAB>complete|incomplete<TAB><row count of the instrument>'")
+  endif()
+  set(state "${CMAKE_MATCH_1}")
+  set(expected_rows "${CMAKE_MATCH_2}")
   list(POP_FRONT entries header)
   split_numbered("${header}" number header_text)
   if(NOT header_text STREQUAL "program\tlsb\tmsb\tprefix\tname")
@@ -44,6 +52,16 @@ function(generate_voice_table out)
     string(APPEND code "    {${program}, ${lsb}, ${msb}, ${prefix_literal}, ${name_literal}},\n")
   endforeach()
   string(APPEND code "};\n\n")
+  list(LENGTH entries rows)
+  if(state STREQUAL "complete")
+    if(NOT rows EQUAL expected_rows)
+      message(FATAL_ERROR "${path}: marked complete with ${rows} rows, but the instrument has ${expected_rows}")
+    endif()
+    string(APPEND code "constexpr bool kVoiceTableComplete = true;\n")
+  else()
+    string(APPEND code "constexpr bool kVoiceTableComplete = false;\n")
+  endif()
+  string(APPEND code "constexpr std::size_t kVoiceRowsOfInstrument = ${expected_rows};\n\n")
   set(${out} "${code}" PARENT_SCOPE)
 endfunction()
 
@@ -63,7 +81,8 @@ namespace {
 ${voices}${styles}${multipads}${harmony}}  // namespace
 
 const TyrosTableData& GeneratedTyrosTables() {
-    static constexpr TyrosTableData data{kVoices, kStyles, kMultipads, kHarmonyTypes};
+    static constexpr TyrosTableData data{kVoices, kStyles, kMultipads, kHarmonyTypes,
+                                         kVoiceTableComplete, kVoiceRowsOfInstrument};
     return data;
 }
 

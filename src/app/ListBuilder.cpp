@@ -1,6 +1,7 @@
 #include "app/ListBuilder.h"
 
 #include "common/Format.h"
+#include "common/text/Cp1252.h"
 
 namespace kalivo {
 
@@ -16,13 +17,13 @@ std::vector<std::string> ListBuilder::Build(ModelHandler& handler, Side side, bo
         if (headers) {
             std::string name;
             handler.GetBankName(bank, name);
-            lines.push_back(name);
+            lines.push_back(Cp1252::ToUtf8(name));
         }
         for (int slot = 0; slot < perBank; ++slot) {
             std::string line = tyrosPrefix ? FormatNumbers("  %i: ", slot + 1)
                                            : FormatNumbers("%i-%i: ", bank + 1, slot + 1);
             std::string name;
-            line += handler.GetRegistrationName(bank, slot, name) == 0 ? name : NoRegistrationText();
+            line += handler.GetRegistrationName(bank, slot, name) == 0 ? Cp1252::ToUtf8(name) : NoRegistrationText();
             lines.push_back(line);
         }
     }

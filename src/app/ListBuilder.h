@@ -21,7 +21,8 @@ class ListBuilder {
 public:
     enum class Side { Source, Destination };
 
-    // tyrosPrefix: "  %i: " before each registration (Tyros) instead of "%i-%i: "
+    // tyrosPrefix: "  %i: " before each registration (Tyros) instead of "%i-%i: ".
+    // The lines are UTF-8; the handler's names are instrument text.
     static std::vector<std::string> Build(ModelHandler& handler, Side side, bool tyrosPrefix);
     static ListPosition Decode(ModelHandler& handler, int line);
     static std::string NoRegistrationText() { return "--- no reg ---"; }

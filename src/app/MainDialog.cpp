@@ -7,6 +7,7 @@
 #include "app/IconListLoader.h"
 #include "common/Format.h"
 #include "common/fs/FileSystem.h"
+#include "common/text/Cp1252.h"
 #include "handlers/StatusCodes.h"
 #include "handlers/TyrosExtras.h"
 
@@ -22,9 +23,6 @@ const char* const kNoArchive = "No Archive found";
 
 bool IsLoadFailure(int status) { return status != status::kDone && status != status::kStyleArchiveWanted; }
 
-bool EndsWith(const std::string& text, const std::string& end) {
-    return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
-}
 
 }  // namespace
 
@@ -44,6 +42,31 @@ MainDialog::~MainDialog() {
 }
 
 // ---- model activation --------------------------------------------------
+
+namespace {
+
+// Handlers speak the instruments' text; the view and the dialogs speak UTF-8.
+std::string Shown(const std::string& name) { return Cp1252::ToUtf8(name); }
+
+std::vector<std::string> Shown(const std::vector<std::string>& names) {
+    std::vector<std::string> shown;
+    shown.reserve(names.size());
+    for (const std::string& name : names) {
+        shown.push_back(Shown(name));
+    }
+    return shown;
+}
+
+std::string Typed(const std::string& text) { return Cp1252::FromUtf8(text); }
+
+// A load counts what it cannot name; the person hears of it once, at the end.
+void ReportUnknownVoices(ModelHandler& handler) {
+    if (auto* tyros = dynamic_cast<TyrosExtras*>(&handler)) {
+        tyros->ReportUnknownVoices();
+    }
+}
+
+}  // namespace
 
 bool MainDialog::IsTyros() const { return modelName_ == ModelCatalog::NameOf(Model::Tyros); }
 
@@ -239,10 +262,18 @@ void MainDialog::Options() {
 }
 
 bool MainDialog::SaveQuestionLetsGoOn() {
-    if (!changed_ || !ui_.AskYesNo(kSaveQuestion)) {
+    if (!changed_) {
         return true;
     }
-    StoreArchive();
+    switch (ui_.AskYesNoOrClose(kSaveQuestion, kProgramTitle, false)) {
+        case Answer::No:
+            return true;
+        case Answer::Yes:
+            StoreArchive();
+            return false;
+        case Answer::Cancel:
+            break;  // a box closed without an answer keeps everything as it is
+    }
     return false;
 }
 
@@ -267,9 +298,8 @@ void MainDialog::BuildSourceList() {
         return;
     }
     view_.SetLines(Pane::Source, ListBuilder::Build(*source_, ListBuilder::Side::Source, IsTyros()));
-    if (!IsTyros()) {
-        view_.SetEditText(EditField::SourceArchive, source_->GetArchiveName());
-    }
+    // On Tyros the box may still say "Reg-Files" from a regfile list shown before.
+    view_.SetEditText(EditField::SourceArchive, IsTyros() ? "Source" : Shown(source_->GetArchiveName()));
     ClearSourceSelection();
     sourceShowsRegfiles_ = false;
 }
@@ -281,12 +311,12 @@ void MainDialog::BuildDestinationList() {
     const auto lines = ListBuilder::Build(*destination_, ListBuilder::Side::Destination, IsTyros());
     destinationLineCount_ = static_cast<int>(lines.size());
     view_.SetLines(Pane::Destination, lines);
-    view_.SetEditText(EditField::DestinationArchive, IsTyros() ? "Destination" : destination_->GetArchiveName());
+    view_.SetEditText(EditField::DestinationArchive, IsTyros() ? "Destination" : Shown(destination_->GetArchiveName()));
     ClearDestinationSelection();
 }
 
 void MainDialog::ShowRegfiles() {
-    view_.SetLines(Pane::Source, regfileNames_);
+    view_.SetLines(Pane::Source, Shown(regfileNames_));
     view_.SetEditText(EditField::SourceArchive, "Reg-Files");
     sourceShowsRegfiles_ = true;
     sourceSel_ = {};
@@ -405,6 +435,7 @@ int MainDialog::LoadArchives(bool destination, const std::string& folder, const 
             }
         }
     }
+    ReportUnknownVoices(handler);
     if (!singleArchiveMode_) {
         return status::kDone;
     }
@@ -455,17 +486,23 @@ void MainDialog::LoadRegfiles() {
     if (!EnsureModel()) {
         return;
     }
-    regfileNames_.clear();
     const std::string folder = ui_.ChooseFolder(kRegfileFolderTitle);
     if (folder.empty()) {
         return;
     }
-    if (source_->LoadRegfiles(folder) == status::kDone) {
+    regfileNames_.clear();
+    const int result = source_->LoadRegfiles(folder);
+    if (result == status::kDone) {
         source_->ListRegfiles(regfileNames_);
+        ReportUnknownVoices(*source_);
+        ShowRegfiles();
+        return;
     }
-    // A failed load has emptied the handler's list: show it empty so that no
-    // command reaches an entry that is gone.
-    ShowRegfiles();
+    // A failed load has emptied the handler's regfile list: a list of regfiles
+    // goes empty, so no command reaches an entry that is gone; banks stay shown.
+    if (sourceShowsRegfiles_) {
+        ShowRegfiles();
+    }
 }
 
 // ---- writing -------------------------------------------------------------
@@ -500,6 +537,7 @@ void MainDialog::CreateRegfilesRight() {
 void MainDialog::WriteProtocolWith(ModelHandler& handler, bool regfiles) {
     SaveAsRequest request;
     request.filter = IsTyros() ? "Text Files (*.txt)|*.txt||" : "Text Files (*.txt)|*.txt|htm Files (*.htm)|*.htm||";
+    request.defaultExtension = ".txt";  // the first filter's; the dialog follows the filter chosen
     const auto path = ui_.ChooseSaveFile(request);
     if (!path) {
         ui_.ShowMessage("No file selected");
@@ -509,13 +547,15 @@ void MainDialog::WriteProtocolWith(ModelHandler& handler, bool regfiles) {
     const int result = regfiles ? handler.WriteRegfileProtocol(*path) : handler.WriteProtocol(*path);
     view_.SetEnabled(true);
     // Handlers report only an HTML refusal themselves; other failures are told here.
-    const bool knownEnding = EndsWith(*path, "txt") || EndsWith(*path, "htm");
+    const bool knownEnding = FileSystem::EndsWithNoCase(*path, "txt") || FileSystem::EndsWithNoCase(*path, "htm");
     if (result == status::kProtocolNotCreated) {
         ui_.ShowMessage(InsertText("Protocol file %s cannot be created", *path));
     } else if (result == status::kWrongProtocolEnding && !knownEnding) {
         ui_.ShowMessage("Protocol not written: the file name must end in .txt or .htm");
     } else if (result == status::kNothingToWrite) {
         ui_.ShowMessage("Protocol not written: nothing to write");
+    } else if (result == status::kRegfileListEmpty) {
+        ui_.ShowMessage("Protocol not written: no regfiles loaded");
     }
 }
 
@@ -555,7 +595,7 @@ void MainDialog::StoreArchive() {
         ui_.ShowMessage("No bank found");
         return;
     }
-    const auto chosen = ui_.SelectBanks(banks);
+    const auto chosen = ui_.SelectBanks(Shown(banks));
     if (!chosen || chosen->empty()) {
         return;
     }
@@ -612,7 +652,7 @@ void MainDialog::Rename() {
         destination_->GetRegistrationName(bank, slot, current);
         maxLength = model == Model::Tyros ? 15 : model == Model::Psr2000 ? 46 : 16;
     }
-    const std::string text = ui_.ChangeName(current, maxLength);
+    const std::string text = Typed(ui_.ChangeName(Shown(current), maxLength));
     if (text.empty()) {
         return;
     }
@@ -630,13 +670,13 @@ void MainDialog::Archivename() {
     if (destination_ == nullptr) {
         return;
     }
-    std::string name = ui_.ChangeArchiveName(destination_->GetArchiveName());
+    std::string name = Typed(ui_.ChangeArchiveName(Shown(destination_->GetArchiveName())));
     const auto end = name.find_last_not_of(' ');
     name = end == std::string::npos ? std::string() : name.substr(0, end + 1);
     if (name.empty()) {
         return;
     }
-    view_.SetEditText(EditField::DestinationArchive, name);
+    view_.SetEditText(EditField::DestinationArchive, Shown(name));
     destination_->SetArchiveName(name);
     BuildDestinationList();
     changed_ = true;
@@ -746,6 +786,7 @@ void MainDialog::EditSequence() {
         return;
     }
     destination_->GetBankName(bank, request.bankName);
+    request.bankName = Shown(request.bankName);
     const auto result = ui_.EditBank(request);
     if (!result) {
         return;
@@ -772,7 +813,7 @@ void MainDialog::EditIconOfBank(int bank, const std::string& used) {
     }
     std::string title;
     destination_->GetBankName(bank, title);
-    if (const auto code = AskIconCode(title, destination_->GetBankIcon(bank))) {
+    if (const auto code = AskIconCode(Shown(title), destination_->GetBankIcon(bank))) {
         destination_->SetBankIcon(bank, *code);
         changed_ = true;
     }
@@ -787,7 +828,7 @@ void MainDialog::EditIconOfRegistration(int bank, int slot, const std::string& u
     std::string title;
     destination_->GetRegistrationName(bank, slot, title);
     const bool editDialog = !icons_.available;
-    if (const auto code = AskIconCode(title, destination_->GetRegistrationIcon(bank, slot))) {
+    if (const auto code = AskIconCode(Shown(title), destination_->GetRegistrationIcon(bank, slot))) {
         destination_->SetRegistrationIcon(bank, slot, *code);
         changed_ = true;
     }
@@ -815,12 +856,39 @@ void MainDialog::EditIcon() {
     }
 }
 
+// While the voice table is incomplete most "unknown" voices are ones the
+// instrument has, so nothing changes without the person's Yes.
+bool MainDialog::DefaultRevoiceConfirmed(TyrosExtras& tyros, int banks) {
+    int settings = 0;
+    int registrations = 0;
+    for (int bank = 0; bank < banks; ++bank) {
+        for (int slot = 0; slot < destination_->RegistrationsPerBank(); ++slot) {
+            const int count = tyros.CountRevoiceToDefault(bank, slot);
+            settings += count;
+            registrations += count > 0 ? 1 : 0;
+        }
+    }
+    if (settings == 0) {
+        return true;  // nothing would change; the usual report follows
+    }
+    const std::string question = FormatNumbers(
+        "Default Revoice would change %i voice settings in %i registrations.\n"
+        "The voice table is incomplete, so voices the instrument has may be among them; "
+        "they would be replaced by other voices, and this cannot be undone.\n"
+        "Change them?",
+        settings, registrations);
+    return ui_.AskYesNoOrClose(question, "Default Revoice", true) == Answer::Yes;
+}
+
 void MainDialog::DefaultRevoice() {
     TyrosExtras* tyros = DestinationTyros();
     if (tyros == nullptr) {
         return;
     }
     const int banks = std::max(1, destination_->DestinationBankCount());
+    if (!tyros->VoiceTableComplete() && !DefaultRevoiceConfirmed(*tyros, banks)) {
+        return;
+    }
     int revoiced = 0;
     for (int bank = 0; bank < banks; ++bank) {
         for (int slot = 0; slot < destination_->RegistrationsPerBank(); ++slot) {

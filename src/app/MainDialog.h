@@ -81,6 +81,7 @@ public:
 private:
     bool IsTyros() const;
     TyrosExtras* DestinationTyros() const;
+    bool DefaultRevoiceConfirmed(TyrosExtras& tyros, int banks);
     void ActivateModel(Model model);
     void ShowModelControls();
     bool SelectModelAndSwitch();

@@ -8,6 +8,7 @@
 #include "cli/StatusDescription.h"
 #include "common/Format.h"
 #include "common/fs/FileSystem.h"
+#include "common/text/Cp1252.h"
 #include "handlers/StatusCodes.h"
 #include "handlers/TyrosExtras.h"
 
@@ -168,6 +169,10 @@ bool CliCommands::LoadSource(const CliRequest& request) {
         std::vector<std::string> names;
         loaded = ChooseArchives(folder, request.archives, names) && LoadArchives(folder, names);
     }
+    // What the load could not name is told once, after the whole load.
+    if (auto* tyros = dynamic_cast<TyrosExtras*>(&source_)) {
+        tyros->ReportUnknownVoices();
+    }
     if (loaded && !request.styles.empty() && request.styles != kImplicitStyles) {
         LoadChosenStyles(request.styles);
     }
@@ -181,6 +186,9 @@ int CliCommands::List(const CliRequest& request) {
     if (!request.regfiles.empty()) {
         StringList names;
         source_.ListRegfiles(names);
+        for (std::string& name : names) {
+            name = Cp1252::ToUtf8(name);  // printed as UTF-8 like everything else
+        }
         PrintLines(out_, names);
     } else {
         PrintLines(out_, ListBuilder::Build(source_, ListBuilder::Side::Source, IsTyros()));
@@ -210,7 +218,7 @@ int CliCommands::Regfiles(const CliRequest& request) {
 void CliCommands::StoreDestination(const std::string& folder) {
     if (!IsTyros()) {
         const std::string name = destination_.GetArchiveName();
-        Check(destination_.StoreArchive(name, folder, 0), Quoted("storing %s", name));
+        Check(destination_.StoreArchive(name, folder, 0), Quoted("storing %s", Cp1252::ToUtf8(name)));
         return;
     }
     if (auto* tyros = dynamic_cast<TyrosExtras*>(&destination_)) {
@@ -224,7 +232,8 @@ void CliCommands::StoreDestination(const std::string& folder) {
         return;
     }
     for (std::size_t i = 0; i < banks.size(); ++i) {
-        Check(destination_.StoreArchive(banks[i], folder, static_cast<int>(i)), Quoted("storing bank %s", banks[i]));
+        Check(destination_.StoreArchive(banks[i], folder, static_cast<int>(i)),
+              Quoted("storing bank %s", Cp1252::ToUtf8(banks[i])));
     }
 }
 

@@ -10,7 +10,7 @@ namespace kalivo {
 ChangeNameDialog::ChangeNameDialog(const std::string& current, int maxLength, QWidget* parent)
     : NameEditDialog(QStringLiteral("Change Name"), QtText::ToQt(ChangeNameFilter::TrimTrailingSpaces(current)),
                      maxLength, 164, parent),
-      lastLength_(Edit()->text().size()) {
+      lastText_(Edit()->text().toLatin1().toStdString()) {
     connect(Edit(), &QLineEdit::textEdited, this, &ChangeNameDialog::FilterEdit);
 }
 
@@ -24,21 +24,11 @@ void ChangeNameDialog::FilterEdit(const QString& text) {
     // (anything beyond Latin-1 becomes '?', which is refused like the original).
     std::string bytes = text.toLatin1().toStdString();
     int caret = Edit()->cursorPosition();
-    const bool pasted = text.size() > lastLength_ + 1;
-    QString kept = text;
-    if (pasted) {
-        if (ChangeNameFilter::FilterPasted(bytes, caret)) {
-            kept = QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
-        }
-    } else if (ChangeNameFilter::FilterTyped(bytes, caret)) {
-        // Exactly the character before the old caret was taken out.
-        kept.remove(caret, 1);
-    }
-    if (kept != text) {
-        Edit()->setText(kept);
+    if (ChangeNameFilter::FilterEdit(lastText_, bytes, caret)) {
+        Edit()->setText(QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size())));
         Edit()->setCursorPosition(caret);
     }
-    lastLength_ = kept.size();
+    lastText_ = Edit()->text().toLatin1().toStdString();
 }
 
 }  // namespace kalivo

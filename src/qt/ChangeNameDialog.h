@@ -2,6 +2,8 @@
 // Change Name: a bank or registration name. Trailing blanks are dropped on
 // opening, and characters the instruments cannot show are refused as they
 // are typed or pasted.
+#include <string>
+
 #include "qt/NameEditDialog.h"
 
 namespace kalivo {
@@ -17,7 +19,7 @@ public:
 private:
     void FilterEdit(const QString& text);
 
-    qsizetype lastLength_;
+    std::string lastText_;  // the text after the last filtering
 };
 
 }  // namespace kalivo

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileDialog>
+#include <QRegularExpression>
 
 #include "common/fs/FileSystem.h"
 #include "qt/QtText.h"
@@ -28,11 +29,37 @@ std::optional<std::string> FileDialogs::ChooseSaveFile(QWidget* parent, const Sa
         suffix.remove(0, 1);
     }
     dialog.setDefaultSuffix(suffix);
+    // A name typed without an ending gets the ending of the filter chosen, so
+    // "untitled" under "Text Files" becomes "untitled.txt".
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
+        const QString ending = SuffixOfFilter(filter);
+        if (!ending.isEmpty()) {
+            dialog.setDefaultSuffix(ending);
+        }
+    });
+    if (!dialog.nameFilters().isEmpty()) {
+        const QString first = SuffixOfFilter(dialog.nameFilters().constFirst());
+        if (!first.isEmpty()) {
+            dialog.setDefaultSuffix(first);
+        }
+    }
     dialog.selectFile(QtText::ToQt(request.fileName));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return std::nullopt;
     }
     return QtText::ToStd(QDir::toNativeSeparators(dialog.selectedFiles().constFirst()));
+}
+
+QString FileDialogs::SuffixOfFilter(const QString& filter) {
+    // "Text Files (*.txt)": the ending of the first pattern in the parentheses.
+    const qsizetype open = filter.lastIndexOf(QLatin1Char('('));
+    const qsizetype dot = filter.indexOf(QStringLiteral("*."), open < 0 ? 0 : open);
+    if (dot < 0) {
+        return QString();
+    }
+    QString ending = filter.mid(dot + 2);
+    const qsizetype end = ending.indexOf(QRegularExpression(QStringLiteral("[ ;)]")));
+    return end < 0 ? ending : ending.left(end);
 }
 
 QStringList FileDialogs::NameFilters(const std::string& filter) {

@@ -20,6 +20,8 @@ public:
     static std::optional<std::string> ChooseSaveFile(QWidget* parent, const SaveAsRequest& request);
     // "Text Files (*.txt)|*.txt|htm Files (*.htm)|*.htm||" -> {"Text Files (*.txt)", "htm Files (*.htm)"}.
     static QStringList NameFilters(const std::string& filter);
+    // The ending a filter entry stands for ("txt" for "Text Files (*.txt)").
+    static QString SuffixOfFilter(const QString& filter);
 };
 
 }  // namespace kalivo

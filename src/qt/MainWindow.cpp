@@ -4,8 +4,10 @@
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShortcut>
 #include <algorithm>
 #include <utility>
 
@@ -55,6 +57,8 @@ MainWindow::MainWindow(UserInterface& ui, std::string settingsPath, QWidget* par
     BuildLayout();
     resize(DialogUnits(font()).Size(483, 327));
     SystemMenu::AddAboutItem(*this);
+    auto* quit = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this);
+    connect(quit, &QShortcut::activated, this, [this] { dialog_.Exit(); });
 }
 
 void MainWindow::Initialize() { dialog_.Initialize(); }
@@ -234,18 +238,22 @@ void MainWindow::done(int result) {
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {
+    // A stray Escape or Enter (after a long load, say) must not end the
+    // program: only Exit, the close box and Ctrl+Q do.
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     if (!enter || (event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {
-        QDialog::keyPressEvent(event);  // Escape ends up in done()
+        QDialog::keyPressEvent(event);
         return;
     }
-    // Enter presses the button that has the focus, as a dialog's default
-    // button would; anywhere else it ends the program like Exit.
+    // Enter presses the button that has the focus; anywhere else it does nothing.
     if (auto* button = qobject_cast<QPushButton*>(focusWidget())) {
         button->click();
-        return;
     }
-    dialog_.Exit();
+    event->accept();
 }
 
 bool MainWindow::nativeEvent(const QByteArray& eventType, void* message, qintptr* result) {

@@ -44,7 +44,8 @@ public:
     void Close() override;
 
 protected:
-    // Every way of ending the window (close box, Escape, accept/reject) goes through Exit.
+    // Every way of ending the window (close box, Ctrl+Q, accept/reject) goes through Exit;
+    // Escape and Enter do not end it.
     void done(int result) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool nativeEvent(const QByteArray& eventType, void* message, qintptr* result) override;

@@ -1,5 +1,6 @@
 #include "qt/MessageBoxes.h"
 
+#include <QPushButton>
 #include <QMessageBox>
 
 namespace kalivo {
@@ -32,6 +33,22 @@ Answer MessageBoxes::AskYesNoCancel(QWidget* parent, const QString& text, const 
         default:
             return Answer::Cancel;
     }
+}
+
+Answer MessageBoxes::AskYesNoOrClose(QWidget* parent, const QString& text, const QString& title, bool defaultNo) {
+    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Yes | QMessageBox::No, parent);
+    box.setTextFormat(Qt::PlainText);
+    box.setDefaultButton(defaultNo ? QMessageBox::No : QMessageBox::Yes);
+    // Without an escape button of its own the box would take No for Escape
+    // and the close box; a hidden one lets them mean "no answer".
+    QPushButton* close = box.addButton(QMessageBox::Cancel);
+    close->hide();
+    box.setEscapeButton(close);
+    box.exec();
+    if (box.clickedButton() == box.button(QMessageBox::Yes)) {
+        return Answer::Yes;
+    }
+    return box.clickedButton() == box.button(QMessageBox::No) ? Answer::No : Answer::Cancel;
 }
 
 }  // namespace kalivo

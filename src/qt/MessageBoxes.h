@@ -13,6 +13,8 @@ public:
     static void Show(QWidget* parent, const QString& text, const QString& title);
     static bool AskYesNo(QWidget* parent, const QString& text, const QString& title);
     static Answer AskYesNoCancel(QWidget* parent, const QString& text, const QString& title);
+    // Yes and No; Escape or the close box give Answer::Cancel.
+    static Answer AskYesNoOrClose(QWidget* parent, const QString& text, const QString& title, bool defaultNo);
 };
 
 }  // namespace kalivo

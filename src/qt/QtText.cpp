@@ -1,16 +1,10 @@
 #include "qt/QtText.h"
 
-#include <QStringDecoder>
-
 namespace kalivo {
 
+// The core hands over UTF-8 only; instrument text is converted before it gets here.
 QString QtText::ToQt(const std::string& text) {
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString decoded = utf8.decode(QByteArrayView(text.data(), static_cast<qsizetype>(text.size())));
-    if (!utf8.hasError()) {
-        return decoded;
-    }
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 std::string QtText::ToStd(const QString& text) { return text.toStdString(); }

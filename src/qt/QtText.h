@@ -1,7 +1,6 @@
 #pragma once
-// Conversions between the core's std::string and QString. Paths and most
-// names are UTF-8; names read from instrument files may hold single bytes of
-// an older code page, which are shown as Latin-1 rather than as broken text.
+// Conversions between the core's std::string and QString. Everything the core
+// passes to the window is UTF-8.
 #include <QString>
 #include <QStringList>
 #include <string>

@@ -35,6 +35,10 @@ Answer QtUserInterface::AskYesNoCancel(const std::string& text, const std::strin
     return MessageBoxes::AskYesNoCancel(parent_, QtText::ToQt(text), QtText::ToQt(title));
 }
 
+Answer QtUserInterface::AskYesNoOrClose(const std::string& text, const std::string& title, bool defaultNo) {
+    return MessageBoxes::AskYesNoOrClose(parent_, QtText::ToQt(text), QtText::ToQt(title), defaultNo);
+}
+
 std::string QtUserInterface::ChooseFolder(const std::string& title) {
     std::string folder = FileDialogs::ChooseFolder(parent_, QtText::ToQt(title), lastFolder_);
     if (!folder.empty()) {

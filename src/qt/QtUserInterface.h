@@ -19,6 +19,7 @@ public:
     void ShowMessage(const std::string& text, const std::string& title = kProgramTitle) override;
     bool AskYesNo(const std::string& text, const std::string& title = kProgramTitle) override;
     Answer AskYesNoCancel(const std::string& text, const std::string& title = kProgramTitle) override;
+    Answer AskYesNoOrClose(const std::string& text, const std::string& title, bool defaultNo) override;
     std::string ChooseFolder(const std::string& title) override;
     std::optional<std::string> ChooseSaveFile(const SaveAsRequest& request) override;
     void BeginWait() override;

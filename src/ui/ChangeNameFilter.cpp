@@ -28,6 +28,16 @@ bool ChangeNameFilter::FilterTyped(std::string& text, int& caret) {
     return true;
 }
 
+bool ChangeNameFilter::FilterEdit(const std::string& before, std::string& text, int& caret) {
+    const bool oneTyped = text.size() == before.size() + 1 && caret > 0 &&
+                          caret <= static_cast<int>(text.size()) &&
+                          text.compare(0, static_cast<std::size_t>(caret - 1), before, 0,
+                                       static_cast<std::size_t>(caret - 1)) == 0 &&
+                          text.compare(static_cast<std::size_t>(caret), std::string::npos, before,
+                                       static_cast<std::size_t>(caret - 1)) == 0;
+    return oneTyped ? FilterTyped(text, caret) : FilterPasted(text, caret);
+}
+
 bool ChangeNameFilter::FilterPasted(std::string& text, int& caret) {
     std::string kept;
     int newCaret = 0;

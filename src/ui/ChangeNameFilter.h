@@ -16,6 +16,10 @@ public:
     static bool FilterTyped(std::string& text, int& caret);
     // After a paste: every character of the text is checked with the same set.
     static bool FilterPasted(std::string& text, int& caret);
+    // After any change from before to text: one character typed at the caret
+    // is checked alone (FilterTyped); any other change, such as a paste over a
+    // selection of about the same length, is checked whole (FilterPasted).
+    static bool FilterEdit(const std::string& before, std::string& text, int& caret);
 };
 
 }  // namespace kalivo

@@ -22,6 +22,12 @@ public:
     virtual void ShowMessage(const std::string& text, const std::string& title = kProgramTitle) = 0;
     virtual bool AskYesNo(const std::string& text, const std::string& title = kProgramTitle) = 0;
     virtual Answer AskYesNoCancel(const std::string& text, const std::string& title = kProgramTitle) = 0;
+    // A Yes/No question whose box may also be closed without an answer
+    // (Escape, the close box): that gives Answer::Cancel. defaultNo makes No
+    // the default button. Front ends that cannot tell fall back to AskYesNo.
+    virtual Answer AskYesNoOrClose(const std::string& text, const std::string& title, bool /*defaultNo*/) {
+        return AskYesNo(text, title) ? Answer::Yes : Answer::No;
+    }
 
     // Folder browser: the folder without a trailing separator, or "" on Cancel.
     virtual std::string ChooseFolder(const std::string& title) = 0;

@@ -120,7 +120,7 @@ TEST_F(CliTyrosFilesTest, CopyWritesTheBankFilesBackByteForByte) {
 // codes and the instruments' upper-case names.
 class CliTyrosRealNamesTest : public CliTyrosFilesTest {
 protected:
-    const std::vector<std::string> files{"JAZZ.S917.rgt", "Jazz.S849.rgt", "Jazz.S949.rgt", "Pop.rgt",
+    const std::vector<std::string> files{"JAZZ.S917.RGT", "Jazz.S849.rgt", "Jazz.S949.rgt", "Pop.rgt",
                                          "Vol. 2.S917.rgt", "Vol..S123.rgt"};
 
     void SetUp() override {
@@ -181,6 +181,47 @@ TEST_F(CliTyrosRealNamesTest, OnAFatVolumeUpperCaseBanksAreReplacedUnderTheirOwn
         ASSERT_TRUE(FileSystem::ReadBytes(*FileSystem::FindNoCase(volume, files[i]), bytes));
         EXPECT_EQ(bytes, in.ReadBytes(files[i])) << files[i];
     }
+}
+
+TEST_F(CliTyrosFilesTest, NamesArePrintedAsUtf8AndFileNamesStayAsTheyAre) {
+    TempFolder folder;
+    // "Für Elise" on disk in UTF-8; the registration name inside is the single byte 0xE9 ("é").
+    folder.Write("F\xC3\xBCr Elise.S917.rgt", BankFile({Registration("Caf\xE9", 100)}));
+    ASSERT_EQ(Run({"list", "--model", "tyros", "--folder", folder.Path()}), 0) << errors;
+    EXPECT_EQ(printed.rfind("F\xC3\xBCr Elise\n  1: Caf\xC3\xA9\n", 0), 0u) << printed;
+    ASSERT_EQ(Run({"copy", "--model", "tyros", "--folder", folder.Path(), "--out", out.Path()}), 0) << errors;
+    EXPECT_EQ(out.Names(), std::vector<std::string>{"F\xC3\xBCr Elise.S917.rgt"});
+    // The protocol is single-byte text throughout.
+    ASSERT_EQ(Run({"protocol", "--model", "tyros", "--folder", folder.Path(), "--out", out.File("p.txt")}), 0)
+        << errors;
+    const std::string protocol = out.Read("p.txt");
+    EXPECT_NE(protocol.find("F\xFCr Elise"), std::string::npos);
+    EXPECT_NE(protocol.find("Caf\xE9"), std::string::npos);
+    EXPECT_EQ(protocol.find("\xC3"), std::string::npos);
+}
+
+TEST_F(CliTyrosFilesTest, AThousandUnknownVoicesGiveOneSummaryAndNoQuestion) {
+    TempFolder folder;
+    Bytes odd = Registration("Odd", 100);
+    // Four voice blocks (types 11, 15, 23, 19) with MSB 104, which no row has.
+    Bytes voices;
+    for (int type : {11, 15, 23, 19}) {
+        const Bytes block = Setting(type, {1, 104, 0, static_cast<std::uint8_t>(type)});
+        voices.insert(voices.end(), block.begin(), block.end());
+    }
+    odd.insert(odd.end(), voices.begin(), voices.end());
+    const std::size_t payload = odd.size() - 6;
+    odd[4] = static_cast<std::uint8_t>(payload >> 8);
+    odd[5] = static_cast<std::uint8_t>(payload);
+    for (int bank = 0; bank < 32; ++bank) {
+        folder.Write("B" + std::to_string(bank) + ".rgt", BankFile(std::vector<Bytes>(8, odd)));
+    }
+    ASSERT_EQ(Run({"list", "--model", "tyros", "--folder", folder.Path()}), 0) << errors;
+    EXPECT_EQ(errors.find("Continue messages?"), std::string::npos);
+    EXPECT_EQ(errors.rfind("kalivo-cli: 1024 voice settings in 256 registrations are not in the voice table.", 0),
+              0u)
+        << errors;
+    EXPECT_EQ(errors.find("voice settings", 40), std::string::npos);  // once
 }
 
 TEST_F(CliTyrosFilesTest, RegfilesComeBackAsTheSameRegistrations) {

@@ -43,6 +43,15 @@ TEST_F(DialogTest, ChangeNameDropsTrailingBlanksAndRefusedCharacters) {
     edit->paste();
     EXPECT_EQ(edit->text(), QStringLiteral("axyz@bc"));
     EXPECT_EQ(edit->cursorPosition(), 5);
+
+    // A paste over a selection of about its length is no typed character either.
+    edit->selectAll();
+    QTest::keyClicks(edit, "Jazz");
+    ASSERT_EQ(edit->text(), QStringLiteral("Jazz"));
+    edit->setSelection(1, 2);  // "az"
+    QGuiApplication::clipboard()->setText(QStringLiteral("/x"));
+    edit->paste();
+    EXPECT_EQ(edit->text(), QStringLiteral("Jxz"));
 }
 
 TEST_F(DialogTest, NameDialogsKeepToTheirLength) {
@@ -141,8 +150,25 @@ TEST_F(DialogTest, FolderAndSaveDialogs) {
         dialog->setDirectory(QString::fromStdString(folder_.Path()));
         static_cast<QDialog*>(dialog)->accept();
     });
-    EXPECT_EQ(ui.ChooseSaveFile(request), folder_.File("untitled.htm"));
+    // Under the first filter a bare name gets that filter's ending.
+    EXPECT_EQ(ui.ChooseSaveFile(request), folder_.File("untitled.txt"));
     EXPECT_EQ(shownFilters, (QStringList{"Text Files (*.txt)", "htm Files (*.htm)"}));
+    // Choosing the other filter switches the ending added; a typed ending stays as typed.
+    AnswerNextModal<QFileDialog>([&](QFileDialog* dialog) {
+        dialog->setDirectory(QString::fromStdString(folder_.Path()));
+        dialog->selectNameFilter(QStringLiteral("htm Files (*.htm)"));
+        emit dialog->filterSelected(QStringLiteral("htm Files (*.htm)"));
+        static_cast<QDialog*>(dialog)->accept();
+    });
+    EXPECT_EQ(ui.ChooseSaveFile(request), folder_.File("untitled.htm"));
+    request.fileName = "LIST.TXT";
+    AnswerNextModal<QFileDialog>([&](QFileDialog* dialog) {
+        dialog->setDirectory(QString::fromStdString(folder_.Path()));
+        static_cast<QDialog*>(dialog)->accept();
+    });
+    EXPECT_EQ(ui.ChooseSaveFile(request), folder_.File("LIST.TXT"));
+    EXPECT_EQ(FileDialogs::SuffixOfFilter(QStringLiteral("Text Files (*.txt)")), QStringLiteral("txt"));
+    EXPECT_EQ(FileDialogs::SuffixOfFilter(QStringLiteral("Banks (*.rgt *.RGT)")), QStringLiteral("rgt"));
     EXPECT_EQ(FileDialogs::NameFilters("Banks|*.rgt;*.RGT||"), QStringList{"Banks (*.rgt *.RGT)"});
 }
 

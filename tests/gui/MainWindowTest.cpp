@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
@@ -107,7 +108,7 @@ TEST_F(MainWindowTest, ModelButtonSwitchesThroughTheModelDialog) {
     EXPECT_TRUE(window.ButtonFor(ModelButton::Options)->isHidden());
 }
 
-TEST_F(MainWindowTest, CloseBoxAndEscapeRunExit) {
+TEST_F(MainWindowTest, CloseBoxAndCtrlQRunExitWhileEscapeDoesNothing) {
     StartWith("PSR-740    ");
     MainWindow window(ui_);
     ASSERT_TRUE(ShowStarted(window));
@@ -125,10 +126,40 @@ TEST_F(MainWindowTest, CloseBoxAndEscapeRunExit) {
     EXPECT_FALSE(SettingsWritten());
     EXPECT_EQ(ui_.MessageTexts(), std::vector<std::string>{"Save changed registrations?"});
 
-    ui_.yesNo.push_back(false);
+    // Escape in the main window asks nothing and ends nothing.
+    ui_.messages.clear();
     QTest::keyClick(&window, Qt::Key_Escape);
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_TRUE(ui_.messages.empty());
+
+    // The save question closed without an answer keeps the program and the work.
+    ui_.yesNoOrClose.push_back(Answer::Cancel);
+    window.close();
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_TRUE(window.Logic().Changed());
+
+    ui_.yesNoOrClose.push_back(Answer::No);
+    QTest::keyClick(&window, Qt::Key_Q, Qt::ControlModifier);
     EXPECT_FALSE(window.isVisible());
     EXPECT_TRUE(SettingsWritten());
+}
+
+TEST_F(MainWindowTest, AQuestionClosedWithoutAnAnswerIsNeitherYesNorNo) {
+    QtUserInterface ui;
+    AnswerNextModal<QMessageBox>([](QMessageBox* box) { QTest::keyClick(box, Qt::Key_Escape); });
+    EXPECT_EQ(ui.AskYesNoOrClose("Save changed registrations?", "kalivo", false), Answer::Cancel);
+    AnswerNextModal<QMessageBox>([](QMessageBox* box) { box->close(); });
+    EXPECT_EQ(ui.AskYesNoOrClose("Save changed registrations?", "kalivo", false), Answer::Cancel);
+    // No as the default button: Enter answers No.
+    bool noIsDefault = false;
+    AnswerNextModal<QMessageBox>([&](QMessageBox* box) {
+        noIsDefault = box->defaultButton() == box->button(QMessageBox::No);
+        QTest::keyClick(box, Qt::Key_Return);
+    });
+    EXPECT_EQ(ui.AskYesNoOrClose("Change them?", "Default Revoice", true), Answer::No);
+    EXPECT_TRUE(noIsDefault);
+    AnswerNextModal<QMessageBox>([](QMessageBox* box) { box->button(QMessageBox::Yes)->click(); });
+    EXPECT_EQ(ui.AskYesNoOrClose("Change them?", "Default Revoice", true), Answer::Yes);
 }
 
 TEST_F(MainWindowTest, CloseBoxWritesSettingsWithoutModel) {
@@ -139,7 +170,7 @@ TEST_F(MainWindowTest, CloseBoxWritesSettingsWithoutModel) {
     EXPECT_TRUE(SettingsWritten());
 }
 
-TEST_F(MainWindowTest, EnterPressesTheFocusedButtonElseExits) {
+TEST_F(MainWindowTest, EnterPressesTheFocusedButtonElseDoesNothing) {
     MainWindow window(ui_);
     ASSERT_TRUE(ShowStarted(window));
     for (QPushButton* button : window.findChildren<QPushButton*>()) {
@@ -153,8 +184,7 @@ TEST_F(MainWindowTest, EnterPressesTheFocusedButtonElseExits) {
 
     window.ListFor(Pane::Source)->setFocus();
     QTest::keyClick(window.ListFor(Pane::Source), Qt::Key_Return);
-    EXPECT_FALSE(window.isVisible());
-    EXPECT_TRUE(SettingsWritten());
+    EXPECT_TRUE(window.isVisible());
 }
 
 // What the program selects is not reported back as the person's choice;

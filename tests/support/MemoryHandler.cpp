@@ -343,6 +343,16 @@ int MemoryHandler::RevoiceToDefault(int bank, int slot) {
     return std::exchange(b->voicesToRevoice[static_cast<std::size_t>(slot)], 0);
 }
 
+int MemoryHandler::CountRevoiceToDefault(int bank, int slot) {
+    MemoryBank* b = Bank(bank);
+    if (b == nullptr || slot < 0 || slot >= static_cast<int>(b->voicesToRevoice.size())) {
+        return 0;
+    }
+    return b->voicesToRevoice[static_cast<std::size_t>(slot)];
+}
+
+void MemoryHandler::ReportUnknownVoices() { Record("ReportUnknownVoices"); }
+
 void MemoryHandler::ClearStoreCancelled() {
     Record("ClearStoreCancelled");
     storeCancelled = false;

@@ -28,6 +28,7 @@ public:
 
     // Test set-up and inspection.
     std::vector<std::optional<MemoryBank>> banks;  // empty optional = bank not in use
+    bool voiceTableComplete = true;
     std::vector<std::string> archives;             // what ListArchives finds
     std::map<std::string, std::vector<MemoryBank>> archiveContents;
     std::deque<int> loadResults;   // statuses of the next loads (0 when empty)
@@ -90,6 +91,9 @@ public:
     bool HasNoStyleOptions() override { return noStyleOptions; }
 
     int RevoiceToDefault(int bank, int slot) override;
+    int CountRevoiceToDefault(int bank, int slot) override;
+    bool VoiceTableComplete() const override { return voiceTableComplete; }
+    void ReportUnknownVoices() override;
     void ClearStoreCancelled() override;
     void SetIconSettings(const IconSettings& settings) override;
 

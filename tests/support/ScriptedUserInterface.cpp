@@ -38,6 +38,14 @@ Answer ScriptedUserInterface::AskYesNoCancel(const std::string& text, const std:
     return Next(yesNoCancel, Answer::Cancel);
 }
 
+Answer ScriptedUserInterface::AskYesNoOrClose(const std::string& text, const std::string& title, bool defaultNo) {
+    messages.push_back({text, title, "yesno", defaultNo});
+    if (!yesNoOrClose.empty()) {
+        return Next(yesNoOrClose, Answer::Cancel);
+    }
+    return Next(yesNo, false) ? Answer::Yes : Answer::No;
+}
+
 std::string ScriptedUserInterface::ChooseFolder(const std::string& title) {
     folderTitles.push_back(title);
     return Next(folders, std::string());

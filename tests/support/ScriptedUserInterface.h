@@ -15,6 +15,7 @@ struct RecordedMessage {
     std::string text;
     std::string title;
     std::string kind;  // "ok", "yesno", "yesnocancel"
+    bool defaultNo = false;
 };
 
 class ScriptedUserInterface : public UserInterface {
@@ -22,6 +23,8 @@ public:
     // Queued answers.
     std::deque<bool> yesNo;
     std::deque<Answer> yesNoCancel;
+    // For questions that may be closed unanswered; when empty, yesNo answers.
+    std::deque<Answer> yesNoOrClose;
     std::deque<std::string> folders;
     std::deque<std::optional<std::string>> saveFiles;
     std::deque<int> archiveChoices;
@@ -61,6 +64,7 @@ public:
     void ShowMessage(const std::string& text, const std::string& title) override;
     bool AskYesNo(const std::string& text, const std::string& title) override;
     Answer AskYesNoCancel(const std::string& text, const std::string& title) override;
+    Answer AskYesNoOrClose(const std::string& text, const std::string& title, bool defaultNo) override;
     std::string ChooseFolder(const std::string& title) override;
     std::optional<std::string> ChooseSaveFile(const SaveAsRequest& request) override;
     void BeginWait() override;

@@ -103,6 +103,10 @@ bool FileSystem::EqualsNoCase(const std::string& a, const std::string& b) {
 }
 
 
+bool FileSystem::EndsWithNoCase(const std::string& text, const std::string& end) {
+    return text.size() >= end.size() && EqualsNoCase(text.substr(text.size() - end.size()), end);
+}
+
 bool FileSystem::LessNoCase(const std::string& a, const std::string& b) {
     return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
                                         [](char x, char y) { return Lower(x) < Lower(y); });

@@ -47,6 +47,7 @@ public:
     // Bytes compared unsigned with only the ASCII letters folded.
     static bool EqualsNoCase(const std::string& a, const std::string& b);
     static bool LessNoCase(const std::string& a, const std::string& b);
+    static bool EndsWithNoCase(const std::string& text, const std::string& end);
     // True when both paths name one file: the same entry of the file system,
     // or names equal ignoring case in the same folder (one file on FAT).
     static bool SameFile(const std::string& a, const std::string& b);

@@ -7,12 +7,12 @@ namespace kalivo {
 using namespace tyros;
 
 void TyrosBank::Reset() {
-    for (TyrosRegistration& registration : registrations) {
-        registration.MakeEmpty();
-    }
+    // New registrations, so no warning flag of the old ones survives.
+    registrations.fill(TyrosRegistration());
     header = kBankHeaderTemplate;
     name = kEmptyName;
     iconCode = kResetIcon;
+    extension = kExtension;
     inUse = true;
 }
 

@@ -14,12 +14,16 @@ struct TyrosBank {
     static constexpr const char* kNewName = "New Bank";
     static constexpr const char* kResetIcon = "917";
     static constexpr const char* kNoIcon = "   ";
+    static constexpr const char* kExtension = ".rgt";
 
     bool inUse = false;
     tyros::Bytes64 header = tyros::kBankHeaderTemplate;
     std::array<TyrosRegistration, tyros::kPartsPerBank> registrations;
     std::string iconCode = kResetIcon;
     std::string name = kEmptyName;
+    // ".rgt" as the bank's file spelled it (the instruments write ".RGT"), so
+    // that a stored bank comes back under its own name.
+    std::string extension = kExtension;
 
     // Eight empty registrations, the header template, "Empty Bank", icon "917".
     void Reset();

@@ -16,7 +16,7 @@ bool TyrosBankFile::IsBankFile(std::span<const std::uint8_t> bytes) {
 }
 
 bool TyrosBankFile::Read(std::span<const std::uint8_t> bytes, TyrosBank& bank, UserInterface& ui,
-                         bool& warningCarry) {
+                         bool& warningCarry, const TyrosRegistration::ParseOptions& options) {
     if (!IsBankFile(bytes)) {
         return false;
     }
@@ -33,7 +33,7 @@ bool TyrosBankFile::Read(std::span<const std::uint8_t> bytes, TyrosBank& bank, U
         const std::size_t size = kHeadSize + ByteReader::U16At(rest, 4);
         // A block running past the file is passed whole: the parse reports it.
         const auto block = rest.first(std::min(size, rest.size()));
-        registration.Parse(block, false, warningCarry, ui);
+        registration.Parse(block, false, warningCarry, ui, options);
         warningCarry = registration.StopWarnings();
         if (size > rest.size()) {
             break;

@@ -20,7 +20,8 @@ public:
     // block is not a registration block; the later parts keep what they held.
     // warningCarry is passed from one registration to the next. Returns false
     // and leaves bank untouched when the bytes are not a bank file.
-    static bool Read(std::span<const std::uint8_t> bytes, TyrosBank& bank, UserInterface& ui, bool& warningCarry);
+    static bool Read(std::span<const std::uint8_t> bytes, TyrosBank& bank, UserInterface& ui, bool& warningCarry,
+                     const TyrosRegistration::ParseOptions& options = {});
 
     // The file's bytes. The length (bytes 16..19) and block-shape byte (21)
     // are worked out from what is written and stored back into bank.header.

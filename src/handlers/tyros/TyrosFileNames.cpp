@@ -45,10 +45,12 @@ std::string TyrosFileNames::BankFileBase(const std::string& bankName) {
     return whole.substr(0, whole.size() - std::string(kBankExtension).size());
 }
 
-std::string TyrosFileNames::BankFileName(const std::string& base, const std::string& iconCode) {
+std::string TyrosFileNames::BankFileName(const std::string& base, const std::string& iconCode,
+                                         const std::string& extension) {
     const std::string icon = iconCode == TyrosBank::kNoIcon ? std::string() : ".S" + iconCode;
+    const std::string ending = FileSystem::EqualsNoCase(extension, kBankExtension) ? extension : kBankExtension;
     // The base is already safe; this keeps an odd icon code from adding a path part.
-    return FileNameSanitizer::Sanitize(base + icon + kBankExtension);
+    return FileNameSanitizer::Sanitize(base + icon + ending);
 }
 
 bool TyrosFileNames::IsSameBankFile(const std::string& base, const std::string& fileName) {

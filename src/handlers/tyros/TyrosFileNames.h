@@ -16,8 +16,9 @@ public:
 
     // The bank's name (instrument text) as the start of its file name (UTF-8).
     static std::string BankFileBase(const std::string& bankName);
-    // base + ".S" + icon code + ".rgt", or base + ".rgt" for the icon code "   ".
-    static std::string BankFileName(const std::string& base, const std::string& iconCode);
+    // base + ".S" + icon code + extension, or base + extension for the icon code "   ".
+    static std::string BankFileName(const std::string& base, const std::string& iconCode,
+                                    const std::string& extension = ".rgt");
     // True for the files of the same bank: base + ".rgt" or base + ".S" and
     // three characters + ".rgt", ignoring case. "Jazz2.rgt" is not "Jazz".
     static bool IsSameBankFile(const std::string& base, const std::string& fileName);

@@ -14,6 +14,7 @@
 #include "handlers/tyros/TyrosProtocol.h"
 #include "handlers/tyros/TyrosRegfileFolder.h"
 #include "handlers/tyros/TyrosRegistrationViews.h"
+#include "handlers/tyros/TyrosTables.h"
 
 namespace kalivo {
 
@@ -40,7 +41,8 @@ void SortByTitle(std::vector<T>& items, TitleOf titleOf) {
 
 }  // namespace
 
-TyrosHandler::TyrosHandler(UserInterface& ui) : ModelHandler(ui, std::string()), banks_(kMaxBanks) {}
+TyrosHandler::TyrosHandler(UserInterface& ui)
+    : ModelHandler(ui, std::string()), banks_(kMaxBanks), voiceTableComplete_(TyrosTables::VoiceTableComplete()) {}
 
 // ---- store -------------------------------------------------------------------
 
@@ -64,12 +66,14 @@ void TyrosHandler::ReleaseStore() { ClearSource(); }
 int TyrosHandler::ClearSource() {
     CreateStore();
     warningCarry_ = false;
+    unknownVoiceSettings_ = unknownVoiceRegistrations_ = 0;
     return status::kDone;
 }
 
 int TyrosHandler::ClearDestination(int bankCount) {
     CreateStore();
     warningCarry_ = false;
+    unknownVoiceSettings_ = unknownVoiceRegistrations_ = 0;
     bankCount_ = std::clamp(bankCount, 0, kMaxBanks);
     askBeforeReplace_ = true;
     return status::kDone;
@@ -161,18 +165,20 @@ int TyrosHandler::LoadArchiveInto(int& counter, const std::string& folder, const
 void TyrosHandler::ReadBankFile(int bankIndex, const std::string& folder, const std::string& archive) {
     TyrosBank& bank = banks_[static_cast<std::size_t>(bankIndex)];
     std::vector<std::uint8_t> bytes;
-    // The name as listed; only an extension written in other letters needs a search.
-    bool read = FileSystem::ReadBytes(Folder(folder) + archive + kBankExtension, bytes);
-    if (!read) {
-        const auto path = FileSystem::FindNoCase(folder, archive + kBankExtension);
-        read = path && FileSystem::ReadBytes(*path, bytes);
-    }
-    if (!read || !TyrosBankFile::Read(bytes, bank, ui(), warningCarry_)) {
+    // The name as the folder lists it, so that its extension keeps its letters.
+    const auto listed = FileSystem::ListedName(folder, archive + kBankExtension);
+    const std::string file = listed ? *listed : archive + kBankExtension;
+    const bool read = FileSystem::ReadBytes(Folder(folder) + file, bytes);
+    if (!read || !TyrosBankFile::Read(bytes, bank, ui(), warningCarry_, LoadOptions(file))) {
         ui().ShowMessage("no valid archive");
         return;
     }
+    for (const TyrosRegistration& registration : bank.registrations) {
+        CountUnknownVoices(registration);
+    }
     bank.name = TyrosFileNames::BankNameOf(archive);
     bank.iconCode = TyrosFileNames::IconCodeOf(archive);
+    bank.extension = file.substr(file.size() - kExtensionSize);
     bank.inUse = true;
 }
 
@@ -216,7 +222,7 @@ bool TyrosHandler::WasStoredThisRun(const std::string& path) const {
 }
 
 std::string TyrosHandler::BankFileOf(const TyrosBank& bank) {
-    return TyrosFileNames::BankFileName(TyrosFileNames::BankFileBase(bank.name), bank.iconCode);
+    return TyrosFileNames::BankFileName(TyrosFileNames::BankFileBase(bank.name), bank.iconCode, bank.extension);
 }
 
 bool TyrosHandler::IsClaimed(const std::string& folder, const std::string& fileName) const {
@@ -255,7 +261,7 @@ int TyrosHandler::StoreArchive(const std::string& archive, const std::string& fo
     }
     const std::string dir = Folder(folder);
     const std::string base = TyrosFileNames::BankFileBase(archive);
-    const std::string fileName = TyrosFileNames::BankFileName(base, bank->iconCode);
+    const std::string fileName = TyrosFileNames::BankFileName(base, bank->iconCode, bank->extension);
     const std::string path = dir + fileName;
     // After copies several banks often share a name and icon: the second must
     // not replace what the first has just written.
@@ -309,10 +315,11 @@ int TyrosHandler::LoadRegfiles(const std::string& folder) {
         std::vector<std::uint8_t> bytes;
         TyrosRegfileEntry entry;
         if (!FileSystem::ReadBytes(dir + file, bytes) ||
-            !TyrosRegfile::Read(bytes, entry.header, entry.registration, ui(), warningCarry_)) {
+            !TyrosRegfile::Read(bytes, entry.header, entry.registration, ui(), warningCarry_, LoadOptions(file))) {
             ui().ShowMessage(InsertText("File %s not valid", dir + file));
             continue;
         }
+        CountUnknownVoices(entry.registration);
         entry.title = Cp1252::FromUtf8(file.substr(0, file.size() - kExtensionSize));
         entries_.push_back(std::move(entry));
     }
@@ -332,6 +339,7 @@ int TyrosHandler::CreateRegfiles(const std::string& folder) {
         return status::kNothingToWrite;
     }
     TyrosRegfileFolder target(Folder(folder));
+    bool allWritten = true;
     for (int bankIndex = 0; bankIndex < kMaxBanks; ++bankIndex) {
         const TyrosBank* bank = Bank(bankIndex);
         for (int part = 0; bank != nullptr && part < kPartsPerBank; ++part) {
@@ -341,14 +349,15 @@ int TyrosHandler::CreateRegfiles(const std::string& folder) {
             }
             const auto bytes = TyrosRegfile::Write(TyrosRegfile::MakeHeader(bank->name, part), registration);
             std::string path;
+            // One file that cannot be written (a name the disk refuses) must
+            // not keep the others from being written.
             if (!target.Write(TyrosFileNames::RegfileBase(registration.Name()), bytes, path)) {
-                // The folder is not writable: one message, not one per registration.
                 ui().ShowMessage(InsertText("File %s cannot be written", path));
-                return status::kNotValid;
+                allWritten = false;
             }
         }
     }
-    return status::kDone;
+    return allWritten ? status::kDone : status::kNotValid;
 }
 
 // ---- names, icons, sequences ------------------------------------------------------
@@ -389,6 +398,7 @@ int TyrosHandler::CopyBankSequence(int dstBank, ModelHandler* source, int srcBan
     TyrosBank* target = MutableBank(dstBank);
     if (sourceBank != nullptr && target != nullptr) {
         target->header = sourceBank->header;
+        target->extension = sourceBank->extension;  // part of the bank's file, like its header
     }
     return status::kDone;
 }
@@ -581,7 +591,7 @@ int TyrosHandler::PutCopy(int dstBank, int dstSlot, const TyrosRegistration& sou
     target.Clear();
     // Through the file layout, as a copy on the instrument would go.
     TyrosRegistration copy;
-    copy.Parse(source.Serialize(), target.Quiet(), warningCarry_, ui());
+    copy.Parse(source.Serialize(), target.Quiet(), warningCarry_, ui(), LoadOptions(std::string()));
     warningCarry_ = copy.StopWarnings();
     target = std::move(copy);
     MarkCopiedInto(dstBank);
@@ -638,6 +648,8 @@ int TyrosHandler::GroupCopy(int dstBank, int dstSlot, TyrosHandler& source, int 
         source.GetRegistrationName(srcBank, srcSlot, request.sourceName);
     }
     GetRegistrationName(dstBank, dstSlot, request.destinationName);
+    request.sourceName = Cp1252::ToUtf8(request.sourceName);
+    request.destinationName = Cp1252::ToUtf8(request.destinationName);
     request.presence = TyrosRegistrationViews::Presence(source.SettingsSource(srcBank, srcSlot, srcRegfile));
     const auto choices = ui().CopyRegistrationSettings(request);
     if (!choices) {
@@ -669,11 +681,50 @@ int TyrosHandler::CopySettingBlock(int dstBank, int dstSlot, ModelHandler* sourc
     }
     TyrosRegistration& target = bank.registrations[static_cast<std::size_t>(dstSlot)];
     const TyrosCopyRecord record(registration, selection, target.IsEmpty());
-    if (!target.ApplyCopy(record, ui())) {
+    if (!target.ApplyCopy(record, ui(), voiceTableComplete_)) {
         ui().ShowMessage("Settings not copied: the registration would become too long");
         return status::kNotValid;
     }
     return status::kDone;
+}
+
+int TyrosHandler::CountRevoiceToDefault(int bank, int slot) {
+    const TyrosRegistration* registration = Registration(bank, slot);
+    return registration == nullptr || registration->IsEmpty() ? 0 : registration->RevoiceCandidates();
+}
+
+// ---- voices the table does not know ----------------------------------------------
+
+TyrosRegistration::ParseOptions TyrosHandler::LoadOptions(const std::string& origin) const {
+    TyrosRegistration::ParseOptions options;
+    options.askAboutVoices = voiceTableComplete_;
+    options.origin = origin;
+    return options;
+}
+
+void TyrosHandler::CountUnknownVoices(const TyrosRegistration& registration) {
+    if (voiceTableComplete_ || registration.IsEmpty()) {
+        return;  // with a complete table each unknown voice was asked about
+    }
+    const int unknown = registration.UnknownVoiceCount();
+    unknownVoiceSettings_ += unknown;
+    unknownVoiceRegistrations_ += unknown > 0 ? 1 : 0;
+}
+
+void TyrosHandler::ReportUnknownVoices() {
+    if (unknownVoiceSettings_ > 0) {
+        ui().ShowMessage(FormatNumbers(
+                             "%i voice settings in %i registrations are not in the voice table.\n"
+                             "The table holds %i of the instrument's %i voices, so most of them are likely "
+                             "voices the instrument has. They are kept unchanged; their names show as "
+                             "\"no voice\" or as a near voice in parentheses.",
+                             unknownVoiceSettings_, unknownVoiceRegistrations_,
+                             static_cast<int>(TyrosTables::Voices().size()),
+                             static_cast<int>(TyrosTables::VoiceRowsOfInstrument())),
+                         "Voice table incomplete");
+    }
+    unknownVoiceSettings_ = 0;
+    unknownVoiceRegistrations_ = 0;
 }
 
 int TyrosHandler::RevoiceToDefault(int bank, int slot) {

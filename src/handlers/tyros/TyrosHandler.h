@@ -82,6 +82,11 @@ public:
     virtual int GetSettingsText(int regfile, int bank, int slot, std::string& text);
 
     int RevoiceToDefault(int bank, int slot) override;
+    int CountRevoiceToDefault(int bank, int slot) override;
+    bool VoiceTableComplete() const override { return voiceTableComplete_; }
+    void ReportUnknownVoices() override;
+    // The table's data file decides; tests try both ways.
+    void SetVoiceTableComplete(bool complete) { voiceTableComplete_ = complete; }
     void ClearStoreCancelled() override;
     void SetIconSettings(const IconSettings& icons) override;
 
@@ -112,6 +117,9 @@ private:
     int LoadArchiveInto(int& counter, const std::string& folder, const std::string& archive);
     void ReadBankFile(int bank, const std::string& folder, const std::string& archive);
     bool AnyBankInUse() const;
+    // What a load passes to the parse, and what it counts afterwards.
+    TyrosRegistration::ParseOptions LoadOptions(const std::string& origin) const;
+    void CountUnknownVoices(const TyrosRegistration& registration);
     void ResetAllBanks();
     void ClearEntries();
     void StartStoreRun();
@@ -137,6 +145,11 @@ private:
     bool askBeforeReplace_ = true;
     bool storeCancelled_ = false;
     bool warningCarry_ = false;
+    bool voiceTableComplete_;
+    // Unknown voice settings and the registrations holding them, counted by
+    // loads since the last ReportUnknownVoices.
+    int unknownVoiceSettings_ = 0;
+    int unknownVoiceRegistrations_ = 0;
     // Files written since the last bank list was made for storing: a later
     // bank of the same name must not replace them.
     std::vector<std::string> storedThisRun_;

@@ -1,8 +1,11 @@
 #include "handlers/tyros/TyrosProtocol.h"
 
+#include "common/fs/FileSystem.h"
+
 #include <array>
 #include <string_view>
 
+#include "common/fs/FileSystem.h"
 #include "handlers/tyros/TyrosHandler.h"
 #include "handlers/tyros/TyrosRegfile.h"
 
@@ -15,10 +18,6 @@ namespace {
 constexpr const char* kTitle = "Tyros Registration Archive\n\n";
 constexpr const char* kColumnsAfterFirst =
     "\tStyle\tMultiPad\tBank\tPart\tTempo\tRight1\tRight2\tRight3\tLeft\tSong\tSettings\n";
-
-bool EndsWith(const std::string& text, std::string_view end) {
-    return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
-}
 
 // A TAB, CR or LF inside a name would break the columns.
 std::string Field(std::string text) {
@@ -57,10 +56,11 @@ void AppendRow(std::string& out, const std::string& first, const TyrosRegistrati
 }  // namespace
 
 TyrosProtocol::Ending TyrosProtocol::EndingOf(const std::string& path) {
-    if (EndsWith(path, "txt")) {
+    // "LIST.TXT" as a FAT disk spells it is a text protocol too.
+    if (FileSystem::EndsWithNoCase(path, "txt")) {
         return Ending::Text;
     }
-    return EndsWith(path, "htm") ? Ending::Html : Ending::Other;
+    return FileSystem::EndsWithNoCase(path, "htm") ? Ending::Html : Ending::Other;
 }
 
 std::string TyrosProtocol::SettingsText(const TyrosRegistration& registration) {

@@ -40,12 +40,13 @@ std::vector<std::uint8_t> TyrosRegfile::Write(const Header& header, const TyrosR
 }
 
 bool TyrosRegfile::Read(std::span<const std::uint8_t> bytes, Header& header, TyrosRegistration& registration,
-                        UserInterface& ui, bool& warningCarry) {
+                        UserInterface& ui, bool& warningCarry, TyrosRegistration::ParseOptions options) {
     if (bytes.size() < kRegfileHeaderSize || !StartsWithId(bytes, kRegfileMagic)) {
         return false;
     }
     std::copy_n(bytes.begin(), kRegfileHeaderSize, header.begin());
-    registration.Parse(bytes.subspan(kRegfileHeaderSize), false, warningCarry, ui);
+    options.toEnd = true;
+    registration.Parse(bytes.subspan(kRegfileHeaderSize), false, warningCarry, ui, options);
     warningCarry = registration.StopWarnings();
     return true;
 }

@@ -27,9 +27,10 @@ public:
     static std::vector<std::uint8_t> Write(const Header& header, const TyrosRegistration& registration);
     // False (nothing changed) when the bytes are not a regfile: shorter than
     // the header or without "RegF". Otherwise the rest is parsed as one
-    // registration block, passing warningCarry in and out.
+    // registration block whose setting blocks run to the end of the file,
+    // whatever length its head gives; warningCarry is passed in and out.
     static bool Read(std::span<const std::uint8_t> bytes, Header& header, TyrosRegistration& registration,
-                     UserInterface& ui, bool& warningCarry);
+                     UserInterface& ui, bool& warningCarry, TyrosRegistration::ParseOptions options = {});
 };
 
 }  // namespace kalivo

@@ -4,6 +4,7 @@
 
 #include "common/ByteReader.h"
 #include "common/ByteWriter.h"
+#include "common/text/Cp1252.h"
 #include "handlers/tyros/TyrosByteText.h"
 #include "handlers/tyros/TyrosCopyRecord.h"
 #include "handlers/tyros/TyrosSettingNames.h"
@@ -63,7 +64,7 @@ void TyrosRegistration::Clear() {
 }
 
 void TyrosRegistration::Parse(std::span<const std::uint8_t> block, bool quiet, bool stopWarnings,
-                              UserInterface& ui) {
+                              UserInterface& ui, const ParseOptions& options) {
     MakeEmpty();
     warnShown_.fill(quiet || stopWarnings);
     stopWarnings_ = stopWarnings;
@@ -74,18 +75,20 @@ void TyrosRegistration::Parse(std::span<const std::uint8_t> block, bool quiet, b
         ui.ShowMessage("Bad registration: no Bhd-block");
         return;
     }
-    const std::size_t payload = ByteReader::U16At(head, 4);
+    const std::size_t payload = options.toEnd ? block.size() - kHeadSize : ByteReader::U16At(head, 4);
     if (payload == 0) {
         return;
     }
     std::span<const std::uint8_t> settings;
-    if (!reader.ReadBytes(payload, settings) || !ParseSettingBlocks(settings)) {
+    if (!FitsOneBlock(payload) || !reader.ReadBytes(payload, settings) || !ParseSettingBlocks(settings)) {
         MakeEmpty();  // nothing of a broken registration is kept
         ui.ShowMessage("Bad registration: no GPm-block");
         return;
     }
     empty_ = false;
-    NameVoices(&ui);
+    origin_ = options.origin;
+    NameVoices(options.askAboutVoices ? &ui : nullptr);
+    origin_.clear();
 }
 
 bool TyrosRegistration::ParseSettingBlocks(Bytes settings) {
@@ -335,19 +338,35 @@ void TyrosRegistration::WarnAboutVoice(VoicePart part, const VoiceKey& key, User
     }
     shown = true;
     // The name is put in front of the formatted text, so a '%' in it stays a '%'.
-    const std::string text = Name() + TyrosVoiceNaming::WarningText(part, key.msb, key.lsb, key.program);
+    // The name is instrument text, the file name (origin) already UTF-8.
+    std::string text = Cp1252::ToUtf8(Name() + TyrosVoiceNaming::WarningText(part, key.msb, key.lsb, key.program));
+    if (!origin_.empty()) {
+        text = "In " + origin_ + ":\n" + text;
+    }
     if (!ui.AskYesNo(text, TyrosVoiceNaming::kWarningTitle)) {
         warnShown_.fill(true);
         stopWarnings_ = true;
     }
 }
 
+bool TyrosRegistration::IsRevoiceCandidate(VoicePart part) const {
+    VoiceKey key{};
+    return VoiceKeyOf(part, key) && key.msb == 0 && key.lsb != 0 &&
+           !TyrosVoiceNaming::IsKnown(key.program, key.lsb, key.msb);
+}
+
+int TyrosRegistration::RevoiceCandidates() const {
+    int candidates = 0;
+    for (VoicePart part : kVoiceParts) {
+        candidates += IsRevoiceCandidate(part) ? 1 : 0;
+    }
+    return candidates;
+}
+
 int TyrosRegistration::RevoiceParts() {
     int changed = 0;
     for (VoicePart part : kVoiceParts) {
-        VoiceKey key{};
-        if (!VoiceKeyOf(part, key) || key.msb != 0 || key.lsb == 0 ||
-            TyrosVoiceNaming::IsKnown(key.program, key.lsb, key.msb)) {
+        if (!IsRevoiceCandidate(part)) {
             continue;
         }
         data_[slots_[static_cast<std::size_t>(VoiceType(part))].offset + kVoiceLsbAt] = 0;
@@ -356,7 +375,18 @@ int TyrosRegistration::RevoiceParts() {
     return changed;
 }
 
-bool TyrosRegistration::ApplyCopy(const TyrosCopyRecord& record, UserInterface& ui) {
+int TyrosRegistration::UnknownVoiceCount() const {
+    int unknown = 0;
+    for (VoicePart part : kVoiceParts) {
+        VoiceKey key{};
+        if (VoiceKeyOf(part, key) && !TyrosVoiceNaming::IsKnown(key.program, key.lsb, key.msb)) {
+            ++unknown;
+        }
+    }
+    return unknown;
+}
+
+bool TyrosRegistration::ApplyCopy(const TyrosCopyRecord& record, UserInterface& ui, bool askAboutVoices) {
     SlotViews views = Views();
     for (int type = 1; type < kSlotCount; ++type) {
         Bytes& view = views[static_cast<std::size_t>(type)];
@@ -371,7 +401,7 @@ bool TyrosRegistration::ApplyCopy(const TyrosCopyRecord& record, UserInterface& 
     }
     Assemble(views);
     empty_ = false;
-    NameVoices(&ui);
+    NameVoices(askAboutVoices ? &ui : nullptr);
     return true;
 }
 

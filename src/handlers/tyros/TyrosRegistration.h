@@ -16,9 +16,22 @@ namespace kalivo {
 class ByteWriter;
 class TyrosCopyRecord;
 
+struct TyrosParseOptions {
+    // The setting blocks run to the end of the bytes given, whatever the
+    // head says (a regfile holds one registration up to its end).
+    bool toEnd = false;
+    // False while the voice table is known to be incomplete: unknown
+    // voices are then counted by the caller instead of asked about.
+    bool askAboutVoices = true;
+    // The file the registration comes from, named in a voice question.
+    std::string origin;
+};
+
 class TyrosRegistration {
 public:
     using Block = std::vector<std::uint8_t>;
+
+    using ParseOptions = TyrosParseOptions;
 
     // Empty, with the voice warnings not yet shown.
     TyrosRegistration();
@@ -27,7 +40,8 @@ public:
     // stopWarnings keep the voice warnings away; a No to a warning sets
     // StopWarnings(). A block that does not hold a whole registration is
     // reported and leaves the registration empty.
-    void Parse(std::span<const std::uint8_t> block, bool quiet, bool stopWarnings, UserInterface& ui);
+    void Parse(std::span<const std::uint8_t> block, bool quiet, bool stopWarnings, UserInterface& ui,
+               const ParseOptions& options = {});
     void MakeEmpty();
     // MakeEmpty, but only on a registration that holds something; the warning
     // flags stay as they are.
@@ -73,9 +87,13 @@ public:
     // Unknown voices of the XG banks (MSB 0, LSB not 0) are moved to LSB 0;
     // returns the number of parts changed.
     int RevoiceParts();
+    // The number of parts RevoiceParts would change.
+    int RevoiceCandidates() const;
     // Takes over the blocks of a copy record; false (nothing changed) when
     // the result would not fit a registration block.
-    bool ApplyCopy(const TyrosCopyRecord& record, UserInterface& ui);
+    bool ApplyCopy(const TyrosCopyRecord& record, UserInterface& ui, bool askAboutVoices = true);
+    // The voice parts present whose voice the table does not know.
+    int UnknownVoiceCount() const;
 
     bool Quiet() const { return quiet_; }
     bool StopWarnings() const { return stopWarnings_; }
@@ -102,6 +120,7 @@ private:
     void Assemble(const SlotViews& views);
     bool ReplaceBlock(int type, const Block& block);
     bool VoiceKeyOf(tyros::VoicePart part, VoiceKey& key) const;
+    bool IsRevoiceCandidate(tyros::VoicePart part) const;
     void NameVoices(UserInterface* ui);
     void WarnAboutVoice(tyros::VoicePart part, const VoiceKey& key, UserInterface& ui);
     bool ParseSettingBlocks(Bytes settings);
@@ -115,6 +134,7 @@ private:
     std::array<bool, 4> warnShown_{};
     bool quiet_ = false;
     bool stopWarnings_ = false;
+    std::string origin_;  // only while a parse works out the voice names
 };
 
 }  // namespace kalivo

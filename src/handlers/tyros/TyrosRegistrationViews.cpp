@@ -1,5 +1,6 @@
 #include "handlers/tyros/TyrosRegistrationViews.h"
 
+#include "common/text/Cp1252.h"
 #include "handlers/tyros/TyrosRegistration.h"
 
 namespace kalivo {
@@ -22,25 +23,26 @@ TyrosRegistrationView TyrosRegistrationViews::View(const TyrosRegistration& regi
     auto has = [&](int group) { return presence[static_cast<std::size_t>(group)] == "+"; };
     auto at = [&](int group) { return presence[static_cast<std::size_t>(group)]; };
 
+    // Dialogs show UTF-8; the names in the registration are instrument text.
     TyrosRegistrationView view;
-    view.bankName = bankName;
+    view.bankName = Cp1252::ToUtf8(bankName);
     view.part = part;
-    view.name = registration.Name();
+    view.name = Cp1252::ToUtf8(registration.Name());
     view.style = at(group::kStyle);
     if (has(group::kStyle)) {
-        view.styleName = registration.StyleName();
+        view.styleName = Cp1252::ToUtf8(registration.StyleName());
     }
     // The voice groups follow Style in presence order: Right1, Right2, Right3, Left.
     for (VoicePart voice : kVoiceParts) {
         const auto index = static_cast<std::size_t>(voice);
         view.voicePresence[index] = at(group::kRight1 + static_cast<int>(index));
         if (view.voicePresence[index] == "+") {
-            view.voices[index] = {registration.VoiceName(voice), registration.PartOn(voice)};
+            view.voices[index] = {Cp1252::ToUtf8(registration.VoiceName(voice)), registration.PartOn(voice)};
         }
     }
     view.multiPad = at(group::kMultipad);
     if (has(group::kMultipad)) {
-        view.multiPadName = registration.MultipadName();
+        view.multiPadName = Cp1252::ToUtf8(registration.MultipadName());
     }
     view.tempo = at(group::kTempo);
     if (has(group::kTempo) && registration.Tempo() >= 0) {
@@ -51,12 +53,12 @@ TyrosRegistrationView TyrosRegistrationViews::View(const TyrosRegistration& regi
     view.pedal = at(group::kPedal);
     view.harmony = at(group::kHarmony);
     if (has(group::kHarmony)) {
-        view.harmonyType = registration.HarmonyType();
+        view.harmonyType = Cp1252::ToUtf8(registration.HarmonyType());
         view.harmonyOnOff = registration.HarmonyOn();
     }
     view.song = at(group::kSong);
     if (has(group::kSong)) {
-        view.songName = registration.SongName();
+        view.songName = Cp1252::ToUtf8(registration.SongName());
     }
     view.mic = at(group::kMic);
     view.lineOut = at(group::kLineOut);

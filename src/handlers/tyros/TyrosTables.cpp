@@ -37,6 +37,9 @@ TyrosVoiceLookup TyrosTables::LookupVoice(int program, int lsb, int msb) {
     return {true, std::move(shown)};
 }
 
+bool TyrosTables::VoiceTableComplete() { return Data().voiceTableComplete; }
+std::size_t TyrosTables::VoiceRowsOfInstrument() { return Data().voiceRowsOfInstrument; }
+
 std::string TyrosTables::StyleName(std::size_t index) { return NameAt(Data().styles, index); }
 std::size_t TyrosTables::StyleCount() { return Data().styles.size(); }
 std::string TyrosTables::MultipadName(std::size_t index) { return NameAt(Data().multipads, index); }

@@ -29,6 +29,10 @@ public:
     // The first row in table order with this key; nullptr when there is none.
     static const TyrosVoiceRow* FindVoice(int program, int lsb, int msb);
     static TyrosVoiceLookup LookupVoice(int program, int lsb, int msb);
+    // Whether the voice table holds all of the instrument's voices (its data
+    // file says so), and how many the instrument has.
+    static bool VoiceTableComplete();
+    static std::size_t VoiceRowsOfInstrument();
 
     // Names by index; an index at or past the count gives an empty text, so
     // callers that need a placeholder check the count first.
@@ -48,6 +52,8 @@ struct TyrosTableData {
     std::span<const char* const> styles;
     std::span<const char* const> multipads;
     std::span<const char* const> harmonyTypes;
+    bool voiceTableComplete;
+    std::size_t voiceRowsOfInstrument;
 };
 
 const TyrosTableData& GeneratedTyrosTables();

@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include "core/app/MainDialogFixture.h"
 
 namespace kalivo::test {
@@ -152,6 +154,100 @@ TEST_F(CommandTest, FailedRegfileLoadShowsAnEmptyRegfileList) {
     EXPECT_FALSE(dst().Called("CopyRegfile"));
 }
 
+TEST_F(CommandTest, AFailedRegfileLoadLeavesTheBanksShown) {
+    const auto banks = view.sourceLines;
+    src().loadRegfilesResult = 12;
+    ui.folders = {"/bad"};
+    dialog->LoadRegfiles();
+    EXPECT_EQ(view.sourceLines, banks);
+    EXPECT_FALSE(dialog->SourceShowsRegfiles());
+    EXPECT_EQ(view.edits[EditField::SourceArchive], "Source");
+}
+
+TEST_F(CommandTest, LoadArchiveAndNewShowSourceAgainAfterRegfiles) {
+    src().regfiles = {"A.tyr"};
+    ui.folders = {"/regs"};
+    dialog->LoadRegfiles();
+    ASSERT_EQ(view.edits[EditField::SourceArchive], "Reg-Files");
+    Load(src(), {Bank("Pop", {"Hit"})});
+    EXPECT_EQ(view.edits[EditField::SourceArchive], "Source");
+    dialog->LoadRegfiles();  // no folder chosen: nothing changes
+    ui.folders = {"/regs"};
+    dialog->LoadRegfiles();
+    ASSERT_EQ(view.edits[EditField::SourceArchive], "Reg-Files");
+    dialog->NewLeft();
+    EXPECT_EQ(view.edits[EditField::SourceArchive], "Source");
+}
+
+TEST_F(CommandTest, UnknownVoicesAreReportedOnceAfterEachLoad) {
+    src().calls.clear();
+    Load(src(), {Bank("A", {"a"}), Bank("B", {"b"})});
+    EXPECT_EQ(std::count(src().calls.begin(), src().calls.end(), "ReportUnknownVoices"), 1);
+    src().regfiles = {"A.tyr"};
+    ui.folders = {"/regs"};
+    dialog->LoadRegfiles();
+    EXPECT_EQ(std::count(src().calls.begin(), src().calls.end(), "ReportUnknownVoices"), 2);
+}
+
+TEST_F(CommandTest, NamesAreShownAsUtf8AndTypedNamesGoBackAsInstrumentText) {
+    Load(src(), {Bank("F\xFCr Elise", {"Caf\xE9"})});
+    ASSERT_EQ(view.sourceLines.size(), 27u);  // added after Jazz and Rock
+    EXPECT_EQ(view.sourceLines[18], "F\xC3\xBCr Elise");
+    EXPECT_EQ(view.sourceLines[19], "  1: Caf\xC3\xA9");
+    dialog->DestinationSelectionChanged(LineOf(0, -1));
+    ui.names = {"\xC3\x84rger"};  // "Ärger" as the dialog returns it
+    dialog->Rename();
+    std::string name;
+    dst().GetBankName(0, name);
+    EXPECT_EQ(name, "\xC4rger");
+    EXPECT_EQ(view.destinationLines[0], "\xC3\x84rger");
+    // The dialog is given the name as UTF-8 too.
+    dialog->DestinationSelectionChanged(LineOf(0, -1));
+    ui.names = {""};
+    dialog->Rename();
+    EXPECT_EQ(ui.nameRequests.back().first, "\xC3\x84rger");
+}
+
+TEST_F(CommandTest, DefaultRevoiceAsksFirstWhileTheVoiceTableIsIncomplete) {
+    dst().voiceTableComplete = false;
+    dst().banks[0]->voicesToRevoice = {2, 0, 1};
+    dst().banks[1]->voicesToRevoice = {1};
+    ui.yesNo = {false};
+    dialog->DefaultRevoice();
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].title, "Default Revoice");
+    EXPECT_TRUE(ui.messages[0].defaultNo);
+    EXPECT_EQ(ui.messages[0].text.rfind("Default Revoice would change 4 voice settings in 3 registrations.\n", 0), 0u);
+    EXPECT_FALSE(dialog->Changed());
+    EXPECT_EQ(dst().banks[0]->voicesToRevoice[0], 2);  // nothing changed
+
+    ui.yesNoOrClose = {Answer::Cancel};  // the box closed: nothing changes either
+    dialog->DefaultRevoice();
+    EXPECT_EQ(dst().banks[0]->voicesToRevoice[0], 2);
+
+    ui.yesNo = {true};
+    dialog->DefaultRevoice();
+    EXPECT_EQ(ui.messages.back().text, "4 voices revoiced to default");
+    EXPECT_TRUE(dialog->Changed());
+
+    // Nothing to change: no question, the usual report.
+    ui.messages.clear();
+    dialog->DefaultRevoice();
+    EXPECT_EQ(ui.MessageTexts(), std::vector<std::string>{"0 voices revoiced to default"});
+}
+
+TEST_F(CommandTest, OnlyYesOrNoDecideTheSaveQuestion) {
+    SelectBoth(0, 0, 0, 0);
+    dialog->Copy();
+    ASSERT_TRUE(dialog->Changed());
+    ui.yesNoOrClose = {Answer::Cancel};
+    EXPECT_FALSE(dialog->Exit());
+    EXPECT_FALSE(view.closed);
+    EXPECT_TRUE(dialog->Changed());
+    ui.yesNoOrClose = {Answer::No};
+    EXPECT_TRUE(dialog->Exit());
+}
+
 TEST_F(CommandTest, SecondClickOnTheSameLineRenames) {
     dialog->DestinationSelectionChanged(LineOf(0, 1));
     ui.names = {"Fresh"};
@@ -295,6 +391,28 @@ TEST_F(CommandTest, EditSequenceStoresOrResets) {
     ui.editBankResults = {EditBankResult{"", 1}};
     dialog->EditSequence();
     EXPECT_TRUE(dst().Called("ResetBankSequence(0)"));
+}
+
+TEST_F(CommandTest, UsedSlotDigitsWithGapsDecideWhatEditIconAndEditSequenceOffer) {
+    // Parts 1, 3 and 8 hold something: digits "138", not a count.
+    Load(dst(), {MemoryBank{"Gaps", {"One", std::nullopt, "Three", std::nullopt, std::nullopt, std::nullopt,
+                                     std::nullopt, "Eight"},
+                            "", 0, "", {}}});
+    dialog->DestinationSelectionChanged(LineOf(2, -1));
+    dialog->EditSequence();
+    ASSERT_EQ(ui.editBankRequests.size(), 1u);
+    EXPECT_EQ(ui.editBankRequests[0].usedSlots, "138");
+    for (int slot : {1, 3, 6}) {
+        dialog->DestinationSelectionChanged(LineOf(2, slot));
+        dialog->EditIcon();
+    }
+    EXPECT_TRUE(ui.editIconRequests.empty());
+    for (int slot : {0, 2, 7}) {
+        dialog->DestinationSelectionChanged(LineOf(2, slot));
+        dialog->EditIcon();
+    }
+    ASSERT_EQ(ui.editIconRequests.size(), 3u);
+    EXPECT_EQ(ui.editIconRequests[2].first, "Eight");
 }
 
 TEST_F(CommandTest, EditIconUsesTheEditIconDialogWithoutIcons) {

@@ -85,11 +85,12 @@ TEST_F(SingleArchiveTest, CreateRegfilesRefusesOnlyTheFloppyRoot) {
 }
 
 TEST_F(SingleArchiveTest, ProtocolOffersBothFiltersAndReportsFailures) {
-    ui.saveFiles = {std::nullopt, std::string("/x/list.htm"), std::string("/x/list.TXT")};
+    ui.saveFiles = {std::nullopt, std::string("/x/list.htm"), std::string("/x/list.doc"), std::string("/x/LIST.TXT"),
+                    std::string("/x/r.txt")};
     dialog->ProtocolLeft();
     EXPECT_EQ(ui.MessageTexts(), std::vector<std::string>{"No file selected"});
     EXPECT_EQ(ui.saveRequests[0].fileName, "untitled");
-    EXPECT_EQ(ui.saveRequests[0].defaultExtension, ".htm");
+    EXPECT_EQ(ui.saveRequests[0].defaultExtension, ".txt");
     EXPECT_EQ(ui.saveRequests[0].filter, "Text Files (*.txt)|*.txt|htm Files (*.htm)|*.htm||");
     dst().protocolResult = 10;
     dialog->ProtocolRight();
@@ -98,6 +99,14 @@ TEST_F(SingleArchiveTest, ProtocolOffersBothFiltersAndReportsFailures) {
     dst().protocolResult = 13;
     dialog->ProtocolRight();
     EXPECT_EQ(ui.messages.back().text, "Protocol not written: the file name must end in .txt or .htm");
+    // An ending in capitals is a known ending: the handler's refusal (of HTML) was its own message.
+    const std::size_t shown = ui.messages.size();
+    dialog->ProtocolRight();
+    EXPECT_TRUE(dst().Called("WriteProtocol(/x/LIST.TXT)"));
+    EXPECT_EQ(ui.messages.size(), shown);
+    dst().protocolResult = 15;
+    dialog->ProtocolRight();
+    EXPECT_EQ(ui.messages.back().text, "Protocol not written: no regfiles loaded");
     EXPECT_TRUE(view.enabled);
 }
 

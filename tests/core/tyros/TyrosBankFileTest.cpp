@@ -118,9 +118,11 @@ TEST_F(TyrosBankFileTest, NotABankFileLeavesTheBankAlone) {
 }
 
 TEST_F(TyrosBankFileTest, ABlockRunningPastTheFileIsReportedAndEndsTheBank) {
-    Bytes file = BankFile({Registration({Name("A")}), Registration({Name("B"), Tempo(90)})}, BankHeaderTemplate(),
-                          false);
-    file.resize(file.size() - 6 - 4);  // no trailer, second block cut short
+    const Bytes whole = BankFile({Registration({Name("A")}), Registration({Name("B"), Tempo(90)})},
+                                 BankHeaderTemplate(), false);
+    // No trailer, second block cut short; a fresh buffer of exactly that size,
+    // so that a read past its end is caught.
+    const Bytes file(whole.begin(), whole.end() - 6 - 4);
     TyrosBank bank = Read(file);
     EXPECT_EQ(bank.UsedSlots(), "1");
     EXPECT_EQ(ui.MessageTexts(), std::vector<std::string>{"Bad registration: no GPm-block"});
@@ -196,6 +198,12 @@ TEST(TyrosRegfileTest, LyingHeaderFieldsAreCapped) {
     header[7] = 200;  // name length above 24
     header[33] = 9;   // part outside 0..7
     EXPECT_EQ(TyrosRegfile::BankName(header).size(), 24u);
+    EXPECT_EQ(TyrosRegfile::Part(header), -1);
+    header[33] = 8;  // the first part number past a bank
+    EXPECT_EQ(TyrosRegfile::Part(header), -1);
+    header[33] = 7;
+    EXPECT_EQ(TyrosRegfile::Part(header), 7);
+    header[32] = 1;  // 263: the high byte counts too
     EXPECT_EQ(TyrosRegfile::Part(header), -1);
 }
 

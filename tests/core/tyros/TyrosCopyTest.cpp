@@ -135,6 +135,8 @@ TEST_F(TyrosCopyTest, GroupCopyFromARegfile) {
 }
 
 TEST_F(TyrosCopyTest, GroupCopyWarnsAboutAnUnknownVoiceItBringsIn) {
+    source.SetVoiceTableComplete(true);
+    destination.SetVoiceTableComplete(true);
     Prepare(Registration({Name("Odd"), Voice(11, 104, 0, 0)}), Registration({Name("Dest")}));
     // The source's load warned once (and was answered No, which silenced only the source).
     ASSERT_EQ(ui.messages.size(), 1u);

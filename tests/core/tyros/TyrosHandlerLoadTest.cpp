@@ -79,6 +79,7 @@ TEST_F(Fixture, TheFiveHundredThirteenthBankIsRefusedWithOneMessage) {
 TEST_F(Fixture, ANoToAVoiceWarningSilencesTheRestOfTheLoadAndLaterLoads) {
     const Bytes unknown = Registration({Name("U"), Voice(11, 104, 0, 0)});
     dir.Write("Odd.rgt", BankFile({unknown, unknown, unknown}));
+    source.SetVoiceTableComplete(true);
     ui.yesNo = {false};
     LoadSource("Odd");
     LoadSource("Odd");

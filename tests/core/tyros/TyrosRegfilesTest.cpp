@@ -89,6 +89,55 @@ TEST_F(Fixture, CreatedRegfilesLoadBack) {
     EXPECT_EQ(entry.registration.Serialize(), RealisticRegistration(3));
 }
 
+TEST_F(Fixture, ARegfileIsReadToItsEndWhateverLengthItStores) {
+    const Bytes blocks = Registration({Name("Long"), Tempo(90)});
+    // A stored length beyond the blocks: every block still lies inside the file.
+    dir.Write("longer.tyr", Regfile("Bank", 0, WithStoredLength(blocks, 500)));
+    // A stored length that leaves out the last block: that block is kept.
+    dir.Write("shorter.tyr", Regfile("Bank", 1, WithStoredLength(blocks, static_cast<std::uint32_t>(blocks.size() - 6 - 8))));
+    ASSERT_EQ(source.LoadRegfiles(dir.Path()), 0);
+    EXPECT_TRUE(ui.messages.empty()) << ui.messages[0].text;
+    ASSERT_EQ(source.EntryCount(), 2);
+    EXPECT_EQ(source.Entry(0)->registration.Serialize(), blocks);
+    EXPECT_EQ(source.Entry(1)->registration.Serialize(), blocks);
+    int tempo = 0;
+    source.GetRegfileTempo(1, tempo);
+    EXPECT_EQ(tempo, 90);
+
+    // Bytes after the last block that are no setting block make the file invalid, as before.
+    Bytes trailing = Regfile("Bank", 0, blocks);
+    trailing.push_back(0x42);
+    dir.Write("trailing.tyr", trailing);
+    ASSERT_EQ(source.LoadRegfiles(dir.Path()), 0);
+    EXPECT_EQ(ui.MessageTexts(), std::vector<std::string>{"Bad registration: no GPm-block"});
+}
+
+TEST_F(Fixture, CreateRegfilesNamesEveryFileItCannotWriteAndGoesOn) {
+    WriteBank("Bank", {"One", "Two"});
+    LoadSource("Bank");
+    const std::string missing = dir.File("no/such/folder/");
+    EXPECT_EQ(source.CreateRegfiles(missing), 2);
+    EXPECT_EQ(ui.MessageTexts(), (std::vector<std::string>{"File " + missing + "One.tyr cannot be written",
+                                                           "File " + missing + "Two.tyr cannot be written"}));
+}
+
+TEST_F(Fixture, RegfileNamesAreInstrumentTextInsideAndUtf8OnDisk) {
+    // The bank file's name is UTF-8 on disk; inside, names are single bytes.
+    dir.Write("F\xC3\xBCr Elise.S917.rgt", BankFile({Registration({Name("Gr\xFC\xDF" "e")})}));
+    LoadSource("F\xC3\xBCr Elise.S917");
+    EXPECT_EQ(BankName(source, 0), "F\xFCr Elise");
+    test::TempFolder out;
+    ASSERT_EQ(source.CreateRegfiles(out.Path() + "/"), 0);
+    EXPECT_EQ(out.Names(), std::vector<std::string>{"Gr\xC3\xBC\xC3\x9F" "e.tyr"});
+    // The bank name in the header is the single-byte name, never half a character.
+    EXPECT_EQ(out.ReadBytes("Gr\xC3\xBC\xC3\x9F" "e.tyr"),
+              Regfile("F\xFCr Elise", 0, Registration({Name("Gr\xFC\xDF" "e")})));
+    ASSERT_EQ(destination.LoadRegfiles(out.Path()), 0);
+    StringList titles;
+    destination.ListRegfiles(titles);
+    EXPECT_EQ(titles, std::vector<std::string>{"Gr\xFC\xDF" "e"});
+}
+
 TEST_F(Fixture, CopyRegfileBringsTheEntryInSilently) {
     dir.Write("odd.tyr", Regfile("Bank", 0, Registration({Name("Odd"), Voice(11, 104, 0, 0)})));
     ui.yesNo = {true};

@@ -31,10 +31,11 @@ TEST_F(TyrosRegistrationTest, RoundTripsEveryByte) {
 }
 
 TEST_F(TyrosRegistrationTest, WritesBlocksInTypeOrderAndLaterModelTypesAfterType47) {
-    const Bytes block =
-        Registration({Opaque(60, 9), Tempo(120), Name("Zed"), Opaque(47, 3), Opaque(71, 2), Opaque(50, 4)});
-    const Bytes expected =
-        Registration({Name("Zed"), Tempo(120), Opaque(47, 3), Opaque(60, 9), Opaque(71, 2), Opaque(50, 4)});
+    // 48 is the first type of the later models: it follows 47, in the order read.
+    const Bytes block = Registration(
+        {Opaque(48, 2), Opaque(60, 9), Tempo(120), Name("Zed"), Opaque(47, 3), Opaque(71, 2), Opaque(50, 4)});
+    const Bytes expected = Registration(
+        {Name("Zed"), Tempo(120), Opaque(47, 3), Opaque(48, 2), Opaque(60, 9), Opaque(71, 2), Opaque(50, 4)});
     const TyrosRegistration registration = Parsed(block);
     EXPECT_EQ(registration.Serialize(), expected);
     // Types of 48 and more belong to no group.
@@ -62,8 +63,7 @@ TEST_F(TyrosRegistrationTest, BadBlocksLeaveAnEmptyRegistrationAndSaySo) {
     badId[1] = 'X';
     Bytes badSetting = good;
     badSetting[6] = 'X';
-    Bytes cut = good;
-    cut.resize(good.size() - 3);
+    const Bytes cut(good.begin(), good.end() - 3);  // exactly this size: an over-read shows
     Bytes settingTooLong = Registration({Setting(41, Bytes(4))});
     settingTooLong[11] = 40;  // the setting claims 40 payload bytes, its block has 4
     const std::vector<Case> cases{

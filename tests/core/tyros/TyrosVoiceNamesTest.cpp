@@ -88,6 +88,17 @@ TEST_F(TyrosVoiceNamesTest, NoSilencesTheOtherPartsAndIsCarried) {
     EXPECT_TRUE(next.StopWarnings());
 }
 
+TEST_F(TyrosVoiceNamesTest, AnUnknownVoiceAtMsbZeroLsbZeroHasNoNearVoice) {
+    // Only an XG voice (LSB not 0) falls back to its LSB-0 voice; at LSB 0
+    // that lookup is the one that just failed.
+    ui.yesNo = {true};
+    const TyrosRegistration r = Parsed(Registration({Voice(11, 0, 0, 99)}));
+    EXPECT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(r.VoiceName(VoicePart::Right1), "no voice");
+    TyrosRegistration copy = r;
+    EXPECT_EQ(copy.RevoiceParts(), 0);
+}
+
 TEST_F(TyrosVoiceNamesTest, QuietRegistrationsNeverWarn) {
     const TyrosRegistration r = Parsed(Registration({Voice(11, 104, 0, 0)}), true, false);
     EXPECT_TRUE(ui.messages.empty());

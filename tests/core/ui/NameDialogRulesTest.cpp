@@ -33,6 +33,31 @@ TEST(ChangeNameFilterTest, PasteIsFilteredOverItsWholeText) {
     EXPECT_FALSE(ChangeNameFilter::IsAllowed('\xE4'));
 }
 
+TEST(ChangeNameFilterTest, OnlyOneCharacterTypedAtTheCaretIsCheckedAlone) {
+    // A paste of "x/" over the selected "ab": as long as a typed character,
+    // but the whole text is checked, so the '/' cannot slip in.
+    std::string text = "Jx/z";
+    int caret = 3;
+    EXPECT_TRUE(ChangeNameFilter::FilterEdit("Jabz", text, caret));
+    EXPECT_EQ(text, "Jxz");
+    EXPECT_EQ(caret, 2);
+    // One character typed before the caret: only that one counts.
+    text = "Vol.2x";
+    caret = 6;
+    EXPECT_FALSE(ChangeNameFilter::FilterEdit("Vol.2", text, caret));
+    EXPECT_EQ(text, "Vol.2x");
+    text = "ab/c";
+    caret = 3;
+    EXPECT_TRUE(ChangeNameFilter::FilterEdit("abc", text, caret));
+    EXPECT_EQ(text, "abc");
+    EXPECT_EQ(caret, 2);
+    // The same length change elsewhere than before the caret is not a typed character.
+    text = "a/bc";
+    caret = 4;
+    EXPECT_TRUE(ChangeNameFilter::FilterEdit("abc", text, caret));
+    EXPECT_EQ(text, "abc");
+}
+
 TEST(ChangeNameFilterTest, TrailingSpacesAreRemoved) {
     EXPECT_EQ(ChangeNameFilter::TrimTrailingSpaces("Name   "), "Name");
     EXPECT_EQ(ChangeNameFilter::TrimTrailingSpaces("  "), "");
