@@ -50,6 +50,13 @@ TEST_F(CliPsrFilesTest, ListsAPsr740SetWithAllItsPositions) {
     EXPECT_EQ(lines[127], "32-4: Last");
 }
 
+TEST_F(CliPsrFilesTest, InstrumentNamesArePrintedAsUtf8) {
+    Psr8000Handler handler(ui);
+    Store(handler, {{0, 0, {"Caf\xE9 Noir"}}}, "SET");
+    ASSERT_EQ(Run({"list", "--model", "psr-8000", "--folder", in.Path()}), 0) << errors;
+    EXPECT_EQ(SplitLines(printed)[0], "1-1: Caf\xC3\xA9 Noir");
+}
+
 TEST_F(CliPsrFilesTest, CopyWritesThePsr8000SetBackByteForByte) {
     Psr8000Handler handler(ui);
     Store(handler, {{2, 0, {"Two"}}, {9, 7, {"Ten", 214, 66}}}, "DUO");
