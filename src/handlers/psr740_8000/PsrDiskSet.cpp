@@ -252,6 +252,12 @@ int SetStorer::Store(const std::string& name) {
     if (FileSystem::FindNoCase(folder_, userName)) {
         return Refuse(InsertText("Archive %s already exists", Cp1252::ToUtf8(name)));
     }
+    // The header of a disk of the other model stays: its sets must stay loadable.
+    const bool diskRoot = FatVolume::IsDiskRoot(folder_);
+    if (diskRoot && DiskMngHeader::CheckFolder(folder_, model_.modelString, model_.diskModelBytes) ==
+                        DiskMngHeader::Check::WrongModel) {
+        return Refuse("Archive not stored: the DISK.MNG of this disk is not one of this model.");
+    }
     const auto found = FileSystem::FindNoCase(folder_, "REG");
     const std::optional<std::string> regFolder =
         found && FileSystem::IsDirectory(*found) ? found : std::nullopt;
@@ -305,7 +311,7 @@ int SetStorer::Store(const std::string& name) {
         return status::kNotValid;
     }
     // Only the root of an instrument disk carries the disk header.
-    if (FatVolume::IsDiskRoot(folder_) &&
+    if (diskRoot &&
         !Write(Target(folder_, "DISK.MNG"), DiskMngHeader::Build(model_.modelString, model_.diskVersion))) {
         return status::kNotValid;
     }

@@ -38,6 +38,15 @@ TEST_F(Psr8000Fixture, SetStoredOntoAFatDiskThatHoldsUpperCaseNames) {
     ASSERT_EQ(source.LoadSourceArchive(root, "first"), 0);
     EXPECT_FALSE(source.Memory().IsUsed(3));
 
+    // A PSR-740 set is not stored onto this PSR-8000 disk: its header would go.
+    Psr740Handler psr740(ui);
+    psr740.CreateStore();
+    ui.messages.clear();
+    EXPECT_EQ(psr740.StoreArchive("OTHER", root, 0), 2);
+    EXPECT_EQ(Messages().size(), 1u);
+    EXPECT_FALSE(FileSystem::FindNoCase(fat.Path(), "OTHER.USR"));
+    ASSERT_EQ(source.LoadSourceArchive(root, "SECOND"), 0);
+
     // A folder below the root is no disk root: no disk header there.
     const std::string below = fat.Folder("below");
     ASSERT_EQ(destination.StoreArchive("x", FileSystem::WithSeparator(below), 0), 0);
