@@ -20,8 +20,7 @@ namespace {
 
 constexpr std::size_t kHeaderSize = 128;
 constexpr std::size_t kEntrySize = 128;
-constexpr std::size_t kCounterAt = 36;
-constexpr std::size_t kCounterAgainAt = 57;
+constexpr std::size_t kCounterAt = 36;  // the header line "FILE00000" + ccc repeats it at 57
 constexpr int kLastSetNumber = 999;
 
 using Bytes = std::vector<std::uint8_t>;
