@@ -7,20 +7,23 @@ cd "$(dirname "$0")/.."
 
 seconds="${1:-30}"
 build="${KALIVO_FUZZ_BUILD_DIR:-build-fuzz}"
-targets=(tyros_bank_fuzzer tyros_regfile_fuzzer psr9000_backup_fuzzer psr9000_style_fuzzer)
+targets=(tyros_bank_fuzzer tyros_regfile_fuzzer psr9000_backup_fuzzer psr9000_style_fuzzer
+  s917_bank_fuzzer s917_regfile_fuzzer psr_set_fuzzer psr_regfile_fuzzer)
 
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DCMAKE_C_COMPILER=clang-14 -DCMAKE_CXX_COMPILER=clang++-14 \
   -DKALIVO_GUI=OFF -DKALIVO_TESTS=OFF -DKALIVO_BENCH=OFF -DKALIVO_FUZZ=ON >/dev/null
-cmake --build "$build" --target tyros_seed_writer psr9000_seed_writer "${targets[@]}"
+cmake --build "$build" --target tyros_seed_writer psr9000_seed_writer s917_seed_writer psr_seed_writer "${targets[@]}"
 
 corpus="$build/fuzz-corpus"
 artifacts="$build/fuzz-findings"
 rm -rf "$corpus"
-mkdir -p "$corpus/tyros_bank_fuzzer" "$corpus/tyros_regfile_fuzzer" "$artifacts"
+for target in "${targets[@]}"; do mkdir -p "$corpus/$target"; done
+mkdir -p "$artifacts"
 "$build/fuzz/tyros_seed_writer" "$corpus/tyros_bank_fuzzer" "$corpus/tyros_regfile_fuzzer"
-mkdir -p "$corpus/psr9000_backup_fuzzer" "$corpus/psr9000_style_fuzzer"
 "$build/fuzz/psr9000_seed_writer" "$corpus/psr9000_backup_fuzzer" "$corpus/psr9000_style_fuzzer"
+"$build/fuzz/s917_seed_writer" "$corpus/s917_bank_fuzzer" "$corpus/s917_regfile_fuzzer"
+"$build/fuzz/psr_seed_writer" "$corpus/psr_set_fuzzer" "$corpus/psr_regfile_fuzzer"
 
 for target in "${targets[@]}"; do
   echo "== $target for ${seconds}s"

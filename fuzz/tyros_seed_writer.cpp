@@ -5,7 +5,7 @@
 #include <string>
 
 #include "core/tyros/AlternatingUserInterface.h"
-#include "common/fs/FileSystem.h"
+#include "SeedFiles.h"
 #include "core/tyros/TyrosTestBytes.h"
 #include "handlers/tyros/TyrosBankFile.h"
 #include "handlers/tyros/TyrosRegfile.h"
@@ -14,13 +14,6 @@ using namespace kalivo;
 namespace bytes = kalivo::test::tyros_bytes;
 
 namespace {
-
-void Save(const std::string& path, const std::vector<std::uint8_t>& data) {
-    if (!FileSystem::WriteBytesSafely(path, data)) {
-        std::fprintf(stderr, "cannot write %s\n", path.c_str());
-        std::exit(1);
-    }
-}
 
 TyrosRegistration Parsed(const bytes::Bytes& block, UserInterface& ui) {
     TyrosRegistration registration;
@@ -61,20 +54,20 @@ int main(int argc, char** argv) {
         full.registrations[part] = Parsed(samples[part % samples.size()], ui);
     }
     full.SetSequence("12345678", 1);
-    Save(bankFolder + "full.rgt", TyrosBankFile::Write(full));
+    fuzz::SaveSeed(bankFolder + "full.rgt", TyrosBankFile::Write(full));
 
     TyrosBank sparse;
     sparse.Reset();
     sparse.registrations[2] = Parsed(samples[3], ui);
-    Save(bankFolder + "sparse.rgt", TyrosBankFile::Write(sparse));
+    fuzz::SaveSeed(bankFolder + "sparse.rgt", TyrosBankFile::Write(sparse));
 
     TyrosBank empty;
     empty.Reset();
-    Save(bankFolder + "empty.rgt", TyrosBankFile::Write(empty));
+    fuzz::SaveSeed(bankFolder + "empty.rgt", TyrosBankFile::Write(empty));
 
     for (std::size_t i = 0; i < samples.size(); ++i) {
         const auto header = TyrosRegfile::MakeHeader("Seed Bank", static_cast<int>(i));
-        Save(regfileFolder + "seed" + std::to_string(i) + ".tyr",
+        fuzz::SaveSeed(regfileFolder + "seed" + std::to_string(i) + ".tyr",
              TyrosRegfile::Write(header, Parsed(samples[i], ui)));
     }
     return 0;

@@ -775,7 +775,7 @@ void MainDialog::Rename() {
         maxLength = model == Model::Tyros ? 35 : model == Model::Psr2000 ? 41 : 16;
     } else {
         destination_->GetRegistrationName(bank, slot, current);
-        maxLength = model == Model::Tyros ? 15 : model == Model::Psr2000 ? 46 : 16;
+        maxLength = model == Model::Tyros ? 15 : 16;  // PSR-2000 stores 16 characters too
     }
     const std::string text = Typed(ui_.ChangeName(Shown(current), maxLength));
     if (text.empty()) {

@@ -1,5 +1,6 @@
 #include "cli/ConsoleUserInterface.h"
 
+#include <array>
 #include <ostream>
 #include <utility>
 
@@ -66,6 +67,23 @@ void ConsoleUserInterface::ViewTyrosRegistration(const TyrosRegistrationView&) {
 
 std::optional<std::vector<bool>> ConsoleUserInterface::CopyRegistrationSettings(const CopySettingsRequest&) {
     return std::nullopt;
+}
+
+std::optional<GpBlockBoxStates> ConsoleUserInterface::CopyGpBlocks(const GpBlockCopyRequest&) { return std::nullopt; }
+
+void ConsoleUserInterface::ViewCvp2Registration(const Cvp2RegistrationView& view) {
+    static constexpr std::array<const char*, kGpBlockSettings> kSettings{
+        "Style", "Main", "Layer", "Left", "Tune Trans", "Scale", "Harmony", "Tempo", "Pedal", "Multi Pad", "Song/Mic",
+    };
+    Say("Registration: " + view.name);
+    for (std::size_t i = 0; i < kSettings.size(); ++i) {
+        Say(std::string(kSettings[i]) + ": " + view.settings[i]);
+    }
+    for (std::size_t i = 0; i < view.captions.size(); ++i) {
+        if (!view.captions[i].empty()) {
+            Say(view.captions[i] + " " + view.values[i]);
+        }
+    }
 }
 
 void ConsoleUserInterface::ViewRegistration(const RegistrationView& view) {

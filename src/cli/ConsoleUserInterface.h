@@ -37,6 +37,9 @@ public:
     void ViewBank(const ViewBankRequest& request) override;
     void ViewTyrosRegistration(const TyrosRegistrationView& view) override;
     std::optional<std::vector<bool>> CopyRegistrationSettings(const CopySettingsRequest& request) override;
+    std::optional<GpBlockBoxStates> CopyGpBlocks(const GpBlockCopyRequest& request) override;
+    // Prints the registration's name and settings.
+    void ViewCvp2Registration(const Cvp2RegistrationView& view) override;
     // Prints the fields, one "label value" line each.
     void ViewRegistration(const RegistrationView& view) override;
 

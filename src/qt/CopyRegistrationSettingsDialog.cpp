@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "qt/CopyNamesGrid.h"
 #include "qt/DialogUnits.h"
 #include "qt/DialogWidgets.h"
 #include "qt/QtText.h"
@@ -26,14 +27,10 @@ CopyRegistrationSettingsDialog::CopyRegistrationSettingsDialog(const CopySetting
     : QDialog(parent), choice_(request) {
     setWindowTitle(QStringLiteral("Copy Registration Settings"));
     const DialogUnits units(font());
-    source_ = DialogWidgets::ReadOnlyText(request.sourceName, units, 90, 12, this);
-    destination_ = DialogWidgets::ReadOnlyText(request.destinationName, units, 90, 12, this);
-
-    auto* names = new QGridLayout;
-    names->addWidget(new QLabel(QStringLiteral("Source:"), this), 0, 0);
-    names->addWidget(source_, 0, 1);
-    names->addWidget(new QLabel(QStringLiteral("Dest:"), this), 1, 0);
-    names->addWidget(destination_, 1, 1);
+    const CopyNamesGrid top = CopyNamesGrid::Make(request.sourceName, request.destinationName, units, this);
+    source_ = top.source;
+    destination_ = top.destination;
+    QGridLayout* names = top.layout;
 
     auto* groups = new QGridLayout;
     groups->setHorizontalSpacing(units.X(5));

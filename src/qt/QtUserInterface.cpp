@@ -8,10 +8,12 @@
 #include "qt/ChangeArchiveNameDialog.h"
 #include "qt/ChangeNameDialog.h"
 #include "qt/CopyRegistrationSettingsDialog.h"
+#include "qt/Cvp2ViewRegistrationDialog.h"
 #include "qt/EditBankDialog.h"
 #include "qt/EditIconDialog.h"
 #include "qt/FileDialogs.h"
 #include "qt/FlashStylesDialog.h"
+#include "qt/GpBlockCopyDialog.h"
 #include "qt/MessageBoxes.h"
 #include "qt/ModelSelectionDialog.h"
 #include "qt/OptionsDialog.h"
@@ -103,6 +105,14 @@ void QtUserInterface::ViewTyrosRegistration(const TyrosRegistrationView& view) {
 
 std::optional<std::vector<bool>> QtUserInterface::CopyRegistrationSettings(const CopySettingsRequest& request) {
     return CopyRegistrationSettingsDialog::Run(request, parent_);
+}
+
+std::optional<GpBlockBoxStates> QtUserInterface::CopyGpBlocks(const GpBlockCopyRequest& request) {
+    return GpBlockCopyDialog::Run(request, parent_);
+}
+
+void QtUserInterface::ViewCvp2Registration(const Cvp2RegistrationView& view) {
+    Cvp2ViewRegistrationDialog::Run(view, parent_);
 }
 
 void QtUserInterface::ViewRegistration(const RegistrationView& view) { ViewRegistrationDialog::Run(view, parent_); }

@@ -40,6 +40,8 @@ public:
     void ViewBank(const ViewBankRequest& request) override;
     void ViewTyrosRegistration(const TyrosRegistrationView& view) override;
     std::optional<std::vector<bool>> CopyRegistrationSettings(const CopySettingsRequest& request) override;
+    std::optional<GpBlockBoxStates> CopyGpBlocks(const GpBlockCopyRequest& request) override;
+    void ViewCvp2Registration(const Cvp2RegistrationView& view) override;
     void ViewRegistration(const RegistrationView& view) override;
 
 private:

@@ -90,6 +90,29 @@ struct CopySettingsRequest {
 
 constexpr int kTyrosCopyChoices = 15;
 
+// The Copy GP-Block dialog (CVP2 Series, PSR-2000): the two names and the
+// source's eleven "+"/"-" setting texts in the order Style, Main, Layer, Left,
+// Tune Trans, Scale, Harmony, Tempo, Pedal, Multi pad, Song/Mic.
+constexpr int kGpBlockSettings = 11;
+struct GpBlockCopyRequest {
+    std::string sourceName;
+    std::string destinationName;
+    std::array<std::string, kGpBlockSettings> settings;
+};
+// The states of the dialog's eleven boxes on Copy: 0 unchecked, 1 checked, 2 indeterminate.
+using GpBlockBoxStates = std::array<int, kGpBlockSettings>;
+
+// The View Registration dialog of the CVP2 Series and PSR-2000.
+struct Cvp2RegistrationView {
+    std::string name;
+    std::array<std::string, kGpBlockSettings> settings;  // as in GpBlockCopyRequest
+    // Caption and value beside Style, Main, Layer, Left, Multi Pad and Tempo;
+    // both empty when that setting shows "-".
+    static constexpr int kPairs = 6;
+    std::array<std::string, kPairs> captions;
+    std::array<std::string, kPairs> values;
+};
+
 // The simple View Registration dialog of the PSR-740, PSR-8000, PSR-9000 and 9000Pro.
 struct RegistrationView {
     std::string title, style, tempo;

@@ -65,6 +65,11 @@ public:
     virtual void ViewTyrosRegistration(const TyrosRegistrationView& view) = 0;
     virtual std::optional<std::vector<bool>> CopyRegistrationSettings(const CopySettingsRequest& request) = 0;
 
+    // CVP2 Series and PSR-2000 registration dialogs. CopyGpBlocks returns the
+    // states of the eleven boxes on Copy, nothing on Cancel.
+    virtual std::optional<GpBlockBoxStates> CopyGpBlocks(const GpBlockCopyRequest& request) = 0;
+    virtual void ViewCvp2Registration(const Cvp2RegistrationView& view) = 0;
+
     // The simple View Registration dialog; all texts UTF-8.
     virtual void ViewRegistration(const RegistrationView& view) = 0;
 };

@@ -131,4 +131,11 @@ std::optional<std::vector<bool>> ScriptedUserInterface::CopyRegistrationSettings
     return Next(copySettingsResults, std::optional<std::vector<bool>>());
 }
 
+std::optional<GpBlockBoxStates> ScriptedUserInterface::CopyGpBlocks(const GpBlockCopyRequest& request) {
+    gpBlockRequests.push_back(request);
+    return Next(gpBlockResults, std::optional<GpBlockBoxStates>());
+}
+
+void ScriptedUserInterface::ViewCvp2Registration(const Cvp2RegistrationView& view) { cvp2Views.push_back(view); }
+
 }  // namespace kalivo::test

@@ -38,6 +38,7 @@ public:
     std::deque<std::optional<std::string>> editIconResults;
     std::deque<std::optional<std::string>> selectIconResults;
     std::deque<std::optional<std::vector<bool>>> copySettingsResults;
+    std::deque<std::optional<GpBlockBoxStates>> gpBlockResults;
 
     // What was asked and shown.
     std::vector<RecordedMessage> messages;
@@ -53,6 +54,8 @@ public:
     std::vector<ViewBankRequest> viewBankRequests;
     std::vector<TyrosRegistrationView> registrationViews;
     std::vector<CopySettingsRequest> copySettingsRequests;
+    std::vector<GpBlockCopyRequest> gpBlockRequests;
+    std::vector<Cvp2RegistrationView> cvp2Views;
     std::vector<RegistrationView> simpleRegistrationViews;
     int waitDepth = 0;
     int waitCount = 0;
@@ -83,6 +86,8 @@ public:
     void ViewBank(const ViewBankRequest& request) override;
     void ViewTyrosRegistration(const TyrosRegistrationView& view) override;
     std::optional<std::vector<bool>> CopyRegistrationSettings(const CopySettingsRequest& request) override;
+    std::optional<GpBlockBoxStates> CopyGpBlocks(const GpBlockCopyRequest& request) override;
+    void ViewCvp2Registration(const Cvp2RegistrationView& view) override;
     void ViewRegistration(const RegistrationView& view) override;
 };
 

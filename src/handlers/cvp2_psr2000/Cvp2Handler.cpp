@@ -2,6 +2,6 @@
 
 namespace kalivo {
 
-Cvp2Handler::Cvp2Handler(UserInterface& ui) : FixedGeometryHandler(ui, ListGeometry{true, 1, 0, 8}) {}
+Cvp2Handler::Cvp2Handler(UserInterface& ui) : S917Handler(ui, S917Model::Cvp2()) {}
 
 }  // namespace kalivo

@@ -1,10 +1,10 @@
 #pragma once
-#include "handlers/FixedGeometryHandler.h"
+#include "handlers/cvp2_psr2000/S917Handler.h"
 
 namespace kalivo {
 
 // CVP2 Series: one destination bank; the source shows the banks loaded.
-class Cvp2Handler : public FixedGeometryHandler {
+class Cvp2Handler : public S917Handler {
 public:
     explicit Cvp2Handler(UserInterface& ui);
 };

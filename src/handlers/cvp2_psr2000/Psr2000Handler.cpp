@@ -2,6 +2,6 @@
 
 namespace kalivo {
 
-Psr2000Handler::Psr2000Handler(UserInterface& ui) : FixedGeometryHandler(ui, ListGeometry{true, 1, 0, 8}) {}
+Psr2000Handler::Psr2000Handler(UserInterface& ui) : S917Handler(ui, S917Model::Psr2000()) {}
 
 }  // namespace kalivo

@@ -2,6 +2,6 @@
 
 namespace kalivo {
 
-Psr740Handler::Psr740Handler(UserInterface& ui) : FixedGeometryHandler(ui, ListGeometry{false, 32, 32, 4}) {}
+Psr740Handler::Psr740Handler(UserInterface& ui) : PsrFamilyHandler(ui, PsrModel::Psr740()) {}
 
 }  // namespace kalivo

@@ -1,10 +1,11 @@
 #pragma once
-#include "handlers/FixedGeometryHandler.h"
+#include "handlers/psr740_8000/PsrFamilyHandler.h"
 
 namespace kalivo {
 
-// PSR-740: 32 banks of 4 registrations, no bank header lines.
-class Psr740Handler : public FixedGeometryHandler {
+// PSR-740: 32 banks of 4 registrations, no bank header lines; the title
+// belongs to the bank.
+class Psr740Handler : public PsrFamilyHandler {
 public:
     explicit Psr740Handler(UserInterface& ui);
 };

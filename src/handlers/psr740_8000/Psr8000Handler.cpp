@@ -2,6 +2,6 @@
 
 namespace kalivo {
 
-Psr8000Handler::Psr8000Handler(UserInterface& ui) : FixedGeometryHandler(ui, ListGeometry{false, 16, 16, 8}) {}
+Psr8000Handler::Psr8000Handler(UserInterface& ui) : PsrFamilyHandler(ui, PsrModel::Psr8000()) {}
 
 }  // namespace kalivo

@@ -160,3 +160,24 @@ TEST_F(SingleArchiveTest, InfoShowsTheAboutBox) {
 
 }  // namespace
 }  // namespace kalivo::test
+
+namespace kalivo::test {
+namespace {
+
+// A PSR-2000 registration holds 16 characters, so Rename offers no more.
+class Psr2000RenameTest : public MainDialogFixture {};
+
+TEST_F(Psr2000RenameTest, RenameOffersSixteenCharactersForARegistrationAndFortyOneForTheBank) {
+    StartWith(Model::Psr2000);
+    Destination(Model::Psr2000).AddBank("Bank", {"Reg"});
+    dialog->DestinationSelectionChanged(LineOf(0, 0));
+    dialog->Rename();
+    dialog->DestinationSelectionChanged(LineOf(0, -1));
+    dialog->Rename();
+    ASSERT_EQ(ui.nameRequests.size(), 2u);
+    EXPECT_EQ(ui.nameRequests[0].second, 16);
+    EXPECT_EQ(ui.nameRequests[1].second, 41);
+}
+
+}  // namespace
+}  // namespace kalivo::test

@@ -33,6 +33,8 @@ public:
     std::optional<std::vector<bool>> CopyRegistrationSettings(const CopySettingsRequest&) override {
         return std::nullopt;
     }
+    std::optional<GpBlockBoxStates> CopyGpBlocks(const GpBlockCopyRequest&) override { return std::nullopt; }
+    void ViewCvp2Registration(const Cvp2RegistrationView&) override {}
 };
 
 }  // namespace kalivo::test

@@ -1,0 +1,44 @@
+#pragma once
+// A scratch folder for the PSR-740 / PSR-8000 fuzz targets, which read their
+// input from files as the handlers do. Made once per process, emptied per run.
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <span>
+#include <string>
+
+namespace kalivo::fuzz {
+
+class PsrFuzzDisk {
+public:
+    PsrFuzzDisk() {
+        std::string pattern = (std::filesystem::temp_directory_path() / "kalivo-fuzz-XXXXXX").string();
+        if (mkdtemp(pattern.data()) == nullptr) {
+            std::abort();
+        }
+        root_ = pattern;
+    }
+    ~PsrFuzzDisk() {
+        std::error_code ignored;
+        std::filesystem::remove_all(root_, ignored);
+    }
+
+    // An empty folder name below the root, with a trailing separator.
+    std::string Fresh(const std::string& name) const {
+        const std::filesystem::path folder = root_ / name;
+        std::filesystem::remove_all(folder);
+        std::filesystem::create_directories(folder);
+        return folder.string() + "/";
+    }
+
+    static void Write(const std::string& path, std::span<const std::uint8_t> bytes) {
+        std::ofstream out(path, std::ios::binary);
+        out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    }
+
+private:
+    std::filesystem::path root_;
+};
+
+}  // namespace kalivo::fuzz

@@ -1,0 +1,45 @@
+// Reads arbitrary bytes as a PSR-740 or PSR-8000 regfile (the first byte
+// chooses the model), copies it into a bank and lists and views it.
+#include "PsrFuzzDisk.h"
+#include "TyrosFuzzChecks.h"
+#include "core/tyros/AlternatingUserInterface.h"
+#include "handlers/psr740_8000/Psr740Handler.h"
+#include "handlers/psr740_8000/Psr8000Handler.h"
+
+using namespace kalivo;
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    static fuzz::PsrFuzzDisk disk;
+    if (size == 0) {
+        return 0;
+    }
+    test::AlternatingUserInterface ui;
+    std::unique_ptr<PsrFamilyHandler> source, destination;
+    if ((data[0] & 1) == 0) {
+        source = std::make_unique<Psr740Handler>(ui);
+        destination = std::make_unique<Psr740Handler>(ui);
+    } else {
+        source = std::make_unique<Psr8000Handler>(ui);
+        destination = std::make_unique<Psr8000Handler>(ui);
+    }
+    const std::string folder = disk.Fresh("regfiles");
+    fuzz::PsrFuzzDisk::Write(folder + "one" + source->Model().regfileExtension, {data + 1, size - 1});
+    source->CreateStore();
+    destination->CreateStore();
+    fuzz::Require(source->LoadRegfiles(folder) == 0);
+    std::string text;
+    int tempo = 0;
+    source->GetRegfileName(0, text);
+    source->GetRegfileStyleName(0, text);
+    source->GetRegfileTempo(0, tempo);
+    source->GetRegfileVoiceName1(0, text);
+    source->GetRegfileVoiceName4(0, text);
+    source->ShowRegistration(0, -1, -1);
+    fuzz::Require(source->WriteRegfileProtocol(folder + "r.htm") == 0);
+
+    fuzz::Require(destination->CopyRegfile(1, 2, source.get(), 0) == 0);
+    fuzz::Require(destination->GetRegistrationName(1, 2, text) == 0);
+    destination->ShowRegistration(-1, 1, 2);
+    fuzz::Require(destination->CreateRegfiles(folder) == 0);
+    return 0;
+}

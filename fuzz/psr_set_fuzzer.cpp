@@ -1,0 +1,111 @@
+// Reads arbitrary bytes as a stored PSR-740 or PSR-8000 set: a user file, the
+// REG.MNG a store then updates, and the data file the user file names.
+// Input: a flags byte (bit 0: PSR-8000, bit 1: pad the data file to full
+// size), a big-endian u16 length and the user file, a u16 length and REG.MNG,
+// then the data file.
+#include <filesystem>
+#include <vector>
+
+#include "PsrFuzzDisk.h"
+#include "TyrosFuzzChecks.h"
+#include "common/ByteReader.h"
+#include "common/fs/FileNameSanitizer.h"
+#include "common/fs/TextFile.h"
+#include "core/tyros/AlternatingUserInterface.h"
+#include "handlers/psr740_8000/Psr740Handler.h"
+#include "handlers/psr740_8000/Psr8000Handler.h"
+#include "handlers/psr740_8000/PsrUserFile.h"
+
+using namespace kalivo;
+
+namespace {
+
+bool Slice(ByteReader& reader, std::span<const std::uint8_t>& out) {
+    std::uint16_t size = 0;
+    return reader.ReadU16(size) && reader.ReadBytes(std::min<std::size_t>(size, reader.Remaining()), out);
+}
+
+void RequireSameMemory(const PsrFamilyHandler& a, const PsrFamilyHandler& b) {
+    const PsrModel& model = a.Model();
+    for (int bank = 0; bank < model.banks; ++bank) {
+        fuzz::Require(a.Memory().IsUsed(bank) == b.Memory().IsUsed(bank));
+        for (int slot = 0; slot < model.slots; ++slot) {
+            const auto x = a.Memory().Record(bank, slot);
+            const auto y = b.Memory().Record(bank, slot);
+            fuzz::Require(a.Memory().IsEmpty(bank, slot) == b.Memory().IsEmpty(bank, slot));
+            // The PSR-8000 writes empty slots as defaults; the rest comes back byte for byte.
+            fuzz::Require(a.Memory().IsEmpty(bank, slot) || std::equal(x.begin(), x.end(), y.begin(), y.end()));
+        }
+    }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    static fuzz::PsrFuzzDisk disk;
+    ByteReader reader({data, size});
+    std::uint8_t flags = 0;
+    std::span<const std::uint8_t> userFile, regMng, dataFile;
+    if (!reader.ReadU8(flags) || !Slice(reader, userFile) || !Slice(reader, regMng)) {
+        return 0;
+    }
+    reader.ReadBytes(reader.Remaining(), dataFile);
+
+    test::AlternatingUserInterface ui;
+    std::unique_ptr<PsrFamilyHandler> loaded, again;
+    if ((flags & 1) == 0) {
+        loaded = std::make_unique<Psr740Handler>(ui);
+        again = std::make_unique<Psr740Handler>(ui);
+    } else {
+        loaded = std::make_unique<Psr8000Handler>(ui);
+        again = std::make_unique<Psr8000Handler>(ui);
+    }
+    const PsrModel& model = loaded->Model();
+    std::vector<std::uint8_t> dataBytes(dataFile.begin(), dataFile.end());
+    const std::size_t full = 128 + model.recordSize * static_cast<std::size_t>(model.oneDataFile ? model.banks * model.slots : model.slots);
+    if ((flags & 2) != 0 && dataBytes.size() < full) {
+        dataBytes.resize(full, 0);
+    }
+
+    const std::string in = disk.Fresh("in");
+    fuzz::PsrFuzzDisk::Write(in + "SET.USR", userFile);
+    std::filesystem::create_directories(in + "REG");
+    std::vector<std::string> lines;
+    fuzz::Require(TextFile::ReadLines(in + "SET.USR", lines));
+    PsrSetContents contents;
+    if (PsrUserFile::Parse(model, lines, contents) == 0) {
+        for (const PsrDataFileRef& ref : contents.files) {
+            fuzz::PsrFuzzDisk::Write(in + "REG/" + FileNameSanitizer::Sanitize(ref.stem) + ".REG", dataBytes);
+        }
+    }
+
+    loaded->CreateStore();
+    if (loaded->LoadSourceArchive(in, "SET") != 0) {
+        return 0;
+    }
+    // Store beside a REG.MNG of the input, load what was stored: the same memory.
+    const std::string out = disk.Fresh("out");
+    std::filesystem::create_directories(out + "REG");
+    fuzz::PsrFuzzDisk::Write(out + "REG/REG.MNG", regMng);
+    fuzz::PsrFuzzDisk::Write(out + "REG/RPK001AL.REG", regMng);
+    if (loaded->StoreArchive("COPY", out, 0) != 0) {
+        return 0;
+    }
+    again->CreateStore();
+    fuzz::Require(again->LoadSourceArchive(out, "COPY") == 0);
+    RequireSameMemory(*loaded, *again);
+    for (int bank = 0; bank < model.banks; ++bank) {
+        for (int slot = 0; slot < model.slots; ++slot) {
+            std::string name;
+            int tempo = 0;
+            loaded->GetRegistrationName(bank, slot, name);
+            loaded->GetStyleName(bank, slot, name, 1);
+            loaded->GetTempo(bank, slot, tempo);
+            loaded->GetVoiceName1(bank, slot, name);
+            loaded->GetVoiceName4(bank, slot, name);
+        }
+    }
+    // 14: a set without a used bank has nothing to list.
+    fuzz::Require(loaded->WriteProtocol(out + "p.htm") == (loaded->Memory().AnyBankUsed() ? 0 : 14));
+    return 0;
+}

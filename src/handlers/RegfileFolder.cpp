@@ -1,0 +1,54 @@
+#include "handlers/RegfileFolder.h"
+
+#include <utility>
+
+#include "common/Format.h"
+#include "common/fs/FileNameSanitizer.h"
+#include "common/fs/FileSystem.h"
+#include "common/text/Cp1252.h"
+
+namespace kalivo {
+
+RegfileFolder::RegfileFolder(std::string folder, std::string extension)
+    : folder_(FileSystem::WithSeparator(folder)), extension_(std::move(extension)) {
+    for (const std::string& name : FileSystem::FindFiles(folder_, "*")) {
+        taken_.insert(Key(name));
+    }
+    for (const std::string& name : FileSystem::FindFolders(folder_, "*")) {
+        taken_.insert(Key(name));
+    }
+}
+
+std::string RegfileFolder::Key(const std::string& name) {
+    std::string key = name;
+    for (char& c : key) {
+        if (c >= 'A' && c <= 'Z') {
+            c = static_cast<char>(c - 'A' + 'a');
+        }
+    }
+    return key;
+}
+
+std::string RegfileFolder::FreeName(const std::string& base) const {
+    const auto taken = [this](const std::string& name) {
+        return taken_.count(Key(name)) != 0;
+    };
+    std::string name = base + extension_;
+    // Counting goes on past 999, so that no file is ever overwritten.
+    for (int number = 1; taken(name); ++number) {
+        name = base + FormatNumbers("#%i", number) + extension_;
+    }
+    return name;
+}
+
+bool RegfileFolder::Write(const std::string& base, const std::vector<std::uint8_t>& bytes, std::string& path) {
+    const std::string name = FreeName(FileNameSanitizer::Sanitize(Cp1252::ToUtf8(base)));
+    path = folder_ + name;
+    if (!FileSystem::WriteBytesSafely(path, bytes)) {
+        return false;
+    }
+    taken_.insert(Key(name));
+    return true;
+}
+
+}  // namespace kalivo

@@ -1,0 +1,27 @@
+#pragma once
+#include <cstdint>
+#include <string>
+#include <unordered_set>
+#include <vector>
+
+namespace kalivo {
+
+// A folder new regfiles go into, whatever the model's extension: a new file
+// never replaces one already there (or written before), it takes the next
+// free "#1", "#2", ... name.
+class RegfileFolder {
+public:
+    RegfileFolder(std::string folder, std::string extension);
+    // Writes base (Windows-1252) as a file name; path is the file chosen.
+    bool Write(const std::string& base, const std::vector<std::uint8_t>& bytes, std::string& path);
+
+private:
+    static std::string Key(const std::string& name);
+    std::string FreeName(const std::string& base) const;
+
+    std::string folder_;
+    std::string extension_;
+    std::unordered_set<std::string> taken_;
+};
+
+}  // namespace kalivo

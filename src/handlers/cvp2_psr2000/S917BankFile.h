@@ -1,0 +1,23 @@
+#pragma once
+// Bank files: a 112-byte header with the file offsets of eight registration
+// blocks, then the blocks. Written packed from offset 112 in slot order.
+#include <cstdint>
+#include <span>
+#include <vector>
+
+#include "handlers/cvp2_psr2000/S917Bank.h"
+#include "handlers/cvp2_psr2000/S917Model.h"
+
+namespace kalivo {
+
+class S917BankFile {
+public:
+    // Fills the slots of bank from a whole file; false, with bank unchanged,
+    // when the file is not a sound bank file of the model. The name is the caller's.
+    static bool Read(std::span<const std::uint8_t> file, const S917Model& model, S917Bank& bank);
+    static std::vector<std::uint8_t> Write(const S917Bank& bank, const S917Model& model);
+    // The fixed header of the model with every slot entry empty.
+    static std::vector<std::uint8_t> HeaderTemplate(const S917Model& model);
+};
+
+}  // namespace kalivo

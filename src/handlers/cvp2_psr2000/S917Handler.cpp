@@ -1,0 +1,674 @@
+#include "handlers/cvp2_psr2000/S917Handler.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "common/Format.h"
+#include "common/fs/FileSystem.h"
+#include "common/protocol/ProtocolFile.h"
+#include "common/protocol/ProtocolPath.h"
+#include "common/tables/BankSelectVoiceTable.h"
+#include "common/text/Cp1252.h"
+#include "handlers/StatusCodes.h"
+#include "handlers/cvp2_psr2000/S917BankFile.h"
+#include "handlers/cvp2_psr2000/S917BlockRebuild.h"
+#include "handlers/cvp2_psr2000/S917Protocol.h"
+#include "ui/cvp2_psr2000/GpBlockCopyChoice.h"
+
+namespace kalivo {
+
+using namespace s917;
+
+namespace {
+
+constexpr const char* kNoVoice = "no voice";
+constexpr const char* kNoStyle = "no style";
+constexpr const char* kNoMultiPad = "no multipad";
+
+bool IsSlot(int slot) { return slot >= 0 && slot < kSlotsPerBank; }
+
+std::string Folder(const std::string& folder) {
+    return folder.empty() ? folder : FileSystem::WithSeparator(folder);
+}
+
+// The file of folder whose name is name ignoring case: the name as listed
+// first, so that only a different spelling needs a search.
+std::optional<std::string> ExistingFile(const std::string& folder, const std::string& name) {
+    const std::string path = Folder(folder) + name;
+    if (FileSystem::IsRegularFile(path)) {
+        return path;
+    }
+    auto found = FileSystem::FindNoCase(folder, name);
+    if (found && !FileSystem::IsRegularFile(*found)) {
+        return std::nullopt;
+    }
+    return found;
+}
+
+std::string PlusMinus(bool present) { return present ? "+" : "-"; }
+
+}  // namespace
+
+S917Handler::S917Handler(UserInterface& ui, const S917Model& model)
+    : FixedGeometryHandler(ui, ListGeometry{true, 1, 0, kSlotsPerBank}), model_(model) {
+    archiveName_ = model_.defaultArchiveName;
+}
+
+// ---- store -------------------------------------------------------------------
+
+void S917Handler::CreateStore() {
+    for (S917Bank& bank : banks_) {
+        bank.Reset();
+    }
+    entries_.clear();
+    bankCount_ = 0;
+    ClearDestination(0);
+}
+
+void S917Handler::ReleaseStore() {
+    CreateStore();
+    entries_.shrink_to_fit();
+}
+
+int S917Handler::ClearSource() {
+    for (S917Bank& bank : banks_) {
+        bank.Reset();
+    }
+    archiveName_ = model_.defaultArchiveName;
+    bankCount_ = 0;
+    return status::kDone;
+}
+
+int S917Handler::ClearDestination(int /*bankCount*/) {
+    banks_[0].Reset();
+    archiveName_ = model_.defaultArchiveName;
+    return status::kDone;
+}
+
+const S917Bank* S917Handler::Bank(int bank) const {
+    if (bank < 0 || bank >= kMaxBanks || !banks_[static_cast<std::size_t>(bank)].InUse()) {
+        return nullptr;
+    }
+    return &banks_[static_cast<std::size_t>(bank)];
+}
+
+S917Bank* S917Handler::MutableBank(int bank) {
+    return bank >= 0 && bank < kMaxBanks ? &banks_[static_cast<std::size_t>(bank)] : nullptr;
+}
+
+std::optional<S917Registration>* S917Handler::Slot(int bank, int slot) {
+    S917Bank* found = MutableBank(bank);
+    return found != nullptr && IsSlot(slot) ? &found->slots[static_cast<std::size_t>(slot)] : nullptr;
+}
+
+const S917Registration* S917Handler::Registration(int bank, int slot) const {
+    const S917Bank* found = Bank(bank);
+    if (found == nullptr || !IsSlot(slot) || !found->slots[static_cast<std::size_t>(slot)]) {
+        return nullptr;
+    }
+    return &*found->slots[static_cast<std::size_t>(slot)];
+}
+
+int S917Handler::Find(int bank, int slot, const S917Registration*& registration) const {
+    if (Bank(bank) == nullptr) {
+        return status::kBankNotInUse;
+    }
+    registration = Registration(bank, slot);
+    return registration == nullptr ? status::kNoRegistration : status::kDone;
+}
+
+const S917RegfileEntry* S917Handler::Entry(int regfile) const {
+    return regfile >= 0 && regfile < EntryCount() ? &entries_[static_cast<std::size_t>(regfile)] : nullptr;
+}
+
+const S917Registration* S917Handler::SettingsSource(int regfile, int bank, int slot) const {
+    if (regfile >= 0) {
+        const S917RegfileEntry* entry = Entry(regfile);
+        return entry != nullptr ? &entry->registration : nullptr;
+    }
+    return Registration(bank, slot);
+}
+
+// Copies read the other handler's store directly, so it must be of this model.
+S917Handler* S917Handler::SameModel(ModelHandler* source) const {
+    auto* handler = dynamic_cast<S917Handler*>(source);
+    return handler != nullptr && &handler->model_ == &model_ ? handler : nullptr;
+}
+
+// ---- bank files ----------------------------------------------------------------
+
+int S917Handler::ListArchives(const std::string& folder, StringList& names) {
+    const std::size_t suffix = std::char_traits<char>::length(model_.fileSuffix);
+    StringList found;
+    for (const std::string& file : FileSystem::FindFiles(folder, model_.listPattern)) {
+        if (file.size() > suffix) {
+            found.push_back(file.substr(0, file.size() - suffix));
+        }
+    }
+    std::stable_sort(found.begin(), found.end(), FileSystem::LessNoCase);
+    names.insert(names.end(), found.begin(), found.end());
+    return found.empty() ? status::kNotValid : status::kDone;
+}
+
+int S917Handler::ReadBankFile(S917Bank& bank, const std::string& folder, const std::string& archive) {
+    const std::string fileName = archive + model_.fileSuffix;
+    const auto path = ExistingFile(folder, fileName);
+    std::vector<std::uint8_t> bytes;
+    if (!path || !FileSystem::ReadBytes(*path, bytes)) {
+        ui().ShowMessage(InsertText("File %s cannot be read", Folder(folder) + fileName));
+        return status::kNotValid;
+    }
+    S917Bank read;
+    if (!S917BankFile::Read(bytes, model_, read)) {
+        ui().ShowMessage("no valid archive");
+        return status::kNotValid;
+    }
+    read.name = S917Naming::BankNameOfFile(*path);
+    bank = std::move(read);
+    return status::kDone;
+}
+
+int S917Handler::LoadSourceArchive(const std::string& folder, const std::string& archive) {
+    if (bankCount_ >= kMaxBanks) {
+        ui().ShowMessage(FormatNumbers("max number (%i) of archives exceeded", kMaxBanks));
+        return status::kNoRoomForBank;
+    }
+    const int result = ReadBankFile(banks_[static_cast<std::size_t>(bankCount_)], folder, archive);
+    if (result != status::kDone) {
+        return result;
+    }
+    archiveName_ = bankCount_ == 0 ? S917Naming::ArchiveNameOfListed(model_, archive) : "******";
+    ++bankCount_;
+    return status::kDone;
+}
+
+int S917Handler::LoadDestinationArchive(const std::string& folder, const std::string& archive) {
+    const int result = ReadBankFile(banks_[0], folder, archive);
+    if (result == status::kDone) {
+        archiveName_ = S917Naming::ArchiveNameOfListed(model_, archive);
+    }
+    return result;
+}
+
+int S917Handler::StoreArchive(const std::string& archive, const std::string& folder, int /*bankPosition*/) {
+    const std::string fileName = S917Naming::FileNamePart(archive) + model_.fileSuffix;
+    // Nothing is asked and nothing replaced for a bank that would give no file.
+    if (Bank(0) == nullptr) {
+        ui().ShowMessage(InsertText("%s not stored: the bank holds no registration", fileName));
+        return status::kNotValid;
+    }
+    std::string path = Folder(folder) + fileName;
+    if (const auto existing = FileSystem::FindNoCase(folder, fileName)) {
+        if (!ui().AskYesNo("Replace archive " + *existing + "?")) {
+            return status::kReplaceDeclined;
+        }
+        path = *existing;  // the disk keeps the name as it was spelled
+    }
+    if (!FileSystem::WriteBytesSafely(path, S917BankFile::Write(banks_[0], model_))) {
+        ui().ShowMessage(InsertText("File %s cannot be written", path));
+        return status::kNotValid;
+    }
+    return status::kDone;
+}
+
+// ---- regfiles ------------------------------------------------------------------
+
+int S917Handler::LoadRegfiles(const std::string& folder) {
+    entries_.clear();
+    const std::string dir = Folder(folder);
+    const std::string extension = model_.regfileExtension;
+    const auto files = FileSystem::FindFiles(dir, "*" + extension);
+    if (files.empty()) {
+        ui().ShowMessage("no reg-files found");
+        return status::kNoRegfileFound;
+    }
+    for (const std::string& file : files) {
+        std::vector<std::uint8_t> bytes;
+        auto registration = FileSystem::ReadBytes(dir + file, bytes) ? S917Registration::FromRelative(bytes)
+                                                                      : std::nullopt;
+        if (!registration || file.size() <= extension.size()) {
+            ui().ShowMessage(InsertText("File %s not valid", dir + file));
+            continue;
+        }
+        entries_.push_back({Cp1252::FromUtf8(file.substr(0, file.size() - extension.size())),
+                            std::move(*registration)});
+    }
+    std::stable_sort(entries_.begin(), entries_.end(), [](const S917RegfileEntry& a, const S917RegfileEntry& b) {
+        return FileSystem::LessNoCase(a.name, b.name);
+    });
+    // Without a usable regfile the pane keeps what it showed.
+    return entries_.empty() ? status::kNoRegfileFound : status::kDone;
+}
+
+int S917Handler::ListRegfiles(StringList& names) {
+    for (const S917RegfileEntry& entry : entries_) {
+        names.push_back(entry.name);
+    }
+    return status::kDone;
+}
+
+int S917Handler::CreateRegfiles(const std::string& folder) {
+    const int banks = std::min(model_.regfileBanks, kMaxBanks);
+    bool any = false;
+    for (int bank = 0; bank < banks; ++bank) {
+        any = any || Bank(bank) != nullptr;
+    }
+    if (!any) {
+        return status::kNothingToWrite;
+    }
+    const std::string dir = Folder(folder);
+    const std::string extension = model_.regfileExtension;
+    for (int bank = 0; bank < banks; ++bank) {
+        const S917Bank* found = Bank(bank);
+        for (int slot = 0; found != nullptr && slot < kSlotsPerBank; ++slot) {
+            const S917Registration* registration = Registration(bank, slot);
+            if (registration == nullptr) {
+                continue;
+            }
+            const std::string base =
+                S917Naming::FileNamePart(S917Naming::RegfileBase(registration->Name(), found->name, bank, slot));
+            // A regfile never replaces a file already there: it takes the next free number.
+            std::string name = base + extension;
+            for (int number = 1; FileSystem::FindNoCase(dir, name); ++number) {
+                name = base + FormatNumbers("#%i", number) + extension;
+            }
+            if (!FileSystem::WriteBytesSafely(dir + name, registration->Bytes())) {
+                ui().ShowMessage(InsertText("File %s cannot be written", dir + name));
+                return status::kNotValid;
+            }
+        }
+    }
+    return status::kDone;
+}
+
+// ---- names -----------------------------------------------------------------------
+
+std::string S917Handler::GetArchiveName() { return archiveName_; }
+
+void S917Handler::ApplyNames(const S917Names& names) {
+    archiveName_ = names.archive;
+    banks_[0].name = names.bank;
+}
+
+void S917Handler::SetArchiveName(const std::string& name) { ApplyNames(S917Naming::FromArchiveName(model_, name)); }
+
+void S917Handler::SetBankName(int /*bank*/, const std::string& name) {
+    ApplyNames(S917Naming::FromBankName(model_, name));
+}
+
+int S917Handler::SourceBankCount() { return bankCount_; }
+
+int S917Handler::GetBankName(int bank, std::string& name) {
+    if (const S917Bank* found = MutableBank(bank)) {
+        name = found->name;
+    }
+    return status::kDone;
+}
+
+int S917Handler::GetRegistrationName(int bank, int slot, std::string& name) {
+    const S917Registration* registration = nullptr;
+    const int result = Find(bank, slot, registration);
+    name = result == status::kDone ? registration->Name() : std::string();
+    return result;
+}
+
+int S917Handler::GetRegfileName(int regfile, std::string& name) {
+    const S917RegfileEntry* entry = Entry(regfile);
+    name = entry != nullptr ? entry->registration.LongName() : "no regist";
+    return status::kDone;
+}
+
+int S917Handler::RenameRegistration(int bank, int slot, const std::string& name) {
+    std::optional<S917Registration>* target = Slot(bank, slot);
+    if (target == nullptr || !*target) {
+        return status::kNoRegistration;
+    }
+    return (*target)->Rename(name) ? status::kDone : status::kNotValid;
+}
+
+int S917Handler::DeleteRegistration(int bank, int slot) {
+    std::optional<S917Registration>* target = Slot(bank, slot);
+    if (target == nullptr) {
+        return status::kDone;
+    }
+    target->reset();
+    // An emptied destination bank starts again from its default names.
+    if (bank == 0 && !banks_[0].InUse()) {
+        ClearDestination(0);
+    }
+    return status::kDone;
+}
+
+// ---- readers ---------------------------------------------------------------------
+
+namespace {
+
+// A bank-side query: out is missing when the registration is not there (8/9).
+template <class T, class Read>
+int Query(int found, const S917Registration* registration, T& out, T missing, Read read) {
+    out = found == status::kDone ? read(*registration) : missing;
+    return found;
+}
+
+}  // namespace
+
+std::string S917Handler::VoiceName(const S917Registration& registration, int gp) const {
+    const auto key = registration.Voice(gp);
+    if (!key) {
+        return kNoVoice;
+    }
+    return BankSelectVoiceTable::For(model_.voiceTable).VoiceName(key->msb, key->lsb, key->program);
+}
+
+int S917Handler::GetStyleName(int bank, int slot, std::string& name, int /*form*/) {
+    const S917Registration* registration = nullptr;
+    const int found = Find(bank, slot, registration);
+    return Query(found, registration, name, std::string(), [](const S917Registration& r) {
+        return r.Has(gp::kStylePath) ? r.PathName(gp::kStylePath) : std::string(kNoStyle);
+    });
+}
+
+int S917Handler::GetMultiPadName(int bank, int slot, std::string& name) {
+    const S917Registration* registration = nullptr;
+    const int found = Find(bank, slot, registration);
+    return Query(found, registration, name, std::string(), [](const S917Registration& r) {
+        return r.Has(gp::kMultiPadPath) ? r.PathName(gp::kMultiPadPath) : std::string(kNoMultiPad);
+    });
+}
+
+int S917Handler::GetTempo(int bank, int slot, int& tempo) {
+    const S917Registration* registration = nullptr;
+    const int found = Find(bank, slot, registration);
+    return Query(found, registration, tempo, -1,
+                 [](const S917Registration& r) { return r.Tempo(); });
+}
+
+int S917Handler::GetVoiceName1(int bank, int slot, std::string& name) {
+    const S917Registration* registration = nullptr;
+    // The voices tell only of an empty slot, not of an unused bank.
+    const int found = Find(bank, slot, registration) == status::kDone ? status::kDone : status::kNoRegistration;
+    return Query(found, registration, name, std::string(kNoVoice),
+                 [this](const S917Registration& r) { return VoiceName(r, gp::kLeft); });
+}
+
+int S917Handler::GetVoiceName2(int bank, int slot, std::string& name) {
+    const S917Registration* registration = nullptr;
+    // The voices tell only of an empty slot, not of an unused bank.
+    const int found = Find(bank, slot, registration) == status::kDone ? status::kDone : status::kNoRegistration;
+    return Query(found, registration, name, std::string(kNoVoice),
+                 [this](const S917Registration& r) { return VoiceName(r, gp::kMain); });
+}
+
+int S917Handler::GetVoiceName3(int bank, int slot, std::string& name) {
+    const S917Registration* registration = nullptr;
+    // The voices tell only of an empty slot, not of an unused bank.
+    const int found = Find(bank, slot, registration) == status::kDone ? status::kDone : status::kNoRegistration;
+    return Query(found, registration, name, std::string(kNoVoice),
+                 [this](const S917Registration& r) { return VoiceName(r, gp::kLayer); });
+}
+
+int S917Handler::GetRegfileStyleName(int regfile, std::string& name) {
+    const S917RegfileEntry* entry = Entry(regfile);
+    name = entry != nullptr && entry->registration.Has(gp::kStylePath) ? entry->registration.PathName(gp::kStylePath)
+                                                                       : std::string(kNoStyle);
+    return status::kDone;
+}
+
+int S917Handler::GetRegfileMultiPadName(int regfile, std::string& name) {
+    const S917RegfileEntry* entry = Entry(regfile);
+    name = entry != nullptr && entry->registration.Has(gp::kMultiPadPath)
+               ? entry->registration.PathName(gp::kMultiPadPath)
+               : std::string(kNoMultiPad);
+    return status::kDone;
+}
+
+int S917Handler::GetRegfileTempo(int regfile, int& tempo) {
+    const S917RegfileEntry* entry = Entry(regfile);
+    tempo = entry != nullptr ? entry->registration.Tempo() : -1;
+    return status::kDone;
+}
+
+int S917Handler::GetRegfileVoiceName1(int regfile, std::string& name) {
+    const S917RegfileEntry* entry = Entry(regfile);
+    name = entry != nullptr ? VoiceName(entry->registration, gp::kLeft) : kNoVoice;
+    return status::kDone;
+}
+
+int S917Handler::GetRegfileVoiceName2(int regfile, std::string& name) {
+    const S917RegfileEntry* entry = Entry(regfile);
+    name = entry != nullptr ? VoiceName(entry->registration, gp::kMain) : kNoVoice;
+    return status::kDone;
+}
+
+int S917Handler::GetRegfileVoiceName3(int regfile, std::string& name) {
+    const S917RegfileEntry* entry = Entry(regfile);
+    name = entry != nullptr ? VoiceName(entry->registration, gp::kLayer) : kNoVoice;
+    return status::kDone;
+}
+
+int S917Handler::DescribeSettingBlocks(int regfile, int bank, int slot, std::array<std::string, 11>& texts) {
+    if (regfile < 0 && (bank < 0 || slot < 0)) {
+        return status::kDone;
+    }
+    const S917Registration* registration = SettingsSource(regfile, bank, slot);
+    const unsigned mask = registration != nullptr ? registration->SettingsMask() : 0u;
+    for (int setting = 0; setting < kSettingCount; ++setting) {
+        texts[static_cast<std::size_t>(setting)] = PlusMinus(((mask >> setting) & 1u) != 0);
+    }
+    return status::kDone;
+}
+
+int S917Handler::GetSettingsAbbreviation(int regfile, int bank, int slot, std::string& text) {
+    text.clear();
+    std::array<std::string, 11> settings;
+    settings.fill("-");
+    DescribeSettingBlocks(regfile, bank, slot, settings);
+    const auto present = [&](Setting setting) { return settings[static_cast<std::size_t>(setting)] == "+"; };
+    const std::array<std::pair<const char*, bool>, 9> parts{{
+        {"sty", present(Style)},
+        {"vc", present(Main) || present(Layer) || present(Left)},
+        {"tt", present(TuneTrans)},
+        {"scl", present(Scale)},
+        {"hrm", present(Harmony)},
+        {"tpo", present(Tempo)},
+        {"ped", present(Pedal)},
+        {"mpd", present(MultiPad)},
+        {"smc", present(SongMic)},
+    }};
+    for (const auto& [abbreviation, shown] : parts) {
+        if (shown) {
+            text += text.empty() ? "" : " ";
+            text += abbreviation;
+        }
+    }
+    return status::kDone;
+}
+
+// ---- copying -----------------------------------------------------------------------
+
+int S917Handler::PutRegistration(int dstBank, int dstSlot, const S917Registration& registration) {
+    std::optional<S917Registration>* target = Slot(dstBank, dstSlot);
+    if (target == nullptr) {
+        return status::kBankNotInUse;
+    }
+    *target = registration;
+    return status::kDone;
+}
+
+int S917Handler::CopyRegistration(int dstBank, int dstSlot, ModelHandler* source, int srcBank, int srcSlot) {
+    const S917Handler* from = SameModel(source);
+    if (from == nullptr) {
+        return status::kBankNotInUse;
+    }
+    const S917Registration* registration = nullptr;
+    const int found = from->Find(srcBank, srcSlot, registration);
+    return found == status::kDone ? PutRegistration(dstBank, dstSlot, *registration) : found;
+}
+
+int S917Handler::CopyRegfile(int dstBank, int dstSlot, ModelHandler* source, int regfile) {
+    const S917Handler* from = SameModel(source);
+    const S917RegfileEntry* entry = from != nullptr ? from->Entry(regfile) : nullptr;
+    return entry != nullptr ? PutRegistration(dstBank, dstSlot, entry->registration) : status::kNoRegistration;
+}
+
+int S917Handler::GroupCopyRegistration(int dstBank, int dstSlot, ModelHandler* source, int srcBank, int srcSlot) {
+    if (dstBank < 0 || dstSlot < 0) {
+        return status::kDone;
+    }
+    S917Handler* from = SameModel(source);
+    const S917Registration* registration = nullptr;
+    if (from == nullptr || from->Find(srcBank, srcSlot, registration) != status::kDone) {
+        return status::kNoRegistration;
+    }
+    return GroupCopy(dstBank, dstSlot, *from, srcBank, srcSlot, -1);
+}
+
+int S917Handler::GroupCopyRegfile(int dstBank, int dstSlot, ModelHandler* source, int regfile) {
+    S917Handler* from = SameModel(source);
+    if (dstBank < 0 || dstSlot < 0) {
+        return status::kDone;
+    }
+    if (from == nullptr || from->Entry(regfile) == nullptr) {
+        return status::kNoRegistration;
+    }
+    return GroupCopy(dstBank, dstSlot, *from, -1, -1, regfile);
+}
+
+int S917Handler::GroupCopy(int dstBank, int dstSlot, S917Handler& source, int srcBank, int srcSlot, int srcRegfile) {
+    if (Slot(dstBank, dstSlot) == nullptr) {
+        return status::kDone;
+    }
+    GpBlockCopyRequest request;
+    std::string name;
+    if (srcRegfile >= 0) {
+        source.GetRegfileName(srcRegfile, name);
+    } else {
+        source.GetRegistrationName(srcBank, srcSlot, name);
+    }
+    request.sourceName = Cp1252::ToUtf8(name);
+    GetRegistrationName(dstBank, dstSlot, name);
+    request.destinationName = Cp1252::ToUtf8(name);
+    source.DescribeSettingBlocks(srcRegfile, srcBank, srcSlot, request.settings);
+    const auto states = ui().CopyGpBlocks(request);
+    if (!states) {
+        return status::kDone;
+    }
+    const auto flags = GpBlockCopyChoice::Flags(*states);
+    if (!flags) {
+        ui().ShowMessage(GpBlockCopyChoice::kNothingChosenMessage);
+        return status::kDone;
+    }
+    CopySettingBlock(dstBank, dstSlot, &source, srcBank, srcSlot, srcRegfile, *flags);
+    return status::kDone;
+}
+
+int S917Handler::CopySettingBlock(int dstBank, int dstSlot, ModelHandler* source, int srcBank, int srcSlot,
+                                  int srcRegfile, const std::vector<bool>& selection) {
+    const S917Handler* from = SameModel(source);
+    const S917Registration* origin = from != nullptr ? from->SettingsSource(srcRegfile, srcBank, srcSlot) : nullptr;
+    std::optional<S917Registration>* target = Slot(dstBank, dstSlot);
+    if (origin == nullptr || target == nullptr) {
+        return status::kNoRegistration;
+    }
+    const bool wasEmpty = !target->has_value();
+    std::string error;
+    auto rebuilt = S917BlockRebuild::Build(wasEmpty ? nullptr : &**target, *origin, selection, error);
+    if (!rebuilt) {
+        ui().ShowMessage(error);
+        return status::kNotValid;
+    }
+    *target = std::move(rebuilt);
+    if (wasEmpty) {
+        RenameRegistration(dstBank, dstSlot, "NewRegist");
+        SetArchiveName("NoName");
+    }
+    return status::kDone;
+}
+
+// ---- protocols ---------------------------------------------------------------------
+
+int S917Handler::WriteProtocol(const std::string& path) {
+    const ProtocolForm form = ProtocolPath::FormOf(path);
+    if (form == ProtocolForm::None) {
+        return status::kWrongProtocolEnding;
+    }
+    if (Bank(0) == nullptr) {
+        return status::kNothingToWrite;
+    }
+    return ProtocolFile::Write(path, S917Protocol::OfBanks(*this, form == ProtocolForm::Html));
+}
+
+int S917Handler::WriteRegfileProtocol(const std::string& path) {
+    if (entries_.empty()) {
+        return status::kRegfileListEmpty;
+    }
+    const ProtocolForm form = ProtocolPath::FormOf(path);
+    if (form == ProtocolForm::None) {
+        return status::kWrongProtocolEnding;
+    }
+    return ProtocolFile::Write(path, S917Protocol::OfRegfiles(*this, form == ProtocolForm::Html));
+}
+
+// ---- view --------------------------------------------------------------------------
+
+int S917Handler::ShowRegistration(int regfile, int bank, int slot) {
+    std::string name, style, multiPad;
+    std::array<std::string, 3> voices;  // Main, Layer, Left
+    int tempo = -1;
+    if (regfile >= 0) {
+        if (Entry(regfile) == nullptr) {
+            return status::kDone;
+        }
+        GetRegfileName(regfile, name);
+        GetRegfileStyleName(regfile, style);
+        GetRegfileMultiPadName(regfile, multiPad);
+        GetRegfileTempo(regfile, tempo);
+        GetRegfileVoiceName2(regfile, voices[0]);
+        GetRegfileVoiceName3(regfile, voices[1]);
+        GetRegfileVoiceName1(regfile, voices[2]);
+    } else {
+        const int results[] = {
+            GetRegistrationName(bank, slot, name), GetStyleName(bank, slot, style, 0),
+            GetMultiPadName(bank, slot, multiPad), GetTempo(bank, slot, tempo),
+            GetVoiceName2(bank, slot, voices[0]),  GetVoiceName3(bank, slot, voices[1]),
+            GetVoiceName1(bank, slot, voices[2]),
+        };
+        if (std::any_of(std::begin(results), std::end(results), [](int r) { return r != status::kDone; })) {
+            return status::kDone;
+        }
+    }
+    Cvp2RegistrationView view;
+    view.name = Cp1252::ToUtf8(name);
+    DescribeSettingBlocks(regfile, bank, slot, view.settings);
+    struct Pair {
+        Setting setting;
+        const char* caption;
+        std::string value;
+    };
+    const std::array<Pair, Cvp2RegistrationView::kPairs> pairs{{
+        {Style, "Style:", style},
+        {Main, "Main:", voices[0]},
+        {Layer, "Layer:", voices[1]},
+        {Left, "Left:", voices[2]},
+        {MultiPad, "MultiPad:", multiPad},
+        {Tempo, "Tempo:", FormatNumbers("%i", tempo)},
+    }};
+    for (std::size_t i = 0; i < pairs.size(); ++i) {
+        if (view.settings[static_cast<std::size_t>(pairs[i].setting)] == "+") {
+            view.captions[i] = pairs[i].caption;
+            view.values[i] = Cp1252::ToUtf8(pairs[i].value);
+        }
+    }
+    ui().ViewCvp2Registration(view);
+    return status::kDone;
+}
+
+bool S917Handler::HasNoStyleOptions() { return true; }
+
+// There are no style archives, so no option can name a wrong one.
+bool S917Handler::SetStyleArchiveOptions(bool /*askForStyleArchive*/, bool /*useDefaultArchive*/,
+                                         const std::string& /*defaultArchivePath*/, bool /*implicitSearch*/) {
+    return true;
+}
+
+}  // namespace kalivo

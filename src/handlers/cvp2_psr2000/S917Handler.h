@@ -1,0 +1,106 @@
+#pragma once
+// The CVP2 Series and PSR-2000 handlers: up to ten banks of eight
+// registrations loaded from bank files on the source side, one bank on the
+// destination side, and a list of regfiles. The two models differ only in
+// their S917Model.
+#include <array>
+#include <string>
+#include <vector>
+
+#include "handlers/FixedGeometryHandler.h"
+#include "handlers/cvp2_psr2000/S917Bank.h"
+#include "handlers/cvp2_psr2000/S917Model.h"
+#include "handlers/cvp2_psr2000/S917Naming.h"
+
+namespace kalivo {
+
+struct S917RegfileEntry {
+    std::string name;  // file name without extension, as Windows-1252 text
+    S917Registration registration;
+};
+
+class S917Handler : public FixedGeometryHandler {
+public:
+    S917Handler(UserInterface& ui, const S917Model& model);
+
+    void CreateStore() override;
+    void ReleaseStore() override;
+    int LoadSourceArchive(const std::string& folder, const std::string& archive) override;
+    int LoadDestinationArchive(const std::string& folder, const std::string& archive) override;
+    int ClearSource() override;
+    int ClearDestination(int bankCount) override;
+    int DeleteRegistration(int bank, int slot) override;
+    int StoreArchive(const std::string& archive, const std::string& folder, int bankPosition) override;
+    int ListArchives(const std::string& folder, StringList& names) override;
+    int LoadRegfiles(const std::string& folder) override;
+    int ListRegfiles(StringList& names) override;
+    int CreateRegfiles(const std::string& folder) override;
+    std::string GetArchiveName() override;
+    void SetArchiveName(const std::string& name) override;
+    void SetBankName(int bank, const std::string& name) override;
+    int SourceBankCount() override;
+    int GetBankName(int bank, std::string& name) override;
+    int GetRegistrationName(int bank, int slot, std::string& name) override;
+    int GetRegfileName(int regfile, std::string& name) override;
+    int RenameRegistration(int bank, int slot, const std::string& name) override;
+    int GetStyleName(int bank, int slot, std::string& name, int form) override;
+    int GetMultiPadName(int bank, int slot, std::string& name) override;
+    int GetRegfileMultiPadName(int regfile, std::string& name) override;
+    int GetRegfileStyleName(int regfile, std::string& name) override;
+    int GetTempo(int bank, int slot, int& tempo) override;
+    int GetRegfileTempo(int regfile, int& tempo) override;
+    // Voice 1 is the Left part, 2 Main, 3 Layer.
+    int GetVoiceName1(int bank, int slot, std::string& name) override;
+    int GetVoiceName2(int bank, int slot, std::string& name) override;
+    int GetVoiceName3(int bank, int slot, std::string& name) override;
+    int GetRegfileVoiceName1(int regfile, std::string& name) override;
+    int GetRegfileVoiceName2(int regfile, std::string& name) override;
+    int GetRegfileVoiceName3(int regfile, std::string& name) override;
+    int CopyRegistration(int dstBank, int dstSlot, ModelHandler* source, int srcBank, int srcSlot) override;
+    int GroupCopyRegistration(int dstBank, int dstSlot, ModelHandler* source, int srcBank, int srcSlot) override;
+    int CopyRegfile(int dstBank, int dstSlot, ModelHandler* source, int regfile) override;
+    int GroupCopyRegfile(int dstBank, int dstSlot, ModelHandler* source, int regfile) override;
+    int WriteProtocol(const std::string& path) override;
+    int WriteRegfileProtocol(const std::string& path) override;
+    int ShowRegistration(int regfile, int bank, int slot) override;
+    bool SetStyleArchiveOptions(bool askForStyleArchive, bool useDefaultArchive,
+                                const std::string& defaultArchivePath, bool implicitSearch) override;
+    bool HasNoStyleOptions() override;
+    int DescribeSettingBlocks(int regfile, int bank, int slot, std::array<std::string, 11>& texts) override;
+    int CopySettingBlock(int dstBank, int dstSlot, ModelHandler* source, int srcBank, int srcSlot, int srcRegfile,
+                         const std::vector<bool>& selection) override;
+
+    // The Settings column of the protocols: of regfile entry regfile when it
+    // is not negative, else of the bank registration.
+    virtual int GetSettingsAbbreviation(int regfile, int bank, int slot, std::string& text);
+
+    // Read access for this model's protocol.
+    const S917Model& Model() const { return model_; }
+    const S917Bank* Bank(int bank) const;  // nullptr when outside the table or not in use
+    const S917Registration* Registration(int bank, int slot) const;
+    const S917RegfileEntry* Entry(int regfile) const;
+    int EntryCount() const { return static_cast<int>(entries_.size()); }
+    std::string VoiceName(const S917Registration& registration, int gp) const;
+
+private:
+    S917Bank* MutableBank(int bank);
+    std::optional<S917Registration>* Slot(int bank, int slot);
+    // The registration at (bank, slot), or 8 (bank not in use) / 9 (slot empty).
+    int Find(int bank, int slot, const S917Registration*& registration) const;
+    const S917Registration* SettingsSource(int regfile, int bank, int slot) const;
+    S917Handler* SameModel(ModelHandler* source) const;
+
+    int ReadBankFile(S917Bank& bank, const std::string& folder, const std::string& archive);
+    void ApplyNames(const S917Names& names);
+    // Shows the Copy GP-Block dialog and copies what it returns.
+    int GroupCopy(int dstBank, int dstSlot, S917Handler& source, int srcBank, int srcSlot, int srcRegfile);
+    int PutRegistration(int dstBank, int dstSlot, const S917Registration& registration);
+
+    const S917Model& model_;
+    std::array<S917Bank, s917::kMaxBanks> banks_;
+    std::vector<S917RegfileEntry> entries_;
+    std::string archiveName_;
+    int bankCount_ = 0;
+};
+
+}  // namespace kalivo

@@ -1,0 +1,35 @@
+#pragma once
+// How archives, banks and regfiles of the two models are named. Names are
+// Windows-1252 text; file names are UTF-8 and pass the sanitiser.
+#include <string>
+
+#include "handlers/cvp2_psr2000/S917Model.h"
+
+namespace kalivo {
+
+struct S917Names {
+    std::string archive;
+    std::string bank;
+};
+
+class S917Naming {
+public:
+    // The archive name after loading the archive listed as listedName.
+    static std::string ArchiveNameOfListed(const S917Model& model, const std::string& listedName);
+    // The bank name of a bank file: its file name up to the first ".". Only
+    // the file name counts, whatever the folders above it are called.
+    static std::string BankNameOfFile(const std::string& path);
+    // Archivename on the destination.
+    static S917Names FromArchiveName(const S917Model& model, const std::string& name);
+    // Rename of the destination's bank header line.
+    static S917Names FromBankName(const S917Model& model, const std::string& name);
+    // The file name part made from an archive or registration name.
+    static std::string FileNamePart(const std::string& name);
+    // The regfile file name before "#n" and the extension: the registration
+    // name with blanks, "'", "*" and "?" as "_" (trailing ones dropped), then
+    // "_" + bank name + "(bank-slot)", both 1-based.
+    static std::string RegfileBase(const std::string& registrationName, const std::string& bankName, int bank,
+                                   int slot);
+};
+
+}  // namespace kalivo

@@ -1,0 +1,380 @@
+#include "handlers/psr740_8000/PsrFamilyHandler.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "common/fs/FileNameSanitizer.h"
+#include "common/fs/FileSystem.h"
+#include "common/fs/TextFile.h"
+#include "common/tables/StyleList.h"
+#include "common/text/Cp1252.h"
+#include "handlers/RegfileFolder.h"
+#include "handlers/RegistrationViewer.h"
+#include "handlers/StatusCodes.h"
+#include "handlers/psr740_8000/PsrDiskSet.h"
+#include "handlers/psr740_8000/PsrProtocol.h"
+#include "handlers/psr740_8000/PsrRecord.h"
+
+namespace kalivo {
+
+namespace {
+
+constexpr const char* kUserFileExtension = ".usr";
+constexpr const char* kStyleKey = "S__";
+constexpr const char* kNoName = "no name";
+
+}  // namespace
+
+PsrFamilyHandler::PsrFamilyHandler(UserInterface& ui, const PsrModel& model)
+    : FixedGeometryHandler(ui, ListGeometry{false, model.banks, model.banks, model.slots}),
+      model_(model),
+      memory_(model),
+      regfiles_(model),
+      customStyles_(model) {}
+
+// ---- store ---------------------------------------------------------------------
+
+void PsrFamilyHandler::New() {
+    memory_.Clear();
+    archiveName_ = kNoName;
+    customStyles_.Reset();
+}
+
+void PsrFamilyHandler::CreateStore() {
+    regfiles_.Clear();
+    askForStyleArchive_ = false;
+    useDefaultArchive_ = false;
+    implicitSearch_ = false;
+    defaultArchivePath_.clear();
+    New();
+}
+
+void PsrFamilyHandler::ReleaseStore() {
+    memory_.Release();
+    regfiles_.Clear();
+}
+
+int PsrFamilyHandler::ClearSource() {
+    New();
+    return status::kDone;
+}
+
+int PsrFamilyHandler::ClearDestination(int /*bankCount*/) {
+    New();
+    return status::kDone;
+}
+
+int PsrFamilyHandler::IsRegistrationEmpty(int bank, int slot, bool& empty) {
+    if (memory_.IsSlot(bank, slot)) {
+        empty = memory_.LooksEmpty(memory_.Record(bank, slot));
+    }
+    return status::kDone;
+}
+
+int PsrFamilyHandler::Find(int bank, int slot) const {
+    if (!memory_.IsUsed(bank)) {
+        return status::kBankNotInUse;
+    }
+    return memory_.IsEmpty(bank, slot) ? status::kNoRegistration : status::kDone;
+}
+
+PsrFamilyHandler* PsrFamilyHandler::SameModel(ModelHandler* source) const {
+    auto* handler = dynamic_cast<PsrFamilyHandler*>(source);
+    return handler != nullptr && &handler->model_ == &model_ ? handler : nullptr;
+}
+
+// ---- disk sets -------------------------------------------------------------------
+
+int PsrFamilyHandler::LoadSourceArchive(const std::string& folder, const std::string& archive) {
+    return LoadArchive(folder, archive);
+}
+
+int PsrFamilyHandler::LoadDestinationArchive(const std::string& folder, const std::string& archive) {
+    return LoadArchive(folder, archive);
+}
+
+int PsrFamilyHandler::LoadArchive(const std::string& folder, const std::string& archive) {
+    // A load that fails part way must leave the memory as it was.
+    PsrBankMemory loaded(model_);
+    std::string setNumber;
+    const int result = PsrDiskSet::Load(model_, ui(), folder, archive, loaded, setNumber);
+    if (result != status::kDone) {
+        return result;
+    }
+    memory_ = std::move(loaded);
+    archiveName_ = archive;
+    if (implicitSearch_) {
+        customStyles_.Reset();
+        customStyles_.ReadFile(PsrCustomStyles::StyleFileOf(folder), kStyleKey + setNumber);
+        return status::kDone;
+    }
+    return askForStyleArchive_ ? status::kStyleArchiveWanted : status::kDone;
+}
+
+int PsrFamilyHandler::StoreArchive(const std::string& archive, const std::string& folder, int /*bankPosition*/) {
+    if (!memory_.IsAllocated()) {
+        return status::kNothingToWrite;
+    }
+    return PsrDiskSet::Store(model_, ui(), memory_, archive, folder);
+}
+
+int PsrFamilyHandler::ListArchives(const std::string& folder, StringList& names) {
+    StringList titles;
+    const std::string extension = kUserFileExtension;
+    for (const std::string& file : FileSystem::FindFiles(folder, "*" + extension)) {
+        if (file.size() > extension.size()) {
+            titles.push_back(Cp1252::FromUtf8(file.substr(0, file.size() - extension.size())));
+        }
+    }
+    std::stable_sort(titles.begin(), titles.end(), FileSystem::LessNoCase);
+    names.insert(names.end(), titles.begin(), titles.end());
+    return titles.empty() ? status::kNotValid : status::kDone;
+}
+
+// ---- custom styles ---------------------------------------------------------------
+
+bool PsrFamilyHandler::SetStyleArchiveOptions(bool askForStyleArchive, bool useDefaultArchive,
+                                              const std::string& defaultArchivePath, bool implicitSearch) {
+    askForStyleArchive_ = askForStyleArchive;
+    useDefaultArchive_ = useDefaultArchive;
+    defaultArchivePath_ = defaultArchivePath;
+    implicitSearch_ = implicitSearch;
+    if (!useDefaultArchive_) {
+        return true;
+    }
+    return customStyles_.ReadFile(PsrCustomStyles::StyleFileOf(defaultArchivePath_), kStyleKey);
+}
+
+int PsrFamilyHandler::LoadStyleArchive(const std::string& folder, const std::string& styleArchive) {
+    const auto userFile =
+        FileSystem::FindNoCase(folder, FileNameSanitizer::Sanitize(Cp1252::ToUtf8(styleArchive)) + kUserFileExtension);
+    const std::string setNumber = userFile ? PsrCustomStyles::SetNumberOf(*userFile) : std::string();
+    std::vector<std::string> lines;
+    const std::string styleFile = PsrCustomStyles::StyleFileOf(folder);
+    if (setNumber.empty() || styleFile.empty() || !TextFile::ReadLines(styleFile, lines)) {
+        return status::kNotValid;
+    }
+    // A slot past the table ends the reading; what was read counts.
+    customStyles_.ReadLines(lines, kStyleKey + setNumber);
+    return status::kDone;
+}
+
+// ---- registrations ---------------------------------------------------------------
+
+std::string PsrFamilyHandler::GetArchiveName() { return archiveName_; }
+
+void PsrFamilyHandler::SetArchiveName(const std::string& name) { archiveName_ = name; }
+
+int PsrFamilyHandler::GetRegistrationName(int bank, int slot, std::string& name) {
+    name.clear();
+    const int found = Find(bank, slot);
+    if (found == status::kDone) {
+        name = memory_.Title(bank, slot);
+    }
+    return found;
+}
+
+int PsrFamilyHandler::RenameRegistration(int bank, int slot, const std::string& name) {
+    if (!memory_.IsSlot(bank, slot)) {
+        return status::kNoRegistration;
+    }
+    if (model_.bankTitle) {
+        for (int s = 0; s < model_.slots; ++s) {
+            memory_.SetTitle(bank, s, name);
+        }
+        return status::kDone;
+    }
+    if (memory_.IsEmpty(bank, slot)) {
+        return status::kNoRegistration;
+    }
+    memory_.SetTitle(bank, slot, name);
+    return status::kDone;
+}
+
+int PsrFamilyHandler::DeleteRegistration(int bank, int slot) {
+    if (!memory_.IsSlot(bank, slot)) {
+        return status::kDone;
+    }
+    memory_.PutDefault(bank, slot);
+    if (model_.bankTitle) {
+        // The bank title lives in every registration; it survives while one is left.
+        for (int s = 0; s < model_.slots; ++s) {
+            if (!memory_.IsEmpty(bank, s)) {
+                memory_.CopyTitle(bank, slot, memory_.Record(bank, s));
+                break;
+            }
+        }
+    }
+    memory_.SetUsed(bank, memory_.AnySlotFilled(bank));
+    return status::kDone;
+}
+
+int PsrFamilyHandler::GetStyleName(int bank, int slot, std::string& name, int form) {
+    const int found = Find(bank, slot);
+    if (found != status::kDone) {
+        return found;
+    }
+    const int number = PsrRecord::StyleNumber(model_, memory_.Record(bank, slot));
+    if (!model_.IsCustomStyle(number)) {
+        name = model_.styles().Name(static_cast<std::uint8_t>(number));
+    } else {
+        name = form == 1 ? "*" + customStyles_.Name(number) + "*" : customStyles_.Name(number);
+    }
+    return status::kDone;
+}
+
+int PsrFamilyHandler::GetTempo(int bank, int slot, int& tempo) {
+    const int found = Find(bank, slot);
+    if (found == status::kDone) {
+        tempo = PsrRecord::Tempo(model_, memory_.Record(bank, slot));
+    }
+    return found;
+}
+
+int PsrFamilyHandler::VoiceName(int bank, int slot, int part, std::string& name) {
+    if (memory_.IsEmpty(bank, slot)) {
+        return status::kNoRegistration;
+    }
+    name = model_.voiceName(memory_.Record(bank, slot), part);
+    return status::kDone;
+}
+
+int PsrFamilyHandler::GetVoiceName1(int bank, int slot, std::string& name) { return VoiceName(bank, slot, 0, name); }
+int PsrFamilyHandler::GetVoiceName2(int bank, int slot, std::string& name) { return VoiceName(bank, slot, 1, name); }
+int PsrFamilyHandler::GetVoiceName3(int bank, int slot, std::string& name) { return VoiceName(bank, slot, 2, name); }
+int PsrFamilyHandler::GetVoiceName4(int bank, int slot, std::string& name) { return VoiceName(bank, slot, 3, name); }
+
+// ---- copying ---------------------------------------------------------------------
+
+void PsrFamilyHandler::PutCopy(int dstBank, int dstSlot, std::span<const std::uint8_t> record) {
+    // A copy first: the source may be this very memory.
+    const std::vector<std::uint8_t> from(record.begin(), record.end());
+    const bool wasUsed = memory_.IsUsed(dstBank);
+    const auto skip = static_cast<std::ptrdiff_t>(model_.copyFrom);
+    std::copy(from.begin() + skip, from.end(), memory_.Record(dstBank, dstSlot).begin() + skip);
+    if (model_.bankTitle) {
+        if (wasUsed) {
+            const int next = (dstSlot + 1) % model_.slots;
+            const std::vector<std::uint8_t> title(memory_.Record(dstBank, next).begin(),
+                                                  memory_.Record(dstBank, next).end());
+            memory_.CopyTitle(dstBank, dstSlot, title);
+        } else {
+            for (int s = 0; s < model_.slots; ++s) {
+                memory_.CopyTitle(dstBank, s, from);
+            }
+        }
+    }
+    memory_.SetUsed(dstBank, true);
+    memory_.SetEmpty(dstBank, dstSlot, false);
+}
+
+int PsrFamilyHandler::CopyRegistration(int dstBank, int dstSlot, ModelHandler* source, int srcBank, int srcSlot) {
+    PsrFamilyHandler* from = SameModel(source);
+    if (from == nullptr || !memory_.IsSlot(dstBank, dstSlot) || !from->memory_.IsSlot(srcBank, srcSlot)) {
+        return status::kNoRegistration;
+    }
+    const int found = from->Find(srcBank, srcSlot);
+    if (found == status::kDone) {
+        PutCopy(dstBank, dstSlot, from->memory_.Record(srcBank, srcSlot));
+    }
+    return found;
+}
+
+int PsrFamilyHandler::CopyRegfile(int dstBank, int dstSlot, ModelHandler* source, int regfile) {
+    PsrFamilyHandler* from = SameModel(source);
+    const PsrRegfileEntry* entry = from != nullptr ? from->regfiles_.Entry(regfile) : nullptr;
+    if (entry == nullptr || !memory_.IsSlot(dstBank, dstSlot)) {
+        return status::kNoRegistration;
+    }
+    PutCopy(dstBank, dstSlot, entry->record);
+    return status::kDone;
+}
+
+// ---- regfiles ------------------------------------------------------------------------
+
+int PsrFamilyHandler::LoadRegfiles(const std::string& folder) { return regfiles_.Load(ui(), folder); }
+
+int PsrFamilyHandler::ListRegfiles(StringList& names) {
+    for (const PsrRegfileEntry& entry : regfiles_.Entries()) {
+        names.push_back(entry.title);
+    }
+    return status::kDone;
+}
+
+int PsrFamilyHandler::CreateRegfiles(const std::string& folder) {
+    if (!memory_.AnyBankUsed()) {
+        return status::kNothingToWrite;
+    }
+    RegfileFolder target(folder, model_.regfileExtension);
+    for (int bank = 0; bank < model_.banks; ++bank) {
+        for (int slot = 0; slot < model_.slots && memory_.IsUsed(bank); ++slot) {
+            if (memory_.IsEmpty(bank, slot)) {
+                continue;
+            }
+            const auto record = memory_.Record(bank, slot);
+            std::string path;
+            const std::string base = PsrRegfiles::FileBase(memory_.Title(bank, slot), archiveName_, bank, slot);
+            if (!target.Write(base, std::vector<std::uint8_t>(record.begin(), record.end()), path)) {
+                // The folder is not writable: one message, not one per registration.
+                ui().ShowMessage("Regfile " + path + " cannot be written.");
+                return status::kNotValid;
+            }
+        }
+    }
+    return status::kDone;
+}
+
+int PsrFamilyHandler::GetRegfileName(int regfile, std::string& name) {
+    const PsrRegfileEntry* entry = regfiles_.Entry(regfile);
+    if (entry == nullptr) {
+        return status::kNoRegistration;
+    }
+    name = PsrRecord::RegfileTitle(model_, entry->record);
+    return status::kDone;
+}
+
+int PsrFamilyHandler::GetRegfileStyleName(int regfile, std::string& name) {
+    const PsrRegfileEntry* entry = regfiles_.Entry(regfile);
+    if (entry == nullptr) {
+        return status::kNoRegistration;
+    }
+    name = model_.styles().Name(static_cast<std::uint8_t>(PsrRecord::StyleNumber(model_, entry->record)));
+    return status::kDone;
+}
+
+int PsrFamilyHandler::GetRegfileTempo(int regfile, int& tempo) {
+    const PsrRegfileEntry* entry = regfiles_.Entry(regfile);
+    if (entry == nullptr) {
+        return status::kNoRegistration;
+    }
+    tempo = PsrRecord::Tempo(model_, entry->record);
+    return status::kDone;
+}
+
+int PsrFamilyHandler::RegfileVoiceName(int regfile, int part, std::string& name) {
+    const PsrRegfileEntry* entry = regfiles_.Entry(regfile);
+    if (entry == nullptr) {
+        return status::kNoRegistration;
+    }
+    name = model_.voiceName(entry->record, part);
+    return status::kDone;
+}
+
+int PsrFamilyHandler::GetRegfileVoiceName1(int regfile, std::string& name) { return RegfileVoiceName(regfile, 0, name); }
+int PsrFamilyHandler::GetRegfileVoiceName2(int regfile, std::string& name) { return RegfileVoiceName(regfile, 1, name); }
+int PsrFamilyHandler::GetRegfileVoiceName3(int regfile, std::string& name) { return RegfileVoiceName(regfile, 2, name); }
+int PsrFamilyHandler::GetRegfileVoiceName4(int regfile, std::string& name) { return RegfileVoiceName(regfile, 3, name); }
+
+// ---- protocols and view ----------------------------------------------------------------
+
+int PsrFamilyHandler::WriteProtocol(const std::string& path) { return PsrProtocol::WriteBanks(*this, ui(), path); }
+
+int PsrFamilyHandler::WriteRegfileProtocol(const std::string& path) {
+    return PsrProtocol::WriteRegfiles(*this, ui(), path);
+}
+
+int PsrFamilyHandler::ShowRegistration(int regfile, int bank, int slot) {
+    return RegistrationViewer::Show(*this, ui(), regfile, bank, slot);
+}
+
+}  // namespace kalivo

@@ -1,0 +1,84 @@
+#pragma once
+// The PSR-740 and PSR-8000 handler: a bank memory loaded from and stored to
+// an instrument disk, and a list of regfiles. The two models differ only in
+// their PsrModel.
+#include <string>
+
+#include "handlers/FixedGeometryHandler.h"
+#include "handlers/psr740_8000/PsrBankMemory.h"
+#include "handlers/psr740_8000/PsrCustomStyles.h"
+#include "handlers/psr740_8000/PsrRegfiles.h"
+
+namespace kalivo {
+
+class PsrFamilyHandler : public FixedGeometryHandler {
+public:
+    PsrFamilyHandler(UserInterface& ui, const PsrModel& model);
+
+    int IsRegistrationEmpty(int bank, int slot, bool& empty) override;
+    void CreateStore() override;
+    void ReleaseStore() override;
+    int LoadSourceArchive(const std::string& folder, const std::string& archive) override;
+    int LoadDestinationArchive(const std::string& folder, const std::string& archive) override;
+    int LoadStyleArchive(const std::string& folder, const std::string& styleArchive) override;
+    int ClearSource() override;
+    int ClearDestination(int bankCount) override;
+    int DeleteRegistration(int bank, int slot) override;
+    int StoreArchive(const std::string& archive, const std::string& folder, int bankPosition) override;
+    int ListArchives(const std::string& folder, StringList& names) override;
+    int LoadRegfiles(const std::string& folder) override;
+    int ListRegfiles(StringList& names) override;
+    int CreateRegfiles(const std::string& folder) override;
+    std::string GetArchiveName() override;
+    void SetArchiveName(const std::string& name) override;
+    int GetRegistrationName(int bank, int slot, std::string& name) override;
+    int GetRegfileName(int regfile, std::string& name) override;
+    int RenameRegistration(int bank, int slot, const std::string& name) override;
+    int GetStyleName(int bank, int slot, std::string& name, int form) override;
+    int GetRegfileStyleName(int regfile, std::string& name) override;
+    int GetTempo(int bank, int slot, int& tempo) override;
+    int GetRegfileTempo(int regfile, int& tempo) override;
+    int GetVoiceName1(int bank, int slot, std::string& name) override;
+    int GetVoiceName2(int bank, int slot, std::string& name) override;
+    int GetVoiceName3(int bank, int slot, std::string& name) override;
+    int GetVoiceName4(int bank, int slot, std::string& name) override;
+    int GetRegfileVoiceName1(int regfile, std::string& name) override;
+    int GetRegfileVoiceName2(int regfile, std::string& name) override;
+    int GetRegfileVoiceName3(int regfile, std::string& name) override;
+    int GetRegfileVoiceName4(int regfile, std::string& name) override;
+    int CopyRegistration(int dstBank, int dstSlot, ModelHandler* source, int srcBank, int srcSlot) override;
+    int CopyRegfile(int dstBank, int dstSlot, ModelHandler* source, int regfile) override;
+    int WriteProtocol(const std::string& path) override;
+    int WriteRegfileProtocol(const std::string& path) override;
+    int ShowRegistration(int regfile, int bank, int slot) override;
+    bool SetStyleArchiveOptions(bool askForStyleArchive, bool useDefaultArchive,
+                                const std::string& defaultArchivePath, bool implicitSearch) override;
+
+    // Read access for the protocols and tests.
+    const PsrModel& Model() const { return model_; }
+    const PsrBankMemory& Memory() const { return memory_; }
+    const PsrRegfiles& Regfiles() const { return regfiles_; }
+
+private:
+    void New();
+    int LoadArchive(const std::string& folder, const std::string& archive);
+    // 0 with a registration to read, or 8 / 9.
+    int Find(int bank, int slot) const;
+    int VoiceName(int bank, int slot, int part, std::string& name);
+    int RegfileVoiceName(int regfile, int part, std::string& name);
+    PsrFamilyHandler* SameModel(ModelHandler* source) const;
+    // The record bytes from copyFrom on go into the slot, with the bank title rule.
+    void PutCopy(int dstBank, int dstSlot, std::span<const std::uint8_t> record);
+
+    const PsrModel& model_;
+    PsrBankMemory memory_;
+    PsrRegfiles regfiles_;
+    PsrCustomStyles customStyles_;
+    std::string archiveName_;
+    bool askForStyleArchive_ = false;
+    bool useDefaultArchive_ = false;
+    bool implicitSearch_ = false;
+    std::string defaultArchivePath_;
+};
+
+}  // namespace kalivo

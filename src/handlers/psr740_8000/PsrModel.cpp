@@ -1,0 +1,79 @@
+#include "handlers/psr740_8000/PsrModel.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
+
+#include "common/ByteReader.h"
+#include "common/tables/BankSelectVoiceTable.h"
+#include "common/tables/Psr8000VoiceList.h"
+#include "common/tables/StyleList.h"
+
+namespace kalivo {
+
+namespace {
+
+void PutText(std::span<std::uint8_t> record, std::size_t at, std::string_view text) {
+    std::copy(text.begin(), text.end(), record.begin() + static_cast<std::ptrdiff_t>(at));
+}
+
+// The PSR-740 keeps its voices as bank select MSB, LSB and program.
+std::string Psr740Voice(std::span<const std::uint8_t> record, int part) {
+    static constexpr std::array<std::size_t, 3> kAt{151, 119, 135};  // Left, Right 1, Right 2
+    if (part < 0 || part >= static_cast<int>(kAt.size())) {
+        return "***********";  // the instrument has no fourth part
+    }
+    const std::size_t at = kAt[static_cast<std::size_t>(part)];
+    return BankSelectVoiceTable::For(BankSelectTableId::Psr740)
+        .VoiceName(ByteReader::U8At(record, at), ByteReader::U8At(record, at + 1), ByteReader::U8At(record, at + 2));
+}
+
+std::string Psr8000Voice(std::span<const std::uint8_t> record, int part) {
+    if (part < 0 || part > 3) {
+        return "?";
+    }
+    return Psr8000VoiceList::VoiceName(ByteReader::U16At(record, 2 * static_cast<std::size_t>(part)));
+}
+
+void Psr740Default(std::span<std::uint8_t> record, int bank, int slot) {
+    static constexpr std::array<std::uint8_t, 10> kCarried{0x00, 0x00, 0x01, 0x15, 0, 0, 0, 0, 0, 0};
+    std::fill(record.begin(), record.end(), 0);
+    char digits[8];
+    std::snprintf(digits, sizeof digits, "%3.3i", (bank * 4 + slot) % 1000);
+    PutText(record, 0, "REG");
+    PutText(record, 3, digits);
+    std::copy(kCarried.begin(), kCarried.end(), record.begin() + 6);
+    std::snprintf(digits, sizeof digits, "%2.2i", (bank + 1) % 100);
+    PutText(record, 16, std::string("Regist") + digits + std::string(8, ' '));
+}
+
+void Psr8000Default(std::span<std::uint8_t> record, int /*bank*/, int /*slot*/) {
+    std::fill(record.begin(), record.end(), 0);
+    PutText(record, 156, "Registration    ");
+}
+
+}  // namespace
+
+const PsrModel& PsrModel::Psr740() {
+    static const PsrModel model{
+        "PSR-740", "Ver0.59Rev0.00", 7, "00040960", "Ver1.00Rev0.00", "00036864", "Regist01", true, 0,
+        32, 4, 287, 16, true, 32, 16, 37, 32, 3,
+        160, 3,
+        ".p74", "PSR-740", "PSR-740  Registration Archive",
+        Psr740Voice, &StyleList::Psr740, Psr740Default,
+    };
+    return model;
+}
+
+const PsrModel& PsrModel::Psr8000() {
+    static const PsrModel model{
+        "PSR-8000", "Ver0.67Rev0.00", 8, "00053760", "Ver0.01Rev0.01", "00002689", "", false, 33,
+        16, 8, 316, 156, false, 0, 0, 152, 200, 4,
+        214, 16,
+        ".p8k", "PSR-8000", "PSR-8000 Registration Archive",
+        Psr8000Voice, &StyleList::Psr8000, Psr8000Default,
+    };
+    return model;
+}
+
+}  // namespace kalivo

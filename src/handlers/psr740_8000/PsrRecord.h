@@ -1,0 +1,26 @@
+#pragma once
+// The named fields of a PSR-740 / PSR-8000 registration record. Every other
+// byte is carried unchanged.
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <string>
+
+#include "handlers/psr740_8000/PsrModel.h"
+
+namespace kalivo {
+
+class PsrRecord {
+public:
+    static constexpr std::size_t kTitleWidth = 16;
+
+    // Up to the first NUL, trailing blanks removed.
+    static std::string Title(const PsrModel& model, std::span<const std::uint8_t> record);
+    static void SetTitle(const PsrModel& model, std::span<std::uint8_t> record, const std::string& name);
+    static int Tempo(const PsrModel& model, std::span<const std::uint8_t> record);
+    static int StyleNumber(const PsrModel& model, std::span<const std::uint8_t> record);
+    // The title as a regfile shows it: also trailing "?", "*", "'" and 0x01 removed.
+    static std::string RegfileTitle(const PsrModel& model, std::span<const std::uint8_t> record);
+};
+
+}  // namespace kalivo

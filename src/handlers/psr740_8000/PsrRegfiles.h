@@ -1,0 +1,43 @@
+#pragma once
+// The regfile list: single registrations read from a folder of ".p74" or
+// ".p8k" files (one bare record each), and the writing of such files.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "handlers/psr740_8000/PsrModel.h"
+#include "ui/UserInterface.h"
+
+namespace kalivo {
+
+struct PsrRegfileEntry {
+    std::string title;                 // file name without folder and extension (Windows-1252)
+    std::vector<std::uint8_t> record;  // always one whole record
+};
+
+class PsrRegfiles {
+public:
+    explicit PsrRegfiles(const PsrModel& model) : model_(&model) {}
+
+    // Replaces the list with the regfiles of folder, sorted by title ignoring
+    // case. 0, or 12 with "No reg-files found" (the old list is gone then).
+    int Load(UserInterface& ui, const std::string& folder);
+    void Clear() { entries_.clear(); }
+    const PsrRegfileEntry* Entry(int index) const;
+    const std::vector<PsrRegfileEntry>& Entries() const { return entries_; }
+
+    // A record from regfile bytes: a short file keeps the default
+    // registration's bytes past its end, a long one is cut.
+    static std::vector<std::uint8_t> RecordOf(const PsrModel& model, const std::vector<std::uint8_t>& bytes);
+
+    // The file base of a registration's regfile: the title with blanks, "?",
+    // "*" and "'" made "_" (trailing ones dropped), "_", the archive name and
+    // "(bank-slot)", 1-based.
+    static std::string FileBase(const std::string& title, const std::string& archive, int bank, int slot);
+
+private:
+    const PsrModel* model_;
+    std::vector<PsrRegfileEntry> entries_;
+};
+
+}  // namespace kalivo

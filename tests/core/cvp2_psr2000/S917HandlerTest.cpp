@@ -1,0 +1,273 @@
+#include <gtest/gtest.h>
+
+#include "common/fs/FileSystem.h"
+#include "core/cvp2_psr2000/S917HandlerFixture.h"
+#include "handlers/StatusCodes.h"
+
+namespace kalivo::test {
+namespace {
+
+using namespace s917_bytes;
+
+class S917HandlerTest : public S917HandlerFixture {};
+
+TEST_P(S917HandlerTest, ListsTheBankFilesByTheNameItLoadsThemWith) {
+    WriteBank("beta", {"B"});
+    WriteBank("Alpha", {"A"});
+    dir.Write("Other.S123.REG", BankFile(Model(), {}));
+    dir.Write("notes.txt", std::string("x"));
+    StringList names;
+    ASSERT_EQ(source->ListArchives(Folder(), names), 0);
+    if (IsCvp2()) {
+        EXPECT_EQ(names, (StringList{"Alpha.S917", "beta.S917", "Other.S123"}));
+    } else {
+        EXPECT_EQ(names, (StringList{"Alpha", "beta"}));
+    }
+    TempFolder empty;
+    StringList none;
+    EXPECT_EQ(source->ListArchives(empty.Path() + "/", none), status::kNotValid);
+}
+
+TEST_P(S917HandlerTest, SourceBanksAddUpToTenWithTheirFileNames) {
+    for (int i = 0; i < 11; ++i) {
+        WriteBank("BANK" + std::to_string(i), {"Reg" + std::to_string(i)});
+    }
+    ASSERT_EQ(source->LoadSourceArchive(Folder(), Listed("BANK0")), 0);
+    EXPECT_EQ(source->GetArchiveName(), IsCvp2() ? "BANK0.S917" : "BANK0");
+    for (int i = 1; i < 10; ++i) {
+        ASSERT_EQ(source->LoadSourceArchive(Folder(), Listed("BANK" + std::to_string(i))), 0);
+    }
+    EXPECT_EQ(source->SourceBankCount(), 10);
+    EXPECT_EQ(source->GetArchiveName(), "******");
+    EXPECT_EQ(BankName(*source, 3), "BANK3");
+    EXPECT_EQ(NameAt(*source, 9, 0), "Reg9");
+
+    EXPECT_EQ(source->LoadSourceArchive(Folder(), Listed("BANK10")), status::kNoRoomForBank);
+    EXPECT_EQ(ui.MessageTexts().back(), "max number (10) of archives exceeded");
+    EXPECT_EQ(source->SourceBankCount(), 10);
+
+    source->ClearSource();
+    EXPECT_EQ(source->SourceBankCount(), 0);
+    EXPECT_EQ(source->GetArchiveName(), IsCvp2() ? "NO NAME.s917" : "no name");
+    EXPECT_EQ(BankName(*source, 3), "Empty Bank");
+    EXPECT_EQ(NameAt(*source, 3, 0), "");
+    std::string name;
+    EXPECT_EQ(source->GetRegistrationName(3, 0, name), status::kBankNotInUse);
+}
+
+TEST_P(S917HandlerTest, AFailedLoadChangesNeitherTheBankNorTheArchiveName) {
+    WriteBank("Good", {"Keep"});
+    ASSERT_EQ(source->LoadSourceArchive(Folder(), Listed("Good")), 0);
+    Bytes bad = BankFile(Model(), {});
+    bad.resize(100);
+    dir.Write("Bad.S917.REG", bad);
+    EXPECT_EQ(source->LoadSourceArchive(Folder(), Listed("Bad")), status::kNotValid);
+    EXPECT_EQ(ui.MessageTexts().back(), "no valid archive");
+    EXPECT_EQ(source->SourceBankCount(), 1);
+    EXPECT_EQ(source->GetArchiveName(), IsCvp2() ? "Good.S917" : "Good");
+
+    ASSERT_EQ(destination->LoadDestinationArchive(Folder(), Listed("Good")), 0);
+    destination->SetArchiveName("Mine");
+    EXPECT_EQ(destination->LoadDestinationArchive(Folder(), Listed("Missing")), status::kNotValid);
+    EXPECT_NE(ui.MessageTexts().back().find("Missing"), std::string::npos);
+    EXPECT_EQ(destination->LoadDestinationArchive(Folder(), Listed("Bad")), status::kNotValid);
+    EXPECT_EQ(destination->GetArchiveName(), IsCvp2() ? "Mine.s917" : "Mine");
+    EXPECT_EQ(NameAt(*destination, 0, 0), "Keep");
+}
+
+TEST_P(S917HandlerTest, TheBankNameComesFromTheFileNameOnly) {
+    TempFolder parent;
+    const std::string folder = parent.Path() + "/my.regs";
+    ASSERT_TRUE(FileSystem::CreateDirectory(folder));
+    std::array<std::optional<Bytes>, 8> slots;
+    slots[0] = FullBlock("X");
+    ASSERT_TRUE(FileSystem::WriteBytesSafely(folder + "/MY BANK.S917.REG", BankFile(Model(), slots)));
+    ASSERT_EQ(source->LoadSourceArchive(folder + "/", Listed("MY BANK")), 0);
+    EXPECT_EQ(BankName(*source, 0), "MY BANK");
+}
+
+TEST_P(S917HandlerTest, ALoadFindsTheFileWhateverTheCaseOfItsName) {
+    std::array<std::optional<Bytes>, 8> slots;
+    slots[2] = FullBlock("Upper");
+    dir.Write("LOUD.S917.reg", BankFile(Model(), slots));
+    StringList names;
+    source->ListArchives(Folder(), names);
+    ASSERT_EQ(names.size(), 1u);
+    ASSERT_EQ(source->LoadSourceArchive(Folder(), names[0]), 0);
+    EXPECT_EQ(NameAt(*source, 0, 2), "Upper");
+    EXPECT_EQ(BankName(*source, 0), "LOUD");
+}
+
+TEST_P(S917HandlerTest, StoreChecksTheBankBeforeAskingAndKeepsTheOldFileOnNo) {
+    const std::string archive = destination->GetArchiveName();
+    const std::string file = IsCvp2() ? archive + ".REG" : archive + ".S917.REG";
+    dir.Write(file, std::string("old"));
+    EXPECT_EQ(destination->StoreArchive(archive, Folder(), 0), status::kNotValid);
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text, file + " not stored: the bank holds no registration");
+    EXPECT_EQ(ui.messages[0].kind, "ok");
+    EXPECT_EQ(dir.Read(file), "old");
+
+    WriteBank("Src", {"One", "Two"});
+    ASSERT_EQ(source->LoadSourceArchive(Folder(), Listed("Src")), 0);
+    ASSERT_EQ(destination->CopyRegistration(0, 4, source.get(), 0, 1), 0);
+    EXPECT_EQ(destination->StoreArchive(archive, Folder(), 0), status::kReplaceDeclined);
+    EXPECT_EQ(ui.messages.back().text, "Replace archive " + Folder() + file + "?");
+    EXPECT_EQ(dir.Read(file), "old");
+
+    ui.yesNo.push_back(true);
+    ASSERT_EQ(destination->StoreArchive(archive, Folder(), 0), 0);
+    const Bytes stored = dir.ReadBytes(file);
+    EXPECT_EQ(U32At(stored, 32 + 4 * 4), 112u);
+    EXPECT_EQ(std::string(stored.begin() + 16, stored.begin() + 24), Model());
+}
+
+TEST_P(S917HandlerTest, StoreWritesOntoAnExistingFileUnderItsOwnSpelling) {
+    WriteBank("Src", {"One"});
+    ASSERT_EQ(destination->LoadDestinationArchive(Folder(), Listed("Src")), 0);
+    destination->SetArchiveName("Party");
+    const std::string upper = "PARTY.S917.REG";
+    dir.Write(upper, std::string("old"));
+    ui.yesNo.push_back(true);
+    ASSERT_EQ(destination->StoreArchive(destination->GetArchiveName(), Folder(), 0), 0);
+    EXPECT_EQ(ui.messages.back().text, "Replace archive " + Folder() + upper + "?");
+    const StringList names = FileSystem::FindFiles(dir.Path(), "party*");
+    ASSERT_EQ(names.size(), 1u);
+    EXPECT_EQ(names[0], upper);
+    EXPECT_GT(dir.ReadBytes(upper).size(), 112u);
+}
+
+TEST_P(S917HandlerTest, StoredNamesStayInsideTheFolder) {
+    WriteBank("Src", {"One"});
+    ASSERT_EQ(destination->LoadDestinationArchive(Folder(), Listed("Src")), 0);
+    destination->SetArchiveName("../up");
+    ASSERT_EQ(destination->StoreArchive(destination->GetArchiveName(), Folder(), 0), 0);
+    for (const std::string& name : dir.Names()) {
+        EXPECT_EQ(name.find('/'), std::string::npos);
+    }
+    EXPECT_EQ(FileSystem::FindFiles(dir.Path(), "*.REG").size(), 2u);
+}
+
+TEST_P(S917HandlerTest, DeletingTheLastRegistrationResetsTheDestinationNames) {
+    WriteBank("Src", {"One", "Two"});
+    ASSERT_EQ(destination->LoadDestinationArchive(Folder(), Listed("Src")), 0);
+    destination->DeleteRegistration(0, 0);
+    EXPECT_EQ(BankName(*destination, 0), "Src");
+    destination->DeleteRegistration(0, 1);
+    EXPECT_EQ(BankName(*destination, 0), "Empty Bank");
+    EXPECT_EQ(destination->GetArchiveName(), IsCvp2() ? "NO NAME.s917" : "no name");
+    std::string name;
+    EXPECT_EQ(destination->GetRegistrationName(0, 1, name), status::kBankNotInUse);
+}
+
+TEST_P(S917HandlerTest, RenameRefusesEmptySlotsAndKeepsSixteenCharacters) {
+    EXPECT_EQ(destination->RenameRegistration(0, 0, "Nothing"), status::kNoRegistration);
+    WriteBank("Src", {"One"});
+    ASSERT_EQ(destination->LoadDestinationArchive(Folder(), Listed("Src")), 0);
+    EXPECT_EQ(destination->RenameRegistration(0, 3, "Nothing"), status::kNoRegistration);
+    ASSERT_EQ(destination->RenameRegistration(0, 0, "A name of twenty chars"), 0);
+    EXPECT_EQ(NameAt(*destination, 0, 0), "A name of twenty");
+}
+
+TEST_P(S917HandlerTest, CopiesCarryTheWholeBlock) {
+    WriteBank("Src", {"One", "Two"});
+    ASSERT_EQ(source->LoadSourceArchive(Folder(), Listed("Src")), 0);
+    EXPECT_EQ(destination->CopyRegistration(0, 7, source.get(), 0, 1), 0);
+    EXPECT_EQ(destination->Registration(0, 7)->Bytes(), source->Registration(0, 1)->Bytes());
+    EXPECT_EQ(destination->CopyRegistration(0, 6, source.get(), 0, 5), status::kNoRegistration);
+    EXPECT_EQ(destination->CopyRegistration(0, 6, source.get(), 4, 0), status::kBankNotInUse);
+    EXPECT_FALSE(destination->Registration(0, 6));
+}
+
+TEST_P(S917HandlerTest, ReadersOfARegistration) {
+    std::array<std::optional<Bytes>, 8> slots;
+    slots[0] = Block({Name("Readers  "), Path(16, "STYLE/POP/Cool.STY"), Path(17, "Pads.PAD"), Tempo(133)});
+    slots[1] = Block({Name("Bare")});
+    dir.Write("R.S917.REG", BankFile(Model(), slots));
+    ASSERT_EQ(source->LoadSourceArchive(Folder(), Listed("R")), 0);
+
+    std::string text;
+    int tempo = 0;
+    EXPECT_EQ(source->GetStyleName(0, 0, text, 0), 0);
+    EXPECT_EQ(text, "Cool");
+    EXPECT_EQ(source->GetMultiPadName(0, 0, text), 0);
+    EXPECT_EQ(text, "Pads");
+    EXPECT_EQ(source->GetTempo(0, 0, tempo), 0);
+    EXPECT_EQ(tempo, 133);
+    EXPECT_EQ(source->GetStyleName(0, 1, text, 0), 0);
+    EXPECT_EQ(text, "no style");
+    EXPECT_EQ(source->GetMultiPadName(0, 1, text), 0);
+    EXPECT_EQ(text, "no multipad");
+    EXPECT_EQ(source->GetTempo(0, 1, tempo), 0);
+    EXPECT_EQ(tempo, -1);
+    EXPECT_EQ(source->GetVoiceName2(0, 1, text), 0);
+    EXPECT_EQ(text, "no voice");
+    EXPECT_EQ(source->GetStyleName(0, 2, text, 0), status::kNoRegistration);
+    EXPECT_EQ(text, "");
+    EXPECT_EQ(source->GetVoiceName1(5, 0, text), status::kNoRegistration);
+
+    std::array<std::string, 11> settings;
+    source->DescribeSettingBlocks(-1, 0, 0, settings);
+    EXPECT_EQ(settings, (std::array<std::string, 11>{"+", "-", "-", "-", "-", "-", "-", "+", "-", "-", "-"}));
+    source->GetSettingsAbbreviation(-1, 0, 0, text);
+    EXPECT_EQ(text, "sty tpo");
+}
+
+TEST_P(S917HandlerTest, SettingsAbbreviationListsEverySettingInItsOrder) {
+    std::array<std::optional<Bytes>, 8> slots;
+    slots[0] = FullBlock("All");
+    slots[1] = Block({Name("None")});
+    slots[2] = Block({Name("Layer"), Voice(5, 0, 0, 1), Filler(14, 0)});
+    dir.Write("A.S917.REG", BankFile(Model(), slots));
+    ASSERT_EQ(source->LoadSourceArchive(Folder(), Listed("A")), 0);
+    std::string text;
+    source->GetSettingsAbbreviation(-1, 0, 0, text);
+    EXPECT_EQ(text, "sty vc tt scl hrm tpo ped mpd smc");
+    source->GetSettingsAbbreviation(-1, 0, 1, text);
+    EXPECT_EQ(text, "");
+    source->GetSettingsAbbreviation(-1, 0, 2, text);
+    EXPECT_EQ(text, "vc smc");
+}
+
+INSTANTIATE_TEST_SUITE_P(BothModels, S917HandlerTest, ::testing::Values(S917Kind::Cvp2, S917Kind::Psr2000),
+                         KindName);
+
+TEST(S917NamingTest, Cvp2ArchiveNamesEndInS917) {
+    ScriptedUserInterface ui;
+    Cvp2Handler handler(ui);
+    handler.CreateStore();
+    const std::vector<std::array<std::string, 3>> cases{
+        {"Party", "Party.s917", "Party"},
+        {"Party.S917", "Party.S917", "Party"},
+        {"Party.s001", "Party.s001", "Party"},
+        {"Party.REG", "Party.s917", "Party"},
+        {"", "Empty_Bank.s917", "Empty_Bank"},
+        {"Ab.c", "Ab.s917", "Ab"},
+        {"x.s91", "x.s917", "x"},
+    };
+    for (const auto& [given, archive, bank] : cases) {
+        handler.SetArchiveName(given);
+        EXPECT_EQ(handler.GetArchiveName(), archive) << given;
+        std::string name;
+        handler.GetBankName(0, name);
+        EXPECT_EQ(name, bank) << given;
+    }
+    handler.SetBankName(0, "Jazz.Set");
+    EXPECT_EQ(handler.GetArchiveName(), "Jazz.s917");
+}
+
+TEST(S917NamingTest, Psr2000NamesAreTakenAsGiven) {
+    ScriptedUserInterface ui;
+    Psr2000Handler handler(ui);
+    handler.CreateStore();
+    handler.SetArchiveName("Jazz.Set");
+    EXPECT_EQ(handler.GetArchiveName(), "Jazz.Set");
+    handler.SetBankName(0, "Pop");
+    std::string name;
+    handler.GetBankName(0, name);
+    EXPECT_EQ(name, "Pop");
+    EXPECT_EQ(handler.GetArchiveName(), "Pop");
+}
+
+}  // namespace
+}  // namespace kalivo::test

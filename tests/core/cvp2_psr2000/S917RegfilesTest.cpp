@@ -1,0 +1,137 @@
+#include <gtest/gtest.h>
+
+#include "common/fs/FileSystem.h"
+#include "core/cvp2_psr2000/S917HandlerFixture.h"
+#include "handlers/StatusCodes.h"
+#include "support/FatImage.h"
+
+namespace kalivo::test {
+namespace {
+
+using namespace s917_bytes;
+
+class S917RegfilesTest : public S917HandlerFixture {
+protected:
+    std::string Extension() const { return IsCvp2() ? ".cvp" : ".p2k"; }
+    StringList Regfiles() {
+        StringList names;
+        source->ListRegfiles(names);
+        return names;
+    }
+};
+
+TEST_P(S917RegfilesTest, LoadsValidRegfilesSortedAndSkipsTheRest) {
+    dir.Write("b" + Extension(), Block({Name("Bee")}));
+    dir.Write("A" + Extension(), Block({Name("Ay"), Tempo(70)}));
+    dir.Write("short" + Extension(), Bytes(111, 0));
+    Bytes lying = Block({Name("Lie"), Tempo(70)});
+    lying[7] = static_cast<std::uint8_t>(lying[7] + 1);  // says one byte more than the file holds
+    dir.Write("lying" + Extension(), lying);
+    dir.Write("other.xyz", Block({Name("Other")}));
+    ASSERT_EQ(source->LoadRegfiles(dir.Path()), 0);
+    EXPECT_EQ(Regfiles(), (StringList{"A", "b"}));
+    EXPECT_EQ(ui.MessageTexts(), (std::vector<std::string>{"File " + dir.File("lying" + Extension()) + " not valid",
+                                                          "File " + dir.File("short" + Extension()) + " not valid"}));
+    std::string name;
+    source->GetRegfileName(1, name);
+    EXPECT_EQ(name, "Bee");
+    int tempo = 0;
+    source->GetRegfileTempo(0, tempo);
+    EXPECT_EQ(tempo, 70);
+
+    TempFolder empty;
+    EXPECT_EQ(source->LoadRegfiles(empty.Path()), status::kNoRegfileFound);
+    EXPECT_EQ(ui.MessageTexts().back(), "no reg-files found");
+    EXPECT_TRUE(Regfiles().empty());
+}
+
+TEST_P(S917RegfilesTest, CreateRegfilesNamesFilesAfterRegistrationAndBankAndNeverReplaces) {
+    EXPECT_EQ(source->CreateRegfiles(Folder()), status::kNothingToWrite);
+    std::array<std::optional<Bytes>, 8> slots;
+    slots[0] = FullBlock("A B?");
+    slots[2] = FullBlock("Summer Song");
+    dir.Write("POP HITS.S917.REG", BankFile(Model(), slots));
+    ASSERT_EQ(source->LoadSourceArchive(Folder(), Listed("POP HITS")), 0);
+    TempFolder out;
+    out.Write("A_B_POP HITS(1-1)" + Extension(), std::string("keep"));
+    out.Write("A_B_POP HITS(1-1)#1" + Extension(), std::string("keep"));
+    ASSERT_EQ(source->CreateRegfiles(out.Path() + "/"), 0);
+    EXPECT_EQ(out.Read("A_B_POP HITS(1-1)" + Extension()), "keep");
+    EXPECT_EQ(out.ReadBytes("A_B_POP HITS(1-1)#2" + Extension()), source->Registration(0, 0)->Bytes());
+    EXPECT_EQ(out.ReadBytes("Summer_Song_POP HITS(1-3)" + Extension()), source->Registration(0, 2)->Bytes());
+
+    // A regfile loads back as the very block it came from.
+    const Bytes written = out.ReadBytes("Summer_Song_POP HITS(1-3)" + Extension());
+    ASSERT_EQ(source->LoadRegfiles(out.Path()), 0);
+    EXPECT_EQ(Regfiles().back(), "Summer_Song_POP HITS(1-3)");
+    ASSERT_EQ(destination->CopyRegfile(0, 5, source.get(), source->EntryCount() - 1), 0);
+    EXPECT_EQ(destination->Registration(0, 5)->Bytes(), written);
+}
+
+TEST_P(S917RegfilesTest, CreateRegfilesCountsPastNineHundredNinetyNine) {
+    std::array<std::optional<Bytes>, 8> slots;
+    slots[0] = FullBlock("X");
+    dir.Write("B.S917.REG", BankFile(Model(), slots));
+    ASSERT_EQ(source->LoadSourceArchive(Folder(), Listed("B")), 0);
+    TempFolder out;
+    out.Write("X_B(1-1)" + Extension(), std::string("keep"));
+    for (int i = 1; i <= 999; ++i) {
+        out.Write("X_B(1-1)#" + std::to_string(i) + Extension(), std::string("keep"));
+    }
+    ASSERT_EQ(source->CreateRegfiles(out.Path() + "/"), 0);
+    EXPECT_EQ(out.Read("X_B(1-1)" + Extension()), "keep");
+    EXPECT_EQ(out.ReadBytes("X_B(1-1)#1000" + Extension()).size(), source->Registration(0, 0)->Length());
+}
+
+TEST_P(S917RegfilesTest, RegfileNamesStayInsideTheFolder) {
+    std::array<std::optional<Bytes>, 8> slots;
+    slots[0] = FullBlock("../a/b:c");
+    dir.Write("B.S917.REG", BankFile(Model(), slots));
+    ASSERT_EQ(source->LoadSourceArchive(Folder(), Listed("B")), 0);
+    TempFolder out;
+    ASSERT_EQ(source->CreateRegfiles(out.Path() + "/"), 0);
+    const auto names = out.Names();
+    ASSERT_EQ(names.size(), 1u);
+    EXPECT_EQ(names[0].find('/'), std::string::npos);
+    EXPECT_EQ(names[0].find(':'), std::string::npos);
+}
+
+TEST_P(S917RegfilesTest, CreateRegfilesScansTheModelsBanks) {
+    WriteBank("First", {"One"});
+    WriteBank("Second", {"Two"});
+    ASSERT_EQ(source->LoadSourceArchive(Folder(), Listed("First")), 0);
+    ASSERT_EQ(source->LoadSourceArchive(Folder(), Listed("Second")), 0);
+    TempFolder out;
+    ASSERT_EQ(source->CreateRegfiles(out.Path() + "/"), 0);
+    // The CVP2 Series writes every loaded bank, the PSR-2000 bank 1 only.
+    EXPECT_EQ(out.Names().size(), IsCvp2() ? 2u : 1u);
+}
+
+INSTANTIATE_TEST_SUITE_P(BothModels, S917RegfilesTest, ::testing::Values(S917Kind::Cvp2, S917Kind::Psr2000),
+                         KindName);
+
+// On a FAT disk the instrument's own upper-case file is the one written.
+class S917FatStoreTest : public S917HandlerFixture {};
+
+TEST_P(S917FatStoreTest, AStoreOntoAFatImageThatHoldsTheFileInUpperCase) {
+    FatImage fat;
+    if (!fat.Mounted()) {
+        GTEST_SKIP() << "no FAT volume: " << fat.Why();
+    }
+    const std::string disk = fat.Folder("REGS");
+    WriteBank("Src", {"One", "Two"});
+    ASSERT_EQ(destination->LoadDestinationArchive(Folder(), Listed("Src")), 0);
+    destination->SetArchiveName("Jazz");
+    ASSERT_TRUE(FileSystem::WriteBytesSafely(disk + "/JAZZ.S917.REG", {1, 2, 3}));
+    ui.yesNo.push_back(true);
+    ASSERT_EQ(destination->StoreArchive(destination->GetArchiveName(), disk + "/", 0), 0);
+    EXPECT_EQ(FileSystem::FindFiles(disk, "*"), StringList{"JAZZ.S917.REG"});
+    ASSERT_EQ(source->LoadSourceArchive(disk + "/", Listed("JAZZ")), 0);
+    EXPECT_EQ(NameAt(*source, 0, 1), "Two");
+}
+
+INSTANTIATE_TEST_SUITE_P(BothModels, S917FatStoreTest, ::testing::Values(S917Kind::Cvp2, S917Kind::Psr2000),
+                         KindName);
+
+}  // namespace
+}  // namespace kalivo::test

@@ -1,0 +1,359 @@
+// Stored sets on an instrument disk: the files a store writes, byte by byte,
+// and what a load makes of them, good and bad.
+#include <gtest/gtest.h>
+
+#include "core/psr740_8000/PsrTestSupport.h"
+
+namespace kalivo::test::psr {
+namespace {
+
+// ---- storing ------------------------------------------------------------------------
+
+TEST_F(Psr740Fixture, FirstSetOnAnEmptyDiskWritesUserFileIndexAndOneDataFile) {
+    Fill(destination, {{1, 2, {"Let's go", 3, 96}}});
+    ASSERT_EQ(destination.StoreArchive("abc", Folder(disk), 0), 0);
+
+    EXPECT_EQ(disk.Names(), (std::vector<std::string>{"ABC.USR", "REG"}));  // no DISK.MNG off the disk root
+    const Bytes user = disk.ReadBytes("ABC.USR");
+    ASSERT_EQ(user.size(), 480u);
+    EXPECT_EQ(Text(user, 0, 16), Line("ABC     USR"));
+    EXPECT_EQ(Text(user, 64, 16), Line("PSR-740"));
+    EXPECT_EQ(Text(user, 128, 16), Line("00040960"));
+    EXPECT_EQ(Text(user, 192, 16), Line("REG,01,01,0368"));
+    EXPECT_EQ(Text(user, 208, 16), Line("PAD,00,00,0400"));
+    EXPECT_EQ(Text(user, 272, 16), Line("EFF,00,00,0464"));
+    EXPECT_EQ(Text(user, 288, 48), "00000000,FFFFFFFF,00000000,00000000,00000000,010");
+    EXPECT_EQ(Text(user, 336, 16), Line("\\"));
+    EXPECT_EQ(Text(user, 368, 16), Line("REG"));
+    EXPECT_EQ(Text(user, 384, 16), Line("RPK001ALREG"));
+    EXPECT_EQ(Text(user, 400, 16), Line("PAD"));
+    EXPECT_EQ(Text(user, 464, 16), Line("EFF"));
+
+    const Bytes index = disk.ReadBytes("REG/REG.MNG");
+    ASSERT_EQ(index.size(), 256u);
+    EXPECT_EQ(Text(index, 0, 16), Line("REG     MNG"));
+    EXPECT_EQ(Text(index, 32, 16), Line("FILE001"));
+    EXPECT_EQ(Text(index, 48, 16), Line("FILE00000001"));
+    EXPECT_EQ(Text(index, 128, 16), Line("RPK001ALREG"));
+    EXPECT_EQ(Text(index, 144, 32), std::string(30, ' ') + "\r\n");
+    EXPECT_EQ(Text(index, 176, 16), Line("PSR-740"));
+    EXPECT_EQ(Text(index, 192, 16), Line("Ver1.00Rev0.00"));
+    EXPECT_EQ(Text(index, 240, 16), Line("00036864"));
+
+    const Bytes data = disk.ReadBytes("REG/RPK001AL.REG");
+    ASSERT_EQ(data.size(), 36864u);
+    EXPECT_EQ(Text(data, 0, 16), Line("RPK001ALREG"));
+    EXPECT_EQ(Text(data, 16, 32), "Regist01" + std::string(22, ' ') + "\r\n");
+    EXPECT_EQ(Text(data, 48, 16), Line("PSR-740"));
+    // Record 6 (bank 2, part 3) keeps its own number digits and the copied title.
+    const std::size_t at = 128 + 287 * 6;
+    EXPECT_EQ(Text(data, at, 6), "REG006");
+    EXPECT_EQ(Text(data, at + 16, 8), "Let's go");
+    EXPECT_EQ(data[at + 32], 3);
+    // Empty registrations are written as held: the defaults with their bank digits.
+    EXPECT_EQ(Text(data, 128 + 287 * 127 + 16, 16), "Regist32        ");
+}
+
+TEST_F(Psr740Fixture, SecondSetCountsOnAndALongLowerCaseNameIsCutAndRaised) {
+    ASSERT_EQ(destination.StoreArchive("first", Folder(disk), 0), 0);
+    ASSERT_EQ(destination.StoreArchive("mylongsetname", Folder(disk), 0), 0);
+    EXPECT_TRUE(FileSystem::Exists(disk.File("REG/RPK002AL.REG")));
+    const Bytes user = disk.ReadBytes("MYLONGSE.USR");
+    EXPECT_EQ(Text(user, 0, 16), Line("MYLONGSEUSR"));
+    EXPECT_EQ(Text(user, 384, 16), Line("RPK002ALREG"));
+    const Bytes index = disk.ReadBytes("REG/REG.MNG");
+    ASSERT_EQ(index.size(), 128u + 2 * 128u);
+    EXPECT_EQ(Text(index, 32, 16), Line("FILE002"));
+    EXPECT_EQ(Text(index, 57, 3), "002");
+    EXPECT_EQ(Text(index, 256, 16), Line("RPK002ALREG"));
+}
+
+TEST_F(Psr8000Fixture, BanksTwoAndFiveWriteTheirCountsMaskAndSectionOffsets) {
+    Fill(destination, {{1, 0, {"Two", 5, 90}}, {4, 7, {"Five", 6, 100}}});
+    ASSERT_EQ(destination.StoreArchive("Duo", Folder(disk), 0), 0);
+
+    const Bytes user = disk.ReadBytes("DUO.USR");
+    ASSERT_EQ(user.size(), (29u + 2u) * 16u);
+    EXPECT_EQ(Text(user, 64, 16), Line("PSR-8000"));
+    EXPECT_EQ(Text(user, 128, 16), Line("00053760"));
+    EXPECT_EQ(Text(user, 192, 16), Line("REG,02,02,0368"));
+    EXPECT_EQ(Text(user, 208, 16), Line("PAD,00,00,0416"));
+    EXPECT_EQ(Text(user, 224, 16), Line("STY,00,00,0432"));
+    EXPECT_EQ(Text(user, 240, 16), Line("VIC,00,00,0448"));
+    EXPECT_EQ(Text(user, 256, 16), Line("TWK,00,00,0464"));
+    EXPECT_EQ(Text(user, 272, 16), Line("EFF,00,00,0480"));
+    EXPECT_EQ(Text(user, 288, 48), "00000000,00000012,00000000,00000000,00000000,010");
+    EXPECT_EQ(Text(user, 384, 32), Line("RPK00102REG") + Line("RPK00105REG"));
+    EXPECT_EQ(Text(user, 416, 16), Line("PAD"));
+    EXPECT_EQ(Text(user, 432, 16), Line("\\"));
+
+    const Bytes index = disk.ReadBytes("REG/REG.MNG");
+    EXPECT_EQ(Text(index, 32, 16), Line("FILE002"));
+    EXPECT_EQ(Text(index, 256, 16), Line("RPK00105REG"));
+    EXPECT_EQ(Text(index, 368, 16), Line("00002689"));
+
+    const Bytes data = disk.ReadBytes("REG/RPK00105.REG");
+    ASSERT_EQ(data.size(), 2689u);
+    EXPECT_EQ(Text(data, 0, 16), Line("RPK00101REG"));  // the header does not carry the real number
+    EXPECT_EQ(Text(data, 16, 32), std::string(30, ' ') + "\r\n");
+    EXPECT_EQ(Text(data, 128 + 316 * 7 + 156, 4), "Five");
+    // An empty slot is written as the default registration.
+    EXPECT_EQ(Text(data, 128 + 156, 16), "Registration    ");
+    EXPECT_EQ(Text(data, 2656, 33), "\xFF" + std::string(13, ' ') + "\r\n" + Line("00011858") + "S");
+    EXPECT_FALSE(FileSystem::Exists(disk.File("REG/RPK00101.REG")));
+}
+
+TEST_F(Psr8000Fixture, CounterStepsByTheNumberOfDataFiles) {
+    Fill(destination, {{0, 0, {"A"}}, {15, 0, {"B"}}, {7, 3, {"C"}}});
+    ASSERT_EQ(destination.StoreArchive("one", Folder(disk), 0), 0);
+    ASSERT_EQ(destination.StoreArchive("two", Folder(disk), 0), 0);
+    const Bytes index = disk.ReadBytes("REG/REG.MNG");
+    EXPECT_EQ(Text(index, 32, 16), Line("FILE006"));
+    EXPECT_EQ(Text(disk.ReadBytes("TWO.USR"), 288, 48), "00000000,00008081,00000000,00000000,00000000,010");
+    EXPECT_TRUE(FileSystem::Exists(disk.File("REG/RPK00216.REG")));
+}
+
+TEST_F(Psr740Fixture, ExistingSetIsRefusedEvenWithoutARegFolder) {
+    disk.Write("mYsEt.usr", std::string("keep me"));
+    EXPECT_EQ(destination.StoreArchive("MySet", Folder(disk), 0), 2);
+    EXPECT_EQ(Messages(), (std::vector<std::string>{"Archive MYSET already exists"}));
+    EXPECT_EQ(disk.Read("mYsEt.usr"), "keep me");
+    EXPECT_EQ(disk.Names(), (std::vector<std::string>{"mYsEt.usr"}));
+}
+
+TEST_F(Psr740Fixture, LowerCaseDiskNamesAreUsedAsTheyAreSpelled) {
+    ASSERT_EQ(destination.StoreArchive("one", Folder(disk), 0), 0);
+    std::filesystem::rename(disk.File("REG/REG.MNG"), disk.File("REG/reg.mng"));
+    std::filesystem::rename(disk.File("REG"), disk.File("reg"));
+    ASSERT_EQ(destination.StoreArchive("two", Folder(disk), 0), 0);
+    EXPECT_EQ(disk.Names(), (std::vector<std::string>{"ONE.USR", "TWO.USR", "reg"}));
+    const Bytes index = disk.ReadBytes("reg/reg.mng");
+    EXPECT_EQ(Text(index, 32, 16), Line("FILE002"));
+    EXPECT_EQ(index.size(), 384u);
+}
+
+TEST_F(Psr740Fixture, MissingIndexBesideDataFilesIsStartedAfresh) {
+    ASSERT_EQ(destination.StoreArchive("one", Folder(disk), 0), 0);
+    std::filesystem::remove(disk.File("REG/REG.MNG"));
+    ASSERT_EQ(destination.StoreArchive("two", Folder(disk), 0), 0);
+    const Bytes index = disk.ReadBytes("REG/REG.MNG");
+    ASSERT_EQ(index.size(), 256u);
+    EXPECT_EQ(Text(index, 32, 16), Line("FILE001"));
+    EXPECT_EQ(Text(index, 128, 16), Line("RPK002ALREG"));
+}
+
+TEST_F(Psr740Fixture, SetNumberOrCounterPast999IsRefusedWritingNothing) {
+    ASSERT_TRUE(FileSystem::CreateDirectory(disk.File("REG")));
+    disk.Write("REG/RPK999AL.REG", std::string("x"));
+    EXPECT_EQ(destination.StoreArchive("late", Folder(disk), 0), 2);
+    EXPECT_EQ(disk.Names(), (std::vector<std::string>{"REG"}));
+    ASSERT_EQ(Messages().size(), 1u);
+
+    // Set 998 is still possible, but not when the file counter stands at 999.
+    std::filesystem::remove(disk.File("REG/RPK999AL.REG"));
+    disk.Write("REG/RPK997AL.REG", std::string("x"));
+    std::string index = Line("REG     MNG") + Line("") + Line("FILE999") + Line("FILE00000999") + Line("") +
+                        Line("") + Line("") + Line("");
+    disk.Write("REG/REG.MNG", index);
+    EXPECT_EQ(destination.StoreArchive("late", Folder(disk), 0), 2);
+    EXPECT_EQ(disk.Read("REG/REG.MNG"), index);
+    EXPECT_FALSE(FileSystem::Exists(disk.File("REG/RPK998AL.REG")));
+
+    index.replace(36, 3, "998");
+    disk.Write("REG/REG.MNG", index);
+    EXPECT_EQ(destination.StoreArchive("late", Folder(disk), 0), 0);
+    EXPECT_TRUE(FileSystem::Exists(disk.File("REG/RPK998AL.REG")));
+}
+
+TEST_F(Psr740Fixture, UnwritableFolderIsReportedByName) {
+    disk.Write("plain", std::string("a file, not a folder"));
+    EXPECT_EQ(destination.StoreArchive("x", Folder(disk) + "plain/", 0), 2);
+    ASSERT_EQ(Messages().size(), 1u);
+    EXPECT_NE(Messages()[0].find("plain"), std::string::npos);
+}
+
+// ---- loading --------------------------------------------------------------------------
+
+TEST_F(Psr740Fixture, RoundTripGivesTheSameMemoryAndTheSameFiles) {
+    Fill(destination, {{0, 0, {"Opening", 160, 120}}, {0, 3, {"Opening", 2, 90}}, {31, 1, {"Last", 40, 200}}});
+    ASSERT_EQ(destination.StoreArchive("Round", Folder(disk), 0), 0);
+    ASSERT_EQ(source.LoadSourceArchive(Folder(disk), "ROUND"), 0);
+    EXPECT_EQ(source.GetArchiveName(), "ROUND");
+    for (int bank = 0; bank < 32; ++bank) {
+        EXPECT_EQ(source.Memory().IsUsed(bank), destination.Memory().IsUsed(bank)) << bank;
+        for (int slot = 0; slot < 4; ++slot) {
+            EXPECT_EQ(source.Memory().IsEmpty(bank, slot), destination.Memory().IsEmpty(bank, slot));
+            const auto a = source.Memory().Record(bank, slot);
+            const auto b = destination.Memory().Record(bank, slot);
+            EXPECT_TRUE(std::equal(a.begin(), a.end(), b.begin(), b.end())) << bank << "/" << slot;
+        }
+    }
+    EXPECT_EQ(Name(source, 0, 3), "Opening");
+    EXPECT_EQ(Name(source, 0, 1), "<none>");
+
+    ASSERT_EQ(source.StoreArchive(source.GetArchiveName(), Folder(other), 0), 0);
+    for (const char* file : {"ROUND.USR", "REG/REG.MNG", "REG/RPK001AL.REG"}) {
+        EXPECT_EQ(other.ReadBytes(file), disk.ReadBytes(file)) << file;
+    }
+    EXPECT_TRUE(Messages().empty());
+}
+
+TEST_F(Psr8000Fixture, RoundTripGivesTheSameMemoryAndTheSameFiles) {
+    Fill(destination, {{0, 0, {"Opening", 214, 120, {{0, 0, 0, 3}, {0, 0, 0, 0x8001}}}},
+                       {9, 7, {"Tenth", 99, 66}},
+                       {15, 2, {"Last", 1, 200}}});
+    ASSERT_EQ(destination.StoreArchive("Round", Folder(disk), 0), 0);
+    ASSERT_EQ(source.LoadSourceArchive(Folder(disk), "round"), 0);  // any case finds the set
+    for (int bank = 0; bank < 16; ++bank) {
+        EXPECT_EQ(source.Memory().IsUsed(bank), destination.Memory().IsUsed(bank)) << bank;
+        for (int slot = 0; slot < 8; ++slot) {
+            EXPECT_EQ(source.Memory().IsEmpty(bank, slot), destination.Memory().IsEmpty(bank, slot));
+        }
+    }
+    EXPECT_EQ(Name(source, 9, 7), "Tenth");
+    ASSERT_EQ(source.StoreArchive("ROUND", Folder(other), 0), 0);
+    for (const char* file : {"ROUND.USR", "REG/REG.MNG", "REG/RPK00101.REG", "REG/RPK00110.REG", "REG/RPK00116.REG"}) {
+        EXPECT_EQ(other.ReadBytes(file), disk.ReadBytes(file)) << file;
+    }
+}
+
+TEST_F(Psr8000Fixture, ABankWithADataFileIsUsedEvenWhenAllItsSlotsAreEmpty) {
+    Fill(destination, {{3, 0, {"Only"}}});
+    destination.DeleteRegistration(3, 0);
+    Fill(destination, {{6, 0, {"Other"}}});
+    ASSERT_EQ(destination.StoreArchive("s", Folder(disk), 0), 0);
+    // Make bank 7's file name bank 4 as well: the user file lists both.
+    std::string user = disk.Read("S.USR");
+    user.replace(192 + 4, 2, "02");
+    user.replace(192 + 7, 2, "02");
+    user.insert(384, Line("RPK00104REG"));
+    disk.Write("S.USR", user);
+    std::filesystem::copy_file(disk.File("REG/RPK00107.REG"), disk.File("REG/RPK00104.REG"));
+    ASSERT_EQ(source.LoadSourceArchive(Folder(disk), "S"), 0);
+    EXPECT_TRUE(source.Memory().IsUsed(3));
+    EXPECT_EQ(Name(source, 3, 0), "Other");
+}
+
+class Psr740LoadTest : public Psr740Fixture {
+protected:
+    void SetUp() override {
+        Psr740Fixture::SetUp();
+        Fill(destination, {{0, 0, {"Kept", 1, 100}}});
+        Fill(source, {{5, 1, {"Before", 2, 80}}});
+        source.SetArchiveName("BEFORE");
+        ASSERT_EQ(destination.StoreArchive("SET", Folder(disk), 0), 0);
+    }
+    // The user file with line index replaced (or removed when text is null).
+    void EditUserFile(std::size_t line, const char* text) {
+        std::string user = disk.Read("SET.USR");
+        const std::size_t at = line < 18 ? line * 16 : 288 + 48 + (line - 21) * 16;
+        user.replace(at, 16, text != nullptr ? Line(text) : std::string());
+        disk.Write("SET.USR", user);
+    }
+    void ExpectUnchanged() {
+        EXPECT_EQ(source.GetArchiveName(), "BEFORE");
+        EXPECT_EQ(Name(source, 5, 1), "Before");
+        EXPECT_EQ(Name(source, 0, 0), "<none>");
+    }
+};
+
+TEST_F(Psr740LoadTest, BadUserFilesGiveTheirResultAndOneMessageNamingTheFile) {
+    struct Case {
+        std::size_t line;
+        const char* text;
+        int result;
+        const char* what;
+    };
+    const Case cases[] = {
+        {9, "SECTION07", 5, "no SECTION08"},
+        {12, "RPG,01,01,0368", 3, "no REG entry"},
+        {23, "GER", 6, "no REG section"},
+    };
+    const std::string original = disk.Read("SET.USR");
+    for (const Case& c : cases) {
+        disk.Write("SET.USR", original);
+        ui.messages.clear();
+        EditUserFile(c.line, c.text);
+        EXPECT_EQ(source.LoadSourceArchive(Folder(disk), "SET"), c.result) << c.what;
+        ASSERT_EQ(Messages().size(), 1u) << c.what;
+        EXPECT_NE(Messages()[0].find(disk.File("SET.USR")), std::string::npos) << Messages()[0];
+        EXPECT_NE(Messages()[0].find(c.what), std::string::npos) << Messages()[0];
+        ExpectUnchanged();
+    }
+}
+
+TEST_F(Psr740LoadTest, RegHeaderAsTheLastLineEndsTheListEarly) {
+    std::string user = disk.Read("SET.USR");
+    user.resize(384);
+    disk.Write("SET.USR", user);
+    EXPECT_EQ(source.LoadSourceArchive(Folder(disk), "SET"), 4);
+    ASSERT_EQ(Messages().size(), 1u);
+    EXPECT_NE(Messages()[0].find("ends early"), std::string::npos);
+    ExpectUnchanged();
+}
+
+TEST_F(Psr740LoadTest, MissingUserFileGivesTwo) {
+    EXPECT_EQ(source.LoadSourceArchive(Folder(disk), "NOSUCH"), 2);
+    ASSERT_EQ(Messages().size(), 1u);
+    EXPECT_NE(Messages()[0].find("NOSUCH.usr"), std::string::npos);
+    ExpectUnchanged();
+}
+
+TEST_F(Psr740LoadTest, MissingOrShortDataFileLeavesMemoryAndNameAsTheyWere) {
+    const Bytes data = disk.ReadBytes("REG/RPK001AL.REG");
+    // One byte short of the last record.
+    disk.Write("REG/RPK001AL.REG", Bytes(data.begin(), data.end() - 1));
+    EXPECT_EQ(source.LoadSourceArchive(Folder(disk), "SET"), 2);
+    ASSERT_EQ(Messages().size(), 1u);
+    EXPECT_NE(Messages()[0].find("RPK001AL.REG is too short"), std::string::npos) << Messages()[0];
+    ExpectUnchanged();
+
+    std::filesystem::remove(disk.File("REG/RPK001AL.REG"));
+    EXPECT_EQ(source.LoadSourceArchive(Folder(disk), "SET"), 2);
+    ExpectUnchanged();
+}
+
+TEST_F(Psr740LoadTest, DiskHeaderOfAnotherModelStopsTheLoadFirst) {
+    std::string header = Line("DISK    MNG") + Line("PSR-8000") + Line("Ver0.67Rev0.00");
+    header.resize(128, ' ');
+    disk.Write("disk.mng", header);
+    std::filesystem::remove(disk.File("SET.USR"));
+    EXPECT_EQ(source.LoadSourceArchive(Folder(disk), "SET"), 16);
+    EXPECT_EQ(Messages(), (std::vector<std::string>{"Model not correct"}));
+    ExpectUnchanged();
+}
+
+TEST_F(Psr740LoadTest, MatchingDiskHeaderAndLowerCaseNamesLoad) {
+    std::string header = Line("DISK    MNG") + Line("PSR-740") + Line("Ver0.59Rev0.00");
+    header.resize(128, ' ');
+    disk.Write("DISK.MNG", header);
+    std::filesystem::rename(disk.File("REG/RPK001AL.REG"), disk.File("REG/rpk001al.reg"));
+    std::filesystem::rename(disk.File("REG"), disk.File("Reg"));
+    EXPECT_EQ(source.LoadSourceArchive(Folder(disk), "SET"), 0);
+    EXPECT_EQ(Name(source, 0, 0), "Kept");
+    EXPECT_FALSE(source.Memory().IsUsed(5));
+}
+
+TEST_F(Psr740LoadTest, LaterRegHeaderReplacesTheEarlierOne) {
+    ASSERT_EQ(source.StoreArchive("OTHER", Folder(disk), 0), 0);  // RPK002AL.REG holds "Before"
+    std::string user = disk.Read("SET.USR");
+    user.insert(480, Line("REG") + Line("RPK002ALREG"));
+    disk.Write("SET.USR", user);
+    ASSERT_EQ(destination.LoadDestinationArchive(Folder(disk), "SET"), 0);
+    EXPECT_EQ(Name(destination, 5, 1), "Before");
+    EXPECT_EQ(Name(destination, 0, 0), "<none>");
+}
+
+TEST_F(Psr740Fixture, ListArchivesFindsUserFilesInAnyCaseSorted) {
+    disk.Write("b.usr", std::string());
+    disk.Write("A.USR", std::string());
+    disk.Write("c.txt", std::string());
+    StringList names{"kept"};
+    EXPECT_EQ(source.ListArchives(Folder(disk), names), 0);
+    EXPECT_EQ(names, (StringList{"kept", "A", "b"}));
+    StringList none;
+    EXPECT_EQ(source.ListArchives(Folder(other), none), 2);
+}
+
+}  // namespace
+}  // namespace kalivo::test::psr
