@@ -1,5 +1,7 @@
 #include "app/ListBuilder.h"
 
+#include <utility>
+
 #include "common/Format.h"
 #include "common/text/Cp1252.h"
 
@@ -7,6 +9,14 @@ namespace kalivo {
 
 std::vector<std::string> ListBuilder::Build(ModelHandler& handler, Side side, bool tyrosPrefix) {
     std::vector<std::string> lines;
+    for (ListEntry& entry : Entries(handler, side, tyrosPrefix)) {
+        lines.push_back(std::move(entry.text));
+    }
+    return lines;
+}
+
+std::vector<ListEntry> ListBuilder::Entries(ModelHandler& handler, Side side, bool tyrosPrefix) {
+    std::vector<ListEntry> entries;
     int banks = side == Side::Source ? handler.SourceBankCount() : handler.DestinationBankCount();
     if (banks == 0) {
         banks = 1;
@@ -17,17 +27,20 @@ std::vector<std::string> ListBuilder::Build(ModelHandler& handler, Side side, bo
         if (headers) {
             std::string name;
             handler.GetBankName(bank, name);
-            lines.push_back(Cp1252::ToUtf8(name));
+            const std::string shown = Cp1252::ToUtf8(name);
+            entries.push_back(ListEntry{shown, shown, true, false});
         }
         for (int slot = 0; slot < perBank; ++slot) {
-            std::string line = tyrosPrefix ? FormatNumbers("  %i: ", slot + 1)
-                                           : FormatNumbers("%i-%i: ", bank + 1, slot + 1);
+            ListEntry entry;
+            entry.text = tyrosPrefix ? FormatNumbers("  %i: ", slot + 1) : FormatNumbers("%i-%i: ", bank + 1, slot + 1);
             std::string name;
-            line += handler.GetRegistrationName(bank, slot, name) == 0 ? Cp1252::ToUtf8(name) : NoRegistrationText();
-            lines.push_back(line);
+            entry.empty = handler.GetRegistrationName(bank, slot, name) != 0;
+            entry.name = entry.empty ? std::string() : Cp1252::ToUtf8(name);
+            entry.text += entry.empty ? NoRegistrationText() : entry.name;
+            entries.push_back(std::move(entry));
         }
     }
-    return lines;
+    return entries;
 }
 
 ListPosition ListBuilder::Decode(ModelHandler& handler, int line) {

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "app/FilteredList.h"
 #include "handlers/ModelHandler.h"
 
 namespace kalivo {
@@ -24,6 +25,8 @@ public:
     // tyrosPrefix: "  %i: " before each registration (Tyros) instead of "%i-%i: ".
     // The lines are UTF-8; the handler's names are instrument text.
     static std::vector<std::string> Build(ModelHandler& handler, Side side, bool tyrosPrefix);
+    // The same lines with what find and the command rules need to know of them.
+    static std::vector<ListEntry> Entries(ModelHandler& handler, Side side, bool tyrosPrefix);
     static ListPosition Decode(ModelHandler& handler, int line);
     static std::string NoRegistrationText() { return "--- no reg ---"; }
 };

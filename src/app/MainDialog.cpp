@@ -1,9 +1,11 @@
 #include "app/MainDialog.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <utility>
 
 #include "app/ArchiveCopier.h"
+#include "app/CommandRules.h"
 #include "app/IconListLoader.h"
 #include "common/Format.h"
 #include "common/fs/FileSystem.h"
@@ -22,6 +24,14 @@ const char* const kSaveQuestion = "Save changed registrations?";
 const char* const kNoArchive = "No Archive found";
 
 bool IsLoadFailure(int status) { return status != status::kDone && status != status::kStyleArchiveWanted; }
+
+// "1 bank file", "3 bank files".
+std::string Counted(int count, const std::string& noun) {
+    return std::to_string(count) + " " + noun + (count == 1 ? "" : "s");
+}
+
+// Enough for an afternoon's work; every step holds a copy of the destination.
+constexpr std::size_t kUndoSteps = 50;
 
 
 }  // namespace
@@ -94,15 +104,11 @@ void MainDialog::ActivateModel(Model model) {
 void MainDialog::ShowModelControls() {
     const bool tyros = IsTyros();
     const auto model = ModelCatalog::FromExactName(modelName_);
-    const bool groupModel = model == Model::Psr2000 || model == Model::Cvp2;
-    const bool styleModel = !tyros && !groupModel;
     view_.SetEditText(EditField::ModelName, modelName_);
-    view_.SetButtonVisible(ModelButton::Options, styleModel);
-    view_.SetButtonVisible(ModelButton::Archivename, !tyros);
-    view_.SetButtonVisible(ModelButton::GroupCopy, !styleModel);
-    view_.SetButtonVisible(ModelButton::EditSequence, tyros);
-    view_.SetButtonVisible(ModelButton::EditIcon, tyros);
-    view_.SetButtonVisible(ModelButton::DefaultRevoice, tyros);
+    for (ModelButton button : {ModelButton::Options, ModelButton::Archivename, ModelButton::GroupCopy,
+                               ModelButton::EditSequence, ModelButton::EditIcon, ModelButton::DefaultRevoice}) {
+        view_.SetButtonVisible(button, model && CommandRules::ButtonShown(*model, button));
+    }
     view_.SetEditText(EditField::SourceCaption, tyros ? "" : "Source Archive:");
     view_.SetEditText(EditField::DestinationCaption, tyros ? "" : "Dest. Archive:");
     if (tyros) {
@@ -118,6 +124,8 @@ void MainDialog::ResetState() {
     destinationAnchor_ = 0;
     sourceShowsRegfiles_ = false;
     changed_ = false;
+    ForgetHistory();
+    StatesChanged();
 }
 
 void MainDialog::Initialize() {
@@ -167,6 +175,7 @@ bool MainDialog::SelectModelAndSwitch() {
         RunStyleArchiveQuestion();
     }
     ResetState();
+    Status("Model " + modelName_.substr(0, modelName_.find_last_not_of(' ') + 1));
     return true;
 }
 
@@ -255,6 +264,7 @@ void MainDialog::Options() {
     }
     options_ = edited;
     WriteSettings();
+    Status("Options saved");
     RunOptionCheck();
     if (options_.askForStyleArchive) {
         RunStyleArchiveQuestion();
@@ -285,19 +295,35 @@ void MainDialog::ClearSourceSelection() {
     view_.SelectLine(Pane::Source, kNone);
     sourceSel_ = {};
     sourceRegfile_ = kNone;
+    sourceLine_ = kNone;
+    parkedSourceLine_ = kNone;
 }
 
 void MainDialog::ClearDestinationSelection() {
     view_.SelectLine(Pane::Destination, kNone);
     destinationSel_ = {};
     lastDestinationLine_ = kNone;
+    destinationLine_ = kNone;
+    parkedDestinationLine_ = kNone;
+}
+
+void MainDialog::ShowList(Pane pane) {
+    const FilteredList& list = ListOf(pane);
+    view_.SetLines(pane, list.ShownTexts());
+    view_.SetLineKinds(pane, list.ShownKinds());
+}
+
+// Selects a line of the whole list in the window, if the filter shows it.
+void MainDialog::SelectShown(Pane pane, int fullLine) {
+    view_.SelectLine(pane, ListOf(pane).ToShown(fullLine));
 }
 
 void MainDialog::BuildSourceList() {
     if (source_ == nullptr) {
         return;
     }
-    view_.SetLines(Pane::Source, ListBuilder::Build(*source_, ListBuilder::Side::Source, IsTyros()));
+    sourceList_.Set(ListBuilder::Entries(*source_, ListBuilder::Side::Source, IsTyros()));
+    ShowList(Pane::Source);
     // On Tyros the box may still say "Reg-Files" from a regfile list shown before.
     view_.SetEditText(EditField::SourceArchive, IsTyros() ? "Source" : Shown(source_->GetArchiveName()));
     ClearSourceSelection();
@@ -308,53 +334,76 @@ void MainDialog::BuildDestinationList() {
     if (destination_ == nullptr) {
         return;
     }
-    const auto lines = ListBuilder::Build(*destination_, ListBuilder::Side::Destination, IsTyros());
-    destinationLineCount_ = static_cast<int>(lines.size());
-    view_.SetLines(Pane::Destination, lines);
+    destinationList_.Set(ListBuilder::Entries(*destination_, ListBuilder::Side::Destination, IsTyros()));
+    destinationLineCount_ = destinationList_.FullCount();
+    ShowList(Pane::Destination);
     view_.SetEditText(EditField::DestinationArchive, IsTyros() ? "Destination" : Shown(destination_->GetArchiveName()));
     ClearDestinationSelection();
 }
 
 void MainDialog::ShowRegfiles() {
-    view_.SetLines(Pane::Source, Shown(regfileNames_));
+    std::vector<ListEntry> entries;
+    for (const std::string& name : regfileNames_) {
+        entries.push_back(ListEntry{Shown(name), Shown(name), false, false});
+    }
+    sourceList_.Set(std::move(entries));
+    ShowList(Pane::Source);
     view_.SetEditText(EditField::SourceArchive, "Reg-Files");
     sourceShowsRegfiles_ = true;
     sourceSel_ = {};
     sourceRegfile_ = kNone;
+    sourceLine_ = kNone;
+    parkedSourceLine_ = kNone;
 }
 
 void MainDialog::RestoreScrollPosition() {
     const int line = std::min(destinationAnchor_ + 20, destinationLineCount_ - 1);
     if (line >= 0) {
-        view_.SelectLine(Pane::Destination, line);
+        view_.SelectLine(Pane::Destination, destinationList_.NearestShown(line));
     }
     view_.SelectLine(Pane::Destination, kNone);
     destinationAnchor_ = 0;
+}
+
+void MainDialog::ApplySourceLine(int fullLine) {
+    sourceLine_ = fullLine;
+    parkedSourceLine_ = kNone;
+    if (sourceShowsRegfiles_) {
+        sourceRegfile_ = fullLine;
+    } else {
+        sourceSel_ = ListBuilder::Decode(*source_, fullLine);
+    }
+}
+
+void MainDialog::ApplyDestinationLine(int fullLine) {
+    lastDestinationLine_ = fullLine;
+    destinationAnchor_ = fullLine;
+    destinationLine_ = fullLine;
+    parkedDestinationLine_ = kNone;
+    destinationSel_ = ListBuilder::Decode(*destination_, fullLine);
 }
 
 void MainDialog::SourceSelectionChanged(int line) {
     if (source_ == nullptr) {
         return;
     }
-    if (sourceShowsRegfiles_) {
-        sourceRegfile_ = line;
-    } else {
-        sourceSel_ = ListBuilder::Decode(*source_, line);
-    }
+    ApplySourceLine(sourceList_.ToFull(line));
+    StatesChanged();
 }
 
 void MainDialog::DestinationSelectionChanged(int line) {
     if (destination_ == nullptr) {
         return;
     }
-    if (line == lastDestinationLine_) {
+    const int fullLine = destinationList_.ToFull(line);
+    if (fullLine == lastDestinationLine_) {
         lastDestinationLine_ = kNone;
-        Rename();
+        Rename();  // as the list has always done, even on an empty line
+        StatesChanged();
         return;
     }
-    lastDestinationLine_ = line;
-    destinationAnchor_ = line;
-    destinationSel_ = ListBuilder::Decode(*destination_, line);
+    ApplyDestinationLine(fullLine);
+    StatesChanged();
 }
 
 void MainDialog::SourceDoubleClicked() {
@@ -363,6 +412,7 @@ void MainDialog::SourceDoubleClicked() {
     }
     source_->ShowRegistration(sourceRegfile_, sourceSel_.bank, sourceSel_.slot);
     ClearSourceSelection();
+    StatesChanged();
 }
 
 void MainDialog::DestinationDoubleClicked() {
@@ -371,6 +421,42 @@ void MainDialog::DestinationDoubleClicked() {
     }
     destination_->ShowRegistration(kNone, destinationSel_.bank, destinationSel_.slot);
     ClearDestinationSelection();
+    StatesChanged();
+}
+
+// ---- find ----------------------------------------------------------------------
+
+// A selection the filter hides is put aside, not kept: no command may reach a
+// line the person cannot see. It comes back when the line is shown again.
+void MainDialog::SetFilter(Pane pane, const std::string& text) {
+    const bool source = pane == Pane::Source;
+    if ((source ? source_ : destination_) == nullptr) {
+        return;
+    }
+    FilteredList& list = source ? sourceList_ : destinationList_;
+    const int selected = source ? sourceLine_ : destinationLine_;
+    const int parked = source ? parkedSourceLine_ : parkedDestinationLine_;
+    list.SetFilter(text);
+    ShowList(pane);
+    const int wanted = selected != kNone ? selected : parked;
+    if (wanted != kNone && list.ToShown(wanted) != kNone) {
+        if (source) {
+            ApplySourceLine(wanted);
+        } else {
+            ApplyDestinationLine(wanted);
+            lastDestinationLine_ = kNone;  // bringing it back is no click on it
+        }
+        SelectShown(pane, wanted);
+    } else if (wanted != kNone) {
+        if (source) {
+            ClearSourceSelection();
+            parkedSourceLine_ = wanted;
+        } else {
+            ClearDestinationSelection();
+            parkedDestinationLine_ = wanted;
+        }
+    }
+    StatesChanged();
 }
 
 // ---- loading -------------------------------------------------------------
@@ -381,17 +467,21 @@ void MainDialog::NewLeft() {
     }
     source_->ClearSource();
     BuildSourceList();
+    Status("Left list emptied");
 }
 
 void MainDialog::NewRight() {
     if (destination_ == nullptr || !SaveQuestionLetsGoOn()) {
         return;
     }
+    auto before = Before();
     destination_->ClearDestination(source_->SourceBankCount());
     BuildDestinationList();
     ClearDestinationSelection();
     destinationAnchor_ = 0;
-    changed_ = false;
+    Changed(std::move(before), "New (right)");
+    MarkStored();
+    Status("Right list emptied");
 }
 
 bool MainDialog::ChooseArchives(const std::string& folder, ModelHandler& handler, std::vector<std::string>& chosen) {
@@ -426,10 +516,12 @@ bool MainDialog::ChooseArchives(const std::string& folder, ModelHandler& handler
 int MainDialog::LoadArchives(bool destination, const std::string& folder, const std::vector<std::string>& names) {
     ModelHandler& handler = destination ? *destination_ : *source_;
     int status = status::kDone;
+    loadedCount_ = 0;
     {
         WaitCursor wait(ui_);
         for (const auto& name : names) {
             status = destination ? handler.LoadDestinationArchive(folder, name) : handler.LoadSourceArchive(folder, name);
+            loadedCount_ += IsLoadFailure(status) ? 0 : 1;
             if (!singleArchiveMode_ && status == status::kNoRoomForBank) {
                 break;  // the handler said so once; the rest would not fit either
             }
@@ -462,7 +554,19 @@ bool MainDialog::ChooseAndLoadArchives(bool destination) {
     if (!ChooseArchives(path, destination ? *destination_ : *source_, chosen)) {
         return false;
     }
-    return !IsLoadFailure(LoadArchives(destination, path, chosen));
+    if (IsLoadFailure(LoadArchives(destination, path, chosen))) {
+        return false;
+    }
+    LoadedStatus(chosen, folder);
+    return true;
+}
+
+void MainDialog::LoadedStatus(const std::vector<std::string>& names, const std::string& folder) {
+    if (singleArchiveMode_ && !names.empty()) {
+        Status("Loaded " + Shown(names.front()) + " from " + folder);
+    } else {
+        Status("Loaded " + Counted(loadedCount_, "bank file") + " from " + folder);
+    }
 }
 
 void MainDialog::LoadArchiveLeft() {
@@ -472,13 +576,19 @@ void MainDialog::LoadArchiveLeft() {
 }
 
 void MainDialog::LoadArchiveRight() {
+    if (!EnsureModel()) {
+        return;
+    }
+    const bool wasChanged = changed_;
+    auto before = Before();
     if (!ChooseAndLoadArchives(true)) {
         return;
     }
     BuildDestinationList();
+    Changed(std::move(before), "Load Archive (right)");
     // Tyros adds the banks to what the destination holds, so its changes stay unsaved.
-    if (singleArchiveMode_) {
-        changed_ = false;
+    if (singleArchiveMode_ || !wasChanged) {
+        MarkStored();
     }
 }
 
@@ -496,6 +606,7 @@ void MainDialog::LoadRegfiles() {
         source_->ListRegfiles(regfileNames_);
         ReportUnknownVoices(*source_);
         ShowRegfiles();
+        Status(Counted(static_cast<int>(regfileNames_.size()), "regfile") + " loaded from " + folder);
         return;
     }
     // A failed load has emptied the handler's regfile list: a list of regfiles
@@ -507,7 +618,7 @@ void MainDialog::LoadRegfiles() {
 
 // ---- writing -------------------------------------------------------------
 
-void MainDialog::CreateRegfilesWith(ModelHandler& handler) {
+void MainDialog::CreateRegfilesWith(ModelHandler& handler, int registrations) {
     const std::string folder = ui_.ChooseFolder(kArchiveFolderTitle);
     if (folder.empty()) {
         return;
@@ -516,22 +627,27 @@ void MainDialog::CreateRegfilesWith(ModelHandler& handler) {
         ui_.ShowMessage("Not allowed on floppy disk");
         return;
     }
-    WaitCursor wait(ui_);
-    handler.CreateRegfiles(FileSystem::WithSeparator(folder));
+    int result = status::kDone;
+    {
+        WaitCursor wait(ui_);
+        result = handler.CreateRegfiles(FileSystem::WithSeparator(folder));
+    }
+    Status(result == status::kDone ? Counted(registrations, "regfile") + " written to " + folder
+                                   : "Not every regfile was written to " + folder);
 }
 
 void MainDialog::CreateRegfilesLeft() {
     if (source_ == nullptr || sourceShowsRegfiles_) {
         return;
     }
-    CreateRegfilesWith(*source_);
+    CreateRegfilesWith(*source_, sourceList_.RegistrationCount());
 }
 
 void MainDialog::CreateRegfilesRight() {
     if (destination_ == nullptr) {
         return;
     }
-    CreateRegfilesWith(*destination_);
+    CreateRegfilesWith(*destination_, destinationList_.RegistrationCount());
 }
 
 void MainDialog::WriteProtocolWith(ModelHandler& handler, bool regfiles) {
@@ -557,6 +673,7 @@ void MainDialog::WriteProtocolWith(ModelHandler& handler, bool regfiles) {
     } else if (result == status::kRegfileListEmpty) {
         ui_.ShowMessage("Protocol not written: no regfiles loaded");
     }
+    Status(result == status::kDone ? "Protocol written to " + *path : "Protocol not written");
 }
 
 void MainDialog::ProtocolLeft() {
@@ -584,8 +701,12 @@ void MainDialog::StoreArchive() {
         tyros->ClearStoreCancelled();
     }
     if (singleArchiveMode_) {
-        if (destination_->StoreArchive(destination_->GetArchiveName(), path, 0) == status::kDone) {
-            changed_ = false;
+        const std::string archive = destination_->GetArchiveName();
+        if (destination_->StoreArchive(archive, path, 0) == status::kDone) {
+            MarkStored();
+            Status("Stored " + Shown(archive) + " in " + folder);
+        } else {
+            Status("Not stored");
         }
         return;
     }
@@ -599,20 +720,23 @@ void MainDialog::StoreArchive() {
     if (!chosen || chosen->empty()) {
         return;
     }
-    bool allStored = true;
+    int stored = 0;
+    int tried = 0;
     {
         WaitCursor wait(ui_);
         for (int index : *chosen) {
             if (index < 0 || index >= static_cast<int>(banks.size())) {
                 continue;
             }
-            allStored &= destination_->StoreArchive(banks[static_cast<std::size_t>(index)], path, index) == 0;
+            ++tried;
+            stored += destination_->StoreArchive(banks[static_cast<std::size_t>(index)], path, index) == 0 ? 1 : 0;
         }
     }
     // Unsaved work stays marked unless every bank was stored.
-    if (allStored && chosen->size() == banks.size()) {
-        changed_ = false;
+    if (stored == tried && chosen->size() == banks.size()) {
+        MarkStored();
     }
+    Status("Stored " + Counted(stored, "bank") + " in " + folder);
 }
 
 // ---- editing -------------------------------------------------------------
@@ -622,6 +746,8 @@ void MainDialog::Delete() {
         return;
     }
     const int bank = destinationSel_.bank;
+    const std::string what = "Deleted " + DestinationLineName();
+    auto before = Before();
     if (destinationSel_.slot == kWholeBank) {
         for (int slot = 0; slot < destination_->RegistrationsPerBank(); ++slot) {
             destination_->DeleteRegistration(bank, slot);
@@ -632,7 +758,8 @@ void MainDialog::Delete() {
     destination_->ResetBankSequence(bank);
     BuildDestinationList();
     RestoreScrollPosition();
-    changed_ = true;
+    Changed(std::move(before), what);
+    Status(what);
 }
 
 void MainDialog::Rename() {
@@ -656,6 +783,7 @@ void MainDialog::Rename() {
     if (text.empty()) {
         return;
     }
+    auto before = Before();
     if (header) {
         destination_->SetBankName(bank, text);
     } else if (destination_->RenameRegistration(bank, slot, text) != 0) {
@@ -663,7 +791,9 @@ void MainDialog::Rename() {
     }
     BuildDestinationList();
     RestoreScrollPosition();
-    changed_ = true;
+    const std::string what = (header ? "Renamed bank " : "Renamed ") + Shown(current) + " to " + Shown(text);
+    Changed(std::move(before), what);
+    Status(what);
 }
 
 void MainDialog::Archivename() {
@@ -676,20 +806,24 @@ void MainDialog::Archivename() {
     if (name.empty()) {
         return;
     }
+    auto before = Before();
     view_.SetEditText(EditField::DestinationArchive, Shown(name));
     destination_->SetArchiveName(name);
     BuildDestinationList();
-    changed_ = true;
+    const std::string what = "Archive name is now " + Shown(name);
+    Changed(std::move(before), what);
+    Status(what);
 }
 
 // ---- copying -------------------------------------------------------------
 
-void MainDialog::FinishCopy() {
+void MainDialog::FinishCopy(std::shared_ptr<const HandlerSnapshot> before, const std::string& what) {
     BuildDestinationList();
     RestoreScrollPosition();
     ClearDestinationSelection();
     ClearSourceSelection();
-    changed_ = true;
+    Changed(std::move(before), what);
+    Status(what);
 }
 
 void MainDialog::CopyWholeBank() {
@@ -746,12 +880,14 @@ void MainDialog::Copy() {
         ClearDestinationSelection();
         return;
     }
+    const std::string what = "Copied " + SourceLineName();
+    auto before = Before();
     if (destinationWhole) {
         CopyWholeBank();
     } else if (!CopySingle(false)) {
         return;
     }
-    FinishCopy();
+    FinishCopy(std::move(before), what);
 }
 
 void MainDialog::GroupCopy() {
@@ -763,8 +899,10 @@ void MainDialog::GroupCopy() {
         ClearDestinationSelection();
         return;
     }
+    const std::string what = "Copied parts of " + SourceLineName();
+    auto before = Before();
     if (CopySingle(true)) {
-        FinishCopy();
+        FinishCopy(std::move(before), what);
     }
 }
 
@@ -791,12 +929,15 @@ void MainDialog::EditSequence() {
     if (!result) {
         return;
     }
+    auto before = Before();
     if (result->sequence.empty()) {
         destination_->ResetBankSequence(bank);
     } else {
         destination_->SetBankSequence(bank, result->sequence, result->sequenceEnd);
     }
-    changed_ = true;
+    const std::string what = "Changed the sequence of bank " + request.bankName;
+    Changed(std::move(before), what);
+    Status(what);
 }
 
 std::optional<std::string> MainDialog::AskIconCode(const std::string& title, const std::string& current) {
@@ -814,8 +955,10 @@ void MainDialog::EditIconOfBank(int bank, const std::string& used) {
     std::string title;
     destination_->GetBankName(bank, title);
     if (const auto code = AskIconCode(Shown(title), destination_->GetBankIcon(bank))) {
+        auto before = Before();
         destination_->SetBankIcon(bank, *code);
-        changed_ = true;
+        Changed(std::move(before), "Changed the icon of bank " + Shown(title));
+        Status("Changed the icon of bank " + Shown(title));
     }
     RestoreScrollPosition();
     ClearDestinationSelection();
@@ -829,8 +972,10 @@ void MainDialog::EditIconOfRegistration(int bank, int slot, const std::string& u
     destination_->GetRegistrationName(bank, slot, title);
     const bool editDialog = !icons_.available;
     if (const auto code = AskIconCode(Shown(title), destination_->GetRegistrationIcon(bank, slot))) {
+        auto before = Before();
         destination_->SetRegistrationIcon(bank, slot, *code);
-        changed_ = true;
+        Changed(std::move(before), "Changed the icon of " + Shown(title));
+        Status("Changed the icon of " + Shown(title));
     }
     if (editDialog) {
         BuildDestinationList();
@@ -889,16 +1034,19 @@ void MainDialog::DefaultRevoice() {
     if (!tyros->VoiceTableComplete() && !DefaultRevoiceConfirmed(*tyros, banks)) {
         return;
     }
+    auto before = Before();
     int revoiced = 0;
     for (int bank = 0; bank < banks; ++bank) {
         for (int slot = 0; slot < destination_->RegistrationsPerBank(); ++slot) {
             revoiced += tyros->RevoiceToDefault(bank, slot);
         }
     }
+    const std::string what = FormatNumbers("%i voices revoiced to default", revoiced);
     if (revoiced > 0) {
-        changed_ = true;
+        Changed(std::move(before), what);
     }
-    ui_.ShowMessage(FormatNumbers("%i voices revoiced to default", revoiced), "KALIVO");
+    ui_.ShowMessage(what, "KALIVO");
+    Status(what);
 }
 
 // ---- window ----------------------------------------------------------------
@@ -911,6 +1059,214 @@ bool MainDialog::Exit() {
     }
     WriteSettings();
     view_.Close();
+    return true;
+}
+
+// ---- commands, status and history ---------------------------------------------------
+
+void MainDialog::Run(Command command) {
+    const CommandState state = CommandRules::StateOf(*this, command);
+    if (!state.enabled) {
+        Status(state.whyNot);
+    } else {
+        RunCommand(command);
+    }
+    StatesChanged();
+}
+
+void MainDialog::RunCommand(Command command) {
+    switch (command) {
+        case Command::NewLeft: NewLeft(); break;
+        case Command::LoadArchiveLeft: LoadArchiveLeft(); break;
+        case Command::LoadRegfiles: LoadRegfiles(); break;
+        case Command::CreateRegfilesLeft: CreateRegfilesLeft(); break;
+        case Command::ProtocolLeft: ProtocolLeft(); break;
+        case Command::NewRight: NewRight(); break;
+        case Command::LoadArchiveRight: LoadArchiveRight(); break;
+        case Command::StoreArchive: StoreArchive(); break;
+        case Command::CreateRegfilesRight: CreateRegfilesRight(); break;
+        case Command::ProtocolRight: ProtocolRight(); break;
+        case Command::Copy: Copy(); break;
+        case Command::Delete: Delete(); break;
+        case Command::Rename: Rename(); break;
+        case Command::Archivename: Archivename(); break;
+        case Command::GroupCopy: GroupCopy(); break;
+        case Command::EditSequence: EditSequence(); break;
+        case Command::EditIcon: EditIcon(); break;
+        case Command::DefaultRevoice: DefaultRevoice(); break;
+        case Command::Model: ModelCommand(); break;
+        case Command::Options: Options(); break;
+        case Command::Info: Info(); break;
+        case Command::Exit: Exit(); break;
+        case Command::Undo: Undo(); break;
+        case Command::Redo: Redo(); break;
+        case Command::FindSource:
+        case Command::FindDestination:
+            break;  // the window moves to its find field
+    }
+}
+
+void MainDialog::Status(const std::string& text) { view_.ShowStatus(text); }
+
+void MainDialog::StatesChanged() { view_.CommandStatesChanged(); }
+
+std::string MainDialog::DestinationLineName() const {
+    const ListEntry* entry = destinationList_.At(destinationLine_);
+    if (entry == nullptr) {
+        return std::string();
+    }
+    return entry->header ? "bank " + entry->name : entry->name;
+}
+
+std::string MainDialog::SourceLineName() const {
+    const ListEntry* entry = sourceList_.At(sourceLine_);
+    if (entry == nullptr) {
+        return std::string();
+    }
+    return entry->header ? "bank " + entry->name : entry->name;
+}
+
+std::shared_ptr<const HandlerSnapshot> MainDialog::Before() const {
+    return destination_ != nullptr ? destination_->SaveDestinationState() : nullptr;
+}
+
+// A change the handler cannot take back ends the history: older steps would
+// no longer lead to the states they name.
+void MainDialog::Changed(std::shared_ptr<const HandlerSnapshot> before, const std::string& what) {
+    if (before) {
+        undo_.push_back(UndoStep{std::move(before), stateId_, what});
+        if (undo_.size() > kUndoSteps) {
+            undo_.erase(undo_.begin());
+        }
+    } else {
+        undo_.clear();
+    }
+    redo_.clear();
+    stateId_ = ++nextStateId_;
+    changed_ = stateId_ != storedId_;
+}
+
+void MainDialog::MarkStored() {
+    storedId_ = stateId_;
+    changed_ = false;
+}
+
+void MainDialog::ForgetHistory() {
+    undo_.clear();
+    redo_.clear();
+    stateId_ = ++nextStateId_;
+    storedId_ = changed_ ? -1 : stateId_;
+}
+
+void MainDialog::StepBack(std::vector<UndoStep>& from, std::vector<UndoStep>& to, const char* done) {
+    if (from.empty() || destination_ == nullptr) {
+        return;
+    }
+    UndoStep step = std::move(from.back());
+    from.pop_back();
+    auto now = destination_->SaveDestinationState();
+    destination_->RestoreDestinationState(*step.state);
+    if (now) {
+        to.push_back(UndoStep{std::move(now), stateId_, step.what});
+    }
+    stateId_ = step.stateId;
+    changed_ = stateId_ != storedId_;
+    BuildDestinationList();
+    Status(std::string(done) + step.what);
+}
+
+void MainDialog::Undo() { StepBack(undo_, redo_, "Undone: "); }
+
+void MainDialog::Redo() { StepBack(redo_, undo_, "Redone: "); }
+
+// ---- drag and drop ---------------------------------------------------------------
+
+void MainDialog::DropOnDestination(int sourceLine, int destinationLine) {
+    if (source_ == nullptr || destination_ == nullptr) {
+        Status("Choose a model first (Model)");
+        return;
+    }
+    SourceSelectionChanged(sourceLine);
+    ApplyDestinationLine(destinationList_.ToFull(destinationLine));
+    Run(Command::Copy);
+}
+
+namespace {
+
+// The listed archive a file or folder name stands for: the name itself, or
+// the name without the ending the model adds ("Jazz" for "JAZZ.RGT"); the
+// longest such name wins.
+const std::string* ListedArchiveOf(const StringList& listed, const std::string& name) {
+    const std::string* best = nullptr;
+    for (const std::string& archive : listed) {
+        const bool exact = FileSystem::EqualsNoCase(archive, name);
+        const bool stem = name.size() > archive.size() && name[archive.size()] == '.' &&
+                          FileSystem::EqualsNoCase(name.substr(0, archive.size()), archive);
+        if (exact) {
+            return &archive;
+        }
+        if (stem && (best == nullptr || archive.size() > best->size())) {
+            best = &archive;
+        }
+    }
+    return best;
+}
+
+std::string ParentOf(const std::string& path) {
+    return std::filesystem::path(FileSystem::WithoutTrailingSeparator(path)).parent_path().string();
+}
+
+}  // namespace
+
+bool MainDialog::DropOnSource(const std::vector<std::string>& paths) {
+    if (paths.empty()) {
+        Status("Nothing to load");
+        return false;
+    }
+    if (!EnsureModel()) {
+        Status("Choose a model first (Model)");
+        return false;
+    }
+    // A dropped archive is a name its folder lists; a dropped folder that is
+    // none is a folder to choose archives from, as Load Archive does.
+    const std::string first = FileSystem::WithoutTrailingSeparator(paths.front());
+    std::string folder = ParentOf(first);
+    StringList listed;
+    source_->ListArchives(FileSystem::WithSeparator(folder), listed);
+    std::vector<std::string> chosen;
+    for (const std::string& dropped : paths) {
+        const std::string path = FileSystem::WithoutTrailingSeparator(dropped);
+        if (ParentOf(path) != folder) {
+            Status("Drop bank files of one folder at a time");
+            return false;
+        }
+        if (const std::string* archive = ListedArchiveOf(listed, FileSystem::LastComponent(path))) {
+            chosen.push_back(*archive);
+        }
+    }
+    if (chosen.empty() && paths.size() == 1 && FileSystem::IsDirectory(first)) {
+        folder = first;
+        if (!ChooseArchives(FileSystem::WithSeparator(folder), *source_, chosen)) {
+            Status("Nothing loaded from " + folder);
+            return false;
+        }
+    }
+    if (chosen.empty()) {
+        Status("Nothing there that this model can load");
+        return false;
+    }
+    if (singleArchiveMode_ && chosen.size() > 1) {
+        Status("Drop one archive at a time");
+        return false;
+    }
+    if (IsLoadFailure(LoadArchives(false, FileSystem::WithSeparator(folder), chosen))) {
+        Status("Nothing loaded from " + folder);
+        StatesChanged();
+        return false;
+    }
+    BuildSourceList();
+    LoadedStatus(chosen, folder);
+    StatesChanged();
     return true;
 }
 

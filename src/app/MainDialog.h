@@ -4,9 +4,12 @@
 // handler calls. What to show goes to a MainView; the person is reached
 // through the UserInterface port.
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "app/Command.h"
+#include "app/FilteredList.h"
 #include "app/HandlerSet.h"
 #include "app/ListBuilder.h"
 #include "app/MainView.h"
@@ -65,6 +68,28 @@ public:
     // stored the changes and the window stays open).
     bool Exit();
 
+    // Runs a command; one that cannot act says why in the status bar.
+    void Run(Command command);
+
+    // Undo and redo of the changes to the destination.
+    bool CanUndo() const { return !undo_.empty(); }
+    bool CanRedo() const { return !redo_.empty(); }
+    void Undo();
+    void Redo();
+
+    // Find: "" clears. The list narrows to the registrations whose name
+    // contains the text ignoring case, their bank headers kept above them;
+    // the lines the window reports are then lines of the narrowed list.
+    void SetFilter(Pane pane, const std::string& text);
+    const std::string& Filter(Pane pane) const { return ListOf(pane).Filter(); }
+
+    // A source line dropped on a destination line: ">>" with those two lines.
+    void DropOnDestination(int sourceLine, int destinationLine);
+    // Bank files or a folder dropped on the source list: loads them as Load
+    // Archive (left) would, the folder and names given instead of asked.
+    // False (with the reason in the status bar) when nothing can be loaded.
+    bool DropOnSource(const std::vector<std::string>& paths);
+
     // State, for the front ends and the tests.
     bool Changed() const { return changed_; }
     const std::string& ModelName() const { return modelName_; }
@@ -77,9 +102,38 @@ public:
     ListPosition SourceSelection() const { return sourceSel_; }
     ListPosition DestinationSelection() const { return destinationSel_; }
     int SourceRegfileIndex() const { return sourceRegfile_; }
+    // What the command rules read: the whole lists, filter or not, and the
+    // selected lines in them (-1 none).
+    const FilteredList& ListOf(Pane pane) const { return pane == Pane::Source ? sourceList_ : destinationList_; }
+    int SelectedLine(Pane pane) const { return pane == Pane::Source ? sourceLine_ : destinationLine_; }
+    bool IsTyrosModel() const { return IsTyros(); }
 
 private:
+    struct UndoStep {
+        std::shared_ptr<const HandlerSnapshot> state;
+        int stateId = 0;
+        std::string what;  // the command, for the status line
+    };
+
     bool IsTyros() const;
+    void RunCommand(Command command);
+    void Status(const std::string& text);
+    void StatesChanged();
+    // Undo bookkeeping around a change of the destination: Before takes the
+    // state; Changed records it as one step (unsaved); Stored marks the
+    // present state as the one on disk.
+    std::shared_ptr<const HandlerSnapshot> Before() const;
+    void Changed(std::shared_ptr<const HandlerSnapshot> before, const std::string& what);
+    void MarkStored();
+    void ForgetHistory();
+    void StepBack(std::vector<UndoStep>& from, std::vector<UndoStep>& to, const char* done);
+    void ShowList(Pane pane);
+    void ApplySourceLine(int fullLine);
+    void ApplyDestinationLine(int fullLine);
+    void SelectShown(Pane pane, int fullLine);
+    std::string DestinationLineName() const;
+    std::string SourceLineName() const;
+    void LoadedStatus(const std::vector<std::string>& names, const std::string& folder);
     TyrosExtras* DestinationTyros() const;
     bool DefaultRevoiceConfirmed(TyrosExtras& tyros, int banks);
     void ActivateModel(Model model);
@@ -103,11 +157,11 @@ private:
     bool ChooseAndLoadArchives(bool destination);
     int LoadArchives(bool destination, const std::string& folder, const std::vector<std::string>& names);
     bool ChooseArchives(const std::string& folder, ModelHandler& handler, std::vector<std::string>& chosen);
-    void CreateRegfilesWith(ModelHandler& handler);
+    void CreateRegfilesWith(ModelHandler& handler, int registrations);
     void WriteProtocolWith(ModelHandler& handler, bool regfiles);
     void CopyWholeBank();
     bool CopySingle(bool group);
-    void FinishCopy();
+    void FinishCopy(std::shared_ptr<const HandlerSnapshot> before, const std::string& what);
     void EditIconOfBank(int bank, const std::string& used);
     void EditIconOfRegistration(int bank, int slot, const std::string& used);
     std::optional<std::string> AskIconCode(const std::string& title, const std::string& current);
@@ -133,6 +187,19 @@ private:
     int destinationLineCount_ = 0;
     StyleArchiveOptions options_;
     IconSettings icons_;
+
+    FilteredList sourceList_;
+    FilteredList destinationList_;
+    int sourceLine_ = kNone;       // selected line of the whole source list
+    int destinationLine_ = kNone;  // selected line of the whole destination list
+    int parkedSourceLine_ = kNone;  // a selection the filter hides for now
+    int parkedDestinationLine_ = kNone;
+    std::vector<UndoStep> undo_;
+    std::vector<UndoStep> redo_;
+    int stateId_ = 0;   // names the destination's present state
+    int storedId_ = 0;  // the state that matches the files on disk
+    int nextStateId_ = 0;
+    int loadedCount_ = 0;  // archives the last load took
 };
 
 }  // namespace kalivo

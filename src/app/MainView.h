@@ -18,12 +18,18 @@ class MainView {
 public:
     virtual ~MainView() = default;
     virtual void SetLines(Pane pane, const std::vector<std::string>& lines) = 0;
+    // Follows every SetLines: which of those lines are bank headers.
+    virtual void SetLineKinds(Pane pane, const std::vector<bool>& isBankHeader) = 0;
     // Selects one line (scrolling to it), or clears the selection with -1.
     virtual void SelectLine(Pane pane, int line) = 0;
     virtual void SetEditText(EditField field, const std::string& text) = 0;
     virtual void SetButtonVisible(ModelButton button, bool visible) = 0;
     virtual void Redraw() = 0;
     virtual void SetEnabled(bool enabled) = 0;
+    // One line in the status bar.
+    virtual void ShowStatus(const std::string& text) = 0;
+    // The window reads the command rules again (selection, lists or model changed).
+    virtual void CommandStatesChanged() = 0;
     // Ends the window (after Exit has done its work).
     virtual void Close() = 0;
 };

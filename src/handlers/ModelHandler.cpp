@@ -132,4 +132,8 @@ int ModelHandler::DescribeSettingBlocks(int /*regfile*/, int /*bank*/, int /*slo
 
 int ModelHandler::CopySettingBlock(int /*dstBank*/, int /*dstSlot*/, ModelHandler* /*source*/, int /*srcBank*/, int /*srcSlot*/, int /*srcRegfile*/, const std::vector<bool>& /*selection*/) { return 0; }
 
+std::shared_ptr<const HandlerSnapshot> ModelHandler::SaveDestinationState() const { return nullptr; }
+
+void ModelHandler::RestoreDestinationState(const HandlerSnapshot&) {}
+
 }  // namespace kalivo

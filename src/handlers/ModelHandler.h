@@ -4,6 +4,7 @@
 // that does not support an operation keeps the default here, which does
 // nothing and reports success.
 #include <array>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,12 @@
 namespace kalivo {
 
 using StringList = std::vector<std::string>;
+
+// A copy of everything a destination store holds, for undo and redo. Each
+// family derives its own; only the handler that made it can read it.
+struct HandlerSnapshot {
+    virtual ~HandlerSnapshot() = default;
+};
 
 class ModelHandler {
 public:
@@ -86,6 +93,12 @@ public:
     virtual int DescribeSettingBlocks(int regfile, int bank, int slot, std::array<std::string, 11>& texts);
     virtual int CopySettingBlock(int dstBank, int dstSlot, ModelHandler* source, int srcBank, int srcSlot,
                                  int srcRegfile, const std::vector<bool>& selection);
+    // Undo and redo of the destination side. A handler without them gives
+    // nullptr, which the window takes as "this change cannot be undone".
+    virtual std::shared_ptr<const HandlerSnapshot> SaveDestinationState() const;
+    // Takes back a state this handler's SaveDestinationState made; another
+    // handler's snapshot changes nothing.
+    virtual void RestoreDestinationState(const HandlerSnapshot& snapshot);
 
 protected:
     UserInterface& ui() { return ui_; }

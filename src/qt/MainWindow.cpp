@@ -209,6 +209,12 @@ void MainWindow::BuildLayout() {
 
 void MainWindow::SetLines(Pane pane, const std::vector<std::string>& lines) { ListFor(pane)->SetLines(lines); }
 
+void MainWindow::SetLineKinds(Pane, const std::vector<bool>&) {}
+
+void MainWindow::ShowStatus(const std::string&) {}
+
+void MainWindow::CommandStatesChanged() {}
+
 void MainWindow::SelectLine(Pane pane, int line) { ListFor(pane)->SelectLine(line); }
 
 void MainWindow::SetEditText(EditField field, const std::string& text) {

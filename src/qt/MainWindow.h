@@ -36,6 +36,10 @@ public:
 
     // MainView
     void SetLines(Pane pane, const std::vector<std::string>& lines) override;
+    // Placeholders until the window draws header lines, a status bar and command states.
+    void SetLineKinds(Pane pane, const std::vector<bool>& isBankHeader) override;
+    void ShowStatus(const std::string& text) override;
+    void CommandStatesChanged() override;
     void SelectLine(Pane pane, int line) override;
     void SetEditText(EditField field, const std::string& text) override;
     void SetButtonVisible(ModelButton button, bool visible) override;

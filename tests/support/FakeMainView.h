@@ -20,10 +20,21 @@ public:
     bool enabled = true;
     bool closed = false;
     int redraws = 0;
+    std::vector<bool> sourceKinds;
+    std::vector<bool> destinationKinds;
+    std::vector<std::string> statuses;  // every status line, in order
+    int stateChanges = 0;
+
+    std::string LastStatus() const { return statuses.empty() ? std::string() : statuses.back(); }
 
     void SetLines(Pane pane, const std::vector<std::string>& lines) override {
         (pane == Pane::Source ? sourceLines : destinationLines) = lines;
     }
+    void SetLineKinds(Pane pane, const std::vector<bool>& kinds) override {
+        (pane == Pane::Source ? sourceKinds : destinationKinds) = kinds;
+    }
+    void ShowStatus(const std::string& text) override { statuses.push_back(text); }
+    void CommandStatesChanged() override { ++stateChanges; }
     void SelectLine(Pane pane, int line) override {
         if (pane == Pane::Source) {
             sourceSelected = line;

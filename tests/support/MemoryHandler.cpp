@@ -360,4 +360,30 @@ void MemoryHandler::ClearStoreCancelled() {
 
 void MemoryHandler::SetIconSettings(const IconSettings& settings) { icons = settings; }
 
+namespace {
+
+struct MemorySnapshot : HandlerSnapshot {
+    std::vector<std::optional<MemoryBank>> banks;
+    std::string archiveName;
+};
+
+}  // namespace
+
+std::shared_ptr<const HandlerSnapshot> MemoryHandler::SaveDestinationState() const {
+    if (!snapshots) {
+        return nullptr;
+    }
+    auto snapshot = std::make_shared<MemorySnapshot>();
+    snapshot->banks = banks;
+    snapshot->archiveName = archiveName;
+    return snapshot;
+}
+
+void MemoryHandler::RestoreDestinationState(const HandlerSnapshot& snapshot) {
+    if (const auto* own = dynamic_cast<const MemorySnapshot*>(&snapshot)) {
+        banks = own->banks;
+        archiveName = own->archiveName;
+    }
+}
+
 }  // namespace kalivo::test

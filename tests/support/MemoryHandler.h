@@ -97,6 +97,10 @@ public:
     void ClearStoreCancelled() override;
     void SetIconSettings(const IconSettings& settings) override;
 
+    std::shared_ptr<const HandlerSnapshot> SaveDestinationState() const override;
+    void RestoreDestinationState(const HandlerSnapshot& snapshot) override;
+    bool snapshots = true;  // false: a handler without undo
+
 private:
     MemoryBank* Bank(int bank);
     MemoryBank& EnsureBank(int bank);

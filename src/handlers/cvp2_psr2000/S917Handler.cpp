@@ -56,6 +56,37 @@ S917Handler::S917Handler(UserInterface& ui, const S917Model& model)
 
 // ---- store -------------------------------------------------------------------
 
+namespace {
+
+// The model is part of it: a CVP2 state is no PSR-2000 state.
+struct S917Snapshot : HandlerSnapshot {
+    const S917Model* model = nullptr;
+    std::array<S917Bank, s917::kMaxBanks> banks;
+    std::string archiveName;
+    int bankCount = 0;
+};
+
+}  // namespace
+
+std::shared_ptr<const HandlerSnapshot> S917Handler::SaveDestinationState() const {
+    auto snapshot = std::make_shared<S917Snapshot>();
+    snapshot->model = &model_;
+    snapshot->banks = banks_;
+    snapshot->archiveName = archiveName_;
+    snapshot->bankCount = bankCount_;
+    return snapshot;
+}
+
+void S917Handler::RestoreDestinationState(const HandlerSnapshot& snapshot) {
+    const auto* own = dynamic_cast<const S917Snapshot*>(&snapshot);
+    if (own == nullptr || own->model != &model_) {
+        return;
+    }
+    banks_ = own->banks;
+    archiveName_ = own->archiveName;
+    bankCount_ = own->bankCount;
+}
+
 void S917Handler::CreateStore() {
     for (S917Bank& bank : banks_) {
         bank.Reset();

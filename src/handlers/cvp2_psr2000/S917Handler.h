@@ -69,6 +69,8 @@ public:
     int DescribeSettingBlocks(int regfile, int bank, int slot, std::array<std::string, 11>& texts) override;
     int CopySettingBlock(int dstBank, int dstSlot, ModelHandler* source, int srcBank, int srcSlot, int srcRegfile,
                          const std::vector<bool>& selection) override;
+    std::shared_ptr<const HandlerSnapshot> SaveDestinationState() const override;
+    void RestoreDestinationState(const HandlerSnapshot& snapshot) override;
 
     // The Settings column of the protocols: of regfile entry regfile when it
     // is not negative, else of the bank registration.

@@ -34,6 +34,37 @@ PsrFamilyHandler::PsrFamilyHandler(UserInterface& ui, const PsrModel& model)
 
 // ---- store ---------------------------------------------------------------------
 
+namespace {
+
+// The model is part of it: a PSR-740 state is no PSR-8000 state.
+struct PsrSnapshot : HandlerSnapshot {
+    explicit PsrSnapshot(const PsrBankMemory& memory, const PsrCustomStyles& styles)
+        : memory(memory), customStyles(styles) {}
+    const PsrModel* model = nullptr;
+    PsrBankMemory memory;
+    PsrCustomStyles customStyles;
+    std::string archiveName;
+};
+
+}  // namespace
+
+std::shared_ptr<const HandlerSnapshot> PsrFamilyHandler::SaveDestinationState() const {
+    auto snapshot = std::make_shared<PsrSnapshot>(memory_, customStyles_);
+    snapshot->model = &model_;
+    snapshot->archiveName = archiveName_;
+    return snapshot;
+}
+
+void PsrFamilyHandler::RestoreDestinationState(const HandlerSnapshot& snapshot) {
+    const auto* own = dynamic_cast<const PsrSnapshot*>(&snapshot);
+    if (own == nullptr || own->model != &model_) {
+        return;
+    }
+    memory_ = own->memory;
+    customStyles_ = own->customStyles;
+    archiveName_ = own->archiveName;
+}
+
 void PsrFamilyHandler::New() {
     memory_.Clear();
     archiveName_ = kNoName;

@@ -1,6 +1,7 @@
 #include "handlers/psr9000/Psr9000FamilyHandler.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "common/Format.h"
 #include "common/disk/DiskMngHeader.h"
@@ -59,6 +60,43 @@ int Psr9000FamilyHandler::ClearDestination(int /*bankCount*/) {
     archiveName_ = "no name";
     userStyles_.Reset();
     return status::kDone;
+}
+
+namespace {
+
+// The model is part of it: a PSR-9000 state is no 9000Pro state.
+struct Psr9000Snapshot : HandlerSnapshot {
+    const Psr9000Model* model = nullptr;
+    std::optional<Psr9000BankTable> table;
+    std::string archiveName;
+    Psr9000UserStyles userStyles;
+};
+
+}  // namespace
+
+std::shared_ptr<const HandlerSnapshot> Psr9000FamilyHandler::SaveDestinationState() const {
+    auto snapshot = std::make_shared<Psr9000Snapshot>();
+    snapshot->model = &model_;
+    if (table_) {
+        snapshot->table = *table_;
+    }
+    snapshot->archiveName = archiveName_;
+    snapshot->userStyles = userStyles_;
+    return snapshot;
+}
+
+void Psr9000FamilyHandler::RestoreDestinationState(const HandlerSnapshot& snapshot) {
+    const auto* own = dynamic_cast<const Psr9000Snapshot*>(&snapshot);
+    if (own == nullptr || own->model != &model_) {
+        return;
+    }
+    if (own->table) {
+        table_ = std::make_unique<Psr9000BankTable>(*own->table);
+    } else {
+        table_.reset();
+    }
+    archiveName_ = own->archiveName;
+    userStyles_ = own->userStyles;
 }
 
 const Psr9000Bank* Psr9000FamilyHandler::UsedBank(int bank) const {

@@ -61,6 +61,8 @@ public:
     int ShowRegistration(int regfile, int bank, int slot) override;
     bool SetStyleArchiveOptions(bool askForStyleArchive, bool useDefaultArchive, const std::string& defaultArchivePath,
                                 bool implicitSearch) override;
+    std::shared_ptr<const HandlerSnapshot> SaveDestinationState() const override;
+    void RestoreDestinationState(const HandlerSnapshot& snapshot) override;
 
     const Psr9000Model& Model() const { return model_; }
 

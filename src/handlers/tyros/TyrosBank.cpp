@@ -27,6 +27,11 @@ bool TyrosBank::HasRegistrations() const {
                        [](const TyrosRegistration& r) { return !r.IsEmpty(); });
 }
 
+bool TyrosBank::IsPristine() const {
+    return inUse && header == kBankHeaderTemplate && name == kEmptyName && iconCode == kResetIcon &&
+           extension == kExtension && !HasRegistrations();
+}
+
 std::string TyrosBank::UsedSlots() const {
     std::string used;
     for (std::size_t part = 0; part < registrations.size(); ++part) {

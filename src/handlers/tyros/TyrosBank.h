@@ -30,6 +30,8 @@ struct TyrosBank {
     // "Empty Bank" becomes "New Bank" once something is copied into it.
     void MarkFilled();
     bool HasRegistrations() const;
+    // Still as Reset left it: nothing a snapshot has to keep.
+    bool IsPristine() const;
     // The 1-based numbers of the non-empty registrations, e.g. "1358".
     std::string UsedSlots() const;
 

@@ -79,6 +79,44 @@ int TyrosHandler::ClearDestination(int bankCount) {
     return status::kDone;
 }
 
+namespace {
+
+// Only the banks something was done to: a full store is 512 banks, most of
+// them as Reset leaves them.
+struct TyrosSnapshot : HandlerSnapshot {
+    std::vector<std::pair<int, TyrosBank>> banks;
+    int loadedBankCount = 0;
+    int bankCount = 0;
+};
+
+}  // namespace
+
+std::shared_ptr<const HandlerSnapshot> TyrosHandler::SaveDestinationState() const {
+    auto snapshot = std::make_shared<TyrosSnapshot>();
+    for (int index = 0; index < kMaxBanks; ++index) {
+        const TyrosBank& bank = banks_[static_cast<std::size_t>(index)];
+        if (!bank.IsPristine()) {
+            snapshot->banks.emplace_back(index, bank);
+        }
+    }
+    snapshot->loadedBankCount = loadedBankCount_;
+    snapshot->bankCount = bankCount_;
+    return snapshot;
+}
+
+void TyrosHandler::RestoreDestinationState(const HandlerSnapshot& snapshot) {
+    const auto* own = dynamic_cast<const TyrosSnapshot*>(&snapshot);
+    if (own == nullptr) {
+        return;
+    }
+    ResetAllBanks();
+    for (const auto& [index, bank] : own->banks) {
+        banks_[static_cast<std::size_t>(index)] = bank;
+    }
+    loadedBankCount_ = own->loadedBankCount;
+    bankCount_ = own->bankCount;
+}
+
 bool TyrosHandler::AnyBankInUse() const {
     return std::any_of(banks_.begin(), banks_.end(), [](const TyrosBank& bank) { return bank.inUse; });
 }

@@ -76,6 +76,8 @@ public:
     bool HasNoStyleOptions() override;
     int CopySettingBlock(int dstBank, int dstSlot, ModelHandler* source, int srcBank, int srcSlot, int srcRegfile,
                          const std::vector<bool>& selection) override;
+    std::shared_ptr<const HandlerSnapshot> SaveDestinationState() const override;
+    void RestoreDestinationState(const HandlerSnapshot& snapshot) override;
 
     // The Settings column of the protocols: of regfile entry regfile when it
     // is not -1, else of the bank registration.

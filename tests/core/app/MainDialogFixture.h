@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "app/CommandRules.h"
 #include "app/MainDialog.h"
 #include "support/FakeMainView.h"
 #include "support/MemoryHandler.h"
