@@ -1019,7 +1019,7 @@ bool MainDialog::DefaultRevoiceConfirmed(TyrosExtras& tyros, int banks) {
     const std::string question = FormatNumbers(
         "Default Revoice would change %i voice settings in %i registrations.\n"
         "The voice table is incomplete, so voices the instrument has may be among them; "
-        "they would be replaced by other voices, and this cannot be undone.\n"
+        "they would be replaced by other voices (Edit, Undo takes the change back).\n"
         "Change them?",
         settings, registrations);
     return ui_.AskYesNoOrClose(question, "Default Revoice", true) == Answer::Yes;
