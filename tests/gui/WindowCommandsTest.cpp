@@ -277,6 +277,22 @@ TEST_F(WindowCommandsTest, FindFieldNarrowsTheList) {
     EXPECT_EQ(source->count(), 64 * 9);
 }
 
+// F1 is About, Ctrl+Shift+F finds in the destination; Escape in a find field
+// neither clears it nor ends the program.
+TEST_F(WindowCommandsTest, HelpAndFindKeys) {
+    auto window = Start("PSR-9000   ");
+    Press(*window, QKeySequence(Qt::Key_F1));
+    EXPECT_EQ(ui_.aboutCount, 1);
+    Press(*window, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F));
+    QLineEdit* find = window->FilterFor(Pane::Destination);
+    EXPECT_TRUE(find->hasFocus());
+    QTest::keyClicks(find, QStringLiteral("x"));
+    QTest::keyClick(find, Qt::Key_Escape);
+    QTest::keyClick(find, Qt::Key_Return);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(find->text(), QStringLiteral("x"));
+}
+
 // A 1920 x 1080 screen at 200 % leaves about 960 x 540 for the window, less
 // its title bar and the task bar. At its smallest, every control is whole:
 // the lists gave way, no button lies outside the window or on another one.
