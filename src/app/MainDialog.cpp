@@ -397,7 +397,8 @@ void MainDialog::DestinationSelectionChanged(int line) {
     const int fullLine = destinationList_.ToFull(line);
     if (fullLine == lastDestinationLine_) {
         lastDestinationLine_ = kNone;
-        Run(Command::Rename);
+        Rename();  // as the list has always done, even on an empty line
+        StatesChanged();
         return;
     }
     ApplyDestinationLine(fullLine);
@@ -1191,6 +1192,25 @@ void MainDialog::DropOnDestination(int sourceLine, int destinationLine) {
 
 namespace {
 
+// The listed archive a file or folder name stands for: the name itself, or
+// the name without the ending the model adds ("Jazz" for "JAZZ.RGT"); the
+// longest such name wins.
+const std::string* ListedArchiveOf(const StringList& listed, const std::string& name) {
+    const std::string* best = nullptr;
+    for (const std::string& archive : listed) {
+        const bool exact = FileSystem::EqualsNoCase(archive, name);
+        const bool stem = name.size() > archive.size() && name[archive.size()] == '.' &&
+                          FileSystem::EqualsNoCase(name.substr(0, archive.size()), archive);
+        if (exact) {
+            return &archive;
+        }
+        if (stem && (best == nullptr || archive.size() > best->size())) {
+            best = &archive;
+        }
+    }
+    return best;
+}
+
 std::string ParentOf(const std::string& path) {
     return std::filesystem::path(FileSystem::WithoutTrailingSeparator(path)).parent_path().string();
 }
@@ -1219,11 +1239,8 @@ bool MainDialog::DropOnSource(const std::vector<std::string>& paths) {
             Status("Drop bank files of one folder at a time");
             return false;
         }
-        const std::string name = FileSystem::LastComponent(path);
-        const auto it = std::find_if(listed.begin(), listed.end(),
-                                     [&](const std::string& n) { return FileSystem::EqualsNoCase(n, name); });
-        if (it != listed.end()) {
-            chosen.push_back(*it);
+        if (const std::string* archive = ListedArchiveOf(listed, FileSystem::LastComponent(path))) {
+            chosen.push_back(*archive);
         }
     }
     if (chosen.empty() && paths.size() == 1 && FileSystem::IsDirectory(first)) {
