@@ -145,6 +145,16 @@ void ArchiveListWidget::ReportHeldClick() {
 
 namespace kalivo {
 
+// The press that starts a drag selected the line, but no click reports it;
+// report it now, so that a drag given up leaves the line chosen as it looks.
+void ArchiveListWidget::startDrag(Qt::DropActions supportedActions) {
+    const int line = SelectedLine();
+    if (line >= 0) {
+        emit LineChosen(line);
+    }
+    QListWidget::startDrag(supportedActions);
+}
+
 QMimeData* ArchiveListWidget::mimeData(const QList<QListWidgetItem*>& items) const {
     if (items.isEmpty()) {
         return nullptr;

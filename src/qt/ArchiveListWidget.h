@@ -46,6 +46,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
                                                          const QEvent* event) const override;
+    void startDrag(Qt::DropActions supportedActions) override;
     QMimeData* mimeData(const QList<QListWidgetItem*>& items) const override;
     QStringList mimeTypes() const override;
     Qt::DropActions supportedDropActions() const override;

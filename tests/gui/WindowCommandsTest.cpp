@@ -9,6 +9,7 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QStatusTipEvent>
 #include <QTest>
 #include <QUrl>
 #include <set>
@@ -114,6 +115,16 @@ TEST_F(WindowCommandsTest, GreyedCommandsSayWhy) {
     QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, copy->mapTo(window.get(), copy->rect().center()));
     EXPECT_EQ(window->StatusLine(),
               QStringLiteral("Select a registration on both sides, or a bank header on both sides"));
+    EXPECT_EQ(copy->toolTip(), window->StatusLine());
+    EXPECT_EQ(window->ActionFor(Command::Copy)->statusTip(), window->StatusLine());
+    // Resting on a menu item shows its hint over the line, and gives the line back after.
+    auto* bar = window->findChild<QStatusBar*>();
+    QStatusTipEvent hint(QStringLiteral("Nothing to undo"));
+    QApplication::sendEvent(window.get(), &hint);
+    EXPECT_EQ(bar->currentMessage(), QStringLiteral("Nothing to undo"));
+    QStatusTipEvent gone{QString()};
+    QApplication::sendEvent(window.get(), &gone);
+    EXPECT_TRUE(bar->currentMessage().isEmpty());
     EXPECT_EQ(copy->toolTip(), window->StatusLine());
 
     LoadExample(*window, Command::LoadArchiveLeft);
