@@ -1,5 +1,7 @@
 #include "app/CommandRules.h"
 
+#include <optional>
+
 #include "app/MainDialog.h"
 #include "app/ModelCatalog.h"
 
@@ -119,27 +121,24 @@ CommandState ListState(const MainDialog& dialog, Command command) {
     }
 }
 
+// The button of a command that only some models have.
+std::optional<ModelButton> ModelButtonOf(Command command) {
+    switch (command) {
+        case Command::Options: return ModelButton::Options;
+        case Command::Archivename: return ModelButton::Archivename;
+        case Command::GroupCopy: return ModelButton::GroupCopy;
+        case Command::EditSequence: return ModelButton::EditSequence;
+        case Command::EditIcon: return ModelButton::EditIcon;
+        case Command::DefaultRevoice: return ModelButton::DefaultRevoice;
+        default: return std::nullopt;
+    }
+}
+
 bool ModelShows(const std::string& modelName, Command command) {
     const auto model = ModelCatalog::FromExactName(modelName);
-    if (!model) {
-        return true;  // no model yet: the buttons stay as the window made them
-    }
-    switch (command) {
-        case Command::Options:
-            return CommandRules::ButtonShown(*model, ModelButton::Options);
-        case Command::Archivename:
-            return CommandRules::ButtonShown(*model, ModelButton::Archivename);
-        case Command::GroupCopy:
-            return CommandRules::ButtonShown(*model, ModelButton::GroupCopy);
-        case Command::EditSequence:
-            return CommandRules::ButtonShown(*model, ModelButton::EditSequence);
-        case Command::EditIcon:
-            return CommandRules::ButtonShown(*model, ModelButton::EditIcon);
-        case Command::DefaultRevoice:
-            return CommandRules::ButtonShown(*model, ModelButton::DefaultRevoice);
-        default:
-            return true;
-    }
+    const auto button = ModelButtonOf(command);
+    // Without a model the buttons stay as the window made them.
+    return !model || !button || CommandRules::ButtonShown(*model, *button);
 }
 
 CommandState EnabledState(const MainDialog& dialog, Command command) {

@@ -264,6 +264,7 @@ void MainDialog::Options() {
     }
     options_ = edited;
     WriteSettings();
+    Status("Options saved");
     RunOptionCheck();
     if (options_.askForStyleArchive) {
         RunStyleArchiveQuestion();

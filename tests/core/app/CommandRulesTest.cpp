@@ -84,6 +84,9 @@ TEST_F(CommandRulesTest, VisibilityFollowsTheModelsButtons) {
     EXPECT_FALSE(State(Command::GroupCopy).visible);
     EXPECT_FALSE(State(Command::DefaultRevoice).visible);
     EXPECT_EQ(view.LastStatus(), "Model PSR-740");
+    ui.optionsResults = {StyleArchiveOptions{}};
+    dialog->Run(Command::Options);
+    EXPECT_EQ(view.LastStatus(), "Options saved");
 }
 
 TEST(CommandRulesNoModel, OnlyLoadsModelInfoAndExitWithoutAModel) {

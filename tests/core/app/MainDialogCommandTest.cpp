@@ -1,12 +1,12 @@
 #include <algorithm>
 
-#include "core/app/MainDialogFixture.h"
+#include "core/app/TyrosWindowFixture.h"
 
 namespace kalivo::test {
 namespace {
 
 // Tyros-shaped handlers: bank header lines, eight registrations a bank.
-class CommandTest : public MainDialogFixture {
+class CommandTest : public TyrosWindowFixture {
 protected:
     void SetUp() override {
         StartWith(Model::Tyros);
@@ -14,35 +14,6 @@ protected:
         Load(src(), {jazz, Bank("Rock", {"Riff"})});
         Load(dst(), {Bank("Mine", {"Old1", "Old2", "Old3"}), Bank("Other", {"Keep"})});
         ui.folderTitles.clear();
-    }
-    static MemoryBank Bank(const std::string& name, std::vector<std::optional<std::string>> registrations) {
-        registrations.resize(8);
-        return MemoryBank{name, registrations, "", 0, "", {}};
-    }
-    // Loads banks the way the person does: Load Archive, folder, bank file.
-    void Load(MemoryHandler& handler, std::vector<MemoryBank> banks) {
-        for (auto& bank : banks) {
-            bank.registrations.resize(8);
-        }
-        handler.archives = {"set.rgt"};
-        handler.archiveContents["set.rgt"] = banks;
-        ui.folders = {"/in"};
-        ui.bankChoices = {std::vector<int>{0}};
-        if (&handler == &src()) {
-            dialog->LoadArchiveLeft();
-        } else {
-            dialog->LoadArchiveRight();
-        }
-    }
-    MemoryHandler& src() { return Source(Model::Tyros); }
-    MemoryHandler& dst() { return Destination(Model::Tyros); }
-    std::string DestinationName(int bank, int slot) {
-        std::string name;
-        return dst().GetRegistrationName(bank, slot, name) == 0 ? name : "<none>";
-    }
-    void SelectBoth(int srcBank, int srcSlot, int dstBank, int dstSlot) {
-        dialog->SourceSelectionChanged(LineOf(srcBank, srcSlot));
-        dialog->DestinationSelectionChanged(LineOf(dstBank, dstSlot));
     }
 };
 

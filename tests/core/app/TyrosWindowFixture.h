@@ -19,6 +19,9 @@ protected:
         return MemoryBank{name, registrations, "", 0, "", {}};
     }
     void Load(MemoryHandler& handler, std::vector<MemoryBank> banks) {
+        for (auto& bank : banks) {
+            bank.registrations.resize(8);
+        }
         handler.archives = {"set.rgt"};
         handler.archiveContents["set.rgt"] = std::move(banks);
         ui.folders = {"/in"};
