@@ -177,10 +177,13 @@ bool ArchiveListWidget::Takes(const QDropEvent& event) const {
     switch (drops_) {
         case Drops::Lines:
             return LineDragData::LineOf(data).has_value() && itemAt(event.position().toPoint()) != nullptr;
-        case Drops::Files:
-            return data != nullptr && data->hasUrls() &&
-                   std::all_of(data->urls().cbegin(), data->urls().cend(),
-                               [](const QUrl& url) { return url.isLocalFile(); });
+        case Drops::Files: {
+            if (data == nullptr || !data->hasUrls()) {
+                return false;
+            }
+            const QList<QUrl> urls = data->urls();
+            return std::all_of(urls.cbegin(), urls.cend(), [](const QUrl& url) { return url.isLocalFile(); });
+        }
         case Drops::None:
             break;
     }
