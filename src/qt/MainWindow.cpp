@@ -220,7 +220,7 @@ QBoxLayout* MainWindow::BuildLeftColumn(const DialogUnits& units) {
 QPushButton* MainWindow::ModelCommandButton(ModelButton which, const char* text, Command command,
                                             const DialogUnits& units) {
     QPushButton* button = CommandButton(text, command, units);
-    KeepPlaceWhenHidden(button);  // hidden buttons leave their gap, as in the original
+    KeepPlaceWhenHidden(button);  // a hidden button leaves its gap, so the others stay put
     modelButtons_[static_cast<std::size_t>(which)] = button;
     return button;
 }
@@ -260,7 +260,7 @@ QBoxLayout* MainWindow::BuildCopyColumn(const DialogUnits& units) {
 }
 
 // The menu bar on top and the status bar at the bottom, both the window's
-// full width; between them the grid of the original dialog, with the find
+// full width; between them the grid of the classic layout, with the find
 // fields above the lists. Grid columns: left buttons | gap | source list |
 // gap | ">>" | gap | destination list | gap | right buttons.
 void MainWindow::BuildLayout() {

@@ -1,9 +1,9 @@
 #pragma once
-// The main window: the controls of the registration editor, laid out as the
-// original dialog arranged them but free to grow and shrink, with a menu bar,
-// a find field above each list and a status bar. It holds no logic of its
-// own; every command goes to MainDialog, which tells it what to show, and the
-// command rules say which commands are greyed.
+// The main window: the controls of the registration editor in their classic
+// arrangement, but free to grow and shrink, with a menu bar, a find field
+// above each list and a status bar. It holds no logic of its own; every
+// command goes to MainDialog, which tells it what to show, and the command
+// rules say which commands are greyed.
 #include <QDialog>
 #include <array>
 #include <initializer_list>
@@ -33,7 +33,7 @@ public:
     // Start-up of the logic: reads the settings file and activates its model.
     void Initialize();
     MainDialog& Logic() { return dialog_; }
-    // The size of the original dialog, grown by the menu, find and status bars.
+    // The classic size of the window, grown by the menu, find and status bars.
     QSize DefaultSize() const;
 
     // The controls, for the tests.
