@@ -2,6 +2,7 @@
 
 #include "app/FilteredList.h"
 #include "core/tyros/TyrosTestBytes.h"
+#include "core/app/RealWindowFixture.h"
 #include "core/app/TyrosWindowFixture.h"
 
 namespace kalivo::test {
@@ -152,19 +153,15 @@ TEST(DropSingleArchiveTest, OneArchiveAtATime) {
     EXPECT_EQ(view.LastStatus(), "Loaded TWO from /disk");
 }
 
-TEST(DropRealFilesTest, TyrosBankFilesDroppedByTheirFileNamesLoad) {
-    TempFolder dir;
-    TempFolder disk;
-    ScriptedUserInterface ui;
-    FakeMainView view;
-    std::ofstream(dir.File("kalivo.ini"), std::ios::binary) << "[Model]\r\n" << ModelCatalog::NameOf(Model::Tyros) << "\r\n";
+using DropRealFilesTest = RealWindowFixture;
+
+TEST_F(DropRealFilesTest, TyrosBankFilesDroppedByTheirFileNamesLoad) {
     using namespace tyros_bytes;
     disk.Write("JAZZ.RGT", BankFile({Registration({Name("Swing")})}));
     disk.Write("Rock.rgt", BankFile({Registration({Name("Riff")})}));
     disk.Write("notes.txt", std::string("not a bank"));
-    MainDialog dialog(view, ui, dir.File("kalivo.ini"), MakeModelHandlers, [](const IconSettings& i) { return i; });
-    dialog.Initialize();
-    EXPECT_TRUE(dialog.DropOnSource({disk.File("JAZZ.RGT"), disk.File("notes.txt")}));
+    StartWith(Model::Tyros);
+    EXPECT_TRUE(dialog->DropOnSource({disk.File("JAZZ.RGT"), disk.File("notes.txt")}));
     EXPECT_EQ(view.sourceLines.at(0), "JAZZ");
     EXPECT_EQ(view.sourceLines.at(1), "  1: Swing");
     EXPECT_EQ(view.sourceLines.size(), 9u);  // Rock.rgt was not dropped

@@ -1,5 +1,4 @@
-#include <fstream>
-
+#include "core/app/RealWindowFixture.h"
 #include "core/app/TyrosWindowFixture.h"
 #include "core/tyros/TyrosTestBytes.h"
 
@@ -176,32 +175,28 @@ TEST_F(UndoRedoTest, AModelSwitchForgetsTheHistory) {
     EXPECT_FALSE(dialog->Changed());
 }
 
-TEST(UndoRealHandlerTest, ADroppedCopyIsUndoneAndRedoneInTheTyrosStore) {
-    TempFolder dir;
-    TempFolder disk;
-    ScriptedUserInterface ui;
-    FakeMainView view;
-    std::ofstream(dir.File("kalivo.ini"), std::ios::binary) << "[Model]\r\n" << ModelCatalog::NameOf(Model::Tyros) << "\r\n";
+using UndoRealHandlerTest = RealWindowFixture;
+
+TEST_F(UndoRealHandlerTest, ADroppedCopyIsUndoneAndRedoneInTheTyrosStore) {
     using namespace tyros_bytes;
     disk.Write("JAZZ.RGT", BankFile({Registration({Name("Swing")})}));
-    MainDialog dialog(view, ui, dir.File("kalivo.ini"), MakeModelHandlers, [](const IconSettings& i) { return i; });
-    dialog.Initialize();
+    StartWith(Model::Tyros);
     ui.folders = {disk.Path()};
     ui.bankChoices = {std::vector<int>{0}};
-    dialog.Run(Command::LoadArchiveLeft);
+    dialog->Run(Command::LoadArchiveLeft);
     const std::vector<std::string> empty = view.destinationLines;
     ASSERT_EQ(empty.at(1), "  1: --- no reg ---");
 
-    dialog.DropOnDestination(1, 1);
+    dialog->DropOnDestination(1, 1);
     EXPECT_EQ(view.destinationLines.at(1), "  1: Swing");
-    EXPECT_TRUE(dialog.Changed());
-    dialog.Run(Command::Undo);
+    EXPECT_TRUE(dialog->Changed());
+    dialog->Run(Command::Undo);
     EXPECT_EQ(view.destinationLines, empty);
-    EXPECT_FALSE(dialog.Changed());
+    EXPECT_FALSE(dialog->Changed());
     EXPECT_EQ(view.LastStatus(), "Undone: Copied Swing");
-    dialog.Run(Command::Redo);
+    dialog->Run(Command::Redo);
     EXPECT_EQ(view.destinationLines.at(1), "  1: Swing");
-    EXPECT_TRUE(dialog.Changed());
+    EXPECT_TRUE(dialog->Changed());
 }
 
 }  // namespace
