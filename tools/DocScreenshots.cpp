@@ -65,6 +65,7 @@ int main(int argc, char** argv) {
     kalivo::MainWindow window(ui, settingsPath);
     ui.SetParentWindow(&window);
     window.Initialize();
+    window.resize(window.DefaultSize());  // as on a large screen, whatever the offscreen screen's size
     bool saved = Save(window, out, "main-window.png");
 
     std::vector<std::string> names;

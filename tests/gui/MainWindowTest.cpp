@@ -97,11 +97,7 @@ TEST_F(MainWindowTest, ModelButtonSwitchesThroughTheModelDialog) {
         dialog->List()->setCurrentRow(6);
         dialog->OkButton()->click();
     });
-    for (QPushButton* button : window.findChildren<QPushButton*>()) {
-        if (button->text() == QStringLiteral("Model")) {
-            button->click();
-        }
-    }
+    window.ButtonFor(Command::Model)->click();
     EXPECT_TRUE(stayedOpenWithoutChoice);
     EXPECT_EQ(window.Logic().ModelName(), "Tyros      ");
     EXPECT_FALSE(window.ButtonFor(ModelButton::EditIcon)->isHidden());
@@ -173,11 +169,7 @@ TEST_F(MainWindowTest, CloseBoxWritesSettingsWithoutModel) {
 TEST_F(MainWindowTest, EnterPressesTheFocusedButtonElseDoesNothing) {
     MainWindow window(ui_);
     ASSERT_TRUE(ShowStarted(window));
-    for (QPushButton* button : window.findChildren<QPushButton*>()) {
-        if (button->text() == QStringLiteral("Info")) {
-            button->setFocus();
-        }
-    }
+    window.ButtonFor(Command::Info)->setFocus();
     QTest::keyClick(&window, Qt::Key_Return);
     EXPECT_EQ(ui_.aboutCount, 1);
     EXPECT_TRUE(window.isVisible());
@@ -220,24 +212,27 @@ TEST_F(MainWindowTest, OnlyThePersonsSelectionsAreReported) {
 // A second click on the selected right-hand line starts Rename; a double-click
 // on it only views the registration.
 TEST_F(MainWindowTest, SecondClickRenamesButDoubleClickDoesNot) {
-    StartWith("PSR-740    ");
+    StartWith("PSR-9000   ");
     MainWindow window(ui_);
     ASSERT_TRUE(ShowStarted(window));
+    ui_.folders.push_back(std::string(KALIVO_EXAMPLES_DIR) + "/psr9000");  // registrations to rename
+    ui_.archiveChoices.push_back(0);
+    window.ButtonFor(Command::LoadArchiveRight)->click();
     ArchiveListWidget* list = window.ListFor(Pane::Destination);
     ASSERT_GT(list->count(), 3);
     auto pointOf = [&](int line) { return list->viewport()->mapTo(&window, list->visualItemRect(list->item(line)).center()); };
     const int settle = QApplication::doubleClickInterval() + 200;
 
     QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {}, pointOf(2));
-    EXPECT_EQ(window.Logic().DestinationSelection().slot, 2);
+    EXPECT_EQ(window.Logic().DestinationSelection().slot, 1);
     EXPECT_TRUE(ui_.nameRequests.empty());
 
     QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {}, pointOf(2));
     QTest::qWait(settle);
     EXPECT_EQ(ui_.nameRequests.size(), 1u);
 
-    QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {}, pointOf(3));
-    QTest::mouseDClick(window.windowHandle(), Qt::LeftButton, {}, pointOf(3));
+    QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {}, pointOf(1));
+    QTest::mouseDClick(window.windowHandle(), Qt::LeftButton, {}, pointOf(1));
     QTest::qWait(settle);
     EXPECT_EQ(ui_.nameRequests.size(), 1u);
     EXPECT_TRUE(list->selectedItems().isEmpty());  // viewing clears the destination selection

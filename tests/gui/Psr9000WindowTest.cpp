@@ -16,21 +16,6 @@ namespace {
 
 class Psr9000WindowTest : public GuiTest {
 protected:
-    // The button with this text in the left or the right column.
-    static QPushButton* Button(MainWindow& window, const QString& text, bool left) {
-        QPushButton* found = nullptr;
-        for (QPushButton* button : window.findChildren<QPushButton*>()) {
-            if (button->text() != text) {
-                continue;
-            }
-            const int x = button->mapTo(&window, QPoint(0, 0)).x();
-            if (found == nullptr ||
-                (left ? x < found->mapTo(&window, QPoint(0, 0)).x() : x > found->mapTo(&window, QPoint(0, 0)).x())) {
-                found = button;
-            }
-        }
-        return found;
-    }
     static void ClickLine(MainWindow& window, Pane pane, int line) {
         ArchiveListWidget* list = window.ListFor(pane);
         list->scrollToItem(list->item(line));
@@ -50,7 +35,7 @@ TEST_F(Psr9000WindowTest, LoadsTheExampleCopiesABankAndStoresItAsANewBackup) {
 
     ui_.folders.push_back(std::string(KALIVO_EXAMPLES_DIR) + "/psr9000");
     ui_.archiveChoices.push_back(0);
-    Button(window, "Load Archive", true)->click();
+    window.ButtonFor(Command::LoadArchiveLeft)->click();
     ArchiveListWidget* source = window.ListFor(Pane::Source);
     ASSERT_EQ(source->count(), 64 * 9);
     EXPECT_EQ(source->item(0)->text().toStdString(), "Evening");
@@ -59,14 +44,14 @@ TEST_F(Psr9000WindowTest, LoadsTheExampleCopiesABankAndStoresItAsANewBackup) {
     // Bank 1 of the left onto bank 3 of the right: both header lines.
     ClickLine(window, Pane::Source, 0);
     ClickLine(window, Pane::Destination, 2 * 9);
-    Button(window, ">>", true)->click();
+    window.ButtonFor(Command::Copy)->click();
     ArchiveListWidget* destination = window.ListFor(Pane::Destination);
     EXPECT_EQ(destination->item(2 * 9)->text().toStdString(), "Evening");
     EXPECT_EQ(destination->item(2 * 9 + 2)->text().toStdString(), "3-2: Strings Waltz");
 
     TempFolder out;
     ui_.folders.push_back(out.Path());
-    Button(window, "Store Archive", false)->click();
+    window.ButtonFor(Command::StoreArchive)->click();
     EXPECT_TRUE(ui_.messages.empty()) << ui_.messages.front().text;
     const std::string stored = out.File("NO NAME.BUF");
     ASSERT_TRUE(std::filesystem::is_directory(stored));
