@@ -69,7 +69,7 @@ std::string TyrosFileNames::RegfileBase(const std::string& registrationName) {
     std::replace_if(
         base.begin(), base.end(), [](char c) { return c == ' ' || c == '\'' || c == '*' || c == '?'; }, '_');
     base.erase(base.find_last_not_of('_') + 1);
-    return FileNameSanitizer::Sanitize(Cp1252::ToUtf8(base));
+    return base;
 }
 
 }  // namespace kalivo

@@ -23,8 +23,9 @@ public:
     // three characters + ".rgt", ignoring case. "Jazz2.rgt" is not "Jazz".
     static bool IsSameBankFile(const std::string& base, const std::string& fileName);
 
-    // A registration's name as a regfile name without ".tyr": blanks, '\'',
-    // '*' and '?' become '_', trailing '_' go.
+    // A registration's name as the base of its regfile name (instrument text;
+    // the regfile folder makes the file name of it): blanks, '\'', '*' and
+    // '?' become '_', trailing '_' go.
     static std::string RegfileBase(const std::string& registrationName);
 };
 

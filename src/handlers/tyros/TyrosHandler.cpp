@@ -7,12 +7,12 @@
 #include "common/fs/FileSystem.h"
 #include "common/fs/TextFile.h"
 #include "common/text/Cp1252.h"
+#include "handlers/RegfileFolder.h"
 #include "handlers/StatusCodes.h"
 #include "handlers/tyros/TyrosBankFile.h"
 #include "handlers/tyros/TyrosCopyRecord.h"
 #include "handlers/tyros/TyrosFileNames.h"
 #include "handlers/tyros/TyrosProtocol.h"
-#include "handlers/tyros/TyrosRegfileFolder.h"
 #include "handlers/tyros/TyrosRegistrationViews.h"
 #include "handlers/tyros/TyrosTables.h"
 
@@ -376,7 +376,7 @@ int TyrosHandler::CreateRegfiles(const std::string& folder) {
     if (!AnyBankInUse()) {
         return status::kNothingToWrite;
     }
-    TyrosRegfileFolder target(Folder(folder));
+    RegfileFolder target(Folder(folder), ".tyr");
     bool allWritten = true;
     for (int bankIndex = 0; bankIndex < kMaxBanks; ++bankIndex) {
         const TyrosBank* bank = Bank(bankIndex);
