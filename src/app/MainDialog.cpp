@@ -1,7 +1,6 @@
 #include "app/MainDialog.h"
 
 #include <algorithm>
-#include <filesystem>
 #include <utility>
 
 #include "app/ArchiveCopier.h"
@@ -9,6 +8,7 @@
 #include "app/IconListLoader.h"
 #include "common/Format.h"
 #include "common/fs/FileSystem.h"
+#include "common/protocol/ProtocolPath.h"
 #include "common/text/Cp1252.h"
 #include "handlers/StatusCodes.h"
 #include "handlers/TyrosExtras.h"
@@ -663,7 +663,7 @@ void MainDialog::WriteProtocolWith(ModelHandler& handler, bool regfiles) {
     const int result = regfiles ? handler.WriteRegfileProtocol(*path) : handler.WriteProtocol(*path);
     view_.SetEnabled(true);
     // Handlers report only an HTML refusal themselves; other failures are told here.
-    const bool knownEnding = FileSystem::EndsWithNoCase(*path, "txt") || FileSystem::EndsWithNoCase(*path, "htm");
+    const bool knownEnding = ProtocolPath::FormOf(*path) != ProtocolForm::None;
     if (result == status::kProtocolNotCreated) {
         ui_.ShowMessage(InsertText("Protocol file %s cannot be created", *path));
     } else if (result == status::kWrongProtocolEnding && !knownEnding) {
@@ -1212,10 +1212,6 @@ const std::string* ListedArchiveOf(const StringList& listed, const std::string& 
     return best;
 }
 
-std::string ParentOf(const std::string& path) {
-    return std::filesystem::path(FileSystem::WithoutTrailingSeparator(path)).parent_path().string();
-}
-
 }  // namespace
 
 bool MainDialog::DropOnSource(const std::vector<std::string>& paths) {
@@ -1230,13 +1226,13 @@ bool MainDialog::DropOnSource(const std::vector<std::string>& paths) {
     // A dropped archive is a name its folder lists; a dropped folder that is
     // none is a folder to choose archives from, as Load Archive does.
     const std::string first = FileSystem::WithoutTrailingSeparator(paths.front());
-    std::string folder = ParentOf(first);
+    std::string folder = FileSystem::ParentFolder(first);
     StringList listed;
     source_->ListArchives(FileSystem::WithSeparator(folder), listed);
     std::vector<std::string> chosen;
     for (const std::string& dropped : paths) {
         const std::string path = FileSystem::WithoutTrailingSeparator(dropped);
-        if (ParentOf(path) != folder) {
+        if (FileSystem::ParentFolder(path) != folder) {
             Status("Drop bank files of one folder at a time");
             return false;
         }

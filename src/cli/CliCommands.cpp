@@ -28,15 +28,6 @@ std::string Quoted(const std::string& pattern, const std::string& name) {
 
 constexpr const char* kImplicitStyles = "implicit";
 
-// The folder part of a path; "." for a bare name.
-std::string ParentFolder(const std::string& path) {
-    const std::size_t separator = path.find_last_of("/\\");
-    if (separator == std::string::npos) {
-        return ".";
-    }
-    return separator == 0 ? path.substr(0, 1) : path.substr(0, separator);
-}
-
 // The entry of the archive list that names file: the file name as listed, else
 // without its extension (lists show archives by their bare names); an exact
 // spelling is preferred to one that differs in case only.
@@ -144,7 +135,7 @@ bool CliCommands::PrepareStyles(const std::string& styles) {
 }
 
 void CliCommands::LoadChosenStyles(const std::string& path) {
-    const std::string folder = FileSystem::WithSeparator(ParentFolder(path));
+    const std::string folder = FileSystem::WithSeparator(FileSystem::ParentFolder(path));
     StringList listed;
     source_.ListArchives(folder, listed);
     const std::optional<std::string> name = ListedName(listed, FileSystem::LastComponent(path));

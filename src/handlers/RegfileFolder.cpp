@@ -1,5 +1,6 @@
 #include "handlers/RegfileFolder.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "common/Format.h"
@@ -17,6 +18,13 @@ RegfileFolder::RegfileFolder(std::string folder, std::string extension)
     for (const std::string& name : FileSystem::FindFolders(folder_, "*")) {
         taken_.insert(Key(name));
     }
+}
+
+std::string RegfileFolder::Underscored(std::string name) {
+    std::replace_if(
+        name.begin(), name.end(), [](char c) { return c == ' ' || c == '\'' || c == '*' || c == '?'; }, '_');
+    name.erase(name.find_last_not_of('_') + 1);
+    return name;
 }
 
 std::string RegfileFolder::Key(const std::string& name) {

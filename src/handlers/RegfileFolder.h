@@ -12,6 +12,9 @@ namespace kalivo {
 class RegfileFolder {
 public:
     RegfileFolder(std::string folder, std::string extension);
+    // A name as a part of a regfile name (instrument text): blanks, '\'', '*'
+    // and '?' become '_', and trailing '_' go.
+    static std::string Underscored(std::string name);
     // Writes base (Windows-1252) as a file name; path is the file chosen.
     bool Write(const std::string& base, const std::vector<std::uint8_t>& bytes, std::string& path);
 

@@ -71,6 +71,15 @@ std::string FileSystem::LastComponent(const std::string& path) {
     return at == std::string::npos ? path : path.substr(at + 1);
 }
 
+std::string FileSystem::ParentFolder(const std::string& path) {
+    const std::string trimmed = WithoutTrailingSeparator(path);
+    const auto at = trimmed.find_last_of("/\\");
+    if (at == std::string::npos) {
+        return ".";
+    }
+    return at == 0 ? trimmed.substr(0, 1) : trimmed.substr(0, at);
+}
+
 bool FileSystem::Exists(const std::string& path) {
     std::error_code ec;
     return stdfs::exists(path, ec);

@@ -24,6 +24,9 @@ public:
     static std::string WithoutTrailingSeparator(const std::string& folder);
     // The last component of a path, with "/" and "\" both taken as separators.
     static std::string LastComponent(const std::string& path);
+    // The folder a path lies in (a trailing separator of path ignored): "."
+    // for a bare name, the root itself for an entry of the root.
+    static std::string ParentFolder(const std::string& path);
 
     static bool Exists(const std::string& path);
     static bool IsDirectory(const std::string& path);

@@ -5,17 +5,10 @@
 namespace kalivo {
 
 ProtocolForm ProtocolPath::FormOf(const std::string& path) {
-    if (path.size() < 3) {
-        return ProtocolForm::None;
-    }
-    const std::string ending = path.substr(path.size() - 3);
-    if (FileSystem::EqualsNoCase(ending, "txt")) {
+    if (FileSystem::EndsWithNoCase(path, "txt")) {
         return ProtocolForm::Text;
     }
-    if (FileSystem::EqualsNoCase(ending, "htm")) {
-        return ProtocolForm::Html;
-    }
-    return ProtocolForm::None;
+    return FileSystem::EndsWithNoCase(path, "htm") ? ProtocolForm::Html : ProtocolForm::None;
 }
 
 }  // namespace kalivo

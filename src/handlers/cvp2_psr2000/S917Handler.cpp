@@ -9,6 +9,7 @@
 #include "common/protocol/ProtocolPath.h"
 #include "common/tables/BankSelectVoiceTable.h"
 #include "common/text/Cp1252.h"
+#include "handlers/RegfileFolder.h"
 #include "handlers/StatusCodes.h"
 #include "handlers/cvp2_psr2000/S917BankFile.h"
 #include "handlers/cvp2_psr2000/S917BlockRebuild.h"
@@ -287,8 +288,8 @@ int S917Handler::CreateRegfiles(const std::string& folder) {
     if (!any) {
         return status::kNothingToWrite;
     }
-    const std::string dir = Folder(folder);
-    const std::string extension = model_.regfileExtension;
+    // A regfile never replaces a file already there: it takes the next free number.
+    RegfileFolder target(Folder(folder), model_.regfileExtension);
     for (int bank = 0; bank < banks; ++bank) {
         const S917Bank* found = Bank(bank);
         for (int slot = 0; found != nullptr && slot < kSlotsPerBank; ++slot) {
@@ -296,15 +297,10 @@ int S917Handler::CreateRegfiles(const std::string& folder) {
             if (registration == nullptr) {
                 continue;
             }
-            const std::string base =
-                S917Naming::FileNamePart(S917Naming::RegfileBase(registration->Name(), found->name, bank, slot));
-            // A regfile never replaces a file already there: it takes the next free number.
-            std::string name = base + extension;
-            for (int number = 1; FileSystem::FindNoCase(dir, name); ++number) {
-                name = base + FormatNumbers("#%i", number) + extension;
-            }
-            if (!FileSystem::WriteBytesSafely(dir + name, registration->Bytes())) {
-                ui().ShowMessage(InsertText("File %s cannot be written", dir + name));
+            std::string path;
+            if (!target.Write(S917Naming::RegfileBase(registration->Name(), found->name, bank, slot),
+                              registration->Bytes(), path)) {
+                ui().ShowMessage(InsertText("File %s cannot be written", path));
                 return status::kNotValid;
             }
         }

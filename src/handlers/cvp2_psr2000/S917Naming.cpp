@@ -6,6 +6,7 @@
 #include "common/fs/FileNameSanitizer.h"
 #include "common/fs/FileSystem.h"
 #include "common/text/Cp1252.h"
+#include "handlers/RegfileFolder.h"
 
 namespace kalivo {
 
@@ -65,11 +66,7 @@ std::string S917Naming::FileNamePart(const std::string& name) {
 
 std::string S917Naming::RegfileBase(const std::string& registrationName, const std::string& bankName, int bank,
                                     int slot) {
-    std::string base = registrationName;
-    std::replace_if(
-        base.begin(), base.end(), [](char c) { return c == ' ' || c == '\'' || c == '*' || c == '?'; }, '_');
-    base.erase(base.find_last_not_of('_') + 1);
-    return base + "_" + bankName + FormatNumbers("(%i-%i)", bank + 1, slot + 1);
+    return RegfileFolder::Underscored(registrationName) + "_" + bankName + FormatNumbers("(%i-%i)", bank + 1, slot + 1);
 }
 
 }  // namespace kalivo

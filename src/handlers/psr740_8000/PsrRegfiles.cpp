@@ -5,6 +5,7 @@
 #include "common/Format.h"
 #include "common/fs/FileSystem.h"
 #include "common/text/Cp1252.h"
+#include "handlers/RegfileFolder.h"
 #include "handlers/StatusCodes.h"
 
 namespace kalivo {
@@ -45,11 +46,7 @@ int PsrRegfiles::Load(UserInterface& ui, const std::string& folder) {
 }
 
 std::string PsrRegfiles::FileBase(const std::string& title, const std::string& archive, int bank, int slot) {
-    std::string base = title;
-    std::replace_if(
-        base.begin(), base.end(), [](char c) { return c == ' ' || c == '?' || c == '*' || c == '\''; }, '_');
-    base.erase(base.find_last_not_of('_') + 1);
-    return base + "_" + archive + FormatNumbers("(%i-%i)", bank + 1, slot + 1);
+    return RegfileFolder::Underscored(title) + "_" + archive + FormatNumbers("(%i-%i)", bank + 1, slot + 1);
 }
 
 }  // namespace kalivo

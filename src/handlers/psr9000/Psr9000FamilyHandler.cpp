@@ -8,18 +8,28 @@
 #include "common/fs/FileSystem.h"
 #include "common/tables/BankSelectVoiceTable.h"
 #include "common/text/Cp1252.h"
+#include "handlers/RegfileFolder.h"
 #include "handlers/RegistrationViewer.h"
 #include "handlers/StatusCodes.h"
 #include "handlers/psr9000/Psr9000BackupFile.h"
 #include "handlers/psr9000/Psr9000BackupFolder.h"
 #include "handlers/psr9000/Psr9000Protocol.h"
-#include "handlers/psr9000/Psr9000RegfileWriter.h"
 
 namespace kalivo {
 
 using namespace psr9000;
 
 namespace {
+
+// "<name>_<archive>_(<bank>-<slot 1..8>)". The instrument pads names with NUL
+// and 0x01 bytes, which count as blanks here.
+std::string RegfileBase(const std::string& name, const std::string& bankName, const std::string& archive, int slot) {
+    const auto part = [](std::string text) {
+        std::replace_if(text.begin(), text.end(), [](char c) { return c == '\0' || c == '\x01'; }, ' ');
+        return RegfileFolder::Underscored(text);
+    };
+    return part(name) + "_" + archive + "_(" + part(bankName) + FormatNumbers("-%i)", slot + 1);
+}
 
 constexpr std::size_t kModelCheckSize = 8;
 
@@ -389,7 +399,7 @@ int Psr9000FamilyHandler::CreateRegfiles(const std::string& folder) {
         return status::kNothingToWrite;
     }
     WaitCursor wait(ui());
-    Psr9000RegfileWriter writer(FileSystem::WithSeparator(folder), model_.regfileExtension);
+    RegfileFolder target(folder, model_.regfileExtension);
     std::vector<std::string> failed;
     for (int bank = 0; bank < kBanks; ++bank) {
         const Psr9000Bank& source = table_->banks[static_cast<std::size_t>(bank)];
@@ -399,10 +409,10 @@ int Psr9000FamilyHandler::CreateRegfiles(const std::string& folder) {
                 continue;
             }
             const std::string base =
-                Psr9000RegfileWriter::FileBase(RecordName(entry.record), HeaderText(source.header), archiveName_, slot);
+                RegfileBase(RecordName(entry.record), HeaderText(source.header), archiveName_, slot);
             std::string path;
             // One file the disk refuses must not keep the others from being written.
-            if (!writer.Write(base, entry.record, path)) {
+            if (!target.Write(base, std::vector<std::uint8_t>(entry.record.begin(), entry.record.end()), path)) {
                 failed.push_back(path);
             }
         }

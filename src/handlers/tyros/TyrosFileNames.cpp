@@ -6,6 +6,7 @@
 #include "common/fs/FileNameSanitizer.h"
 #include "common/fs/FileSystem.h"
 #include "common/text/Cp1252.h"
+#include "handlers/RegfileFolder.h"
 #include "handlers/tyros/TyrosBank.h"
 
 namespace kalivo {
@@ -65,11 +66,7 @@ bool TyrosFileNames::IsSameBankFile(const std::string& base, const std::string& 
 }
 
 std::string TyrosFileNames::RegfileBase(const std::string& registrationName) {
-    std::string base = registrationName;
-    std::replace_if(
-        base.begin(), base.end(), [](char c) { return c == ' ' || c == '\'' || c == '*' || c == '?'; }, '_');
-    base.erase(base.find_last_not_of('_') + 1);
-    return base;
+    return RegfileFolder::Underscored(registrationName);
 }
 
 }  // namespace kalivo

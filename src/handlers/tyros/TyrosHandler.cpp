@@ -6,6 +6,7 @@
 #include "common/Format.h"
 #include "common/fs/FileSystem.h"
 #include "common/fs/TextFile.h"
+#include "common/protocol/ProtocolPath.h"
 #include "common/text/Cp1252.h"
 #include "handlers/RegfileFolder.h"
 #include "handlers/StatusCodes.h"
@@ -780,14 +781,14 @@ int TyrosHandler::RevoiceToDefault(int bank, int slot) {
 // ---- protocol and views ----------------------------------------------------------
 
 int TyrosHandler::WriteProtocol(const std::string& path) {
-    const auto ending = TyrosProtocol::EndingOf(path);
-    if (ending == TyrosProtocol::Ending::Other) {
+    const ProtocolForm ending = ProtocolPath::FormOf(path);
+    if (ending == ProtocolForm::None) {
         return status::kWrongProtocolEnding;
     }
     if (!AnyBankInUse()) {
         return status::kNothingToWrite;
     }
-    if (ending == TyrosProtocol::Ending::Html) {
+    if (ending == ProtocolForm::Html) {
         ui().ShowMessage("No htm-protocol");
         return status::kDone;
     }
@@ -800,11 +801,11 @@ int TyrosHandler::WriteRegfileProtocol(const std::string& path) {
     if (entries_.empty()) {
         return status::kRegfileListEmpty;
     }
-    const auto ending = TyrosProtocol::EndingOf(path);
-    if (ending == TyrosProtocol::Ending::Html) {
+    const ProtocolForm ending = ProtocolPath::FormOf(path);
+    if (ending == ProtocolForm::Html) {
         ui().ShowMessage("No htm-protocol");
     }
-    if (ending != TyrosProtocol::Ending::Text) {
+    if (ending != ProtocolForm::Text) {
         return status::kWrongProtocolEnding;
     }
     TextFileWriter writer;

@@ -1,11 +1,8 @@
 #include "handlers/tyros/TyrosProtocol.h"
 
-#include "common/fs/FileSystem.h"
-
 #include <array>
 #include <string_view>
 
-#include "common/fs/FileSystem.h"
 #include "handlers/tyros/TyrosHandler.h"
 #include "handlers/tyros/TyrosRegfile.h"
 
@@ -54,14 +51,6 @@ void AppendRow(std::string& out, const std::string& first, const TyrosRegistrati
 }
 
 }  // namespace
-
-TyrosProtocol::Ending TyrosProtocol::EndingOf(const std::string& path) {
-    // "LIST.TXT" as a FAT disk spells it is a text protocol too.
-    if (FileSystem::EndsWithNoCase(path, "txt")) {
-        return Ending::Text;
-    }
-    return FileSystem::EndsWithNoCase(path, "htm") ? Ending::Html : Ending::Other;
-}
 
 std::string TyrosProtocol::SettingsText(const TyrosRegistration& registration) {
     struct Token {

@@ -10,10 +10,6 @@ class TyrosRegistration;
 
 class TyrosProtocol {
 public:
-    enum class Ending { Text, Html, Other };
-    // The last three characters of the path, compared exactly.
-    static Ending EndingOf(const std::string& path);
-
     // "sty vc tt ..." for the setting groups the registration holds.
     static std::string SettingsText(const TyrosRegistration& registration);
 
