@@ -53,9 +53,20 @@ bool RegfileFolder::Write(const std::string& base, const std::vector<std::uint8_
     const std::string name = FreeName(FileNameSanitizer::Sanitize(Cp1252::ToUtf8(base)));
     path = folder_ + name;
     if (!FileSystem::WriteBytesSafely(path, bytes)) {
+        failed_.push_back(path);
         return false;
     }
     taken_.insert(Key(name));
+    return true;
+}
+
+bool RegfileFolder::ReportFailures(UserInterface& ui) const {
+    if (failed_.empty()) {
+        return false;
+    }
+    const std::string more =
+        failed_.size() > 1 ? FormatNumbers(" (and %i more)", static_cast<int>(failed_.size() - 1)) : std::string();
+    ui.ShowMessage(InsertText("File %s cannot be written", failed_.front()) + more);
     return true;
 }
 

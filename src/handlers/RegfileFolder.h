@@ -4,6 +4,8 @@
 #include <unordered_set>
 #include <vector>
 
+#include "ui/UserInterface.h"
+
 namespace kalivo {
 
 // A folder new regfiles go into, whatever the model's extension: a new file
@@ -17,6 +19,10 @@ public:
     static std::string Underscored(std::string name);
     // Writes base (Windows-1252) as a file name; path is the file chosen.
     bool Write(const std::string& base, const std::vector<std::uint8_t>& bytes, std::string& path);
+    // After the last Write: one message naming the first file that could not
+    // be written and how many more failed (a folder refusing every file must
+    // not ask for hundreds of clicks). False when every file was written.
+    bool ReportFailures(UserInterface& ui) const;
 
 private:
     static std::string Key(const std::string& name);
@@ -25,6 +31,7 @@ private:
     std::string folder_;
     std::string extension_;
     std::unordered_set<std::string> taken_;
+    std::vector<std::string> failed_;
 };
 
 }  // namespace kalivo

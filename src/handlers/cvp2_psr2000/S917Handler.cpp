@@ -298,14 +298,12 @@ int S917Handler::CreateRegfiles(const std::string& folder) {
                 continue;
             }
             std::string path;
-            if (!target.Write(S917Naming::RegfileBase(registration->Name(), found->name, bank, slot),
-                              registration->Bytes(), path)) {
-                ui().ShowMessage(InsertText("File %s cannot be written", path));
-                return status::kNotValid;
-            }
+            // One file the disk refuses must not keep the others from being written.
+            target.Write(S917Naming::RegfileBase(registration->Name(), found->name, bank, slot), registration->Bytes(),
+                         path);
         }
     }
-    return status::kDone;
+    return target.ReportFailures(ui()) ? status::kNotValid : status::kDone;
 }
 
 // ---- names -----------------------------------------------------------------------

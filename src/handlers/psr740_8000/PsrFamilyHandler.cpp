@@ -345,14 +345,11 @@ int PsrFamilyHandler::CreateRegfiles(const std::string& folder) {
             const auto record = memory_.Record(bank, slot);
             std::string path;
             const std::string base = PsrRegfiles::FileBase(memory_.Title(bank, slot), archiveName_, bank, slot);
-            if (!target.Write(base, std::vector<std::uint8_t>(record.begin(), record.end()), path)) {
-                // The folder is not writable: one message, not one per registration.
-                ui().ShowMessage("Regfile " + path + " cannot be written.");
-                return status::kNotValid;
-            }
+            // One file the disk refuses must not keep the others from being written.
+            target.Write(base, std::vector<std::uint8_t>(record.begin(), record.end()), path);
         }
     }
-    return status::kDone;
+    return target.ReportFailures(ui()) ? status::kNotValid : status::kDone;
 }
 
 int PsrFamilyHandler::GetRegfileName(int regfile, std::string& name) {

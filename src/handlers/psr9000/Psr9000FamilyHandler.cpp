@@ -400,7 +400,6 @@ int Psr9000FamilyHandler::CreateRegfiles(const std::string& folder) {
     }
     WaitCursor wait(ui());
     RegfileFolder target(folder, model_.regfileExtension);
-    std::vector<std::string> failed;
     for (int bank = 0; bank < kBanks; ++bank) {
         const Psr9000Bank& source = table_->banks[static_cast<std::size_t>(bank)];
         for (int slot = 0; source.used && slot < kSlots; ++slot) {
@@ -412,19 +411,10 @@ int Psr9000FamilyHandler::CreateRegfiles(const std::string& folder) {
                 RegfileBase(RecordName(entry.record), HeaderText(source.header), archiveName_, slot);
             std::string path;
             // One file the disk refuses must not keep the others from being written.
-            if (!target.Write(base, std::vector<std::uint8_t>(entry.record.begin(), entry.record.end()), path)) {
-                failed.push_back(path);
-            }
+            target.Write(base, std::vector<std::uint8_t>(entry.record.begin(), entry.record.end()), path);
         }
     }
-    if (failed.empty()) {
-        return status::kDone;
-    }
-    // One message, so that a folder refusing every file does not ask for hundreds of clicks.
-    const std::string more =
-        failed.size() > 1 ? FormatNumbers(" (and %i more)", static_cast<int>(failed.size() - 1)) : std::string();
-    ui().ShowMessage(InsertText("File %s cannot be written", failed.front()) + more);
-    return status::kNotValid;
+    return target.ReportFailures(ui()) ? status::kNotValid : status::kDone;
 }
 
 int Psr9000FamilyHandler::GetRegfileName(int regfile, std::string& name) {

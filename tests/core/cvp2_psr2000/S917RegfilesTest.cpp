@@ -107,6 +107,19 @@ TEST_P(S917RegfilesTest, CreateRegfilesScansTheModelsBanks) {
     EXPECT_EQ(out.Names().size(), IsCvp2() ? 2u : 1u);
 }
 
+TEST_P(S917RegfilesTest, CreateRegfilesTriesEveryFileAndSaysOnceWhatFailed) {
+    std::array<std::optional<Bytes>, 8> slots;
+    slots[0] = FullBlock("One");
+    slots[1] = FullBlock("Two");
+    dir.Write("POP HITS.S917.REG", BankFile(Model(), slots));
+    ASSERT_EQ(source->LoadSourceArchive(Folder(), Listed("POP HITS")), 0);
+    TempFolder out;
+    const std::string missing = out.Path() + "/missing/";
+    EXPECT_EQ(source->CreateRegfiles(missing), status::kNotValid);
+    EXPECT_EQ(ui.MessageTexts(), (std::vector<std::string>{"File " + missing + "One_POP HITS(1-1)" + Extension() +
+                                                          " cannot be written (and 1 more)"}));
+}
+
 INSTANTIATE_TEST_SUITE_P(BothModels, S917RegfilesTest, ::testing::Values(S917Kind::Cvp2, S917Kind::Psr2000),
                          KindName);
 

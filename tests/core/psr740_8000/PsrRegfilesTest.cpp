@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "core/psr740_8000/PsrTestSupport.h"
+#include "handlers/StatusCodes.h"
 
 namespace kalivo::test::psr {
 namespace {
@@ -24,6 +25,14 @@ TEST_F(Psr8000Fixture, TrailingReplacementsAreDroppedAndUnsafeCharactersStayInsi
     const Bytes written = other.ReadBytes("A_B_Set(1-1).p8k");
     const auto record = destination.Memory().Record(0, 0);
     EXPECT_TRUE(std::equal(written.begin(), written.end(), record.begin(), record.end()));
+}
+
+TEST_F(Psr8000Fixture, CreateRegfilesTriesEveryFileAndSaysOnceWhatFailed) {
+    Fill(destination, {{0, 0, {"One"}}, {0, 1, {"Two"}}, {3, 0, {"Three"}}});
+    destination.SetArchiveName("Set");
+    const std::string missing = Folder(other) + "missing/";
+    EXPECT_EQ(destination.CreateRegfiles(missing), status::kNotValid);
+    EXPECT_EQ(Messages(), (std::vector<std::string>{"File " + missing + "One_Set(1-1).p8k cannot be written (and 2 more)"}));
 }
 
 TEST_F(Psr8000Fixture, NumberingGoesOnPastTheLastThreeDigitName) {
