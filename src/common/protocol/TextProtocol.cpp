@@ -12,9 +12,18 @@ void TextProtocol::Fields(const std::vector<std::string>& fields) {
         if (i > 0) {
             bytes_ += '\t';
         }
-        bytes_ += fields[i];
+        bytes_ += Field(fields[i]);
     }
     bytes_ += "\r\n";
+}
+
+std::string TextProtocol::Field(std::string text) {
+    for (char& c : text) {
+        if (c == '\t' || c == '\r' || c == '\n') {
+            c = ' ';
+        }
+    }
+    return text;
 }
 
 }  // namespace kalivo

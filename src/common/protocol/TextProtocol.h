@@ -9,7 +9,10 @@ namespace kalivo {
 class TextProtocol {
 public:
     void Line(const std::string& text);                   // text + CR LF
-    void Fields(const std::vector<std::string>& fields);  // joined by TAB, + CR LF
+    // Joined by TAB, + CR LF; each field as Field makes it.
+    void Fields(const std::vector<std::string>& fields);
+    // A TAB, CR or LF inside a name would break the columns: they become blanks.
+    static std::string Field(std::string text);
     const std::string& Bytes() const { return bytes_; }
 
 private:

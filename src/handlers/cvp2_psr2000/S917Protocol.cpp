@@ -13,16 +13,6 @@ namespace {
 
 constexpr const char* kRowEnd = "    </TR>";
 
-// A TAB, CR or LF inside a name would break the columns.
-std::string Field(std::string text) {
-    for (char& c : text) {
-        if (c == '\t' || c == '\r' || c == '\n') {
-            c = ' ';
-        }
-    }
-    return text;
-}
-
 HtmlColumn Column(const char* label, const char* width, std::size_t field, bool centered = false,
                   bool voice = false) {
     HtmlColumn column;
@@ -120,8 +110,8 @@ std::string S917Protocol::OfBanks(S917Handler& handler, bool html) {
             }
             const Row row = BankRow(handler, bank, slot);
             const std::string part = FormatNumbers("%i", slot + 1);
-            text.Fields({Field(row.name), Field(row.style), Field(row.multiPad), Field(bankName), part, row.tempo,
-                         Field(row.main), Field(row.layer), Field(row.left), row.settings});
+            text.Fields({row.name, row.style, row.multiPad, bankName, part, row.tempo, row.main, row.layer, row.left,
+                         row.settings});
             page.AddRow({row.name, row.style, bankName, " " + part, row.main, row.layer, row.left});
         }
     }
@@ -137,8 +127,7 @@ std::string S917Protocol::OfRegfiles(S917Handler& handler, bool html) {
     for (int index = 0; index < handler.EntryCount(); ++index) {
         page.BeforePosition();
         const Row row = RegfileRow(handler, index);
-        text.Fields({Field(row.name), Field(row.style), Field(row.multiPad), row.tempo, Field(row.main),
-                     Field(row.layer), Field(row.left), row.settings});
+        text.Fields({row.name, row.style, row.multiPad, row.tempo, row.main, row.layer, row.left, row.settings});
         page.AddRow({row.name, row.style, row.main, row.layer, row.left});
     }
     return html ? page.Finish() : text.Bytes();

@@ -78,16 +78,6 @@ const Layout& LayoutOf(const PsrModel& model) {
     return &model == &PsrModel::Psr740() ? Psr740Layout() : Psr8000Layout();
 }
 
-// A TAB, CR or LF inside a name would break the text columns.
-std::string TextField(std::string text) {
-    for (char& c : text) {
-        if (c == '\t' || c == '\r' || c == '\n') {
-            c = ' ';
-        }
-    }
-    return text;
-}
-
 // Reads the fields of one registration: of regfile entry regfile when it is
 // 0 or more, else of (bank, slot).
 class RowReader {
@@ -192,7 +182,7 @@ public:
             return;
         }
         for (Field field : columns_.textFields) {
-            fields.push_back(TextField(reader.Text(field)));
+            fields.push_back(reader.Text(field));
         }
         text_.Fields(fields);
     }

@@ -3,6 +3,7 @@
 #include <array>
 #include <string_view>
 
+#include "common/protocol/TextProtocol.h"
 #include "handlers/tyros/TyrosHandler.h"
 #include "handlers/tyros/TyrosRegfile.h"
 
@@ -15,16 +16,6 @@ namespace {
 constexpr const char* kTitle = "Tyros Registration Archive\n\n";
 constexpr const char* kColumnsAfterFirst =
     "\tStyle\tMultiPad\tBank\tPart\tTempo\tRight1\tRight2\tRight3\tLeft\tSong\tSettings\n";
-
-// A TAB, CR or LF inside a name would break the columns.
-std::string Field(std::string text) {
-    for (char& c : text) {
-        if (c == '\t' || c == '\r' || c == '\n') {
-            c = ' ';
-        }
-    }
-    return text;
-}
 
 // The columns after the first; bank, part and song differ between the forms.
 void AppendRow(std::string& out, const std::string& first, const TyrosRegistration& registration,
@@ -45,7 +36,7 @@ void AppendRow(std::string& out, const std::string& first, const TyrosRegistrati
         TyrosProtocol::SettingsText(registration),
     };
     for (std::size_t i = 0; i < fields.size(); ++i) {
-        out += Field(fields[i]);
+        out += TextProtocol::Field(fields[i]);
         out += i + 1 < fields.size() ? '\t' : '\n';
     }
 }

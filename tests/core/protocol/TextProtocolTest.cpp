@@ -32,6 +32,12 @@ TEST(TextProtocolTest, LinesEndInCrLfAndFieldsAreTabSeparated) {
     EXPECT_EQ(protocol.Bytes(), "PSR-740 Registration Archive MYSET\r\n\r\nSongname\tStyle\t\tBank\r\n\r\n");
 }
 
+TEST(TextProtocolTest, AFieldWithTabOrLineBreaksKeepsTheColumns) {
+    TextProtocol protocol;
+    protocol.Fields({"Tab\there", "two\r\nlines", "\x91ok"});
+    EXPECT_EQ(protocol.Bytes(), "Tab here\ttwo  lines\t\x91ok\r\n");
+}
+
 TEST(ProtocolFileTest, ReplacesTheFileAndReportsAFolderItCannotWriteTo) {
     test::TempFolder folder;
     folder.Write("p.txt", "old content that is longer");
