@@ -602,11 +602,12 @@ void MainDialog::LoadRegfiles() {
     }
     regfileNames_.clear();
     const int result = source_->LoadRegfiles(folder);
-    if (result == status::kDone) {
+    if (result == status::kDone || result == status::kSomeLeftOut) {
         source_->ListRegfiles(regfileNames_);
         ReportUnknownVoices(*source_);
         ShowRegfiles();
-        Status(Counted(static_cast<int>(regfileNames_.size()), "regfile") + " loaded from " + folder);
+        Status(Counted(static_cast<int>(regfileNames_.size()), "regfile") + " loaded from " + folder +
+               (result == status::kSomeLeftOut ? "; some files were left out" : ""));
         return;
     }
     // A failed load has emptied the handler's regfile list: a list of regfiles

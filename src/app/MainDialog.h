@@ -99,7 +99,6 @@ public:
     ModelHandler* DestinationHandler() const { return destination_; }
     const StyleArchiveOptions& StyleOptions() const { return options_; }
     const IconSettings& Icons() const { return icons_; }
-    ListPosition SourceSelection() const { return sourceSel_; }
     ListPosition DestinationSelection() const { return destinationSel_; }
     int SourceRegfileIndex() const { return sourceRegfile_; }
     // What the command rules read: the whole lists, filter or not, and the

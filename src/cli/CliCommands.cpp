@@ -154,7 +154,9 @@ bool CliCommands::LoadSource(const CliRequest& request) {
     bool loaded = false;
     if (!request.regfiles.empty()) {
         const std::string folder = FileSystem::WithoutTrailingSeparator(request.regfiles);
-        loaded = Check(source_.LoadRegfiles(folder), Quoted("loading the regfiles of %s", folder)) == status::kDone;
+        const int loadedStatus = Check(source_.LoadRegfiles(folder), Quoted("loading the regfiles of %s", folder));
+        // What was valid is still listed; the exit status tells of the rest.
+        loaded = loadedStatus == status::kDone || loadedStatus == status::kSomeLeftOut;
     } else {
         const std::string folder = FileSystem::WithSeparator(request.folder);
         std::vector<std::string> names;

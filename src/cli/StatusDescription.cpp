@@ -20,6 +20,7 @@ std::string StatusDescription::Of(int code) {
         case status::kNoRoomForBank: return "no room for another source bank";
         case status::kReplaceDeclined: return "a file was not replaced (--yes replaces)";
         case status::kStoreCancelled: return "storing cancelled";
+        case status::kSomeLeftOut: return "some files were left out";
         default: return "failed";
     }
 }

@@ -6,14 +6,6 @@ bool ByteReader::Has(std::span<const std::uint8_t> data, std::size_t offset, std
     return offset <= data.size() && count <= data.size() - offset;
 }
 
-bool ByteReader::Seek(std::size_t pos) {
-    if (pos > data_.size()) {
-        return false;
-    }
-    pos_ = pos;
-    return true;
-}
-
 bool ByteReader::Skip(std::size_t count) {
     if (!Has(data_, pos_, count)) {
         return false;

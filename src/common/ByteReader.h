@@ -17,7 +17,6 @@ public:
     std::size_t Size() const { return data_.size(); }
     bool AtEnd() const { return pos_ >= data_.size(); }
 
-    bool Seek(std::size_t pos);
     bool Skip(std::size_t count);
     bool ReadU8(std::uint8_t& out);
     bool ReadU16(std::uint16_t& out);

@@ -80,10 +80,6 @@ int ModelHandler::GetMultiPadName(int /*bank*/, int /*slot*/, std::string& /*nam
 
 int ModelHandler::GetRegfileMultiPadName(int /*regfile*/, std::string& /*name*/) { return 0; }
 
-int ModelHandler::GetExtraText(int /*bank*/, int /*slot*/, std::string& /*text*/) { return 0; }
-
-int ModelHandler::GetRegfileExtraText(int /*regfile*/, std::string& /*text*/) { return 0; }
-
 int ModelHandler::GetRegfileStyleName(int /*regfile*/, std::string& /*name*/) { return 0; }
 
 int ModelHandler::GetTempo(int /*bank*/, int /*slot*/, int& /*tempo*/) { return 0; }

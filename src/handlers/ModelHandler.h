@@ -65,8 +65,6 @@ public:
     virtual int GetStyleName(int bank, int slot, std::string& name, int form);
     virtual int GetMultiPadName(int bank, int slot, std::string& name);
     virtual int GetRegfileMultiPadName(int regfile, std::string& name);
-    virtual int GetExtraText(int bank, int slot, std::string& text);
-    virtual int GetRegfileExtraText(int regfile, std::string& text);
     virtual int GetRegfileStyleName(int regfile, std::string& name);
     virtual int GetTempo(int bank, int slot, int& tempo);
     virtual int GetRegfileTempo(int regfile, int& tempo);

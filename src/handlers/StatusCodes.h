@@ -16,5 +16,6 @@ inline constexpr int kStyleArchiveWanted = 17;
 inline constexpr int kNoRoomForBank = 18;
 inline constexpr int kReplaceDeclined = 19;
 inline constexpr int kStoreCancelled = 20;
+inline constexpr int kSomeLeftOut = 21;         // loaded, but some files were refused and left out
 
 }  // namespace kalivo::status

@@ -20,7 +20,9 @@ unsigned char Lower(char c) {
     return u >= 'A' && u <= 'Z' ? static_cast<unsigned char>(u + ('a' - 'A')) : u;
 }
 
-std::vector<std::string> ListEntries(const std::string& folder, const std::string& pattern, bool wantFolders) {
+enum class EntryKind { File, Folder, Any };
+
+std::vector<std::string> ListEntries(const std::string& folder, const std::string& pattern, EntryKind kind) {
     std::vector<std::string> names;
     std::error_code ec;
     stdfs::directory_iterator it(folder.empty() ? "." : folder, ec);
@@ -31,7 +33,7 @@ std::vector<std::string> ListEntries(const std::string& folder, const std::strin
         std::error_code typeError;
         const bool isFolder = entry.is_directory(typeError);
         const bool isFile = entry.is_regular_file(typeError);
-        if ((wantFolders && !isFolder) || (!wantFolders && !isFile)) {
+        if ((kind == EntryKind::Folder && !isFolder) || (kind == EntryKind::File && !isFile)) {
             continue;
         }
         const std::string name = entry.path().filename().string();
@@ -41,11 +43,6 @@ std::vector<std::string> ListEntries(const std::string& folder, const std::strin
     }
     std::stable_sort(names.begin(), names.end(), FileSystem::LessNoCase);
     return names;
-}
-
-std::string TemporaryNameBeside(const std::string& path) {
-    static std::mt19937 random{std::random_device{}()};
-    return path + ".tmp" + std::to_string(random() % 1000000);
 }
 
 }  // namespace
@@ -173,11 +170,15 @@ std::optional<std::string> FileSystem::ListedName(const std::string& folder, con
 }
 
 std::vector<std::string> FileSystem::FindFiles(const std::string& folder, const std::string& pattern) {
-    return ListEntries(folder, pattern, false);
+    return ListEntries(folder, pattern, EntryKind::File);
 }
 
 std::vector<std::string> FileSystem::FindFolders(const std::string& folder, const std::string& pattern) {
-    return ListEntries(folder, pattern, true);
+    return ListEntries(folder, pattern, EntryKind::Folder);
+}
+
+std::vector<std::string> FileSystem::FindEntries(const std::string& folder, const std::string& pattern) {
+    return ListEntries(folder, pattern, EntryKind::Any);
 }
 
 bool FileSystem::ReadBytes(const std::string& path, std::vector<std::uint8_t>& out, std::uintmax_t maxSize) {
@@ -225,6 +226,37 @@ std::string FileSystem::ExistingSpelling(const std::string& path) {
     return listed ? (target.parent_path() / *listed).string() : path;
 }
 
+std::string FileSystem::TemporaryNameBeside(const std::string& path) {
+    static std::mt19937 random{std::random_device{}()};
+    return WithoutTrailingSeparator(path) + kTemporaryMark + std::to_string(random() % 1000000);
+}
+
+bool FileSystem::IsTemporaryName(const std::string& name) {
+    const std::string mark = kTemporaryMark;
+    const auto at = name.rfind(mark);
+    if (at == std::string::npos || at == 0 || at + mark.size() == name.size()) {
+        return false;
+    }
+    return std::all_of(name.begin() + static_cast<std::ptrdiff_t>(at + mark.size()), name.end(),
+                       [](char c) { return c >= '0' && c <= '9'; });
+}
+
+void FileSystem::RemoveLeftovers(const std::string& folder) {
+    const std::string base = WithSeparator(folder.empty() ? "." : folder);
+    for (const std::string& name : FindEntries(folder, std::string("*") + kTemporaryMark + "*")) {
+        if (IsTemporaryName(name)) {
+            std::error_code ec;
+            stdfs::remove_all(base + name, ec);
+        }
+    }
+}
+
+bool FileSystem::Rename(const std::string& from, const std::string& to) {
+    std::error_code ec;
+    stdfs::rename(from, to, ec);
+    return !ec;
+}
+
 bool FileSystem::WriteBytesSafely(const std::string& path, const std::vector<std::uint8_t>& bytes) {
     // A file whose name differs only in case is the same file on FAT: replacing
     // it under its own spelling keeps one file, as the instrument expects.
@@ -236,9 +268,9 @@ bool FileSystem::WriteBytesSafely(const std::string& path, const std::vector<std
             return false;
         }
         out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-        out.flush();
+        // A full disk may show only when the last block is written at close.
+        out.close();
         if (!out) {
-            out.close();
             Remove(temporary);
             return false;
         }

@@ -45,6 +45,9 @@ public:
     static std::vector<std::string> FindFiles(const std::string& folder, const std::string& pattern);
     // Same for sub-folders.
     static std::vector<std::string> FindFolders(const std::string& folder, const std::string& pattern);
+    // Same for entries of any kind (folders, links, devices too), so that a
+    // reader can name what it cannot read instead of passing over it.
+    static std::vector<std::string> FindEntries(const std::string& folder, const std::string& pattern);
 
     static bool WildcardMatch(const std::string& pattern, const std::string& name);
     // Bytes compared unsigned with only the ASCII letters folded.
@@ -63,7 +66,21 @@ public:
                           std::uintmax_t maxSize = kMaxReadSize);
     // Writes a temporary file beside path, then renames it over path; when the
     // folder holds the name in other letters, over that file under its spelling.
+    // Fails, leaving the old file as it was, when writing or closing fails.
     static bool WriteBytesSafely(const std::string& path, const std::vector<std::uint8_t>& bytes);
+
+    // A name beside path for a file or folder being built: path +
+    // kTemporaryMark + digits, the one pattern of everything the program
+    // writes before renaming it into place.
+    static constexpr const char* kTemporaryMark = ".kalivo-tmp";
+    static std::string TemporaryNameBeside(const std::string& path);
+    static bool IsTemporaryName(const std::string& name);
+    // Removes what an interrupted write of the program left in folder (files
+    // and folders named by TemporaryNameBeside), nothing else. A store calls it
+    // once for each folder it writes into.
+    static void RemoveLeftovers(const std::string& folder);
+    // Renames an entry (a file or a whole folder) in one step.
+    static bool Rename(const std::string& from, const std::string& to);
 };
 
 }  // namespace kalivo

@@ -50,7 +50,6 @@ Psr9000FamilyHandler::Psr9000FamilyHandler(UserInterface& ui, const Psr9000Model
 void Psr9000FamilyHandler::CreateStore() {
     table_ = std::make_unique<Psr9000BankTable>();
     askForStyleArchive_ = false;
-    useDefaultStyleArchive_ = false;
     implicitStyleSearch_ = false;
     ClearDestination(kBanks);
 }
@@ -209,7 +208,6 @@ int Psr9000FamilyHandler::LoadStyleArchive(const std::string& folder, const std:
 bool Psr9000FamilyHandler::SetStyleArchiveOptions(bool askForStyleArchive, bool useDefaultArchive,
                                                   const std::string& defaultArchivePath, bool implicitSearch) {
     askForStyleArchive_ = askForStyleArchive;
-    useDefaultStyleArchive_ = useDefaultArchive;
     implicitStyleSearch_ = implicitSearch;
     return !useDefaultArchive || SearchDefaultStyleFolder(defaultArchivePath);
 }

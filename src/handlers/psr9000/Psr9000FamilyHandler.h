@@ -85,7 +85,6 @@ private:
     Psr9000UserStyles userStyles_;
     std::vector<Psr9000RegfileEntry> entries_;
     bool askForStyleArchive_ = false;
-    bool useDefaultStyleArchive_ = false;
     bool implicitStyleSearch_ = false;
 };
 

@@ -9,6 +9,7 @@
 #include "common/protocol/ProtocolPath.h"
 #include "common/text/Cp1252.h"
 #include "handlers/RegfileFolder.h"
+#include "handlers/RegfileLoader.h"
 #include "handlers/StatusCodes.h"
 #include "handlers/tyros/TyrosBankFile.h"
 #include "handlers/tyros/TyrosCopyRecord.h"
@@ -204,9 +205,7 @@ int TyrosHandler::LoadArchiveInto(int& counter, const std::string& folder, const
 void TyrosHandler::ReadBankFile(int bankIndex, const std::string& folder, const std::string& archive) {
     TyrosBank& bank = banks_[static_cast<std::size_t>(bankIndex)];
     std::vector<std::uint8_t> bytes;
-    // The name as the folder lists it, so that its extension keeps its letters.
-    const auto listed = FileSystem::ListedName(folder, archive + kBankExtension);
-    const std::string file = listed ? *listed : archive + kBankExtension;
+    const std::string file = ListedBankFile(folder, archive);
     const bool read = FileSystem::ReadBytes(Folder(folder) + file, bytes);
     if (!read || !TyrosBankFile::Read(bytes, bank, ui(), warningCarry_, LoadOptions(file))) {
         ui().ShowMessage("no valid archive");
@@ -221,11 +220,25 @@ void TyrosHandler::ReadBankFile(int bankIndex, const std::string& folder, const 
     bank.inUse = true;
 }
 
+// The name as the folder lists it, so that its extension keeps its letters.
+std::string TyrosHandler::ListedBankFile(const std::string& folder, const std::string& archive) const {
+    if (folder == listedFolder_) {
+        const auto found = listedFiles_.find(archive);
+        if (found != listedFiles_.end() && FileSystem::IsRegularFile(Folder(folder) + found->second)) {
+            return found->second;
+        }
+    }
+    return FileSystem::ListedName(folder, archive + kBankExtension).value_or(archive + kBankExtension);
+}
+
 int TyrosHandler::ListArchives(const std::string& folder, StringList& names) {
     StringList titles;
+    listedFolder_ = folder;
+    listedFiles_.clear();
     for (const std::string& file : FileSystem::FindFiles(folder, std::string("*") + kBankExtension)) {
         if (file.size() > kExtensionSize) {
             titles.push_back(file.substr(0, file.size() - kExtensionSize));
+            listedFiles_.emplace(titles.back(), file);
         }
     }
     SortByTitle(titles, [](const std::string& title) -> const std::string& { return title; });
@@ -235,7 +248,10 @@ int TyrosHandler::ListArchives(const std::string& folder, StringList& names) {
 
 // ---- storing bank files --------------------------------------------------------
 
-void TyrosHandler::StartStoreRun() { storedThisRun_.clear(); }
+void TyrosHandler::StartStoreRun() {
+    storedThisRun_.clear();
+    leftoversRemoved_ = false;
+}
 
 void TyrosHandler::ClearStoreCancelled() {
     storeCancelled_ = false;
@@ -299,6 +315,10 @@ int TyrosHandler::StoreArchive(const std::string& archive, const std::string& fo
         return status::kNotValid;
     }
     const std::string dir = Folder(folder);
+    if (!leftoversRemoved_) {
+        FileSystem::RemoveLeftovers(dir);
+        leftoversRemoved_ = true;
+    }
     const std::string base = TyrosFileNames::BankFileBase(archive);
     const std::string fileName = TyrosFileNames::BankFileName(base, bank->iconCode, bank->extension);
     const std::string path = dir + fileName;
@@ -344,26 +364,20 @@ int TyrosHandler::StoreArchive(const std::string& archive, const std::string& fo
 
 int TyrosHandler::LoadRegfiles(const std::string& folder) {
     ClearEntries();
-    const std::string dir = Folder(folder);
-    const auto files = FileSystem::FindFiles(dir, std::string("*") + kRegfileExtension);
-    if (files.empty()) {
-        ui().ShowMessage("no reg-files found");
-        return status::kNoRegfileFound;
-    }
-    for (const std::string& file : files) {
-        std::vector<std::uint8_t> bytes;
+    const RegfileLoader loader(kRegfileExtension, FileSystem::kMaxReadSize, "no reg-files found");
+    const int result = loader.Load(ui(), Folder(folder), [&](const std::string& title, const std::vector<std::uint8_t>& bytes) {
         TyrosRegfileEntry entry;
-        if (!FileSystem::ReadBytes(dir + file, bytes) ||
-            !TyrosRegfile::Read(bytes, entry.header, entry.registration, ui(), warningCarry_, LoadOptions(file))) {
-            ui().ShowMessage(InsertText("File %s not valid", dir + file));
-            continue;
+        const std::string file = Cp1252::ToUtf8(title) + kRegfileExtension;
+        if (!TyrosRegfile::Read(bytes, entry.header, entry.registration, ui(), warningCarry_, LoadOptions(file))) {
+            return false;
         }
         CountUnknownVoices(entry.registration);
-        entry.title = Cp1252::FromUtf8(file.substr(0, file.size() - kExtensionSize));
+        entry.title = title;
         entries_.push_back(std::move(entry));
-    }
+        return true;
+    });
     SortByTitle(entries_, [](const TyrosRegfileEntry& entry) -> const std::string& { return entry.title; });
-    return status::kDone;
+    return result;
 }
 
 int TyrosHandler::ListRegfiles(StringList& names) {
@@ -563,15 +577,6 @@ int TyrosHandler::GetMultiPadName(int bank, int slot, std::string& name) {
 int TyrosHandler::GetRegfileMultiPadName(int regfile, std::string& name) {
     return RegfileQuery(*this, regfile, name, std::string(),
                         [](const TyrosRegistration& r) { return r.MultipadName(); });
-}
-
-int TyrosHandler::GetExtraText(int bank, int slot, std::string& text) {
-    text = AnyRegistration(bank, slot).HarmonyType();
-    return status::kDone;
-}
-
-int TyrosHandler::GetRegfileExtraText(int regfile, std::string& text) {
-    return RegfileQuery(*this, regfile, text, std::string(), [](const TyrosRegistration& r) { return r.HarmonyType(); });
 }
 
 int TyrosHandler::GetTempo(int bank, int slot, int& tempo) {

@@ -2,6 +2,7 @@
 // The Tyros model: up to 512 banks of eight registrations filled from the
 // instrument's bank files, and a list of single registrations from regfiles.
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "handlers/ModelHandler.h"
@@ -50,8 +51,6 @@ public:
     int GetStyleName(int bank, int slot, std::string& name, int form) override;
     int GetMultiPadName(int bank, int slot, std::string& name) override;
     int GetRegfileMultiPadName(int regfile, std::string& name) override;
-    int GetExtraText(int bank, int slot, std::string& text) override;
-    int GetRegfileExtraText(int regfile, std::string& text) override;
     int GetRegfileStyleName(int regfile, std::string& name) override;
     int GetTempo(int bank, int slot, int& tempo) override;
     int GetRegfileTempo(int regfile, int& tempo) override;
@@ -137,6 +136,7 @@ private:
     // of this run was written under it: such a file is no old file to delete.
     bool IsClaimed(const std::string& folder, const std::string& fileName) const;
     static std::string BankFileOf(const TyrosBank& bank);
+    std::string ListedBankFile(const std::string& folder, const std::string& archive) const;
     int AskToReplace(const std::string& path);
 
     std::vector<TyrosBank> banks_;
@@ -155,6 +155,11 @@ private:
     // Files written since the last bank list was made for storing: a later
     // bank of the same name must not replace them.
     std::vector<std::string> storedThisRun_;
+    bool leftoversRemoved_ = false;
+    // The bank files of the folder last listed, by title: a load of many banks
+    // then reads each under its listed name without listing the folder again.
+    std::string listedFolder_;
+    std::unordered_map<std::string, std::string> listedFiles_;
     IconSettings icons_;
 };
 

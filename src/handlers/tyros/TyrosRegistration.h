@@ -59,7 +59,6 @@ public:
     // The whole setting block (head included); empty when absent.
     std::span<const std::uint8_t> BlockOf(int type) const;
     std::uint32_t GroupMask() const;
-    bool HasGroup(int group) const { return (GroupMask() >> group) & 1u; }
 
     // Name and icon code live in the type-1 block.
     std::string Name() const;
