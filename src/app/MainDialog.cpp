@@ -80,6 +80,10 @@ void ReportUnknownVoices(ModelHandler& handler) {
 
 bool MainDialog::IsTyros() const { return modelName_ == ModelCatalog::NameOf(Model::Tyros); }
 
+NameLimits MainDialog::Limits() const {
+    return ModelCatalog::NameLimitsOf(ModelCatalog::FromExactName(modelName_).value_or(Model::Psr740));
+}
+
 TyrosExtras* MainDialog::DestinationTyros() const {
     return IsTyros() ? dynamic_cast<TyrosExtras*>(destination_) : nullptr;
 }
@@ -663,11 +667,10 @@ void MainDialog::WriteProtocolWith(ModelHandler& handler, bool regfiles) {
     view_.SetEnabled(false);
     const int result = regfiles ? handler.WriteRegfileProtocol(*path) : handler.WriteProtocol(*path);
     view_.SetEnabled(true);
-    // Handlers report only an HTML refusal themselves; other failures are told here.
+    // Handlers report a file they cannot create and an HTML refusal themselves;
+    // the other failures are told here, so each is told once.
     const bool knownEnding = ProtocolPath::FormOf(*path) != ProtocolForm::None;
-    if (result == status::kProtocolNotCreated) {
-        ui_.ShowMessage(InsertText("Protocol file %s cannot be created", *path));
-    } else if (result == status::kWrongProtocolEnding && !knownEnding) {
+    if (result == status::kWrongProtocolEnding && !knownEnding) {
         ui_.ShowMessage("Protocol not written: the file name must end in .txt or .htm");
     } else if (result == status::kNothingToWrite) {
         ui_.ShowMessage("Protocol not written: nothing to write");
@@ -769,18 +772,15 @@ void MainDialog::Rename() {
     }
     const int bank = destinationSel_.bank;
     const int slot = destinationSel_.slot;
-    const auto model = ModelCatalog::FromExactName(modelName_);
+    const NameLimits limits = Limits();
     const bool header = slot == kWholeBank;
     std::string current;
-    int maxLength = 16;
     if (header) {
         destination_->GetBankName(bank, current);
-        maxLength = model == Model::Tyros ? 35 : model == Model::Psr2000 ? 41 : 16;
     } else {
         destination_->GetRegistrationName(bank, slot, current);
-        maxLength = model == Model::Tyros ? 15 : 16;  // PSR-2000 stores 16 characters too
     }
-    const std::string text = Typed(ui_.ChangeName(Shown(current), maxLength));
+    const std::string text = Typed(ui_.ChangeName(Shown(current), header ? limits.bank : limits.registration));
     if (text.empty()) {
         return;
     }
@@ -801,15 +801,18 @@ void MainDialog::Archivename() {
     if (destination_ == nullptr) {
         return;
     }
-    std::string name = Typed(ui_.ChangeArchiveName(Shown(destination_->GetArchiveName())));
+    const NameLimits limits = Limits();
+    std::string name =
+        Typed(ui_.ChangeArchiveName({Shown(destination_->GetArchiveName()), limits.archive, limits.diskName}));
     const auto end = name.find_last_not_of(' ');
     name = end == std::string::npos ? std::string() : name.substr(0, end + 1);
     if (name.empty()) {
         return;
     }
     auto before = Before();
-    view_.SetEditText(EditField::DestinationArchive, Shown(name));
     destination_->SetArchiveName(name);
+    // The name as the model keeps it ("Party" becomes "Party.s917" on the CVP2 Series).
+    view_.SetEditText(EditField::DestinationArchive, Shown(destination_->GetArchiveName()));
     BuildDestinationList();
     const std::string what = "Archive name is now " + Shown(name);
     Changed(std::move(before), what);
@@ -853,6 +856,10 @@ bool MainDialog::CopySingle(bool group) {
         }
         result = group ? destination_->GroupCopyRegistration(dstBank, dstSlot, source_, sourceSel_.bank, sourceSel_.slot)
                        : destination_->CopyRegistration(dstBank, dstSlot, source_, sourceSel_.bank, sourceSel_.slot);
+    }
+    // A group copy that copied nothing keeps both lines chosen, to try again.
+    if (group && result != status::kDone && result != status::kNoRegistration) {
+        return false;
     }
     if (result == status::kNoRegistration) {
         ui_.ShowMessage("No registration");

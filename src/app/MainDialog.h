@@ -115,6 +115,7 @@ private:
     };
 
     bool IsTyros() const;
+    NameLimits Limits() const;
     void RunCommand(Command command);
     void Status(const std::string& text);
     void StatesChanged();

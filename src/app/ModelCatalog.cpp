@@ -22,6 +22,21 @@ std::string Folded(const std::string& text) {
 
 }  // namespace
 
+NameLimits ModelCatalog::NameLimitsOf(Model model) {
+    switch (model) {
+        case Model::Psr740:
+        case Model::Psr8000: return {16, 16, 16, 8};
+        case Model::Psr9000:
+        case Model::Psr9000Pro: return {16, 16, 16, 16};
+        // The archive name is the bank name, whole on the PSR-2000 and with
+        // ".s917" added on the CVP2 Series.
+        case Model::Psr2000: return {16, 41, 41, 0};
+        case Model::Cvp2: return {16, 16, 16 + 5, 0};
+        case Model::Tyros: return {15, 35, 0, 0};
+    }
+    return {16, 16, 16, 0};
+}
+
 const std::string& ModelCatalog::NameOf(Model model) { return kNames[static_cast<std::size_t>(model)]; }
 
 std::optional<Model> ModelCatalog::FromExactName(const std::string& name) {

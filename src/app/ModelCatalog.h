@@ -12,8 +12,19 @@ inline constexpr int kModelCount = 7;
 // Handler order: PSR-740, PSR-8000, PSR-9000, 9000Pro, PSR-2000, CVP2 Series, Tyros.
 enum class Model { Psr740 = 0, Psr8000, Psr9000, Psr9000Pro, Psr2000, Cvp2, Tyros };
 
+// The longest names a model takes, in characters: one fact for Rename and
+// Archivename alike. diskName > 0: archives are kept on floppy disks under a
+// short name of that length.
+struct NameLimits {
+    int registration;
+    int bank;
+    int archive;
+    int diskName;
+};
+
 class ModelCatalog {
 public:
+    static NameLimits NameLimitsOf(Model model);
     // The padded name string of a model, e.g. "Tyros      ".
     static const std::string& NameOf(Model model);
     // Exact, case-sensitive comparison, padding included.

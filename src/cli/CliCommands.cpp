@@ -5,6 +5,7 @@
 
 #include "app/ListBuilder.h"
 #include "app/ArchiveCopier.h"
+#include "cli/ConsoleUserInterface.h"
 #include "cli/StatusDescription.h"
 #include "common/Format.h"
 #include "common/fs/FileSystem.h"
@@ -18,7 +19,7 @@ namespace {
 
 void PrintLines(std::ostream& out, const std::vector<std::string>& lines) {
     for (const auto& line : lines) {
-        out << line << '\n';
+        out << ConsoleUserInterface::OneLine(line) << '\n';
     }
 }
 

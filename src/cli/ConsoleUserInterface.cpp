@@ -8,16 +8,19 @@ namespace kalivo {
 
 ConsoleUserInterface::ConsoleUserInterface(std::ostream& err, bool answerYes) : err_(err), answerYes_(answerYes) {}
 
-void ConsoleUserInterface::Say(const std::string& text) {
-    // One line per message: embedded line breaks become blanks.
-    std::string line = text;
-    for (char& c : line) {
-        if (c == '\n' || c == '\r') {
+std::string ConsoleUserInterface::OneLine(std::string text) {
+    // Line breaks, and any other control character a damaged name may hold,
+    // would split or garble the line a script reads.
+    for (char& c : text) {
+        const auto u = static_cast<unsigned char>(c);
+        if (u < 0x20 || u == 0x7F) {
             c = ' ';
         }
     }
-    err_ << "kalivo-cli: " << line << '\n';
+    return text;
 }
+
+void ConsoleUserInterface::Say(const std::string& text) { err_ << "kalivo-cli: " << OneLine(text) << '\n'; }
 
 void ConsoleUserInterface::ShowMessage(const std::string& text, const std::string&) { Say(text); }
 
@@ -41,7 +44,7 @@ std::optional<std::vector<int>> ConsoleUserInterface::SelectBanks(const std::vec
     return std::nullopt;
 }
 
-std::string ConsoleUserInterface::ChangeArchiveName(const std::string&) { return std::string(); }
+std::string ConsoleUserInterface::ChangeArchiveName(const ArchiveNameRequest&) { return std::string(); }
 
 std::string ConsoleUserInterface::ChangeName(const std::string&, int) { return std::string(); }
 

@@ -1,6 +1,13 @@
 #pragma once
-// Change Archive Name: the destination archive's name, at most 16 characters.
+// Change Archive Name: the destination archive's name. For a model that keeps
+// its archives under short names on a floppy disk it takes only what such a
+// name can hold, says so, and shows the name as it will be stored.
+#include <string>
+
 #include "qt/NameEditDialog.h"
+#include "ui/DialogData.h"
+
+class QLabel;
 
 namespace kalivo {
 
@@ -8,11 +15,19 @@ class ChangeArchiveNameDialog : public NameEditDialog {
     Q_OBJECT
 
 public:
-    static constexpr int kMaxLength = 16;
-
-    ChangeArchiveNameDialog(const std::string& current, QWidget* parent);
+    ChangeArchiveNameDialog(const ArchiveNameRequest& request, QWidget* parent);
     // The new name, or "" for Cancel.
-    static std::string Run(const std::string& current, QWidget* parent);
+    static std::string Run(const ArchiveNameRequest& request, QWidget* parent);
+
+    QLabel* StoredAs() const { return storedAs_; }
+
+private:
+    void FilterEdit(const QString& text);
+    void ShowStoredName();
+
+    int diskNameLength_;
+    std::string lastText_;
+    QLabel* storedAs_ = nullptr;
 };
 
 }  // namespace kalivo

@@ -9,12 +9,14 @@
 #include "qt/DialogWidgets.h"
 #include "qt/MessageBoxes.h"
 #include "qt/QtText.h"
+#include "ui/ChangeNameFilter.h"
 
 namespace kalivo {
 
 NameEditDialog::NameEditDialog(const QString& caption, const QString& text, int maxLength, int editWidth,
                                QWidget* parent)
-    : QDialog(parent), edit_(new QLineEdit(this)), maxLength_(maxLength) {
+    : QDialog(parent), edit_(new QLineEdit(this)), editColumn_(new QVBoxLayout), initial_(text),
+      maxLength_(maxLength) {
     setWindowTitle(caption);
     const DialogUnits units(font());
     // An initial text above the limit is shown whole, as the edit control did.
@@ -31,7 +33,9 @@ NameEditDialog::NameEditDialog(const QString& caption, const QString& text, int 
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(units.Margins(7, 7, 7, 7));
     layout->setSpacing(units.X(7));
-    layout->addWidget(edit_, 1, Qt::AlignTop);
+    editColumn_->addWidget(edit_);
+    editColumn_->addStretch(1);
+    layout->addLayout(editColumn_, 1);
     layout->addLayout(buttons);
 }
 
@@ -42,8 +46,10 @@ std::string NameEditDialog::ExecForText() {
     return QtText::ToStd(edit_->text());
 }
 
+void NameEditDialog::AddNote(QWidget* note) { editColumn_->insertWidget(editColumn_->count() - 1, note); }
+
 void NameEditDialog::accept() {
-    if (edit_->text().size() > maxLength_) {
+    if (!ChangeNameFilter::FitsOrUnchanged(QtText::ToStd(edit_->text()), QtText::ToStd(initial_), maxLength_)) {
         MessageBoxes::Show(this, QStringLiteral("Please enter no more than %1 characters.").arg(maxLength_),
                            QString::fromLatin1(kProgramTitle));
         edit_->setFocus();

@@ -1,12 +1,13 @@
 #pragma once
 // One edit with OK and Cancel: the common body of Change Archive Name and
-// Change Name. The edit takes at most the given number of characters; a text
-// that is longer anyway (an overlong initial name) is refused on OK.
+// Change Name. The edit takes at most the given number of characters; a
+// longer initial name (read from a file) can be kept unchanged with OK.
 #include <QDialog>
 #include <string>
 
 class QLineEdit;
 class QPushButton;
+class QVBoxLayout;
 
 namespace kalivo {
 
@@ -23,10 +24,14 @@ protected:
     NameEditDialog(const QString& caption, const QString& text, int maxLength, int editWidth, QWidget* parent);
 
     void accept() override;
+    // A line under the edit (what the name may hold, how it will be stored).
+    void AddNote(QWidget* note);
 
 private:
     QLineEdit* edit_;
     QPushButton* ok_;
+    QVBoxLayout* editColumn_;
+    QString initial_;
     int maxLength_;
 };
 

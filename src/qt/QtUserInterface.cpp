@@ -65,8 +65,8 @@ std::optional<std::vector<int>> QtUserInterface::SelectBanks(const std::vector<s
     return BankSelectionDialog::Run(names, parent_);
 }
 
-std::string QtUserInterface::ChangeArchiveName(const std::string& current) {
-    return ChangeArchiveNameDialog::Run(current, parent_);
+std::string QtUserInterface::ChangeArchiveName(const ArchiveNameRequest& request) {
+    return ChangeArchiveNameDialog::Run(request, parent_);
 }
 
 std::string QtUserInterface::ChangeName(const std::string& current, int maxLength) {

@@ -27,7 +27,7 @@ public:
 
     int SelectArchive(const std::vector<std::string>& names) override;
     std::optional<std::vector<int>> SelectBanks(const std::vector<std::string>& names) override;
-    std::string ChangeArchiveName(const std::string& current) override;
+    std::string ChangeArchiveName(const ArchiveNameRequest& request) override;
     std::string ChangeName(const std::string& current, int maxLength) override;
     int SelectModel(const std::vector<std::string>& names) override;
     bool EditOptions(const std::string& modelName, StyleArchiveOptions& options) override;

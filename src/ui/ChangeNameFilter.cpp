@@ -1,5 +1,6 @@
 #include "ui/ChangeNameFilter.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace kalivo {
@@ -16,11 +17,18 @@ std::string ChangeNameFilter::TrimTrailingSpaces(const std::string& text) {
     return end == std::string::npos ? std::string() : text.substr(0, end + 1);
 }
 
-bool ChangeNameFilter::FilterTyped(std::string& text, int& caret) {
+bool ChangeNameFilter::FitsOrUnchanged(const std::string& text, const std::string& initial, int maxLength) {
+    // Characters, not bytes: the texts are UTF-8.
+    const auto characters = std::count_if(text.begin(), text.end(),
+                                          [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; });
+    return characters <= maxLength || text == initial;
+}
+
+bool ChangeNameFilter::FilterTyped(std::string& text, int& caret, Allowed allowed) {
     if (caret <= 0 || caret > static_cast<int>(text.size())) {
         return false;
     }
-    if (IsAllowed(text[caret - 1])) {
+    if (allowed(text[caret - 1])) {
         return false;
     }
     text.erase(static_cast<std::size_t>(caret - 1), 1);
@@ -28,21 +36,21 @@ bool ChangeNameFilter::FilterTyped(std::string& text, int& caret) {
     return true;
 }
 
-bool ChangeNameFilter::FilterEdit(const std::string& before, std::string& text, int& caret) {
+bool ChangeNameFilter::FilterEdit(const std::string& before, std::string& text, int& caret, Allowed allowed) {
     const bool oneTyped = text.size() == before.size() + 1 && caret > 0 &&
                           caret <= static_cast<int>(text.size()) &&
                           text.compare(0, static_cast<std::size_t>(caret - 1), before, 0,
                                        static_cast<std::size_t>(caret - 1)) == 0 &&
                           text.compare(static_cast<std::size_t>(caret), std::string::npos, before,
                                        static_cast<std::size_t>(caret - 1)) == 0;
-    return oneTyped ? FilterTyped(text, caret) : FilterPasted(text, caret);
+    return oneTyped ? FilterTyped(text, caret, allowed) : FilterPasted(text, caret, allowed);
 }
 
-bool ChangeNameFilter::FilterPasted(std::string& text, int& caret) {
+bool ChangeNameFilter::FilterPasted(std::string& text, int& caret, Allowed allowed) {
     std::string kept;
     int newCaret = 0;
     for (int i = 0; i < static_cast<int>(text.size()); ++i) {
-        if (IsAllowed(text[i])) {
+        if (allowed(text[i])) {
             kept += text[i];
             if (i < caret) {
                 ++newCaret;

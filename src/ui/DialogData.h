@@ -17,6 +17,16 @@ struct StyleArchiveOptions {
 };
 
 // The Save As dialog of the Protocol buttons. Filter uses the "Name|*.ext|...||" form.
+// Change Archive Name: the name shown (UTF-8), the longest name the model
+// takes, and for an archive kept as a short name on a floppy disk that name's
+// length (0 otherwise): the dialog then takes only what such a name can hold
+// and shows the name as it will be stored.
+struct ArchiveNameRequest {
+    std::string current;
+    int maxLength = 16;
+    int diskNameLength = 0;
+};
+
 struct SaveAsRequest {
     std::string fileName = "untitled";
     std::string defaultExtension = ".htm";

@@ -43,7 +43,7 @@ public:
     // Select Registration Banks: ascending indices (at most 512), or nothing on Cancel.
     virtual std::optional<std::vector<int>> SelectBanks(const std::vector<std::string>& names) = 0;
     // Change Archive Name: the new name, or "" on Cancel.
-    virtual std::string ChangeArchiveName(const std::string& current) = 0;
+    virtual std::string ChangeArchiveName(const ArchiveNameRequest& request) = 0;
     // Change Name: the new name, or "" on Cancel.
     virtual std::string ChangeName(const std::string& current, int maxLength) = 0;
     // Select Keyboard Model: index of the chosen line (0..6), or -1 when closed without a choice.

@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QKeyEvent>
 #include <QClipboard>
 #include <QDir>
 #include <QFileDialog>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
@@ -60,10 +63,15 @@ TEST_F(DialogTest, NameDialogsKeepToTheirLength) {
     QTest::keyClicks(name.Edit(), "abcdefg");
     EXPECT_EQ(name.Edit()->text(), QStringLiteral("abcde"));
 
-    // An archive name already too long is shown whole but not accepted.
-    ChangeArchiveNameDialog archive("ABCDEFGHIJKLMNOPQRS", nullptr);
+    // An archive name already too long is shown whole and can be kept as it
+    // is, but not changed into another name that is too long.
+    ChangeArchiveNameDialog archive({"ABCDEFGHIJKLMNOPQRS", 16, 0}, nullptr);
     archive.show();
     EXPECT_EQ(archive.Edit()->text(), QStringLiteral("ABCDEFGHIJKLMNOPQRS"));
+    archive.OkButton()->click();
+    EXPECT_FALSE(archive.isVisible());
+    archive.show();
+    archive.Edit()->setText(QStringLiteral("ABCDEFGHIJKLMNOPQ"));
     QString told;
     AnswerNextModal<QMessageBox>([&](QMessageBox* box) {
         told = box->text();
@@ -72,6 +80,19 @@ TEST_F(DialogTest, NameDialogsKeepToTheirLength) {
     archive.OkButton()->click();
     EXPECT_EQ(told, QStringLiteral("Please enter no more than 16 characters."));
     EXPECT_TRUE(archive.isVisible());
+}
+
+TEST_F(DialogTest, ShortDiskNamesRefuseWhatTheDiskCannotHoldAndShowTheStoredName) {
+    ChangeArchiveNameDialog archive({"", 16, 8}, nullptr);
+    archive.show();
+    ASSERT_NE(archive.StoredAs(), nullptr);
+    // Typed key by key; QTest's own keyClicks takes ASCII only.
+    for (const QChar c : QString::fromUtf8("Müller Set 1.2/X")) {
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(archive.Edit(), &press);
+    }
+    EXPECT_EQ(archive.Edit()->text(), QString::fromUtf8("Müller Set 12X"));
+    EXPECT_EQ(archive.StoredAs()->text(), QStringLiteral("Stored as: MULLER S"));
 }
 
 TEST_F(DialogTest, SelectBanksReportsAscendingIndicesEmptyOrCancel) {

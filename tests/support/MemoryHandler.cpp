@@ -297,7 +297,7 @@ int MemoryHandler::GroupCopyRegistration(int dstBank, int dstSlot, ModelHandler*
     Record("GroupCopyRegistration(" + Args({N(dstBank), N(dstSlot), N(srcBank), N(srcSlot)}) + ")");
     auto* src = dynamic_cast<MemoryHandler*>(source);
     auto* from = src ? src->Slot(srcBank, srcSlot) : nullptr;
-    return from == nullptr || !*from ? 9 : 0;
+    return from == nullptr || !*from ? 9 : groupCopyResult;
 }
 
 int MemoryHandler::CopyRegfile(int dstBank, int dstSlot, ModelHandler* source, int regfile) {

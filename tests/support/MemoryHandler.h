@@ -36,6 +36,7 @@ public:
     std::vector<std::string> regfiles;
     int loadRegfilesResult = 0;
     int protocolResult = 0;
+    int groupCopyResult = 0;  // what a group copy of a used registration answers
     bool optionsValid = true;
     bool noStyleOptions = false;  // what HasNoStyleOptions reports
     std::vector<std::string> calls;  // one line per recorded call

@@ -73,8 +73,9 @@ std::optional<std::vector<int>> ScriptedUserInterface::SelectBanks(const std::ve
     return Next(bankChoices, std::optional<std::vector<int>>());
 }
 
-std::string ScriptedUserInterface::ChangeArchiveName(const std::string& current) {
-    nameRequests.emplace_back(current, 16);
+std::string ScriptedUserInterface::ChangeArchiveName(const ArchiveNameRequest& request) {
+    nameRequests.emplace_back(request.current, request.maxLength);
+    archiveNameRequests.push_back(request);
     return Next(archiveNames, std::string());
 }
 

@@ -30,6 +30,7 @@ public:
     std::deque<int> archiveChoices;
     std::deque<std::optional<std::vector<int>>> bankChoices;
     std::deque<std::string> archiveNames;
+    std::vector<ArchiveNameRequest> archiveNameRequests;
     std::deque<std::string> names;
     std::deque<int> modelChoices;
     std::deque<std::optional<StyleArchiveOptions>> optionsResults;
@@ -74,7 +75,7 @@ public:
     void EndWait() override;
     int SelectArchive(const std::vector<std::string>& list) override;
     std::optional<std::vector<int>> SelectBanks(const std::vector<std::string>& list) override;
-    std::string ChangeArchiveName(const std::string& current) override;
+    std::string ChangeArchiveName(const ArchiveNameRequest& request) override;
     std::string ChangeName(const std::string& current, int maxLength) override;
     int SelectModel(const std::vector<std::string>& list) override;
     bool EditOptions(const std::string& modelName, StyleArchiveOptions& options) override;

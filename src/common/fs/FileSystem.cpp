@@ -1,5 +1,7 @@
 #include "common/fs/FileSystem.h"
 
+#include "common/text/Cp1252.h"
+
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
@@ -228,7 +230,16 @@ std::string FileSystem::ExistingSpelling(const std::string& path) {
 
 std::string FileSystem::TemporaryNameBeside(const std::string& path) {
     static std::mt19937 random{std::random_device{}()};
-    return WithoutTrailingSeparator(path) + kTemporaryMark + std::to_string(random() % 1000000);
+    const std::string suffix = kTemporaryMark + std::to_string(random() % 1000000);
+    // A name the disk takes must not fail for its temporary name: the mark
+    // takes the place of the name's end where the whole would be too long.
+    const std::string target = WithoutTrailingSeparator(path);
+    const std::string name = LastComponent(target);
+    const std::size_t room = kMaxNameBytes - suffix.size();
+    if (name.size() <= room) {
+        return target + suffix;
+    }
+    return target.substr(0, target.size() - name.size()) + Cp1252::Utf8Prefix(name, room) + suffix;
 }
 
 bool FileSystem::IsTemporaryName(const std::string& name) {

@@ -73,6 +73,8 @@ public:
     // kTemporaryMark + digits, the one pattern of everything the program
     // writes before renaming it into place.
     static constexpr const char* kTemporaryMark = ".kalivo-tmp";
+    // The longest file name (bytes) the file systems in use take.
+    static constexpr std::size_t kMaxNameBytes = 255;
     static std::string TemporaryNameBeside(const std::string& path);
     static bool IsTemporaryName(const std::string& name);
     // Removes what an interrupted write of the program left in folder (files

@@ -660,9 +660,11 @@ int TyrosHandler::CopyRegfile(int dstBank, int dstSlot, ModelHandler* source, in
     return status::kDone;
 }
 
+// A group copy that copied nothing (cancelled, no block chosen, refused)
+// answers kNotValid, so that the window reports nothing and adds no undo step.
 int TyrosHandler::GroupCopyRegistration(int dstBank, int dstSlot, ModelHandler* source, int srcBank, int srcSlot) {
     if (dstBank < 0 || dstSlot < 0) {
-        return status::kDone;
+        return status::kNotValid;
     }
     TyrosHandler* from = SameModel(source);
     const TyrosRegistration* registration = nullptr;
@@ -675,7 +677,7 @@ int TyrosHandler::GroupCopyRegistration(int dstBank, int dstSlot, ModelHandler* 
 int TyrosHandler::GroupCopyRegfile(int dstBank, int dstSlot, ModelHandler* source, int regfile) {
     TyrosHandler* from = SameModel(source);
     if (dstBank < 0 || dstSlot < 0 || from == nullptr) {
-        return status::kDone;
+        return status::kNotValid;
     }
     return GroupCopy(dstBank, dstSlot, *from, -1, -1, regfile);
 }
@@ -683,7 +685,7 @@ int TyrosHandler::GroupCopyRegfile(int dstBank, int dstSlot, ModelHandler* sourc
 int TyrosHandler::GroupCopy(int dstBank, int dstSlot, TyrosHandler& source, int srcBank, int srcSlot,
                             int srcRegfile) {
     if (dstBank >= kMaxBanks || !IsPart(dstSlot)) {
-        return status::kDone;
+        return status::kNotValid;
     }
     CopySettingsRequest request;
     if (srcRegfile != -1) {
@@ -697,16 +699,17 @@ int TyrosHandler::GroupCopy(int dstBank, int dstSlot, TyrosHandler& source, int 
     request.presence = TyrosRegistrationViews::Presence(source.SettingsSource(srcBank, srcSlot, srcRegfile));
     const auto choices = ui().CopyRegistrationSettings(request);
     if (!choices) {
-        return status::kDone;
+        return status::kNotValid;
     }
     if (!TyrosCopyRecord::AnyChosen(*choices)) {
         ui().ShowMessage("No setting-block selected");
-        return status::kDone;
+        return status::kNotValid;
     }
-    if (CopySettingBlock(dstBank, dstSlot, &source, srcBank, srcSlot, srcRegfile, *choices) == status::kDone) {
+    const int result = CopySettingBlock(dstBank, dstSlot, &source, srcBank, srcSlot, srcRegfile, *choices);
+    if (result == status::kDone) {
         MarkCopiedInto(dstBank);
     }
-    return status::kDone;
+    return result == status::kDone ? status::kDone : status::kNotValid;
 }
 
 int TyrosHandler::CopySettingBlock(int dstBank, int dstSlot, ModelHandler* source, int srcBank, int srcSlot,
@@ -785,6 +788,14 @@ int TyrosHandler::RevoiceToDefault(int bank, int slot) {
 
 // ---- protocol and views ----------------------------------------------------------
 
+int TyrosHandler::CommitProtocol(TextFileWriter& writer, const std::string& path) {
+    if (!writer.Commit(path)) {
+        ui().ShowMessage(InsertText("Protocol file %s cannot be created", path));
+        return status::kProtocolNotCreated;
+    }
+    return status::kDone;
+}
+
 int TyrosHandler::WriteProtocol(const std::string& path) {
     const ProtocolForm ending = ProtocolPath::FormOf(path);
     if (ending == ProtocolForm::None) {
@@ -795,11 +806,11 @@ int TyrosHandler::WriteProtocol(const std::string& path) {
     }
     if (ending == ProtocolForm::Html) {
         ui().ShowMessage("No htm-protocol");
-        return status::kDone;
+        return status::kWrongProtocolEnding;
     }
     TextFileWriter writer;
     writer.Write(TyrosProtocol::OfBanks(*this));
-    return writer.Commit(path) ? status::kDone : status::kProtocolNotCreated;
+    return CommitProtocol(writer, path);
 }
 
 int TyrosHandler::WriteRegfileProtocol(const std::string& path) {
@@ -815,7 +826,7 @@ int TyrosHandler::WriteRegfileProtocol(const std::string& path) {
     }
     TextFileWriter writer;
     writer.Write(TyrosProtocol::OfRegfiles(*this));
-    return writer.Commit(path) ? status::kDone : status::kProtocolNotCreated;
+    return CommitProtocol(writer, path);
 }
 
 int TyrosHandler::ShowRegistration(int regfile, int bank, int slot) {

@@ -12,6 +12,8 @@
 
 namespace kalivo {
 
+class TextFileWriter;
+
 class TyrosHandler : public ModelHandler, public TyrosExtras {
 public:
     explicit TyrosHandler(UserInterface& ui);
@@ -137,6 +139,7 @@ private:
     bool IsClaimed(const std::string& folder, const std::string& fileName) const;
     static std::string BankFileOf(const TyrosBank& bank);
     std::string ListedBankFile(const std::string& folder, const std::string& archive) const;
+    int CommitProtocol(TextFileWriter& writer, const std::string& path);
     int AskToReplace(const std::string& path);
 
     std::vector<TyrosBank> banks_;

@@ -54,6 +54,23 @@ TEST_F(CommandTest, CopyOfAnEmptyRegistrationSaysNoRegistration) {
     EXPECT_FALSE(dialog->Changed());
 }
 
+TEST_F(CommandTest, GroupCopyThatCopiedNothingSaysNothingAndKeepsBothLines) {
+    dst().groupCopyResult = 2;  // cancelled, no block chosen or refused
+    SelectBoth(0, 2, 1, 4);
+    const std::size_t statuses = view.statuses.size();
+    dialog->GroupCopy();
+    EXPECT_TRUE(dst().Called("GroupCopyRegistration(1,4,0,2)"));
+    EXPECT_EQ(view.statuses.size(), statuses);
+    EXPECT_FALSE(dialog->Changed());
+    // Both lines are still chosen: ">>" now copies that very registration.
+    dialog->Copy();
+    EXPECT_EQ(DestinationName(1, 4), "Ballad");
+    // And the failed group copy left no step of its own to undo.
+    dialog->Undo();
+    EXPECT_EQ(DestinationName(1, 4), "<none>");
+    EXPECT_FALSE(dialog->Changed());
+}
+
 TEST_F(CommandTest, MixedSelectionKindsCopyNothing) {
     SelectBoth(0, -1, 0, 3);  // a whole bank onto a single line
     dialog->Copy();

@@ -18,7 +18,7 @@ public:
     void EndWait() override {}
     int SelectArchive(const std::vector<std::string>&) override { return -1; }
     std::optional<std::vector<int>> SelectBanks(const std::vector<std::string>&) override { return std::nullopt; }
-    std::string ChangeArchiveName(const std::string&) override { return std::string(); }
+    std::string ChangeArchiveName(const ArchiveNameRequest&) override { return std::string(); }
     std::string ChangeName(const std::string&, int) override { return std::string(); }
     int SelectModel(const std::vector<std::string>&) override { return -1; }
     bool EditOptions(const std::string&, StyleArchiveOptions&) override { return false; }

@@ -98,9 +98,10 @@ TEST_F(TyrosCopyTest, GroupCopyAsksWithNamesAndPresence) {
 TEST_F(TyrosCopyTest, GroupCopyWithNothingChosenOrCancelledChangesNothing) {
     Prepare(Full(), Own());
     ui.copySettingsResults = {Choose({}), std::nullopt};
-    EXPECT_EQ(destination.GroupCopyRegistration(0, 0, &source, 0, 0), 0);
+    // Nothing copied is never "done": the window must not report it or undo it.
+    EXPECT_EQ(destination.GroupCopyRegistration(0, 0, &source, 0, 0), 2);
     EXPECT_EQ(ui.MessageTexts(), std::vector<std::string>{"No setting-block selected"});
-    EXPECT_EQ(destination.GroupCopyRegistration(0, 0, &source, 0, 0), 0);
+    EXPECT_EQ(destination.GroupCopyRegistration(0, 0, &source, 0, 0), 2);
     EXPECT_EQ(destination.Registration(0, 0)->Serialize(), Own());
 }
 
@@ -108,8 +109,8 @@ TEST_F(TyrosCopyTest, GroupCopyNeedsASourceAndADestination) {
     Prepare(Full(), Own());
     EXPECT_EQ(destination.GroupCopyRegistration(0, 0, &source, 0, 5), 9);
     EXPECT_EQ(destination.GroupCopyRegistration(0, 0, &source, 3, 0), 9);
-    EXPECT_EQ(destination.GroupCopyRegistration(-1, 0, &source, 0, 0), 0);
-    EXPECT_EQ(destination.GroupCopyRegistration(0, -2, &source, 0, 0), 0);
+    EXPECT_EQ(destination.GroupCopyRegistration(-1, 0, &source, 0, 0), 2);
+    EXPECT_EQ(destination.GroupCopyRegistration(0, -2, &source, 0, 0), 2);
     EXPECT_TRUE(ui.copySettingsRequests.empty());
 }
 

@@ -81,7 +81,7 @@ TEST_F(Fixture, ProtocolEndingsAndNothingToWrite) {
     WriteBank("A", {"a"});
     LoadSource("A");
     dir.Write("old.htm", std::string("keep me"));
-    EXPECT_EQ(source.WriteProtocol(dir.File("old.htm")), 0);
+    EXPECT_EQ(source.WriteProtocol(dir.File("old.htm")), 13);  // refused, so never "done"
     EXPECT_EQ(ui.MessageTexts(), std::vector<std::string>{"No htm-protocol"});
     EXPECT_EQ(dir.Read("old.htm"), "keep me");
     EXPECT_EQ(source.WriteProtocol(dir.File("p.TXT")), 0);  // as a FAT disk spells it

@@ -1,3 +1,6 @@
+#include <filesystem>
+
+#include "common/fs/FileSystem.h"
 #include "core/tyros/TyrosHandlerFixture.h"
 
 namespace kalivo {
@@ -26,14 +29,31 @@ TEST_F(Fixture, RegfilesAreListedByTitleIgnoringCase) {
     EXPECT_EQ(source.GetRegfileIcon(3), "");
 }
 
-TEST_F(Fixture, InvalidRegfilesAreNamedAndSkipped) {
-    dir.Write("good.tyr", Regfile("Bank", 0, Registration({Name("Good")})));
+TEST_F(Fixture, InvalidRegfilesAreNamedAndLeftOutInOneMessage) {
+    const Bytes good = Regfile("Bank", 0, Registration({Name("Good")}));
+    dir.Write("good.tyr", good);
+    dir.Write("empty.tyr", std::string());
     dir.Write("magic.tyr", std::string(80, 'x'));
     dir.Write("short.tyr", std::string("RegF"));
-    ASSERT_EQ(source.LoadRegfiles(dir.Path()), 0);
-    EXPECT_EQ(ui.MessageTexts(), (std::vector<std::string>{"File " + Folder() + "magic.tyr not valid",
-                                                           "File " + Folder() + "short.tyr not valid"}));
+    dir.Write("truncated.tyr", Bytes(good.begin(), good.end() - 1));
+    ASSERT_TRUE(FileSystem::CreateDirectory(dir.File("folder.tyr")));
+    std::filesystem::create_symlink("loop.tyr", dir.File("loop.tyr"));
+    EXPECT_EQ(source.LoadRegfiles(dir.Path()), 21);
+    const std::string folder = Folder();
+    ASSERT_FALSE(ui.messages.empty());
+    EXPECT_EQ(ui.MessageTexts().back(),
+              std::string{"6 of 7 regfiles left out (not valid or not readable): " + folder +
+                                       "empty.tyr, " + folder + "folder.tyr, " + folder + "loop.tyr, " + folder +
+                                       "magic.tyr, " + folder + "short.tyr and 1 more"});
+    EXPECT_EQ(ui.messages.size(), 2u);  // the truncated one says what it lacks
     EXPECT_EQ(source.EntryCount(), 1);
+
+    // Nothing valid at all: no regfile found, and the list stays empty.
+    FileSystem::Remove(dir.File("good.tyr"));
+    ui.messages.clear();
+    EXPECT_EQ(source.LoadRegfiles(dir.Path()), 12);
+    EXPECT_EQ(source.EntryCount(), 0);
+    EXPECT_EQ(ui.messages.size(), 2u);
 }
 
 TEST_F(Fixture, AFolderWithoutRegfilesEmptiesTheList) {
@@ -108,8 +128,12 @@ TEST_F(Fixture, ARegfileIsReadToItsEndWhateverLengthItStores) {
     Bytes trailing = Regfile("Bank", 0, blocks);
     trailing.push_back(0x42);
     dir.Write("trailing.tyr", trailing);
-    ASSERT_EQ(source.LoadRegfiles(dir.Path()), 0);
-    EXPECT_EQ(ui.MessageTexts(), std::vector<std::string>{"Bad registration: no GPm-block"});
+    EXPECT_EQ(source.LoadRegfiles(dir.Path()), 21);
+    EXPECT_EQ(ui.MessageTexts(),
+              (std::vector<std::string>{"Bad registration: no GPm-block",
+                                        "1 of 3 regfiles left out (not valid or not readable): " + Folder() +
+                                            "trailing.tyr"}));
+    EXPECT_EQ(source.EntryCount(), 2);
 }
 
 TEST_F(Fixture, CreateRegfilesNamesEveryFileItCannotWriteAndGoesOn) {
