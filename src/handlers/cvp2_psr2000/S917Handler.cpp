@@ -208,7 +208,7 @@ int S917Handler::ReadBankFile(S917Bank& bank, const std::string& folder, const s
         case S917BankFile::Verdict::Damaged:
             // Loading the rest would show the damaged slot as empty, and a store would drop it for good.
             ui().ShowMessage(InsertText("File %s is damaged", path) +
-                             FormatNumbers(": registration %i lies outside the file; the bank is not loaded",
+                             FormatNumbers(": registration %i does not lie whole inside the file; the bank is not loaded",
                                            damagedSlot + 1));
             return status::kNotValid;
     }
@@ -268,14 +268,15 @@ int S917Handler::LoadRegfiles(const std::string& folder) {
     entries_.clear();
     // A block's length is a 16-bit number, so no regfile is longer.
     const RegfileLoader loader(model_.regfileExtension, kMaxBlockLength, "no reg-files found");
-    const int result = loader.Load(ui(), Folder(folder), [this](const std::string& title, const std::vector<std::uint8_t>& bytes) {
+    const auto take = [this](const std::string& title, const std::vector<std::uint8_t>& bytes) {
         auto registration = S917Registration::FromRegfile(bytes);
         if (!registration) {
             return false;
         }
         entries_.push_back({title, std::move(*registration)});
         return true;
-    });
+    };
+    const int result = loader.Load(ui(), Folder(folder), take);
     std::stable_sort(entries_.begin(), entries_.end(), [](const S917RegfileEntry& a, const S917RegfileEntry& b) {
         return FileSystem::LessNoCase(a.name, b.name);
     });

@@ -87,8 +87,8 @@ TEST_P(S917HandlerTest, ABankWhoseRegistrationLiesOutsideTheFileIsNamedAndNotLoa
     damaged[32 + 4 * 7 + 3] = static_cast<std::uint8_t>(damaged[32 + 4 * 7 + 3] + 1);
     dir.Write("Cut.S917.REG", damaged);
     EXPECT_EQ(source->LoadSourceArchive(Folder(), Listed("Cut")), status::kNotValid);
-    EXPECT_EQ(ui.MessageTexts().back(), "File " + Folder() + "Cut.S917.REG is damaged: registration 8 lies outside "
-                                        "the file; the bank is not loaded");
+    EXPECT_EQ(ui.MessageTexts().back(), "File " + Folder() + "Cut.S917.REG is damaged: registration 8 does not lie "
+                                        "whole inside the file; the bank is not loaded");
     EXPECT_EQ(source->SourceBankCount(), 1);
     EXPECT_EQ(source->Bank(1), nullptr);
 
