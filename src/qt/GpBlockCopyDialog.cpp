@@ -5,6 +5,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <functional>
+#include <utility>
 
 #include "qt/BottomButtonsLayout.h"
 #include "qt/CopyNamesGrid.h"
@@ -21,6 +23,20 @@ int StateOf(Qt::CheckState state) { return state == Qt::Checked ? 1 : state == Q
 Qt::CheckState CheckStateOf(int state) {
     return state == 1 ? Qt::Checked : state == 2 ? Qt::PartiallyChecked : Qt::Unchecked;
 }
+
+// A box whose clicks follow the dialog's rule (unchecked, checked, grey)
+// instead of Qt's own order (unchecked, grey, checked).
+class RuleCheckBox : public QCheckBox {
+public:
+    RuleCheckBox(const QString& text, std::function<int(int)> next, QWidget* parent)
+        : QCheckBox(text, parent), next_(std::move(next)) {}
+
+protected:
+    void nextCheckState() override { setCheckState(CheckStateOf(next_(StateOf(checkState())))); }
+
+private:
+    std::function<int(int)> next_;
+};
 
 }  // namespace
 
@@ -39,17 +55,14 @@ GpBlockCopyDialog::GpBlockCopyDialog(const GpBlockCopyRequest& request, QWidget*
     for (int box = 0; box < GpBlockCopyChoice::kBoxes; ++box) {
         QLineEdit* setting = DialogWidgets::ReadOnlyText(choice_.SettingText(box), units, 10, 12, this);
         setting->setFixedWidth(setting->minimumWidth());
-        auto* check = new QCheckBox(QString::fromLatin1(GpBlockCopyChoice::Question(box)), this);
+        auto* check = new RuleCheckBox(QString::fromLatin1(GpBlockCopyChoice::Question(box)),
+                                       [this, box](int state) { return choice_.NextState(box, state); }, this);
         check->setTristate(GpBlockCopyChoice::IsThreeState(box));
         // A hidden box keeps its room, so the rows stay where they are.
         QSizePolicy policy = check->sizePolicy();
         policy.setRetainSizeWhenHidden(true);
         check->setSizePolicy(policy);
         check->setVisible(choice_.IsVisible(box));
-        // clicked comes from the person only, never from the reset below.
-        connect(check, &QCheckBox::clicked, this, [this, box, check] {
-            check->setCheckState(CheckStateOf(choice_.StateAfterClick(box, StateOf(check->checkState()))));
-        });
         rows->addWidget(new QLabel(QString::fromLatin1(GpBlockCopyChoice::Label(box)), this), box, 0);
         rows->addWidget(setting, box, 1);
         rows->addWidget(check, box, 2);

@@ -92,6 +92,17 @@ TEST_P(CliS917FilesTest, ABadBankFileEndsWithAFailure) {
     EXPECT_NE(errors.find("no valid archive"), std::string::npos);
 }
 
+TEST_P(CliS917FilesTest, ARegfileLeftOutEndsWithAFailureThatNamesIt) {
+    const std::string extension = GetParam().regfileExtension;
+    out.Write("Good" + extension, Block({Name("Good")}));
+    Bytes cut = Block({Name("Cut")});
+    cut.pop_back();  // one byte short of the length it gives
+    out.Write("Cut" + extension, cut);
+    EXPECT_EQ(Run(With({"list", "--regfiles", out.Path()})), 21);
+    EXPECT_EQ(printed, "Good\n");
+    EXPECT_NE(errors.find(out.File("Cut" + extension)), std::string::npos) << errors;
+}
+
 INSTANTIATE_TEST_SUITE_P(BothModels, CliS917FilesTest,
                          ::testing::Values(CliModel{"cvp2 series", "MY BANK.S917", kCvp2Model, ".cvp"},
                                            CliModel{"psr-2000", "MY BANK", kPsr2000Model, ".p2k"}),

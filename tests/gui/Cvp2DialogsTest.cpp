@@ -58,20 +58,29 @@ TEST_F(Cvp2DialogsTest, CopyGpBlockWithTwoGroupsThenViewTheRegistration) {
     window.Logic().DestinationSelectionChanged(5);
     bool layerHidden = false;
     bool tempoIsThreeState = false;
+    std::vector<Qt::CheckState> tempoStates;
+    Qt::CheckState styleState = Qt::Unchecked;
     QString names;
     AnswerNextModal<GpBlockCopyDialog>([&](GpBlockCopyDialog* dialog) {
         names = dialog->SourceEdit()->text() + "|" + dialog->DestinationEdit()->text();
         layerHidden = dialog->Box(GpBlockCopyChoice::VoiceLayer)->isHidden();
         tempoIsThreeState = dialog->Box(GpBlockCopyChoice::Tempo)->isTristate();
         Click(dialog->Box(GpBlockCopyChoice::Style));
-        Click(dialog->Box(GpBlockCopyChoice::Tempo));  // indeterminate
-        Click(dialog->Box(GpBlockCopyChoice::Tempo));  // checked
+        // Unchecked, checked, grey, unchecked, checked: the first click checks.
+        for (int click = 0; click < 4; ++click) {
+            Click(dialog->Box(GpBlockCopyChoice::Tempo));
+            tempoStates.push_back(dialog->Box(GpBlockCopyChoice::Tempo)->checkState());
+        }
+        styleState = dialog->Box(GpBlockCopyChoice::Style)->checkState();
         dialog->CopyButton()->click();
     });
     window.Logic().GroupCopy();
     EXPECT_EQ(names, QStringLiteral("Swing Night|Piano Ballad"));
     EXPECT_TRUE(layerHidden);
     EXPECT_TRUE(tempoIsThreeState);
+    EXPECT_EQ(tempoStates,
+              (std::vector<Qt::CheckState>{Qt::Checked, Qt::PartiallyChecked, Qt::Unchecked, Qt::Checked}));
+    EXPECT_EQ(styleState, Qt::Checked);
     EXPECT_TRUE(ui.messages.empty());
     EXPECT_TRUE(window.Logic().Changed());
     EXPECT_EQ(destination->item(5)->text(), QStringLiteral("1-5: Piano Ballad"));

@@ -14,12 +14,17 @@ bool Refused(char c) {
 
 }  // namespace
 
-std::string FileNameSanitizer::Sanitize(const std::string& name) {
+std::string FileNameSanitizer::ReplaceRefused(const std::string& name) {
     std::string out;
     out.reserve(name.size() + 1);
     for (char c : name) {
         out += Refused(c) ? '_' : c;
     }
+    return out;
+}
+
+std::string FileNameSanitizer::Sanitize(const std::string& name) {
+    std::string out = ReplaceRefused(name);
     if (out.empty() || out.front() == '.') {
         out.insert(out.begin(), '_');
     }

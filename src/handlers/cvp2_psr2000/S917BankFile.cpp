@@ -42,9 +42,10 @@ std::vector<std::uint8_t> S917BankFile::HeaderTemplate(const S917Model& model) {
     return header.Take();
 }
 
-bool S917BankFile::Read(std::span<const std::uint8_t> file, const S917Model& model, S917Bank& bank) {
+S917BankFile::Verdict S917BankFile::Read(std::span<const std::uint8_t> file, const S917Model& model, S917Bank& bank,
+                                         int& damagedSlot) {
     if (file.size() < kHeaderSize || (model.checksHeader && !HeaderNamesModel(file))) {
-        return false;
+        return Verdict::NotOfModel;
     }
     S917Bank read;
     read.name = bank.name;
@@ -55,12 +56,13 @@ bool S917BankFile::Read(std::span<const std::uint8_t> file, const S917Model& mod
         }
         auto registration = S917Registration::FromBankFile(file, offset);
         if (!registration) {
-            return false;
+            damagedSlot = slot;
+            return Verdict::Damaged;
         }
         read.slots[static_cast<std::size_t>(slot)] = std::move(registration);
     }
     bank = std::move(read);
-    return true;
+    return Verdict::Read;
 }
 
 std::vector<std::uint8_t> S917BankFile::Write(const S917Bank& bank, const S917Model& model) {

@@ -12,9 +12,16 @@ namespace kalivo {
 
 class S917BankFile {
 public:
-    // Fills the slots of bank from a whole file; false, with bank unchanged,
-    // when the file is not a sound bank file of the model. The name is the caller's.
-    static bool Read(std::span<const std::uint8_t> file, const S917Model& model, S917Bank& bank);
+    enum class Verdict {
+        Read,
+        NotOfModel,  // too short for the header, or another model's header
+        Damaged,     // a registration lies (partly) outside the file or is not sound
+    };
+    // Fills the slots of bank from a whole file; anything but Read leaves bank
+    // unchanged. damagedSlot is the 0-based slot of the first damaged
+    // registration. The name is the caller's.
+    static Verdict Read(std::span<const std::uint8_t> file, const S917Model& model, S917Bank& bank,
+                        int& damagedSlot);
     static std::vector<std::uint8_t> Write(const S917Bank& bank, const S917Model& model);
     // The fixed header of the model with every slot entry empty.
     static std::vector<std::uint8_t> HeaderTemplate(const S917Model& model);

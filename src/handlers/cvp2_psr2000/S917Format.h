@@ -19,7 +19,8 @@ inline constexpr std::size_t kModelSize = 8;
 inline constexpr std::size_t kSlotTableAt = 32;
 
 // Registration block header.
-inline constexpr std::size_t kLengthAt = 6;
+inline constexpr std::size_t kLengthAt = 6;  // u16, so a block holds at most kMaxBlockLength bytes
+inline constexpr std::size_t kMaxBlockLength = 0xFFFF;
 inline constexpr std::size_t kBlockCountAt = 8;
 inline constexpr std::size_t kLocationsAt = 16;
 

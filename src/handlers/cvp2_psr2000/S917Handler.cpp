@@ -10,6 +10,7 @@
 #include "common/tables/BankSelectVoiceTable.h"
 #include "common/text/Cp1252.h"
 #include "handlers/RegfileFolder.h"
+#include "handlers/RegfileLoader.h"
 #include "handlers/StatusCodes.h"
 #include "handlers/cvp2_psr2000/S917BankFile.h"
 #include "handlers/cvp2_psr2000/S917BlockRebuild.h"
@@ -30,20 +31,6 @@ bool IsSlot(int slot) { return slot >= 0 && slot < kSlotsPerBank; }
 
 std::string Folder(const std::string& folder) {
     return folder.empty() ? folder : FileSystem::WithSeparator(folder);
-}
-
-// The file of folder whose name is name ignoring case: the name as listed
-// first, so that only a different spelling needs a search.
-std::optional<std::string> ExistingFile(const std::string& folder, const std::string& name) {
-    const std::string path = Folder(folder) + name;
-    if (FileSystem::IsRegularFile(path)) {
-        return path;
-    }
-    auto found = FileSystem::FindNoCase(folder, name);
-    if (found && !FileSystem::IsRegularFile(*found)) {
-        return std::nullopt;
-    }
-    return found;
 }
 
 std::string PlusMinus(bool present) { return present ? "+" : "-"; }
@@ -172,9 +159,12 @@ S917Handler* S917Handler::SameModel(ModelHandler* source) const {
 int S917Handler::ListArchives(const std::string& folder, StringList& names) {
     const std::size_t suffix = std::char_traits<char>::length(model_.fileSuffix);
     StringList found;
+    listedFolder_ = folder;
+    listedFiles_.clear();
     for (const std::string& file : FileSystem::FindFiles(folder, model_.listPattern)) {
         if (file.size() > suffix) {
             found.push_back(file.substr(0, file.size() - suffix));
+            listedFiles_.emplace(found.back(), file);
         }
     }
     std::stable_sort(found.begin(), found.end(), FileSystem::LessNoCase);
@@ -182,20 +172,47 @@ int S917Handler::ListArchives(const std::string& folder, StringList& names) {
     return found.empty() ? status::kNotValid : status::kDone;
 }
 
+// The bank file of a listed name as the folder spells it. A load of many banks
+// takes them from the last listing, so the folder is not listed again per bank.
+std::optional<std::string> S917Handler::BankFileName(const std::string& folder, const std::string& archive) const {
+    if (folder == listedFolder_) {
+        const auto found = listedFiles_.find(archive);
+        if (found != listedFiles_.end() && FileSystem::IsRegularFile(Folder(folder) + found->second)) {
+            return found->second;
+        }
+    }
+    const std::string exact = archive + model_.fileSuffix;
+    if (FileSystem::IsRegularFile(Folder(folder) + exact)) {
+        return exact;
+    }
+    const auto listed = FileSystem::ListedName(folder, exact);
+    if (listed && FileSystem::IsRegularFile(Folder(folder) + *listed)) {
+        return listed;
+    }
+    return std::nullopt;
+}
+
 int S917Handler::ReadBankFile(S917Bank& bank, const std::string& folder, const std::string& archive) {
-    const std::string fileName = archive + model_.fileSuffix;
-    const auto path = ExistingFile(folder, fileName);
+    const auto fileName = BankFileName(folder, archive);
+    const std::string path = Folder(folder) + fileName.value_or(archive + model_.fileSuffix);
     std::vector<std::uint8_t> bytes;
-    if (!path || !FileSystem::ReadBytes(*path, bytes)) {
-        ui().ShowMessage(InsertText("File %s cannot be read", Folder(folder) + fileName));
+    if (!fileName || !FileSystem::ReadBytes(path, bytes)) {
+        ui().ShowMessage(InsertText("File %s cannot be read", path));
         return status::kNotValid;
     }
     S917Bank read;
-    if (!S917BankFile::Read(bytes, model_, read)) {
-        ui().ShowMessage("no valid archive");
-        return status::kNotValid;
+    int damagedSlot = -1;
+    switch (S917BankFile::Read(bytes, model_, read, damagedSlot)) {
+        case S917BankFile::Verdict::Read: break;
+        case S917BankFile::Verdict::NotOfModel: ui().ShowMessage("no valid archive"); return status::kNotValid;
+        case S917BankFile::Verdict::Damaged:
+            // Loading the rest would show the damaged slot as empty, and a store would drop it for good.
+            ui().ShowMessage(InsertText("File %s is damaged", path) +
+                             FormatNumbers(": registration %i does not lie whole inside the file; the bank is not loaded",
+                                           damagedSlot + 1));
+            return status::kNotValid;
     }
-    read.name = S917Naming::BankNameOfFile(*path);
+    read.name = S917Naming::BankNameOfFile(*fileName);
     bank = std::move(read);
     return status::kDone;
 }
@@ -229,6 +246,8 @@ int S917Handler::StoreArchive(const std::string& archive, const std::string& fol
         ui().ShowMessage(InsertText("%s not stored: the bank holds no registration", fileName));
         return status::kNotValid;
     }
+    // What an interrupted earlier store left here goes first.
+    FileSystem::RemoveLeftovers(folder);
     std::string path = Folder(folder) + fileName;
     if (const auto existing = FileSystem::FindNoCase(folder, fileName)) {
         if (!ui().AskYesNo("Replace archive " + *existing + "?")) {
@@ -247,29 +266,21 @@ int S917Handler::StoreArchive(const std::string& archive, const std::string& fol
 
 int S917Handler::LoadRegfiles(const std::string& folder) {
     entries_.clear();
-    const std::string dir = Folder(folder);
-    const std::string extension = model_.regfileExtension;
-    const auto files = FileSystem::FindFiles(dir, "*" + extension);
-    if (files.empty()) {
-        ui().ShowMessage("no reg-files found");
-        return status::kNoRegfileFound;
-    }
-    for (const std::string& file : files) {
-        std::vector<std::uint8_t> bytes;
-        auto registration = FileSystem::ReadBytes(dir + file, bytes) ? S917Registration::FromRelative(bytes)
-                                                                      : std::nullopt;
-        if (!registration || file.size() <= extension.size()) {
-            ui().ShowMessage(InsertText("File %s not valid", dir + file));
-            continue;
+    // A block's length is a 16-bit number, so no regfile is longer.
+    const RegfileLoader loader(model_.regfileExtension, kMaxBlockLength, "no reg-files found");
+    const auto take = [this](const std::string& title, const std::vector<std::uint8_t>& bytes) {
+        auto registration = S917Registration::FromRegfile(bytes);
+        if (!registration) {
+            return false;
         }
-        entries_.push_back({Cp1252::FromUtf8(file.substr(0, file.size() - extension.size())),
-                            std::move(*registration)});
-    }
+        entries_.push_back({title, std::move(*registration)});
+        return true;
+    };
+    const int result = loader.Load(ui(), Folder(folder), take);
     std::stable_sort(entries_.begin(), entries_.end(), [](const S917RegfileEntry& a, const S917RegfileEntry& b) {
         return FileSystem::LessNoCase(a.name, b.name);
     });
-    // Without a usable regfile the pane keeps what it showed.
-    return entries_.empty() ? status::kNoRegfileFound : status::kDone;
+    return result;
 }
 
 int S917Handler::ListRegfiles(StringList& names) {
@@ -538,7 +549,7 @@ int S917Handler::CopyRegfile(int dstBank, int dstSlot, ModelHandler* source, int
 
 int S917Handler::GroupCopyRegistration(int dstBank, int dstSlot, ModelHandler* source, int srcBank, int srcSlot) {
     if (dstBank < 0 || dstSlot < 0) {
-        return status::kDone;
+        return status::kNotValid;
     }
     S917Handler* from = SameModel(source);
     const S917Registration* registration = nullptr;
@@ -551,7 +562,7 @@ int S917Handler::GroupCopyRegistration(int dstBank, int dstSlot, ModelHandler* s
 int S917Handler::GroupCopyRegfile(int dstBank, int dstSlot, ModelHandler* source, int regfile) {
     S917Handler* from = SameModel(source);
     if (dstBank < 0 || dstSlot < 0) {
-        return status::kDone;
+        return status::kNotValid;
     }
     if (from == nullptr || from->Entry(regfile) == nullptr) {
         return status::kNoRegistration;
@@ -559,9 +570,11 @@ int S917Handler::GroupCopyRegfile(int dstBank, int dstSlot, ModelHandler* source
     return GroupCopy(dstBank, dstSlot, *from, -1, -1, regfile);
 }
 
+// Anything but kDone means that nothing was copied: the dialog was cancelled,
+// no block was chosen, or the copy was refused.
 int S917Handler::GroupCopy(int dstBank, int dstSlot, S917Handler& source, int srcBank, int srcSlot, int srcRegfile) {
     if (Slot(dstBank, dstSlot) == nullptr) {
-        return status::kDone;
+        return status::kNotValid;
     }
     GpBlockCopyRequest request;
     std::string name;
@@ -576,15 +589,14 @@ int S917Handler::GroupCopy(int dstBank, int dstSlot, S917Handler& source, int sr
     source.DescribeSettingBlocks(srcRegfile, srcBank, srcSlot, request.settings);
     const auto states = ui().CopyGpBlocks(request);
     if (!states) {
-        return status::kDone;
+        return status::kNotValid;
     }
     const auto flags = GpBlockCopyChoice::Flags(*states);
     if (!flags) {
         ui().ShowMessage(GpBlockCopyChoice::kNothingChosenMessage);
-        return status::kDone;
+        return status::kNotValid;
     }
-    CopySettingBlock(dstBank, dstSlot, &source, srcBank, srcSlot, srcRegfile, *flags);
-    return status::kDone;
+    return CopySettingBlock(dstBank, dstSlot, &source, srcBank, srcSlot, srcRegfile, *flags);
 }
 
 int S917Handler::CopySettingBlock(int dstBank, int dstSlot, ModelHandler* source, int srcBank, int srcSlot,

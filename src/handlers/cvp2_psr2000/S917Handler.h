@@ -4,7 +4,9 @@
 // destination side, and a list of regfiles. The two models differ only in
 // their S917Model.
 #include <array>
+#include <optional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "handlers/FixedGeometryHandler.h"
@@ -92,6 +94,7 @@ private:
     const S917Registration* SettingsSource(int regfile, int bank, int slot) const;
     S917Handler* SameModel(ModelHandler* source) const;
 
+    std::optional<std::string> BankFileName(const std::string& folder, const std::string& archive) const;
     int ReadBankFile(S917Bank& bank, const std::string& folder, const std::string& archive);
     void ApplyNames(const S917Names& names);
     // Shows the Copy GP-Block dialog and copies what it returns.
@@ -103,6 +106,9 @@ private:
     std::vector<S917RegfileEntry> entries_;
     std::string archiveName_;
     int bankCount_ = 0;
+    // The bank files of the folder last listed, by the name the list shows.
+    std::string listedFolder_;
+    std::unordered_map<std::string, std::string> listedFiles_;
 };
 
 }  // namespace kalivo

@@ -1,10 +1,7 @@
 #include "handlers/cvp2_psr2000/S917Naming.h"
 
-#include <algorithm>
-
 #include "common/Format.h"
 #include "common/fs/FileNameSanitizer.h"
-#include "common/fs/FileSystem.h"
 #include "common/text/Cp1252.h"
 #include "handlers/RegfileFolder.h"
 
@@ -16,8 +13,6 @@ constexpr const char* kS917Extension = ".s917";
 constexpr std::size_t kS917ExtensionSize = 5;
 constexpr const char* kEmptyArchive = "Empty_Bank.s917";
 
-std::string UpToFirstDot(const std::string& name) { return name.substr(0, name.find('.')); }
-
 bool EndsInS917Extension(const std::string& name) {
     if (name.size() < 6) {
         return false;
@@ -28,45 +23,57 @@ bool EndsInS917Extension(const std::string& name) {
 
 }  // namespace
 
-std::string S917Naming::ArchiveNameOfListed(const S917Model& model, const std::string& listedName) {
-    const std::string name = Cp1252::FromUtf8(listedName);
-    return model.archiveNameKeepsDots ? name : UpToFirstDot(name);
+// Windows-1252 and UTF-8 hold the refused characters alike, all of them ASCII.
+std::string S917Naming::Clean(const std::string& name) { return FileNameSanitizer::ReplaceRefused(name); }
+
+std::string S917Naming::Stem(const std::string& name) {
+    const auto start = name.find_first_not_of('.');
+    return start == std::string::npos ? name : name.substr(0, name.find('.', start));
 }
 
-std::string S917Naming::BankNameOfFile(const std::string& path) {
-    return Cp1252::FromUtf8(UpToFirstDot(FileSystem::LastComponent(path)));
+std::string S917Naming::ArchiveNameOfListed(const S917Model& model, const std::string& listedName) {
+    const std::string name = Clean(Cp1252::FromUtf8(listedName));
+    return model.archiveNameKeepsDots ? name : Stem(name);
+}
+
+std::string S917Naming::BankNameOfFile(const std::string& fileName) {
+    return Clean(Cp1252::FromUtf8(Stem(fileName)));
 }
 
 S917Names S917Naming::FromArchiveName(const S917Model& model, const std::string& name) {
+    const std::string clean = Clean(name);
     if (!model.s917ArchiveNames) {
-        return {name, name};
+        return {clean, clean};
     }
     std::string archive;
-    if (name.empty()) {
+    if (clean.empty()) {
         archive = kEmptyArchive;
-    } else if (EndsInS917Extension(name)) {
-        archive = name;
+    } else if (EndsInS917Extension(clean)) {
+        archive = clean;
     } else {
-        archive = UpToFirstDot(name) + kS917Extension;
+        archive = Stem(clean) + kS917Extension;
     }
     return {archive, archive.substr(0, archive.size() - kS917ExtensionSize)};
 }
 
 S917Names S917Naming::FromBankName(const S917Model& model, const std::string& name) {
+    const std::string clean = Clean(name);
     if (!model.s917ArchiveNames) {
-        return {name, name};
+        return {clean, clean};
     }
-    const std::string bank = UpToFirstDot(name);
+    const std::string bank = Stem(clean);
     return {bank + kS917Extension, bank};
 }
 
 std::string S917Naming::FileNamePart(const std::string& name) {
-    return FileNameSanitizer::Sanitize(Cp1252::ToUtf8(name));
+    const std::string part = Cp1252::ToUtf8(Clean(name));
+    return part.empty() ? "_" : part;
 }
 
 std::string S917Naming::RegfileBase(const std::string& registrationName, const std::string& bankName, int bank,
                                     int slot) {
-    return RegfileFolder::Underscored(registrationName) + "_" + bankName + FormatNumbers("(%i-%i)", bank + 1, slot + 1);
+    return RegfileFolder::Underscored(registrationName) + "_" + Clean(bankName) +
+           FormatNumbers("(%i-%i)", bank + 1, slot + 1);
 }
 
 }  // namespace kalivo

@@ -61,6 +61,13 @@ std::optional<S917Registration> S917Registration::FromRelative(std::span<const s
     return S917Registration(std::vector<std::uint8_t>(block.begin(), block.end()));
 }
 
+std::optional<S917Registration> S917Registration::FromRegfile(std::span<const std::uint8_t> bytes) {
+    if (!IsSound(bytes)) {
+        return std::nullopt;
+    }
+    return S917Registration(std::vector<std::uint8_t>(bytes.begin(), bytes.end()));
+}
+
 std::optional<S917Registration> S917Registration::FromBankFile(std::span<const std::uint8_t> file,
                                                                std::size_t offset) {
     if (!ByteReader::Has(file, offset, kHeaderSize)) {

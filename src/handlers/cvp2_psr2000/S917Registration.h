@@ -27,6 +27,9 @@ public:
     // as long as its header says; bytes after that are not part of it.
     // Nothing when the bytes are not a sound block.
     static std::optional<S917Registration> FromRelative(std::span<const std::uint8_t> bytes);
+    // A regfile: one sound block and nothing after it, so that a file with
+    // more bytes than its block says is refused, not cut.
+    static std::optional<S917Registration> FromRegfile(std::span<const std::uint8_t> bytes);
     // The block at offset inside a bank file, whose locations are file offsets.
     static std::optional<S917Registration> FromBankFile(std::span<const std::uint8_t> file, std::size_t offset);
 

@@ -9,6 +9,7 @@ namespace {
 
 constexpr int kUnchecked = 0;
 constexpr int kChecked = 1;
+constexpr int kIndeterminate = 2;
 
 struct BoxRule {
     const char* label;
@@ -64,9 +65,15 @@ const std::string& GpBlockCopyChoice::SettingText(int box) const { return settin
 
 bool GpBlockCopyChoice::IsVisible(int box) const { return SettingText(box) != "-"; }
 
-int GpBlockCopyChoice::StateAfterClick(int box, int clickedState) const {
+int GpBlockCopyChoice::NextState(int box, int state) const {
     const std::string& text = SettingText(box);
-    return !text.empty() && text.front() == '-' ? kUnchecked : clickedState;
+    if (!text.empty() && text.front() == '-') {
+        return kUnchecked;
+    }
+    if (state == kUnchecked) {
+        return kChecked;
+    }
+    return state == kChecked && IsThreeState(box) ? kIndeterminate : kUnchecked;
 }
 
 std::optional<std::vector<bool>> GpBlockCopyChoice::Flags(const GpBlockBoxStates& states) {

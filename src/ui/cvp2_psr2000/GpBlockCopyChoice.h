@@ -29,8 +29,10 @@ public:
     const std::string& SettingText(int box) const;
     // A box is hidden while its setting shows "-".
     bool IsVisible(int box) const;
-    // The state a click leaves the box in: a setting shown as "-" keeps it unchecked.
-    int StateAfterClick(int box, int clickedState) const;
+    // The state a click on a box in state leaves it in: unchecked, checked,
+    // then (three-state boxes only) indeterminate, then unchecked again. A
+    // setting shown as "-" keeps its box unchecked.
+    int NextState(int box, int state) const;
 
     // The 24 flags for the copy from the box states read on Copy: GP 0, 1 and
     // 7 always, and the blocks of every checked box. Nothing when no box is

@@ -55,9 +55,37 @@ TEST(GpBlockCopyChoiceTest, AbsentSettingsHideTheirBoxAndCannotBeChecked) {
     EXPECT_FALSE(choice.IsVisible(Choice::Multipad));
     EXPECT_TRUE(choice.IsVisible(Choice::Scale));
     EXPECT_EQ(choice.SettingText(Choice::Tempo), "-");
-    EXPECT_EQ(choice.StateAfterClick(Choice::Tempo, 1), 0);
-    EXPECT_EQ(choice.StateAfterClick(Choice::Tempo, 2), 0);
-    EXPECT_EQ(choice.StateAfterClick(Choice::Scale, 2), 2);
+    EXPECT_EQ(choice.NextState(Choice::Tempo, 0), 0);
+    EXPECT_EQ(choice.NextState(Choice::Tempo, 1), 0);
+}
+
+TEST(GpBlockCopyChoiceTest, ClicksGoUncheckedCheckedThenGreyOnThreeStateBoxesOnly) {
+    GpBlockCopyRequest request;
+    request.settings.fill("+");
+    const Choice choice(request);
+    struct Case {
+        int box;
+        std::vector<int> states;  // from unchecked, after each of four clicks
+    };
+    const Case cases[] = {
+        {Choice::Tempo, {1, 2, 0, 1}},
+        {Choice::VoiceMain, {1, 2, 0, 1}},
+        {Choice::SongMic, {1, 2, 0, 1}},
+        {Choice::Style, {1, 0, 1, 0}},
+        {Choice::VoiceLayer, {1, 0, 1, 0}},
+        {Choice::VoiceLeft, {1, 0, 1, 0}},
+    };
+    for (const Case& c : cases) {
+        std::vector<int> seen;
+        int state = 0;
+        for (int click = 0; click < 4; ++click) {
+            state = choice.NextState(c.box, state);
+            seen.push_back(state);
+        }
+        EXPECT_EQ(seen, c.states) << Choice::Label(c.box);
+        // The first click alone checks the box, so Copy takes it.
+        EXPECT_TRUE(Choice::Flags(Only(c.box, seen.front()))) << Choice::Label(c.box);
+    }
 }
 
 }  // namespace

@@ -12,7 +12,8 @@ using Slots = std::array<std::optional<Bytes>, 8>;
 
 std::optional<S917Bank> Read(const Bytes& file, const S917Model& model = S917Model::Cvp2()) {
     S917Bank bank;
-    if (!S917BankFile::Read(file, model, bank)) {
+    int damagedSlot = -1;
+    if (S917BankFile::Read(file, model, bank, damagedSlot) != S917BankFile::Verdict::Read) {
         return std::nullopt;
     }
     return bank;
@@ -151,7 +152,11 @@ TEST(S917BankFileTest, BadFilesAreRefusedAndLeaveTheBankAsItWas) {
         S917Bank bank;
         bank.name = "Kept";
         bank.slots[5] = S917Registration::FromRelative(Simple("Kept"));
-        EXPECT_FALSE(S917BankFile::Read(exact, S917Model::Cvp2(), bank)) << "case " << i;
+        int damagedSlot = -1;
+        // Only the file cut inside its header is no bank file at all; the rest name the damaged slot.
+        const auto verdict = S917BankFile::Read(exact, S917Model::Cvp2(), bank, damagedSlot);
+        EXPECT_EQ(verdict, i == 1 ? S917BankFile::Verdict::NotOfModel : S917BankFile::Verdict::Damaged) << "case " << i;
+        EXPECT_EQ(damagedSlot, i == 1 ? -1 : 0) << "case " << i;
         EXPECT_EQ(bank.name, "Kept");
         ASSERT_TRUE(bank.slots[5]) << "case " << i;
         EXPECT_FALSE(bank.slots[0]) << "case " << i;

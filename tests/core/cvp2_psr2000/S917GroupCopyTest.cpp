@@ -32,13 +32,14 @@ protected:
 
 TEST_P(S917GroupCopyTest, TheDialogShowsBothNamesAndTheSourceSettings) {
     ASSERT_EQ(destination->CopyRegistration(0, 2, source.get(), 0, 1), 0);
-    ASSERT_EQ(destination->GroupCopyRegistration(0, 2, source.get(), 0, 0), 0);
+    // Cancelled: nothing copied, and the status says so.
+    EXPECT_EQ(destination->GroupCopyRegistration(0, 2, source.get(), 0, 0), status::kNotValid);
     ASSERT_EQ(ui.gpBlockRequests.size(), 1u);
     const GpBlockCopyRequest& request = ui.gpBlockRequests[0];
     EXPECT_EQ(request.sourceName, "Source");
     EXPECT_EQ(request.destinationName, "Full");
     EXPECT_EQ(request.settings, (std::array<std::string, 11>{"+", "+", "-", "+", "-", "-", "-", "+", "-", "-", "-"}));
-    // Cancelled: nothing changed.
+    ASSERT_TRUE(destination->Registration(0, 2));
     EXPECT_EQ(destination->Registration(0, 2)->Bytes(), source->Registration(0, 1)->Bytes());
 }
 
@@ -74,8 +75,8 @@ TEST_P(S917GroupCopyTest, CopyingIntoAnEmptySlotNamesTheNewRegistration) {
 TEST_P(S917GroupCopyTest, AFailedSelectionTestSaysSoAndCopiesNothing) {
     Choose({});
     Choose({Choice::Tempo, Choice::Harmony}, 2);
-    destination->GroupCopyRegistration(0, 4, source.get(), 0, 0);
-    destination->GroupCopyRegistration(0, 4, source.get(), 0, 0);
+    EXPECT_EQ(destination->GroupCopyRegistration(0, 4, source.get(), 0, 0), status::kNotValid);
+    EXPECT_EQ(destination->GroupCopyRegistration(0, 4, source.get(), 0, 0), status::kNotValid);
     EXPECT_EQ(ui.MessageTexts(), (std::vector<std::string>{"No setting-block selected", "No setting-block selected"}));
     EXPECT_FALSE(destination->Registration(0, 4));
 }
@@ -83,7 +84,7 @@ TEST_P(S917GroupCopyTest, AFailedSelectionTestSaysSoAndCopiesNothing) {
 TEST_P(S917GroupCopyTest, AMissingSourceShowsNoDialog) {
     EXPECT_EQ(destination->GroupCopyRegistration(0, 0, source.get(), 0, 5), status::kNoRegistration);
     EXPECT_EQ(destination->GroupCopyRegistration(0, 0, source.get(), 3, 0), status::kNoRegistration);
-    EXPECT_EQ(destination->GroupCopyRegistration(-1, 0, source.get(), 0, 0), 0);
+    EXPECT_EQ(destination->GroupCopyRegistration(-1, 0, source.get(), 0, 0), status::kNotValid);
     EXPECT_TRUE(ui.gpBlockRequests.empty());
 }
 

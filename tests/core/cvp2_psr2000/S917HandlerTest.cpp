@@ -75,6 +75,79 @@ TEST_P(S917HandlerTest, AFailedLoadChangesNeitherTheBankNorTheArchiveName) {
     EXPECT_EQ(NameAt(*destination, 0, 0), "Keep");
 }
 
+TEST_P(S917HandlerTest, ABankWhoseRegistrationLiesOutsideTheFileIsNamedAndNotLoaded) {
+    WriteBank("Good", {"Keep"});
+    ASSERT_EQ(source->LoadSourceArchive(Folder(), Listed("Good")), 0);
+    std::array<std::optional<Bytes>, 8> slots;
+    slots[0] = FullBlock("First");
+    slots[7] = FullBlock("Last");
+    const Bytes sound = BankFile(Model(), slots);
+    // The last block starting one byte later ends one byte past the file.
+    Bytes damaged = sound;
+    damaged[32 + 4 * 7 + 3] = static_cast<std::uint8_t>(damaged[32 + 4 * 7 + 3] + 1);
+    dir.Write("Cut.S917.REG", damaged);
+    EXPECT_EQ(source->LoadSourceArchive(Folder(), Listed("Cut")), status::kNotValid);
+    EXPECT_EQ(ui.MessageTexts().back(), "File " + Folder() + "Cut.S917.REG is damaged: registration 8 does not lie "
+                                        "whole inside the file; the bank is not loaded");
+    EXPECT_EQ(source->SourceBankCount(), 1);
+    EXPECT_EQ(source->Bank(1), nullptr);
+
+    dir.Write("Cut.S917.REG", sound);
+    ASSERT_EQ(source->LoadSourceArchive(Folder(), Listed("Cut")), 0);
+    EXPECT_EQ(NameAt(*source, 1, 7), "Last");
+}
+
+TEST_P(S917HandlerTest, ABankWithItsLastSlotFilledIsStoredByteForByte) {
+    std::array<std::optional<Bytes>, 8> slots;
+    slots[0] = FullBlock("First");
+    slots[7] = FullBlock("Eighth", 77);
+    const Bytes original = BankFile(Model(), slots);
+    dir.Write("Full.S917.REG", original);
+    ASSERT_EQ(destination->LoadDestinationArchive(Folder(), Listed("Full")), 0);
+    TempFolder out;
+    ASSERT_EQ(destination->StoreArchive(destination->GetArchiveName(), out.Path() + "/", 0), 0);
+    ASSERT_EQ(out.Names().size(), 1u);
+    EXPECT_EQ(out.ReadBytes(out.Names()[0]), original);
+    ASSERT_EQ(source->LoadSourceArchive(out.Path() + "/", Listed("Full")), 0);
+    ASSERT_TRUE(source->Registration(0, 7));
+    EXPECT_EQ(source->Registration(0, 7)->Tempo(), 77);
+}
+
+// A name that begins with a dot keeps it, and a name holding what a file name
+// cannot hold reads the same in the list, in the stored file and in regfiles.
+TEST_P(S917HandlerTest, ANameIsShownStoredAndMadeIntoRegfilesAlike) {
+    struct Case {
+        std::string file;  // before ".S917.REG"
+        std::string shown;
+        std::string stored;  // file name after a store
+    };
+    const Case cases[] = {
+        {".hidden", ".hidden", ".hidden.S917.REG"},
+        {"A\\B", "A_B", "A_B.S917.REG"},
+        {"Plain", "Plain", "Plain.S917.REG"},
+    };
+    for (const Case& c : cases) {
+        TempFolder in;
+        std::array<std::optional<Bytes>, 8> slots;
+        slots[0] = FullBlock("X");
+        in.Write(c.file + ".S917.REG", BankFile(Model(), slots));
+        StringList listed;
+        ASSERT_EQ(destination->ListArchives(in.Path() + "/", listed), 0) << c.file;
+        ASSERT_EQ(listed.size(), 1u) << c.file;
+        ASSERT_EQ(destination->LoadDestinationArchive(in.Path() + "/", listed[0]), 0) << c.file;
+        EXPECT_EQ(BankName(*destination, 0), c.shown) << c.file;
+        EXPECT_EQ(destination->GetArchiveName(), IsCvp2() ? c.shown + ".S917" : c.shown) << c.file;
+
+        TempFolder out;
+        ASSERT_EQ(destination->StoreArchive(destination->GetArchiveName(), out.Path() + "/", 0), 0) << c.file;
+        EXPECT_EQ(out.Names(), std::vector<std::string>{c.stored}) << c.file;
+        TempFolder regfiles;
+        ASSERT_EQ(destination->CreateRegfiles(regfiles.Path() + "/"), 0) << c.file;
+        EXPECT_EQ(regfiles.Names(), std::vector<std::string>{"X_" + c.shown + "(1-1)" + (IsCvp2() ? ".cvp" : ".p2k")})
+            << c.file;
+    }
+}
+
 TEST_P(S917HandlerTest, TheBankNameComesFromTheFileNameOnly) {
     TempFolder parent;
     const std::string folder = parent.Path() + "/my.regs";
@@ -244,6 +317,8 @@ TEST(S917NamingTest, Cvp2ArchiveNamesEndInS917) {
         {"", "Empty_Bank.s917", "Empty_Bank"},
         {"Ab.c", "Ab.s917", "Ab"},
         {"x.s91", "x.s917", "x"},
+        {".hidden", ".hidden.s917", ".hidden"},
+        {"A\\B:C", "A_B_C.s917", "A_B_C"},
     };
     for (const auto& [given, archive, bank] : cases) {
         handler.SetArchiveName(given);
@@ -262,6 +337,8 @@ TEST(S917NamingTest, Psr2000NamesAreTakenAsGiven) {
     handler.CreateStore();
     handler.SetArchiveName("Jazz.Set");
     EXPECT_EQ(handler.GetArchiveName(), "Jazz.Set");
+    handler.SetArchiveName("A\\B");
+    EXPECT_EQ(handler.GetArchiveName(), "A_B");
     handler.SetBankName(0, "Pop");
     std::string name;
     handler.GetBankName(0, name);

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "common/fs/FileSystem.h"
 #include "core/cvp2_psr2000/S917HandlerFixture.h"
 #include "handlers/StatusCodes.h"
@@ -20,18 +22,39 @@ protected:
     }
 };
 
-TEST_P(S917RegfilesTest, LoadsValidRegfilesSortedAndSkipsTheRest) {
-    dir.Write("b" + Extension(), Block({Name("Bee")}));
-    dir.Write("A" + Extension(), Block({Name("Ay"), Tempo(70)}));
-    dir.Write("short" + Extension(), Bytes(111, 0));
+TEST_P(S917RegfilesTest, LoadsSoundRegfilesSortedAndNamesWhatItLeavesOut) {
+    const std::string ext = Extension();
+    dir.Write("b" + ext, Block({Name("Bee")}));
+    dir.Write("A" + ext, Block({Name("Ay"), Tempo(70)}));
+    dir.Write("other.xyz", Block({Name("Other")}));
+    // Each left out, never shown with made-up values.
+    dir.Write("empty" + ext, Bytes{});
+    dir.Write("short" + ext, Bytes(111, 0));
     Bytes lying = Block({Name("Lie"), Tempo(70)});
     lying[7] = static_cast<std::uint8_t>(lying[7] + 1);  // says one byte more than the file holds
-    dir.Write("lying" + Extension(), lying);
-    dir.Write("other.xyz", Block({Name("Other")}));
-    ASSERT_EQ(source->LoadRegfiles(dir.Path()), 0);
+    dir.Write("lying" + ext, lying);
+    Bytes overlong = Block({Name("Long"), Tempo(70)});
+    overlong.push_back(0);  // one byte past the block
+    dir.Write("overlong" + ext, overlong);
+    Bytes random(400);
+    std::uint32_t seed = 917;
+    for (auto& byte : random) {
+        seed = seed * 1103515245u + 12345u;
+        byte = static_cast<std::uint8_t>(seed >> 16);
+    }
+    dir.Write("random" + ext, random);
+    ASSERT_TRUE(FileSystem::CreateDirectory(dir.File("folder" + ext)));
+    std::error_code ec;
+    std::filesystem::create_symlink(dir.File("loop" + ext), dir.File("loop" + ext), ec);
+    ASSERT_FALSE(ec);
+    std::filesystem::create_symlink("/dev/null", dir.File("device" + ext), ec);
+    ASSERT_FALSE(ec);
+
+    ASSERT_EQ(source->LoadRegfiles(dir.Path()), status::kSomeLeftOut);
     EXPECT_EQ(Regfiles(), (StringList{"A", "b"}));
-    EXPECT_EQ(ui.MessageTexts(), (std::vector<std::string>{"File " + dir.File("lying" + Extension()) + " not valid",
-                                                          "File " + dir.File("short" + Extension()) + " not valid"}));
+    ASSERT_EQ(ui.MessageTexts().size(), 1u);
+    EXPECT_EQ(ui.MessageTexts()[0].rfind("8 of 10 regfiles left out", 0), 0u) << ui.MessageTexts()[0];
+    EXPECT_NE(ui.MessageTexts()[0].find(dir.File("device" + ext)), std::string::npos);
     std::string name;
     source->GetRegfileName(1, name);
     EXPECT_EQ(name, "Bee");
@@ -62,7 +85,8 @@ TEST_P(S917RegfilesTest, CreateRegfilesNamesFilesAfterRegistrationAndBankAndNeve
 
     // A regfile loads back as the very block it came from.
     const Bytes written = out.ReadBytes("Summer_Song_POP HITS(1-3)" + Extension());
-    ASSERT_EQ(source->LoadRegfiles(out.Path()), 0);
+    // The two "keep" files are no regfiles.
+    ASSERT_EQ(source->LoadRegfiles(out.Path()), status::kSomeLeftOut);
     EXPECT_EQ(Regfiles().back(), "Summer_Song_POP HITS(1-3)");
     ASSERT_EQ(destination->CopyRegfile(0, 5, source.get(), source->EntryCount() - 1), 0);
     EXPECT_EQ(destination->Registration(0, 5)->Bytes(), written);
@@ -105,6 +129,54 @@ TEST_P(S917RegfilesTest, CreateRegfilesScansTheModelsBanks) {
     ASSERT_EQ(source->CreateRegfiles(out.Path() + "/"), 0);
     // The CVP2 Series writes every loaded bank, the PSR-2000 bank 1 only.
     EXPECT_EQ(out.Names().size(), IsCvp2() ? 2u : 1u);
+}
+
+TEST_P(S917RegfilesTest, SameNamedRegistrationsOfSameNamedBanksAreAllWritten) {
+    // Two bank files that both give the bank name Twin (the CVP2 Series lists any "*.S???.reg").
+    std::array<std::optional<Bytes>, 8> slots;
+    slots[0] = FullBlock("Same", 90);
+    slots[1] = FullBlock("Same", 91);
+    dir.Write("Twin.S917.REG", BankFile(Model(), slots));
+    slots[1] = FullBlock("Same", 92);
+    dir.Write("Twin.S001.REG", BankFile(Model(), slots));
+    ASSERT_EQ(source->LoadSourceArchive(Folder(), Listed("Twin")), 0);
+    if (IsCvp2()) {
+        ASSERT_EQ(source->LoadSourceArchive(Folder(), "Twin.S001"), 0);
+    }
+    TempFolder out;
+    ASSERT_EQ(source->CreateRegfiles(out.Path() + "/"), 0);
+    const int banks = IsCvp2() ? 2 : 1;
+    ASSERT_EQ(out.Names().size(), static_cast<std::size_t>(2 * banks));
+    for (int bank = 0; bank < banks; ++bank) {
+        for (int slot = 0; slot < 2; ++slot) {
+            const std::string file = "Same_Twin(" + std::to_string(bank + 1) + "-" + std::to_string(slot + 1) + ")";
+            ASSERT_TRUE(source->Registration(bank, slot));
+            EXPECT_EQ(out.ReadBytes(file + Extension()), source->Registration(bank, slot)->Bytes()) << file;
+        }
+    }
+}
+
+TEST(S917Cvp2RegfilesTest, CreateRegfilesWritesEveryRegistrationOfAllTenBanks) {
+    ScriptedUserInterface ui;
+    Cvp2Handler source(ui);
+    source.CreateStore();
+    TempFolder in;
+    for (int bank = 0; bank < 10; ++bank) {
+        std::array<std::optional<Bytes>, 8> slots;
+        slots[0] = FullBlock("First", 60 + bank);
+        slots[7] = FullBlock("Last", 80 + bank);
+        const std::string name = "B" + std::to_string(bank);
+        in.Write(name + ".S917.REG", BankFile(kCvp2Model, slots));
+        ASSERT_EQ(source.LoadSourceArchive(in.Path() + "/", name + ".S917"), 0);
+    }
+    TempFolder out;
+    ASSERT_EQ(source.CreateRegfiles(out.Path() + "/"), 0);
+    EXPECT_EQ(out.Names().size(), 20u);
+    for (int slot : {0, 7}) {
+        ASSERT_TRUE(source.Registration(9, slot));
+        const std::string file = (slot == 0 ? "First_B9(10-1)" : "Last_B9(10-8)") + std::string(".cvp");
+        EXPECT_EQ(out.ReadBytes(file), source.Registration(9, slot)->Bytes()) << file;
+    }
 }
 
 TEST_P(S917RegfilesTest, CreateRegfilesTriesEveryFileAndSaysOnceWhatFailed) {

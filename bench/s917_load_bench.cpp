@@ -1,0 +1,176 @@
+// How long the CVP2 Series / PSR-2000 source side takes to load: ten bank
+// files (the most a model holds) picked from a folder that also holds 4,096
+// other files, and a folder of 4,096 regfiles, each loaded and listed and
+// compared with merely reading the same files' bytes.
+// Target: load and list within 3 times the plain read.
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <functional>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "app/ListBuilder.h"
+#include "common/Format.h"
+#include "common/fs/FileSystem.h"
+#include "core/tyros/AlternatingUserInterface.h"
+#include "handlers/cvp2_psr2000/Cvp2Handler.h"
+#include "support/S917Bytes.h"
+
+using namespace kalivo;
+namespace bytes = kalivo::test::s917_bytes;
+
+namespace {
+
+constexpr int kBanks = 10;
+constexpr int kCrowd = 4096;
+constexpr int kRounds = 7;
+
+using Clock = std::chrono::steady_clock;
+
+// The best of several rounds, in milliseconds: the figure least disturbed by
+// other work on the machine. prepare runs untimed before each round.
+double BestOf(const std::function<void()>& work, const std::function<void()>& prepare = [] {}) {
+    double best = 1e300;
+    for (int round = 0; round < kRounds; ++round) {
+        prepare();
+        const auto start = Clock::now();
+        work();
+        best = std::min(best, std::chrono::duration<double, std::milli>(Clock::now() - start).count());
+    }
+    return best;
+}
+
+std::string MakeFolder() {
+    std::mt19937 random{std::random_device{}()};
+    const std::string base = std::filesystem::temp_directory_path().string() + "/kalivo-bench-";
+    for (;;) {
+        const std::string folder = base + std::to_string(random());
+        if (!FileSystem::Exists(folder) && FileSystem::CreateDirectory(folder)) {
+            return FileSystem::WithSeparator(folder);
+        }
+    }
+}
+
+void Write(const std::string& path, const bytes::Bytes& data) {
+    if (!FileSystem::WriteBytesSafely(path, data)) {
+        std::fprintf(stderr, "cannot write %s\n", path.c_str());
+        std::exit(1);
+    }
+}
+
+bytes::Bytes Registration(int number) {
+    return bytes::FullBlock(FormatNumbers("Reg %04i", number), 60 + number % 140);
+}
+
+// Bank files as a computer may have copied them: ".reg" in small letters, so
+// the name the list shows plus ".REG" is never the exact file name.
+std::vector<std::string> WriteBanks(const std::string& folder) {
+    std::vector<std::string> files;
+    for (int bank = 0; bank < kBanks; ++bank) {
+        std::array<std::optional<bytes::Bytes>, 8> slots;
+        for (int slot = 0; slot < 8; ++slot) {
+            slots[static_cast<std::size_t>(slot)] = Registration(bank * 8 + slot);
+        }
+        files.push_back(FormatNumbers("Bank %02i.S917.reg", bank));
+        Write(folder + files.back(), bytes::BankFile(bytes::kCvp2Model, slots));
+    }
+    for (int other = 0; other < kCrowd; ++other) {
+        Write(folder + FormatNumbers("song %04i.mid", other), bytes::Bytes(64, 0));
+    }
+    return files;
+}
+
+std::vector<std::string> WriteRegfiles(const std::string& folder) {
+    std::vector<std::string> files;
+    for (int number = 0; number < kCrowd; ++number) {
+        files.push_back(FormatNumbers("Reg %04i.cvp", number));
+        Write(folder + files.back(), Registration(number));
+    }
+    return files;
+}
+
+double PlainRead(const std::string& folder, const std::vector<std::string>& files, std::uintmax_t& total) {
+    return BestOf([&] {
+        total = 0;
+        for (const std::string& file : files) {
+            std::vector<std::uint8_t> data;
+            FileSystem::ReadBytes(folder + file, data);
+            total += data.size();
+        }
+    });
+}
+
+void Report(const char* what, double ms, double plainMs) {
+    std::printf("%-40s %8.2f ms  %6.2f x plain read\n", what, ms, ms / plainMs);
+}
+
+void RemoveAll(const std::string& folder) {
+    std::error_code ignored;
+    std::filesystem::remove_all(folder, ignored);
+}
+
+}  // namespace
+
+int main() {
+    const std::string bankFolder = MakeFolder();
+    const std::string regfileFolder = MakeFolder();
+    const std::vector<std::string> bankFiles = WriteBanks(bankFolder);
+    const std::vector<std::string> regfiles = WriteRegfiles(regfileFolder);
+
+    test::AlternatingUserInterface ui;
+    Cvp2Handler source(ui);
+    source.CreateStore();
+
+    std::uintmax_t bankBytes = 0;
+    const double plainBanks = PlainRead(bankFolder, bankFiles, bankBytes);
+    StringList listed;
+    // The person sees the list first, as Load Archive shows it, then loads every bank.
+    const double listArchives = BestOf([&] {
+        listed.clear();
+        source.ListArchives(bankFolder, listed);
+    });
+    std::vector<std::string> chosen;
+    std::copy_if(listed.begin(), listed.end(), std::back_inserter(chosen),
+                 [](const std::string& name) { return name.rfind("Bank ", 0) == 0; });
+    std::size_t bankLines = 0;
+    const double loadBanks = BestOf(
+        [&] {
+            for (const std::string& name : chosen) {
+                source.LoadSourceArchive(bankFolder, name);
+            }
+            bankLines = ListBuilder::Build(source, ListBuilder::Side::Source, false).size();
+        },
+        [&] { source.ClearSource(); });
+
+    std::uintmax_t regfileBytes = 0;
+    const double plainRegfiles = PlainRead(regfileFolder, regfiles, regfileBytes);
+    std::size_t regfileLines = 0;
+    const double loadRegfiles = BestOf([&] {
+        source.LoadRegfiles(regfileFolder);
+        StringList names;
+        source.ListRegfiles(names);
+        regfileLines = names.size();
+    });
+
+    std::printf("%zu of %zu listed bank files loaded (%ju bytes, %zu list lines) beside %d other files;\n"
+                "%zu regfiles (%ju bytes, %zu list lines); %d messages; best of %d rounds\n",
+                chosen.size(), listed.size(), bankBytes, bankLines, kCrowd, regfiles.size(), regfileBytes,
+                regfileLines, ui.messages, kRounds);
+    std::printf("%-40s %8.2f ms\n", "plain read of the 10 bank files", plainBanks);
+    Report("load 10 banks and build the list", loadBanks, plainBanks);
+    Report("list the bank files (ListArchives)", listArchives, plainBanks);
+    std::printf("%-40s %8.2f ms\n", "plain read of the regfiles", plainRegfiles);
+    Report("Load Regfiles and build the list", loadRegfiles, plainRegfiles);
+    const bool banksMet = loadBanks <= 3.0 * plainBanks;
+    const bool regfilesMet = loadRegfiles <= 3.0 * plainRegfiles;
+    std::printf("target (banks: load and list within 3 x plain read): %s\n", banksMet ? "met" : "NOT met");
+    std::printf("target (regfiles: load and list within 3 x plain read): %s\n", regfilesMet ? "met" : "NOT met");
+
+    RemoveAll(bankFolder);
+    RemoveAll(regfileFolder);
+    return 0;
+}
