@@ -632,7 +632,7 @@ int S917Handler::WriteProtocol(const std::string& path) {
     if (Bank(0) == nullptr) {
         return status::kNothingToWrite;
     }
-    return ProtocolFile::Write(path, S917Protocol::OfBanks(*this, form == ProtocolForm::Html));
+    return WriteProtocolFile(path, S917Protocol::OfBanks(*this, form == ProtocolForm::Html));
 }
 
 int S917Handler::WriteRegfileProtocol(const std::string& path) {
@@ -643,7 +643,15 @@ int S917Handler::WriteRegfileProtocol(const std::string& path) {
     if (form == ProtocolForm::None) {
         return status::kWrongProtocolEnding;
     }
-    return ProtocolFile::Write(path, S917Protocol::OfRegfiles(*this, form == ProtocolForm::Html));
+    return WriteProtocolFile(path, S917Protocol::OfRegfiles(*this, form == ProtocolForm::Html));
+}
+
+int S917Handler::WriteProtocolFile(const std::string& path, const std::string& text) {
+    const int result = ProtocolFile::Write(path, text);
+    if (result == status::kProtocolNotCreated) {
+        ui().ShowMessage(InsertText("Protocol file %s cannot be created", path));
+    }
+    return result;
 }
 
 // ---- view --------------------------------------------------------------------------

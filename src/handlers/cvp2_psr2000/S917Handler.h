@@ -87,6 +87,7 @@ public:
     std::string VoiceName(const S917Registration& registration, int gp) const;
 
 private:
+    int WriteProtocolFile(const std::string& path, const std::string& text);
     S917Bank* MutableBank(int bank);
     std::optional<S917Registration>* Slot(int bank, int slot);
     // The registration at (bank, slot), or 8 (bank not in use) / 9 (slot empty).
