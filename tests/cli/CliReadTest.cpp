@@ -45,6 +45,14 @@ TEST_F(CliReadTest, TyrosListShowsBankHeadersAndSlotPrefixes) {
     EXPECT_EQ(LoadCalls(Model::Tyros), (Lines{Load("b1"), Load("b2")}));
 }
 
+TEST_F(CliReadTest, ControlCharactersInDamagedNamesNeverSplitALine) {
+    Offer({{"b1", {Bank("Po\np", {std::string("Al\rph\x01" "a\x7F")})}}});
+    EXPECT_EQ(Run({"list", "--model", "tyros", "--folder", Folder()}), 0);
+    ASSERT_EQ(OutLines().size(), 9u);
+    EXPECT_EQ(OutLines()[0], "Po p");
+    EXPECT_EQ(OutLines()[1], "  1: Al ph a ");
+}
+
 TEST_F(CliReadTest, ListWithoutHeadersNumbersBankAndSlot) {
     geometry = kPsr740Like;
     Offer({{"ONE", {Bank("x", {"A", "B"}, 4)}}});

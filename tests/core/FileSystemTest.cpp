@@ -1,4 +1,7 @@
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+
+#include <csignal>
 
 #include "common/fs/FileNameSanitizer.h"
 #include "common/fs/FileSystem.h"
@@ -106,6 +109,43 @@ TEST(FileSystemTest, SafeWriteReplacesWholeAndLeavesNoTemporaryFile) {
     EXPECT_EQ(dir.Names(), std::vector<std::string>{"f.bin"});
     // A folder that does not exist: nothing is written, the call fails.
     EXPECT_FALSE(FileSystem::WriteBytesSafely(dir.File("no/such/f.bin"), {'x'}));
+}
+
+TEST(FileSystemTest, AWriteThatFailsHalfWayKeepsTheOldFile) {
+    test::TempFolder dir;
+    dir.Write("bank.rgt", "old content");
+    // The file size limit makes the disk refuse the write after 4 KiB, as a
+    // full disk would: a real failure in the middle of a real write.
+    rlimit saved{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = saved;
+    small.rlim_cur = 4096;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const bool written = FileSystem::WriteBytesSafely(dir.File("bank.rgt"), std::vector<std::uint8_t>(4097, 'n'));
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, oldHandler);
+    EXPECT_FALSE(written);
+    EXPECT_EQ(dir.Read("bank.rgt"), "old content");
+    EXPECT_EQ(dir.Names(), std::vector<std::string>{"bank.rgt"});
+}
+
+TEST(FileSystemTest, LeftoversOfInterruptedWritesAreRemovedAndNothingElse) {
+    test::TempFolder dir;
+    for (const char* name : {"a.rgt.kalivo-tmp123", "keep.rgt", "keep.kalivo-tmp", "keep.kalivo-tmpx1", "keep.tmp123"}) {
+        dir.Write(name, "x");
+    }
+    ASSERT_TRUE(FileSystem::CreateDirectory(dir.File("DEMO.BUF.kalivo-tmp42")));
+    dir.Write("DEMO.BUF.kalivo-tmp42/REG.BUP", "x");
+    FileSystem::RemoveLeftovers(dir.Path());
+    EXPECT_EQ(dir.Names(), (std::vector<std::string>{"keep.kalivo-tmp", "keep.kalivo-tmpx1", "keep.rgt", "keep.tmp123"}));
+
+    // The temporary name of the longest name a disk takes is still a name it takes.
+    const std::string longest = dir.File(std::string(FileSystem::kMaxNameBytes, 'n'));
+    const std::string temporary = FileSystem::TemporaryNameBeside(longest);
+    EXPECT_LE(FileSystem::LastComponent(temporary).size(), FileSystem::kMaxNameBytes);
+    EXPECT_TRUE(FileSystem::IsTemporaryName(FileSystem::LastComponent(temporary)));
+    EXPECT_TRUE(FileSystem::WriteBytesSafely(longest, {'x'}));
 }
 
 TEST(FileSystemTest, ReadRefusesFilesOverTheLimitAndFolders) {
