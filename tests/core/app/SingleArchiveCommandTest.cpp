@@ -120,6 +120,11 @@ TEST_F(SingleArchiveTest, ArchivenameTrimsAndShowsTheName) {
     ui.archiveNames = {"   "};
     dialog->Archivename();
     EXPECT_EQ(dst().archiveName, "NEWNAME");
+    // A floppy-disk model's dialog takes what its 8-character disk name holds.
+    ASSERT_EQ(ui.archiveNameRequests.size(), 2u);
+    EXPECT_EQ(ui.archiveNameRequests[1].current, "NEWNAME");
+    EXPECT_EQ(ui.archiveNameRequests[1].maxLength, 16);
+    EXPECT_EQ(ui.archiveNameRequests[1].diskNameLength, 8);
 }
 
 TEST_F(SingleArchiveTest, NewRightAsksThenClearsWithTheSourceBankCount) {
