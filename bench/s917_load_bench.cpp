@@ -4,15 +4,13 @@
 // compared with merely reading the same files' bytes.
 // Target: load and list within 3 times the plain read.
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <functional>
-#include <random>
 #include <string>
 #include <vector>
 
+#include "BenchSupport.h"
 #include "app/ListBuilder.h"
 #include "common/Format.h"
 #include "common/fs/FileSystem.h"
@@ -27,40 +25,7 @@ namespace {
 
 constexpr int kBanks = 10;
 constexpr int kCrowd = 4096;
-constexpr int kRounds = 7;
-
-using Clock = std::chrono::steady_clock;
-
-// The best of several rounds, in milliseconds: the figure least disturbed by
-// other work on the machine. prepare runs untimed before each round.
-double BestOf(const std::function<void()>& work, const std::function<void()>& prepare = [] {}) {
-    double best = 1e300;
-    for (int round = 0; round < kRounds; ++round) {
-        prepare();
-        const auto start = Clock::now();
-        work();
-        best = std::min(best, std::chrono::duration<double, std::milli>(Clock::now() - start).count());
-    }
-    return best;
-}
-
-std::string MakeFolder() {
-    std::mt19937 random{std::random_device{}()};
-    const std::string base = std::filesystem::temp_directory_path().string() + "/kalivo-bench-";
-    for (;;) {
-        const std::string folder = base + std::to_string(random());
-        if (!FileSystem::Exists(folder) && FileSystem::CreateDirectory(folder)) {
-            return FileSystem::WithSeparator(folder);
-        }
-    }
-}
-
-void Write(const std::string& path, const bytes::Bytes& data) {
-    if (!FileSystem::WriteBytesSafely(path, data)) {
-        std::fprintf(stderr, "cannot write %s\n", path.c_str());
-        std::exit(1);
-    }
-}
+void Write(const std::string& path, const bytes::Bytes& data) { bench::WriteOrExit(path, data); }
 
 bytes::Bytes Registration(int number) {
     return bytes::FullBlock(FormatNumbers("Reg %04i", number), 60 + number % 140);
@@ -93,27 +58,9 @@ std::vector<std::string> WriteRegfiles(const std::string& folder) {
     return files;
 }
 
-double PlainRead(const std::string& folder, const std::vector<std::string>& files, std::uintmax_t& total) {
-    return BestOf([&] {
-        total = 0;
-        for (const std::string& file : files) {
-            std::vector<std::uint8_t> data;
-            FileSystem::ReadBytes(folder + file, data);
-            total += data.size();
-        }
-    });
-}
-
-void Report(const char* what, double ms, double plainMs) {
-    std::printf("%-40s %8.2f ms  %6.2f x plain read\n", what, ms, ms / plainMs);
-}
-
-void RemoveAll(const std::string& folder) {
-    std::error_code ignored;
-    std::filesystem::remove_all(folder, ignored);
-}
-
 }  // namespace
+
+using namespace kalivo::bench;
 
 int main() {
     const std::string bankFolder = MakeFolder();
@@ -165,10 +112,8 @@ int main() {
     Report("list the bank files (ListArchives)", listArchives, plainBanks);
     std::printf("%-40s %8.2f ms\n", "plain read of the regfiles", plainRegfiles);
     Report("Load Regfiles and build the list", loadRegfiles, plainRegfiles);
-    const bool banksMet = loadBanks <= 3.0 * plainBanks;
-    const bool regfilesMet = loadRegfiles <= 3.0 * plainRegfiles;
-    std::printf("target (banks: load and list within 3 x plain read): %s\n", banksMet ? "met" : "NOT met");
-    std::printf("target (regfiles: load and list within 3 x plain read): %s\n", regfilesMet ? "met" : "NOT met");
+    Target("banks: load and list", loadBanks <= 3.0 * plainBanks);
+    Target("regfiles: load and list", loadRegfiles <= 3.0 * plainRegfiles);
 
     RemoveAll(bankFolder);
     RemoveAll(regfileFolder);

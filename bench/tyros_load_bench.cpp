@@ -5,14 +5,12 @@
 // same load out of a folder of 4,096 files.
 // Target: load and list within 3 times the plain read.
 #include <algorithm>
-#include <chrono>
 #include <filesystem>
 #include <cstdio>
-#include <functional>
-#include <random>
 #include <string>
 #include <vector>
 
+#include "BenchSupport.h"
 #include "app/ListBuilder.h"
 #include "common/Format.h"
 #include "common/fs/FileSystem.h"
@@ -21,40 +19,13 @@
 #include "handlers/tyros/TyrosHandler.h"
 
 using namespace kalivo;
+using namespace kalivo::bench;
 namespace bytes = kalivo::test::tyros_bytes;
 
 namespace {
 
 constexpr int kBanks = 512;
 constexpr int kFolderFiles = 4096;
-constexpr int kRounds = 7;
-
-using Clock = std::chrono::steady_clock;
-
-// The best of several rounds, in milliseconds: the figure least disturbed by
-// other work on the machine. prepare runs untimed before each round.
-double BestOf(const std::function<void()>& work, const std::function<void()>& prepare = [] {}) {
-    double best = 1e300;
-    for (int round = 0; round < kRounds; ++round) {
-        prepare();
-        const auto start = Clock::now();
-        work();
-        best = std::min(best, std::chrono::duration<double, std::milli>(Clock::now() - start).count());
-    }
-    return best;
-}
-
-std::string MakeFolder() {
-    std::mt19937 random{std::random_device{}()};
-    const std::string base = std::filesystem::temp_directory_path().string() + "/kalivo-bench-";
-    for (;;) {
-        const std::string folder = base + std::to_string(random());
-        if (!FileSystem::Exists(folder) && FileSystem::CreateDirectory(folder)) {
-            return FileSystem::WithSeparator(folder);
-        }
-    }
-}
-
 std::vector<std::string> WriteBanks(const std::string& folder) {
     std::vector<std::string> titles;
     for (int bank = 0; bank < kBanks; ++bank) {
@@ -63,10 +34,7 @@ std::vector<std::string> WriteBanks(const std::string& folder) {
             registrations.push_back(bytes::RealisticRegistration(bank * 8 + part));
         }
         const std::string title = FormatNumbers("Bank %03i.S%03i", bank, bank % 256);
-        if (!FileSystem::WriteBytesSafely(folder + title + ".rgt", bytes::BankFile(registrations))) {
-            std::fprintf(stderr, "cannot write into %s\n", folder.c_str());
-            std::exit(1);
-        }
+        WriteOrExit(folder + title + ".rgt", bytes::BankFile(registrations));
         titles.push_back(title);
     }
     return titles;
@@ -80,10 +48,6 @@ void WriteOtherFiles(const std::string& folder, int count) {
     }
 }
 
-void Report(const char* what, double ms, double plainMs) {
-    std::printf("%-34s %8.2f ms  %6.2f x plain read\n", what, ms, ms / plainMs);
-}
-
 }  // namespace
 
 int main() {
@@ -91,14 +55,11 @@ int main() {
     const std::vector<std::string> titles = WriteBanks(folder);
     std::uintmax_t totalBytes = 0;
 
-    const double plain = BestOf([&] {
-        totalBytes = 0;
-        for (const std::string& title : titles) {
-            std::vector<std::uint8_t> data;
-            FileSystem::ReadBytes(folder + title + ".rgt", data);
-            totalBytes += data.size();
-        }
-    });
+    std::vector<std::string> files;
+    for (const std::string& title : titles) {
+        files.push_back(title + ".rgt");
+    }
+    const double plain = PlainRead(folder, files, totalBytes);
 
     test::AlternatingUserInterface ui;
     TyrosHandler source(ui);
@@ -128,15 +89,13 @@ int main() {
 
     std::printf("%d bank files, %ju bytes, %zu list lines, %d messages; best of %d rounds\n", kBanks, totalBytes,
                 lines, ui.messages, kRounds);
-    std::printf("%-34s %8.2f ms\n", "plain read of the bank files", plain);
+    std::printf("%-40s %8.2f ms\n", "plain read of the bank files", plain);
     Report("load all and build the list", loadAndList, plain);
     Report("list the bank files (ListArchives)", listArchives, plain);
     Report("text protocol of all", protocol, plain);
     Report("load and list, folder of 4,096 files", inFullFolder, plain);
-    const bool met = loadAndList <= 3.0 * plain && inFullFolder <= 3.0 * plain;
-    std::printf("target (load and list within 3 x plain read): %s\n", met ? "met" : "NOT met");
+    Target("load and list", loadAndList <= 3.0 * plain && inFullFolder <= 3.0 * plain);
 
-    std::error_code ignored;
-    std::filesystem::remove_all(folder, ignored);
+    RemoveAll(folder);
     return 0;
 }
