@@ -146,7 +146,8 @@ int PsrFamilyHandler::StoreArchive(const std::string& archive, const std::string
     if (!memory_.IsAllocated()) {
         return status::kNothingToWrite;
     }
-    return PsrDiskSet::Store(model_, ui(), memory_, archive, folder);
+    std::string setNumber;
+    return PsrDiskSet::Store(model_, ui(), memory_, archive, folder, setNumber);
 }
 
 int PsrFamilyHandler::ListArchives(const std::string& folder, StringList& names) {
