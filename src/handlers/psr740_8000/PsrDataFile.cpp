@@ -52,7 +52,7 @@ std::size_t PsrDataFile::Size(const PsrModel& model) {
 }
 
 PsrDataFile::Check PsrDataFile::Inspect(const PsrModel& model, const Bytes& bytes) {
-    if (bytes.size() < Size(model)) {
+    if (bytes.size() < Size(model) - model.dataTrailerSize) {
         return Check::TooShort;
     }
     const bool sound = bytes.size() == Size(model) && EqualAt(bytes, 0, Header(model)) &&

@@ -15,6 +15,7 @@ class PsrDataFile {
 public:
     static constexpr std::size_t kHeaderSize = 128;
 
+    // TooShort: the records are not all there.
     enum class Check { Sound, TooShort, NotCorrect };
 
     // Records in one file: every slot of every bank, or the slots of one bank.
