@@ -136,7 +136,12 @@ int PsrFamilyHandler::LoadArchive(const std::string& folder, const std::string& 
     archiveName_ = archive;
     if (implicitSearch_) {
         customStyles_.Reset();
-        customStyles_.ReadFile(PsrCustomStyles::StyleFileOf(folder), kStyleKey + setNumber);
+        // A disk without a style archive is common; one that is there but cannot be read is damage.
+        const std::string styleFile = PsrCustomStyles::StyleFileOf(folder);
+        if (!styleFile.empty() && !customStyles_.ReadFile(styleFile, kStyleKey + setNumber)) {
+            ui().ShowMessage("Style archive " + styleFile +
+                             " cannot be read or is not valid; custom styles keep their default names.");
+        }
         return status::kDone;
     }
     return askForStyleArchive_ ? status::kStyleArchiveWanted : status::kDone;
@@ -186,9 +191,8 @@ int PsrFamilyHandler::LoadStyleArchive(const std::string& folder, const std::str
     if (setNumber.empty() || styleFile.empty() || !TextFile::ReadLines(styleFile, lines)) {
         return status::kNotValid;
     }
-    // A slot past the table ends the reading; what was read counts.
-    customStyles_.ReadLines(lines, kStyleKey + setNumber);
-    return status::kDone;
+    // A slot past the table ends the reading: what was read stays, but the archive is not valid.
+    return customStyles_.ReadLines(lines, kStyleKey + setNumber) ? status::kDone : status::kNotValid;
 }
 
 // ---- registrations ---------------------------------------------------------------

@@ -2,6 +2,8 @@
 // from a default folder, or from a style archive the user picks.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "core/psr740_8000/PsrTestSupport.h"
 
 namespace kalivo::test::psr {
@@ -45,6 +47,29 @@ TEST_F(Psr740StylesTest, ImplicitSearchStartsFromTheDefaultsAndMissingFileSaysNo
     EXPECT_EQ(loadResult, 0);
     EXPECT_EQ(Style(source, 0, 0), "Custom Style 1");
     EXPECT_TRUE(Messages().empty());
+}
+
+TEST_F(Psr740StylesTest, ImplicitStyleArchiveThatIsThereButUnreadableOrNotValidIsNamedOnce) {
+    source.SetStyleArchiveOptions(false, false, "", true);
+    struct Case {
+        const char* what;
+        std::function<void()> make;
+    };
+    const Case cases[] = {
+        {"a folder", [&] { ASSERT_TRUE(FileSystem::CreateDirectory(disk.File("STY.MNG"))); }},
+        // Slot 04 is one past the PSR-740's three.
+        {"a slot past the table", [&] { disk.Write("STY.MNG", std::string("S__00101\r\nFirst\r\nS__00104\r\nX\r\n")); }},
+    };
+    for (const Case& c : cases) {
+        std::filesystem::remove_all(disk.File("STY.MNG"));
+        c.make();
+        ui.messages.clear();
+        Load();
+        EXPECT_EQ(loadResult, 0) << c.what;
+        ASSERT_EQ(Messages().size(), 1u) << c.what;
+        EXPECT_NE(Messages()[0].find(disk.File("STY.MNG")), std::string::npos) << Messages()[0];
+        EXPECT_EQ(Name(source, 0, 0), "A") << c.what;
+    }
 }
 
 TEST_F(Psr740StylesTest, AskFlagAloneWantsAStyleArchiveAndNoFlagLeavesNames) {
