@@ -6,7 +6,10 @@
 
 namespace kalivo {
 
-PsrBankMemory::PsrBankMemory(const PsrModel& model) : model_(&model) {}
+PsrBankMemory::PsrBankMemory(const PsrModel& model) : model_(&model), standard_(model.recordSize) {
+    // Where the empty test looks, the default is the same in every slot.
+    model.makeDefault(standard_, 0, 0);
+}
 
 void PsrBankMemory::Clear() {
     bytes_.assign(model_->StoreSize(), 0);
@@ -79,12 +82,10 @@ void PsrBankMemory::PutDefault(int bank, int slot) {
 }
 
 bool PsrBankMemory::LooksEmpty(std::span<const std::uint8_t> record) const {
-    std::vector<std::uint8_t> standard(model_->recordSize);
-    model_->makeDefault(standard, 0, 0);
     const std::size_t from = model_->emptyTestFrom;
-    return record.size() == standard.size() &&
+    return record.size() == standard_.size() &&
            std::equal(record.begin() + static_cast<std::ptrdiff_t>(from), record.end(),
-                      standard.begin() + static_cast<std::ptrdiff_t>(from));
+                      standard_.begin() + static_cast<std::ptrdiff_t>(from));
 }
 
 std::string PsrBankMemory::Title(int bank, int slot) const {

@@ -47,35 +47,53 @@ int Digits(const std::string& text, std::size_t at, std::size_t count) {
     return value;
 }
 
-// The entries of one folder, listed once; lookups ignore case, an exact match wins.
-class Listing {
-public:
-    explicit Listing(std::optional<std::string> folder) : folder_(std::move(folder)) {
-        if (folder_) {
-            names_ = FileSystem::FindEntries(*folder_, "*");
+std::string Upper(std::string name) {
+    for (char& c : name) {
+        if (c >= 'a' && c <= 'z') {
+            c = static_cast<char>(c - 'a' + 'A');
         }
     }
+    return name;
+}
+
+// The entries of one folder. A name is looked for as given and as the
+// instruments write it (upper case) first; the folder is listed only when
+// neither is there, and then once for all further lookups.
+class Listing {
+public:
+    explicit Listing(std::optional<std::string> folder) : folder_(std::move(folder)) {}
     bool Exists() const { return folder_.has_value(); }
-    const std::vector<std::string>& Names() const { return names_; }
+    const std::vector<std::string>& Names() const {
+        if (folder_ && !listed_) {
+            names_ = FileSystem::FindEntries(*folder_, "*");
+            listed_ = true;
+        }
+        return names_;
+    }
     std::string PathOf(const std::string& name) const { return FileSystem::WithSeparator(*folder_) + name; }
     std::optional<std::string> Find(const std::string& name) const {
-        std::optional<std::string> found;
-        for (const std::string& entry : names_) {
-            if (entry == name) {
-                return PathOf(entry);
-            }
-            if (!found && FileSystem::EqualsNoCase(entry, name)) {
-                found = PathOf(entry);
+        if (!folder_) {
+            return std::nullopt;
+        }
+        for (const std::string& spelling : {name, Upper(name)}) {
+            if (FileSystem::Exists(PathOf(spelling))) {
+                return PathOf(spelling);
             }
         }
-        return found;
+        for (const std::string& entry : Names()) {
+            if (FileSystem::EqualsNoCase(entry, name)) {
+                return PathOf(entry);
+            }
+        }
+        return std::nullopt;
     }
     // The entry spelled in any case, else name as given.
     std::string Target(const std::string& name) const { return Find(name).value_or(PathOf(name)); }
 
 private:
     std::optional<std::string> folder_;
-    std::vector<std::string> names_;
+    mutable bool listed_ = false;
+    mutable std::vector<std::string> names_;
 };
 
 std::optional<std::string> RegFolderOf(const std::string& folder) {
@@ -129,13 +147,15 @@ private:
 };
 
 int SetLoader::Load(const std::string& setName, PsrBankMemory& memory, std::string& setNumber) {
-    if (DiskMngHeader::CheckFolder(folder_, model_.modelString, model_.diskModelBytes) ==
+    // The disk root is listed once for all the names looked up in it.
+    const Listing root(folder_);
+    if (DiskMngHeader::CheckFile(root.Find(DiskMngHeader::kFileName), model_.modelString, model_.diskModelBytes) ==
         DiskMngHeader::Check::WrongModel) {
         ui_.ShowMessage("Model not correct");
         return status::kWrongModel;
     }
     const std::string userName = FileNameOf(setName) + ".usr";
-    const auto userFile = FileSystem::FindNoCase(folder_, userName);
+    const auto userFile = root.Find(userName);
     std::vector<std::string> lines;
     if (!userFile || !TextFile::ReadLines(*userFile, lines)) {
         return Fail(status::kNotValid, FileSystem::WithSeparator(folder_) + userName, "cannot be read.");
@@ -152,7 +172,8 @@ int SetLoader::Load(const std::string& setName, PsrBankMemory& memory, std::stri
         default:
             return Fail(PsrUserFile::kNoRegHeader, *userFile, "is not valid: it has no REG section.");
     }
-    const Listing reg(RegFolderOf(folder_));
+    const auto regFolder = root.Find("REG");
+    const Listing reg(regFolder && FileSystem::IsDirectory(*regFolder) ? regFolder : std::nullopt);
     if (const auto unnamed = UnnamedDataFile(contents, reg)) {
         // Loading without it would show its bank unused, and a store would drop it.
         return NotCorrect(*userFile + " does not name " + *unnamed + ", a data file of this set.");

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdio>
 
 #include "common/ByteReader.h"
 #include "common/tables/BankSelectVoiceTable.h"
@@ -35,16 +34,21 @@ std::string Psr8000Voice(std::span<const std::uint8_t> record, int part) {
     return Psr8000VoiceList::VoiceName(ByteReader::U16At(record, 2 * static_cast<std::size_t>(part)));
 }
 
+// Digits written by hand: a load puts the default into every slot first.
+void PutDigits(std::span<std::uint8_t> record, std::size_t at, int value, int count) {
+    for (int i = count - 1; i >= 0; --i, value /= 10) {
+        record[at + static_cast<std::size_t>(i)] = static_cast<std::uint8_t>('0' + value % 10);
+    }
+}
+
 void Psr740Default(std::span<std::uint8_t> record, int bank, int slot) {
     static constexpr std::array<std::uint8_t, 10> kCarried{0x00, 0x00, 0x01, 0x15, 0, 0, 0, 0, 0, 0};
     std::fill(record.begin(), record.end(), 0);
-    char digits[8];
-    std::snprintf(digits, sizeof digits, "%3.3i", (bank * 4 + slot) % 1000);
     PutText(record, 0, "REG");
-    PutText(record, 3, digits);
+    PutDigits(record, 3, (bank * 4 + slot) % 1000, 3);
     std::copy(kCarried.begin(), kCarried.end(), record.begin() + 6);
-    std::snprintf(digits, sizeof digits, "%2.2i", (bank + 1) % 100);
-    PutText(record, 16, std::string("Regist") + digits + std::string(8, ' '));
+    PutText(record, 16, "Regist00        ");
+    PutDigits(record, 22, (bank + 1) % 100, 2);
 }
 
 void Psr8000Default(std::span<std::uint8_t> record, int /*bank*/, int /*slot*/) {
