@@ -12,12 +12,21 @@ PsrBankMemory::PsrBankMemory(const PsrModel& model) : model_(&model), standard_(
 }
 
 void PsrBankMemory::Clear() {
+    // Every load starts from a cleared store: made once per model, then copied.
+    static std::vector<std::pair<const PsrModel*, std::vector<std::uint8_t>>> cleared;
+    for (const auto& [model, bytes] : cleared) {
+        if (model == model_) {
+            bytes_ = bytes;
+            return;
+        }
+    }
     bytes_.assign(model_->StoreSize(), 0);
     for (int bank = 0; bank < model_->banks; ++bank) {
         for (int slot = 0; slot < model_->slots; ++slot) {
             PutDefault(bank, slot);
         }
     }
+    cleared.emplace_back(model_, bytes_);
 }
 
 bool PsrBankMemory::IsSlot(int bank, int slot) const {
