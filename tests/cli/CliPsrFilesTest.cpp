@@ -7,6 +7,7 @@
 namespace kalivo::test {
 namespace {
 
+using psr::Bytes;
 using psr::Fill;
 
 std::vector<std::string> SplitLines(const std::string& text) {
@@ -93,6 +94,25 @@ TEST_F(CliPsrFilesTest, ABrokenSetFailsWithTheFileAndTheReason) {
     EXPECT_NE(Run({"list", "--model", "psr-740", "--folder", in.Path()}), 0);
     EXPECT_NE(errors.find("RPK001AL.reg cannot be read"), std::string::npos) << errors;
     EXPECT_EQ(printed, "");
+}
+
+TEST_F(CliPsrFilesTest, DamagedDataFileAndRegfilesAreNamedAndFailTheRun) {
+    Psr8000Handler handler(ui);
+    Store(handler, {{0, 0, {"A"}}}, "SET");
+    Bytes data = in.ReadBytes("REG/RPK00101.REG");
+    ASSERT_EQ(data.size(), 2689u);
+    data.back() = 'T';  // the last trailer byte
+    in.Write("REG/RPK00101.REG", data);
+    EXPECT_NE(Run({"list", "--model", "psr-8000", "--folder", in.Path()}), 0);
+    EXPECT_NE(errors.find("Archive not correct: " + in.File("REG/RPK00101.REG")), std::string::npos) << errors;
+    EXPECT_EQ(printed, "");
+
+    handler.SetArchiveName("S");
+    ASSERT_EQ(handler.CreateRegfiles(FileSystem::WithSeparator(out.Path())), 0);
+    out.Write("noise.p8k", Bytes(316, 0xA5));
+    EXPECT_EQ(Run({"list", "--model", "psr-8000", "--regfiles", out.Path()}), 21);
+    EXPECT_EQ(printed, "A_S(1-1)\n");
+    EXPECT_NE(errors.find(out.File("noise.p8k")), std::string::npos) << errors;
 }
 
 TEST_F(CliPsrFilesTest, DiskOfTheOtherModelIsRefused) {
