@@ -162,6 +162,18 @@ TEST_F(CliPsrStylesTest, CustomStyleNamesByEachWay) {
     EXPECT_NE(Protocol({"--styles", styleDisk.File("STYLES")}).find("\t*Chosen*\t"), std::string::npos);
 }
 
+TEST_F(CliPsrStylesTest, CopyCarriesTheSetsStyleEntryUnderItsNewNumber) {
+    Psr740Handler first(ui);
+    first.CreateStore();
+    ASSERT_EQ(first.StoreArchive("FIRST", FileSystem::WithSeparator(out.Path()), 0), 0);  // set 001 there
+    out.Write("STY.MNG", std::string("S__00101\r\nKept\r\n"));
+    ASSERT_EQ(Run({"copy", "--model", "psr-740", "--folder", in.Path(), "--out", out.Path()}), 0) << errors;
+    EXPECT_EQ(out.Read("STY.MNG"), "S__00101\r\nKept\r\nS__00202\r\nOwn Disk\r\n");
+    ASSERT_EQ(Run({"protocol", "--model", "psr-740", "--folder", out.Path(), "--archive", "SET", "--out",
+                   out.File("p.txt"), "--styles", "implicit"}), 0) << errors;
+    EXPECT_NE(out.Read("p.txt").find("\t*Own Disk*\t"), std::string::npos) << out.Read("p.txt");
+}
+
 TEST_F(CliPsrStylesTest, StyleArchiveThatIsNoneFails) {
     styleDisk.Write("PLAIN.USR", std::string("no set number\r\n"));
     EXPECT_NE(Run({"list", "--model", "psr-740", "--folder", in.Path(), "--styles", styleDisk.File("PLAIN.USR")}), 0);

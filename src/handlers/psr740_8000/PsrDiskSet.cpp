@@ -126,7 +126,7 @@ public:
     SetLoader(const PsrModel& model, UserInterface& ui, const std::string& folder)
         : model_(model), ui_(ui), folder_(folder) {}
 
-    int Load(const std::string& setName, PsrBankMemory& memory, std::string& setNumber);
+    int Load(const std::string& setName, PsrBankMemory& memory, std::string& setNumber, PsrStyleEntry& styleEntry);
 
 private:
     int Fail(int result, const std::string& path, const std::string& what) {
@@ -146,7 +146,8 @@ private:
     std::string folder_;
 };
 
-int SetLoader::Load(const std::string& setName, PsrBankMemory& memory, std::string& setNumber) {
+int SetLoader::Load(const std::string& setName, PsrBankMemory& memory, std::string& setNumber,
+                    PsrStyleEntry& styleEntry) {
     // The disk root is listed once for all the names looked up in it.
     const Listing root(folder_);
     if (DiskMngHeader::CheckFile(root.Find(DiskMngHeader::kFileName), model_.modelString, model_.diskModelBytes) ==
@@ -181,6 +182,9 @@ int SetLoader::Load(const std::string& setName, PsrBankMemory& memory, std::stri
     memory.Clear();
     const int result = ReadData(contents, reg, memory);
     setNumber = contents.setNumber;
+    if (result == status::kDone) {
+        styleEntry = PsrStyleEntry::Read(root.Find("STY.MNG"), setNumber);
+    }
     return result;
 }
 
@@ -225,8 +229,8 @@ int SetLoader::ReadData(const PsrSetContents& contents, const Listing& reg, PsrB
 class SetStorer {
 public:
     SetStorer(const PsrModel& model, UserInterface& ui, const PsrBankMemory& memory, const std::string& folder,
-              const PsrDiskSet::WriteFile& write)
-        : model_(model), ui_(ui), memory_(memory), folder_(folder), write_(write) {}
+              const PsrStyleEntry& styleEntry, const PsrDiskSet::WriteFile& write)
+        : model_(model), ui_(ui), memory_(memory), folder_(folder), styleEntry_(styleEntry), write_(write) {}
 
     int Store(const std::string& name, std::string& setNumberText);
 
@@ -242,17 +246,19 @@ private:
     // Takes back what this store wrote, so that a failed store uses up
     // neither a set number nor room on the disk.
     int Undo();
+    // Adds the style entry under the new set number to the disk's STY.MNG.
+    bool AddStyleEntry(const std::string& setNumber);
 
     const PsrModel& model_;
     UserInterface& ui_;
     const PsrBankMemory& memory_;
     std::string folder_;
+    const PsrStyleEntry& styleEntry_;
     const PsrDiskSet::WriteFile& write_;
 
-    std::vector<std::string> written_;       // new files, removed by Undo
+    std::vector<std::string> written_;                    // new files, removed by Undo
+    std::vector<std::pair<std::string, Bytes>> replaced_;  // files replaced, with what they held
     std::optional<std::string> createdFolder_;
-    std::optional<std::string> regMngPath_;  // replaced by this store...
-    std::optional<Bytes> oldRegMng_;         // ...and what it held before (none: it was new)
 };
 
 bool SetStorer::Write(const std::string& path, const Bytes& bytes) {
@@ -267,13 +273,37 @@ int SetStorer::Undo() {
     for (const std::string& path : written_) {
         FileSystem::Remove(path);
     }
-    if (regMngPath_ && oldRegMng_ && !FileSystem::WriteBytesSafely(*regMngPath_, *oldRegMng_)) {
-        ui_.ShowMessage("The file " + *regMngPath_ + " could not be put back as it was.");
+    for (const auto& [path, bytes] : replaced_) {
+        if (!FileSystem::WriteBytesSafely(path, bytes)) {
+            ui_.ShowMessage("The file " + path + " could not be put back as it was.");
+        }
     }
     if (createdFolder_) {
         FileSystem::Remove(*createdFolder_);  // only when empty
     }
     return status::kNotValid;
+}
+
+bool SetStorer::AddStyleEntry(const std::string& setNumber) {
+    const auto found = FileSystem::FindNoCase(folder_, "STY.MNG");
+    const std::string path = found.value_or(FileSystem::WithSeparator(folder_) + "STY.MNG");
+    Bytes bytes;
+    if (found && !FileSystem::ReadBytes(*found, bytes)) {
+        ui_.ShowMessage("Archive not stored: the style archive " + path + " cannot be read.");
+        return false;
+    }
+    const Bytes old = bytes;
+    const std::string lines = styleEntry_.LinesFor(setNumber);
+    bytes.insert(bytes.end(), lines.begin(), lines.end());
+    if (!Write(path, bytes)) {
+        return false;
+    }
+    if (found) {
+        replaced_.emplace_back(path, old);
+    } else {
+        written_.push_back(path);
+    }
+    return true;
 }
 
 int SetStorer::NextSetNumber(const Listing& reg) const {
@@ -369,9 +399,8 @@ int SetStorer::Store(const std::string& name, std::string& setNumberText) {
     if (!Write(regMngPath, regMng)) {
         return Undo();
     }
-    regMngPath_ = regMngPath;
     if (hadRegMng) {
-        oldRegMng_ = oldRegMng;
+        replaced_.emplace_back(regMngPath, oldRegMng);
     } else {
         written_.push_back(regMngPath);
     }
@@ -385,11 +414,14 @@ int SetStorer::Store(const std::string& name, std::string& setNumberText) {
             written_.push_back(diskMngPath);
         }
     }
+    setNumberText = FormatNumbers("%3.3i", setNumber);
+    if (!styleEntry_.Empty() && !AddStyleEntry(setNumberText)) {
+        return Undo();
+    }
     const Bytes userFile = PsrUserFile::Build(model_, name, setNumber, usedBanks);
     if (!Write(FileSystem::WithSeparator(folder_) + userName, userFile)) {
         return Undo();
     }
-    setNumberText = FormatNumbers("%3.3i", setNumber);
     return status::kDone;
 }
 
@@ -398,14 +430,15 @@ int SetStorer::Store(const std::string& name, std::string& setNumberText) {
 PsrDiskSet::WriteFile PsrDiskSet::DefaultWrite() { return &FileSystem::WriteBytesSafely; }
 
 int PsrDiskSet::Load(const PsrModel& model, UserInterface& ui, const std::string& folder, const std::string& setName,
-                     PsrBankMemory& memory, std::string& setNumber) {
-    return SetLoader(model, ui, folder).Load(setName, memory, setNumber);
+                     PsrBankMemory& memory, std::string& setNumber, PsrStyleEntry& styleEntry) {
+    return SetLoader(model, ui, folder).Load(setName, memory, setNumber, styleEntry);
 }
 
 int PsrDiskSet::Store(const PsrModel& model, UserInterface& ui, const PsrBankMemory& memory,
-                      const std::string& archive, const std::string& folder, std::string& setNumber,
-                      const WriteFile& write) {
-    return SetStorer(model, ui, memory, folder, write).Store(DiskName::Stored(archive, kStoredNameLength), setNumber);
+                      const std::string& archive, const std::string& folder, const PsrStyleEntry& styleEntry,
+                      std::string& setNumber, const WriteFile& write) {
+    return SetStorer(model, ui, memory, folder, styleEntry, write)
+        .Store(DiskName::Stored(archive, kStoredNameLength), setNumber);
 }
 
 }  // namespace kalivo

@@ -72,6 +72,22 @@ TEST_F(Psr740StylesTest, ImplicitStyleArchiveThatIsThereButUnreadableOrNotValidI
     }
 }
 
+// The window's store carries the entry of the one set the registrations came from.
+TEST_F(Psr740StylesTest, StoreCarriesTheStyleEntryOnlyOfRegistrationsFromOneSet) {
+    disk.Write("STY.MNG", std::string("S__00102\r\nMyBossa\r\n"));
+    Load();
+    ASSERT_EQ(loadResult, 0);
+    for (int slot = 0; slot < 3; ++slot) {
+        ASSERT_EQ(destination.CopyRegistration(4, slot, &source, 0, slot), 0);
+    }
+    ASSERT_EQ(destination.StoreArchive("ONE", Folder(other), 0), 0);
+    EXPECT_EQ(other.Read("STY.MNG"), "S__00102\r\nMyBossa\r\n");
+
+    Fill(destination, {{9, 0, {"Regfile"}}});  // a registration of no set
+    ASSERT_EQ(destination.StoreArchive("MIXED", Folder(other), 0), 0);
+    EXPECT_EQ(other.Read("STY.MNG"), "S__00102\r\nMyBossa\r\n");
+}
+
 TEST_F(Psr740StylesTest, AskFlagAloneWantsAStyleArchiveAndNoFlagLeavesNames) {
     source.SetStyleArchiveOptions(true, false, "", false);
     Load();

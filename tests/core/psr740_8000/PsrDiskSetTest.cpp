@@ -466,7 +466,7 @@ TEST_F(Psr8000Fixture, StoreFailingAtAnyWriteLeavesTheDiskAsItWas) {
         };
         ui.messages.clear();
         std::string setNumber;
-        EXPECT_EQ(PsrDiskSet::Store(Model(), ui, destination.Memory(), "SECOND", Folder(disk), setNumber, failing), 2)
+        EXPECT_EQ(PsrDiskSet::Store(Model(), ui, destination.Memory(), "SECOND", Folder(disk), PsrStyleEntry(), setNumber, failing), 2)
             << stages[failAt];
         EXPECT_EQ(Messages().size(), 1u) << stages[failAt];
         EXPECT_EQ(disk.Names(), before) << stages[failAt];
