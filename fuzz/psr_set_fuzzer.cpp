@@ -1,8 +1,10 @@
 // Reads arbitrary bytes as a stored PSR-740 or PSR-8000 set: a user file, the
 // REG.MNG a store then updates, and the data file the user file names.
-// Input: a flags byte (bit 0: PSR-8000, bit 1: pad the data file to full
-// size), a big-endian u16 length and the user file, a u16 length and REG.MNG,
-// then the data file.
+// Input: a flags byte (bit 0: PSR-8000, bit 1: lay the data file over a
+// whole, sound one, so that a short input still passes the size, header and
+// trailer checks), a big-endian u16 length and the user file, a u16 length and
+// REG.MNG, then the data file.
+#include <algorithm>
 #include <filesystem>
 #include <vector>
 
@@ -14,6 +16,7 @@
 #include "core/tyros/AlternatingUserInterface.h"
 #include "handlers/psr740_8000/Psr740Handler.h"
 #include "handlers/psr740_8000/Psr8000Handler.h"
+#include "handlers/psr740_8000/PsrDataFile.h"
 #include "handlers/psr740_8000/PsrUserFile.h"
 
 using namespace kalivo;
@@ -39,6 +42,12 @@ void RequireSameMemory(const PsrFamilyHandler& a, const PsrFamilyHandler& b) {
     }
 }
 
+std::vector<std::uint8_t> SoundDataFile(const PsrModel& model) {
+    PsrBankMemory memory(model);
+    memory.Clear();
+    return PsrDataFile::Build(model, memory, 0);
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -51,20 +60,28 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     reader.ReadBytes(reader.Remaining(), dataFile);
 
-    test::AlternatingUserInterface ui;
-    std::unique_ptr<PsrFamilyHandler> loaded, again;
-    if ((flags & 1) == 0) {
-        loaded = std::make_unique<Psr740Handler>(ui);
-        again = std::make_unique<Psr740Handler>(ui);
-    } else {
-        loaded = std::make_unique<Psr8000Handler>(ui);
-        again = std::make_unique<Psr8000Handler>(ui);
-    }
+    // One pair of handlers per model for the whole run: a load replaces the
+    // whole memory, and only a load that succeeded is looked at.
+    static test::AlternatingUserInterface ui;
+    static Psr740Handler loaded740(ui), again740(ui);
+    static Psr8000Handler loaded8000(ui), again8000(ui);
+    static const bool created = [] {
+        for (PsrFamilyHandler* handler : std::initializer_list<PsrFamilyHandler*>{&loaded740, &again740, &loaded8000, &again8000}) {
+            handler->CreateStore();
+        }
+        return true;
+    }();
+    (void)created;
+    PsrFamilyHandler* loaded = (flags & 1) == 0 ? static_cast<PsrFamilyHandler*>(&loaded740) : &loaded8000;
+    PsrFamilyHandler* again = (flags & 1) == 0 ? static_cast<PsrFamilyHandler*>(&again740) : &again8000;
     const PsrModel& model = loaded->Model();
     std::vector<std::uint8_t> dataBytes(dataFile.begin(), dataFile.end());
-    const std::size_t full = 128 + model.recordSize * static_cast<std::size_t>(model.oneDataFile ? model.banks * model.slots : model.slots);
-    if ((flags & 2) != 0 && dataBytes.size() < full) {
-        dataBytes.resize(full, 0);
+    if ((flags & 2) != 0) {
+        static const std::vector<std::uint8_t> sound740 = SoundDataFile(PsrModel::Psr740());
+        static const std::vector<std::uint8_t> sound8000 = SoundDataFile(PsrModel::Psr8000());
+        std::vector<std::uint8_t> laid = model.oneDataFile ? sound740 : sound8000;
+        std::copy_n(dataBytes.begin(), std::min(dataBytes.size(), laid.size()), laid.begin());
+        dataBytes = std::move(laid);
     }
 
     const std::string in = disk.Fresh("in");
@@ -79,7 +96,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
     }
 
-    loaded->CreateStore();
     if (loaded->LoadSourceArchive(in, "SET") != 0) {
         return 0;
     }
@@ -91,7 +107,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (loaded->StoreArchive("COPY", out, 0) != 0) {
         return 0;
     }
-    again->CreateStore();
     fuzz::Require(again->LoadSourceArchive(out, "COPY") == 0);
     RequireSameMemory(*loaded, *again);
     for (int bank = 0; bank < model.banks; ++bank) {

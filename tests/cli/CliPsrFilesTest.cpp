@@ -7,6 +7,7 @@
 namespace kalivo::test {
 namespace {
 
+using psr::Bytes;
 using psr::Fill;
 
 std::vector<std::string> SplitLines(const std::string& text) {
@@ -95,6 +96,25 @@ TEST_F(CliPsrFilesTest, ABrokenSetFailsWithTheFileAndTheReason) {
     EXPECT_EQ(printed, "");
 }
 
+TEST_F(CliPsrFilesTest, DamagedDataFileAndRegfilesAreNamedAndFailTheRun) {
+    Psr8000Handler handler(ui);
+    Store(handler, {{0, 0, {"A"}}}, "SET");
+    Bytes data = in.ReadBytes("REG/RPK00101.REG");
+    ASSERT_EQ(data.size(), 2689u);
+    data.back() = 'T';  // the last trailer byte
+    in.Write("REG/RPK00101.REG", data);
+    EXPECT_NE(Run({"list", "--model", "psr-8000", "--folder", in.Path()}), 0);
+    EXPECT_NE(errors.find("Archive not correct: " + in.File("REG/RPK00101.REG")), std::string::npos) << errors;
+    EXPECT_EQ(printed, "");
+
+    handler.SetArchiveName("S");
+    ASSERT_EQ(handler.CreateRegfiles(FileSystem::WithSeparator(out.Path())), 0);
+    out.Write("noise.p8k", Bytes(316, 0xA5));
+    EXPECT_EQ(Run({"list", "--model", "psr-8000", "--regfiles", out.Path()}), 21);
+    EXPECT_EQ(printed, "A_S(1-1)\n");
+    EXPECT_NE(errors.find(out.File("noise.p8k")), std::string::npos) << errors;
+}
+
 TEST_F(CliPsrFilesTest, DiskOfTheOtherModelIsRefused) {
     Psr8000Handler handler(ui);
     handler.CreateStore();
@@ -140,6 +160,18 @@ TEST_F(CliPsrStylesTest, CustomStyleNamesByEachWay) {
     EXPECT_NE(Protocol({"--styles", "implicit"}).find("\t*Own Disk*\t"), std::string::npos);
     EXPECT_NE(Protocol({"--styles", styleDisk.File("STYLES.USR")}).find("\t*Chosen*\t"), std::string::npos);
     EXPECT_NE(Protocol({"--styles", styleDisk.File("STYLES")}).find("\t*Chosen*\t"), std::string::npos);
+}
+
+TEST_F(CliPsrStylesTest, CopyCarriesTheSetsStyleEntryUnderItsNewNumber) {
+    Psr740Handler first(ui);
+    first.CreateStore();
+    ASSERT_EQ(first.StoreArchive("FIRST", FileSystem::WithSeparator(out.Path()), 0), 0);  // set 001 there
+    out.Write("STY.MNG", std::string("S__00101\r\nKept\r\n"));
+    ASSERT_EQ(Run({"copy", "--model", "psr-740", "--folder", in.Path(), "--out", out.Path()}), 0) << errors;
+    EXPECT_EQ(out.Read("STY.MNG"), "S__00101\r\nKept\r\nS__00202\r\nOwn Disk\r\n");
+    ASSERT_EQ(Run({"protocol", "--model", "psr-740", "--folder", out.Path(), "--archive", "SET", "--out",
+                   out.File("p.txt"), "--styles", "implicit"}), 0) << errors;
+    EXPECT_NE(out.Read("p.txt").find("\t*Own Disk*\t"), std::string::npos) << out.Read("p.txt");
 }
 
 TEST_F(CliPsrStylesTest, StyleArchiveThatIsNoneFails) {

@@ -33,7 +33,11 @@ bool DiskMngHeader::ModelMatches(const std::vector<std::uint8_t>& bytes, std::st
 
 DiskMngHeader::Check DiskMngHeader::CheckFolder(const std::string& folder, std::string_view modelString,
                                                 std::size_t compareCount) {
-    const std::optional<std::string> path = FileSystem::FindNoCase(folder, kFileName);
+    return CheckFile(FileSystem::FindNoCase(folder, kFileName), modelString, compareCount);
+}
+
+DiskMngHeader::Check DiskMngHeader::CheckFile(const std::optional<std::string>& path, std::string_view modelString,
+                                              std::size_t compareCount) {
     if (!path || !FileSystem::IsRegularFile(*path)) {
         return Check::Missing;
     }

@@ -3,6 +3,7 @@
 // PSR-9000 or 9000Pro disk that names the model the disk belongs to.
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -23,6 +24,9 @@ public:
     // from offset 16 with modelString (blank-padded). A file too short to hold
     // them, or unreadable, counts as WrongModel.
     static Check CheckFolder(const std::string& folder, std::string_view modelString, std::size_t compareCount);
+    // The same test on a DISK.MNG already found (none: Missing).
+    static Check CheckFile(const std::optional<std::string>& path, std::string_view modelString,
+                           std::size_t compareCount);
     // The same test on bytes already read.
     static bool ModelMatches(const std::vector<std::uint8_t>& bytes, std::string_view modelString,
                              std::size_t compareCount);

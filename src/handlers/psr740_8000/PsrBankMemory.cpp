@@ -6,15 +6,27 @@
 
 namespace kalivo {
 
-PsrBankMemory::PsrBankMemory(const PsrModel& model) : model_(&model) {}
+PsrBankMemory::PsrBankMemory(const PsrModel& model) : model_(&model), standard_(model.recordSize) {
+    // Where the empty test looks, the default is the same in every slot.
+    model.makeDefault(standard_, 0, 0);
+}
 
 void PsrBankMemory::Clear() {
+    // Every load starts from a cleared store: made once per model, then copied.
+    static std::vector<std::pair<const PsrModel*, std::vector<std::uint8_t>>> cleared;
+    for (const auto& [model, bytes] : cleared) {
+        if (model == model_) {
+            bytes_ = bytes;
+            return;
+        }
+    }
     bytes_.assign(model_->StoreSize(), 0);
     for (int bank = 0; bank < model_->banks; ++bank) {
         for (int slot = 0; slot < model_->slots; ++slot) {
             PutDefault(bank, slot);
         }
     }
+    cleared.emplace_back(model_, bytes_);
 }
 
 bool PsrBankMemory::IsSlot(int bank, int slot) const {
@@ -79,12 +91,10 @@ void PsrBankMemory::PutDefault(int bank, int slot) {
 }
 
 bool PsrBankMemory::LooksEmpty(std::span<const std::uint8_t> record) const {
-    std::vector<std::uint8_t> standard(model_->recordSize);
-    model_->makeDefault(standard, 0, 0);
     const std::size_t from = model_->emptyTestFrom;
-    return record.size() == standard.size() &&
+    return record.size() == standard_.size() &&
            std::equal(record.begin() + static_cast<std::ptrdiff_t>(from), record.end(),
-                      standard.begin() + static_cast<std::ptrdiff_t>(from));
+                      standard_.begin() + static_cast<std::ptrdiff_t>(from));
 }
 
 std::string PsrBankMemory::Title(int bank, int slot) const {

@@ -47,6 +47,7 @@ private:
     std::size_t SlotOffset(int bank, int slot) const;
 
     const PsrModel* model_;
+    std::vector<std::uint8_t> standard_;  // the default registration, for the empty test
     std::vector<std::uint8_t> bytes_;
 };
 

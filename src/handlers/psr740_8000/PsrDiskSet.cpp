@@ -5,6 +5,7 @@
 
 #include "common/Format.h"
 #include "common/disk/DiskMngHeader.h"
+#include "common/disk/DiskName.h"
 #include "common/disk/ManagementLine.h"
 #include "common/fs/FatVolume.h"
 #include "common/fs/FileNameSanitizer.h"
@@ -12,6 +13,7 @@
 #include "common/fs/TextFile.h"
 #include "common/text/Cp1252.h"
 #include "handlers/StatusCodes.h"
+#include "handlers/psr740_8000/PsrDataFile.h"
 #include "handlers/psr740_8000/PsrUserFile.h"
 
 namespace kalivo {
@@ -21,6 +23,7 @@ namespace {
 constexpr std::size_t kHeaderSize = 128;
 constexpr std::size_t kEntrySize = 128;
 constexpr std::size_t kCounterAt = 36;  // the header line "FILE00000" + ccc repeats it at 57
+constexpr std::size_t kStoredNameLength = 8;
 constexpr int kLastSetNumber = 999;
 
 using Bytes = std::vector<std::uint8_t>;
@@ -30,42 +33,72 @@ void Append(Bytes& out, const std::string& text) { out.insert(out.end(), text.be
 // A name from an instrument file as a file name that stays inside its folder.
 std::string FileNameOf(const std::string& name) { return FileNameSanitizer::Sanitize(Cp1252::ToUtf8(name)); }
 
-// The existing entry of folder spelled in any case, else the upper-case name.
-std::string Target(const std::string& folder, const std::string& name) {
-    return FileSystem::FindNoCase(folder, name).value_or(FileSystem::WithSeparator(folder) + name);
-}
-
-int ThreeDigits(const Bytes& bytes, std::size_t at) {
-    if (bytes.size() < at + 3) {
+int Digits(const std::string& text, std::size_t at, std::size_t count) {
+    if (text.size() < at + count) {
         return -1;
     }
     int value = 0;
-    for (std::size_t i = at; i < at + 3; ++i) {
-        if (bytes[i] < '0' || bytes[i] > '9') {
+    for (std::size_t i = at; i < at + count; ++i) {
+        if (text[i] < '0' || text[i] > '9') {
             return -1;
         }
-        value = value * 10 + (bytes[i] - '0');
+        value = value * 10 + (text[i] - '0');
     }
     return value;
 }
 
-// The data file header: its first two lines are the same whatever the file's number.
-Bytes DataHeader(const PsrModel& model) {
-    Bytes out;
-    Append(out, ManagementLine::Make(PsrUserFile::DataLine(model, 1, 0)));
-    std::string second = model.dataSecondLine;
-    second.resize(30, ' ');
-    Append(out, second + "\r\n");
-    for (const char* text : {model.modelString, model.dataVersion, "A,I", "", ""}) {
-        Append(out, ManagementLine::Make(text));
+std::string Upper(std::string name) {
+    for (char& c : name) {
+        if (c >= 'a' && c <= 'z') {
+            c = static_cast<char>(c - 'a' + 'A');
+        }
     }
-    return out;
+    return name;
 }
 
-Bytes DataTrailer() {
-    Bytes out{0xFF};
-    Append(out, std::string(13, ' ') + "\r\n" + ManagementLine::Make("00011858") + "S");
-    return out;
+// The entries of one folder. A name is looked for as given and as the
+// instruments write it (upper case) first; the folder is listed only when
+// neither is there, and then once for all further lookups.
+class Listing {
+public:
+    explicit Listing(std::optional<std::string> folder) : folder_(std::move(folder)) {}
+    bool Exists() const { return folder_.has_value(); }
+    const std::vector<std::string>& Names() const {
+        if (folder_ && !listed_) {
+            names_ = FileSystem::FindEntries(*folder_, "*");
+            listed_ = true;
+        }
+        return names_;
+    }
+    std::string PathOf(const std::string& name) const { return FileSystem::WithSeparator(*folder_) + name; }
+    std::optional<std::string> Find(const std::string& name) const {
+        if (!folder_) {
+            return std::nullopt;
+        }
+        for (const std::string& spelling : {name, Upper(name)}) {
+            if (FileSystem::Exists(PathOf(spelling))) {
+                return PathOf(spelling);
+            }
+        }
+        for (const std::string& entry : Names()) {
+            if (FileSystem::EqualsNoCase(entry, name)) {
+                return PathOf(entry);
+            }
+        }
+        return std::nullopt;
+    }
+    // The entry spelled in any case, else name as given.
+    std::string Target(const std::string& name) const { return Find(name).value_or(PathOf(name)); }
+
+private:
+    std::optional<std::string> folder_;
+    mutable bool listed_ = false;
+    mutable std::vector<std::string> names_;
+};
+
+std::optional<std::string> RegFolderOf(const std::string& folder) {
+    const auto found = FileSystem::FindNoCase(folder, "REG");
+    return found && FileSystem::IsDirectory(*found) ? found : std::nullopt;
 }
 
 Bytes RegMngHeader(int counter) {
@@ -93,29 +126,37 @@ public:
     SetLoader(const PsrModel& model, UserInterface& ui, const std::string& folder)
         : model_(model), ui_(ui), folder_(folder) {}
 
-    int Load(const std::string& setName, PsrBankMemory& memory, std::string& setNumber);
+    int Load(const std::string& setName, PsrBankMemory& memory, std::string& setNumber, PsrStyleEntry& styleEntry);
 
 private:
     int Fail(int result, const std::string& path, const std::string& what) {
         ui_.ShowMessage("Archive not loaded: " + path + " " + what);
         return result;
     }
-    int ReadData(const PsrSetContents& contents, PsrBankMemory& memory);
-    bool ReadFile(const std::string& stem, std::size_t records, Bytes& bytes, std::string& path);
+    int NotCorrect(const std::string& text) {
+        ui_.ShowMessage("Archive not correct: " + text);
+        return status::kNotValid;
+    }
+    int ReadData(const PsrSetContents& contents, const Listing& reg, PsrBankMemory& memory);
+    // A data file of the set in REG that the user file does not name.
+    std::optional<std::string> UnnamedDataFile(const PsrSetContents& contents, const Listing& reg) const;
 
     const PsrModel& model_;
     UserInterface& ui_;
     std::string folder_;
 };
 
-int SetLoader::Load(const std::string& setName, PsrBankMemory& memory, std::string& setNumber) {
-    if (DiskMngHeader::CheckFolder(folder_, model_.modelString, model_.diskModelBytes) ==
+int SetLoader::Load(const std::string& setName, PsrBankMemory& memory, std::string& setNumber,
+                    PsrStyleEntry& styleEntry) {
+    // The disk root is listed once for all the names looked up in it.
+    const Listing root(folder_);
+    if (DiskMngHeader::CheckFile(root.Find(DiskMngHeader::kFileName), model_.modelString, model_.diskModelBytes) ==
         DiskMngHeader::Check::WrongModel) {
         ui_.ShowMessage("Model not correct");
         return status::kWrongModel;
     }
     const std::string userName = FileNameOf(setName) + ".usr";
-    const auto userFile = FileSystem::FindNoCase(folder_, userName);
+    const auto userFile = root.Find(userName);
     std::vector<std::string> lines;
     if (!userFile || !TextFile::ReadLines(*userFile, lines)) {
         return Fail(status::kNotValid, FileSystem::WithSeparator(folder_) + userName, "cannot be read.");
@@ -132,49 +173,53 @@ int SetLoader::Load(const std::string& setName, PsrBankMemory& memory, std::stri
         default:
             return Fail(PsrUserFile::kNoRegHeader, *userFile, "is not valid: it has no REG section.");
     }
+    const auto regFolder = root.Find("REG");
+    const Listing reg(regFolder && FileSystem::IsDirectory(*regFolder) ? regFolder : std::nullopt);
+    if (const auto unnamed = UnnamedDataFile(contents, reg)) {
+        // Loading without it would show its bank unused, and a store would drop it.
+        return NotCorrect(*userFile + " does not name " + *unnamed + ", a data file of this set.");
+    }
     memory.Clear();
-    const int result = ReadData(contents, memory);
+    const int result = ReadData(contents, reg, memory);
     setNumber = contents.setNumber;
+    if (result == status::kDone) {
+        styleEntry = PsrStyleEntry::Read(root.Find("STY.MNG"), setNumber);
+    }
     return result;
 }
 
-bool SetLoader::ReadFile(const std::string& stem, std::size_t records, Bytes& bytes, std::string& path) {
-    const std::string name = FileNameOf(stem) + ".reg";
-    const auto regFolder = FileSystem::FindNoCase(folder_, "reg");
-    const auto found = regFolder ? FileSystem::FindNoCase(*regFolder, name) : std::nullopt;
-    path = found.value_or(FileSystem::WithSeparator(folder_) + "REG" + FileSystem::Separator() + name);
-    if (!found || !FileSystem::ReadBytes(*found, bytes)) {
-        Fail(status::kNotValid, path, "cannot be read.");
-        return false;
+std::optional<std::string> SetLoader::UnnamedDataFile(const PsrSetContents& contents, const Listing& reg) const {
+    if (model_.oneDataFile || !reg.Exists()) {
+        return std::nullopt;
     }
-    if (bytes.size() < kHeaderSize + records * model_.recordSize) {
-        Fail(status::kNotValid, path, "is too short.");
-        return false;
+    for (const std::string& name : reg.Names()) {
+        const int bank = Digits(name, 6, 2);
+        const bool ofThisSet = name.size() == 12 && FileSystem::EqualsNoCase(name.substr(0, 6), "RPK" + contents.setNumber) &&
+                               FileSystem::EqualsNoCase(name.substr(8), ".REG") && bank >= 1 && bank <= model_.banks;
+        const bool named = std::any_of(contents.files.begin(), contents.files.end(),
+                                       [&](const PsrDataFileRef& ref) { return ref.bank == bank - 1; });
+        if (ofThisSet && !named) {
+            return reg.PathOf(name);
+        }
     }
-    return true;
+    return std::nullopt;
 }
 
-int SetLoader::ReadData(const PsrSetContents& contents, PsrBankMemory& memory) {
-    const std::size_t perFile = model_.oneDataFile ? static_cast<std::size_t>(model_.banks * model_.slots)
-                                                   : static_cast<std::size_t>(model_.slots);
+int SetLoader::ReadData(const PsrSetContents& contents, const Listing& reg, PsrBankMemory& memory) {
     for (const PsrDataFileRef& ref : contents.files) {
+        const std::string name = FileNameOf(ref.stem) + ".reg";
+        const auto found = reg.Exists() ? reg.Find(name) : std::nullopt;
+        const std::string path = found.value_or(FileSystem::WithSeparator(folder_) + "REG" + FileSystem::Separator() + name);
         Bytes bytes;
-        std::string path;
-        if (!ReadFile(ref.stem, perFile, bytes, path)) {
-            return status::kNotValid;
+        if (!found || !FileSystem::ReadBytes(*found, bytes)) {
+            return Fail(status::kNotValid, path, "cannot be read.");
         }
-        const int firstBank = model_.oneDataFile ? 0 : ref.bank;
-        const int lastBank = model_.oneDataFile ? model_.banks - 1 : ref.bank;
-        std::size_t at = kHeaderSize;
-        for (int bank = firstBank; bank <= lastBank; ++bank) {
-            for (int slot = 0; slot < model_.slots; ++slot, at += model_.recordSize) {
-                const auto record = std::span<const std::uint8_t>(bytes).subspan(at, model_.recordSize);
-                std::copy(record.begin(), record.end(), memory.Record(bank, slot).begin());
-                memory.SetEmpty(bank, slot, memory.LooksEmpty(record));
-            }
-            // One file for all banks: a bank counts when it holds a registration.
-            memory.SetUsed(bank, !model_.oneDataFile || memory.AnySlotFilled(bank));
+        switch (PsrDataFile::Inspect(model_, bytes)) {
+            case PsrDataFile::Check::TooShort: return Fail(status::kNotValid, path, "is too short.");
+            case PsrDataFile::Check::NotCorrect: return NotCorrect(path);
+            case PsrDataFile::Check::Sound: break;
         }
+        PsrDataFile::Read(model_, bytes, model_.oneDataFile ? 0 : ref.bank, memory);
     }
     return status::kDone;
 }
@@ -183,10 +228,11 @@ int SetLoader::ReadData(const PsrSetContents& contents, PsrBankMemory& memory) {
 
 class SetStorer {
 public:
-    SetStorer(const PsrModel& model, UserInterface& ui, const PsrBankMemory& memory, const std::string& folder)
-        : model_(model), ui_(ui), memory_(memory), folder_(folder) {}
+    SetStorer(const PsrModel& model, UserInterface& ui, const PsrBankMemory& memory, const std::string& folder,
+              const PsrStyleEntry& styleEntry, const PsrDiskSet::WriteFile& write)
+        : model_(model), ui_(ui), memory_(memory), folder_(folder), styleEntry_(styleEntry), write_(write) {}
 
-    int Store(const std::string& name);
+    int Store(const std::string& name, std::string& setNumberText);
 
 private:
     int Refuse(const std::string& text) {
@@ -194,58 +240,97 @@ private:
         return status::kNotValid;
     }
     // The next set number from the data files already in REG; -1 past 999.
-    int NextSetNumber(const std::optional<std::string>& regFolder) const;
-    Bytes DataFile(int bank) const;
-    bool Write(const std::string& path, const Bytes& bytes) {
-        if (FileSystem::WriteBytesSafely(path, bytes)) {
-            return true;
-        }
-        ui_.ShowMessage("Archive not stored: the file " + path + " cannot be written.");
-        return false;
-    }
+    int NextSetNumber(const Listing& reg) const;
+    std::vector<int> UsedBanks() const;
+    bool Write(const std::string& path, const Bytes& bytes);
+    // Takes back what this store wrote, so that a failed store uses up
+    // neither a set number nor room on the disk.
+    int Undo();
+    // Adds the style entry under the new set number to the disk's STY.MNG.
+    bool AddStyleEntry(const std::string& setNumber);
 
     const PsrModel& model_;
     UserInterface& ui_;
     const PsrBankMemory& memory_;
     std::string folder_;
+    const PsrStyleEntry& styleEntry_;
+    const PsrDiskSet::WriteFile& write_;
+
+    std::vector<std::string> written_;                    // new files, removed by Undo
+    std::vector<std::pair<std::string, Bytes>> replaced_;  // files replaced, with what they held
+    std::optional<std::string> createdFolder_;
 };
 
-int SetStorer::NextSetNumber(const std::optional<std::string>& regFolder) const {
-    if (!regFolder) {
-        return 1;
+bool SetStorer::Write(const std::string& path, const Bytes& bytes) {
+    if (write_(path, bytes)) {
+        return true;
     }
+    ui_.ShowMessage("Archive not stored: the file " + path + " cannot be written.");
+    return false;
+}
+
+int SetStorer::Undo() {
+    for (const std::string& path : written_) {
+        FileSystem::Remove(path);
+    }
+    for (const auto& [path, bytes] : replaced_) {
+        if (!FileSystem::WriteBytesSafely(path, bytes)) {
+            ui_.ShowMessage("The file " + path + " could not be put back as it was.");
+        }
+    }
+    if (createdFolder_) {
+        FileSystem::Remove(*createdFolder_);  // only when empty
+    }
+    return status::kNotValid;
+}
+
+bool SetStorer::AddStyleEntry(const std::string& setNumber) {
+    const auto found = FileSystem::FindNoCase(folder_, "STY.MNG");
+    const std::string path = found.value_or(FileSystem::WithSeparator(folder_) + "STY.MNG");
+    Bytes bytes;
+    if (found && !FileSystem::ReadBytes(*found, bytes)) {
+        ui_.ShowMessage("Archive not stored: the style archive " + path + " cannot be read.");
+        return false;
+    }
+    const Bytes old = bytes;
+    const std::string lines = styleEntry_.LinesFor(setNumber);
+    bytes.insert(bytes.end(), lines.begin(), lines.end());
+    if (!Write(path, bytes)) {
+        return false;
+    }
+    if (found) {
+        replaced_.emplace_back(path, old);
+    } else {
+        written_.push_back(path);
+    }
+    return true;
+}
+
+int SetStorer::NextSetNumber(const Listing& reg) const {
     int greatest = 0;
-    for (const std::string& file : FileSystem::FindFiles(*regFolder, "*.REG")) {
-        const Bytes name(file.begin(), file.end());
-        greatest = std::max(greatest, ThreeDigits(name, 3));
+    for (const std::string& name : reg.Names()) {
+        if (FileSystem::EndsWithNoCase(name, ".REG") && FileSystem::IsRegularFile(reg.PathOf(name))) {
+            greatest = std::max(greatest, Digits(name, 3, 3));
+        }
     }
     return greatest < kLastSetNumber ? greatest + 1 : -1;
 }
 
-Bytes SetStorer::DataFile(int bank) const {
-    Bytes out = DataHeader(model_);
-    const int firstBank = model_.oneDataFile ? 0 : bank;
-    const int lastBank = model_.oneDataFile ? model_.banks - 1 : bank;
-    Bytes standard(model_.recordSize);
-    for (int b = firstBank; b <= lastBank; ++b) {
-        for (int slot = 0; slot < model_.slots; ++slot) {
-            auto record = memory_.Record(b, slot);
-            // One file per bank holds its empty slots as default registrations.
-            if (!model_.oneDataFile && memory_.IsEmpty(b, slot)) {
-                model_.makeDefault(standard, b, slot);
-                record = standard;
-            }
-            out.insert(out.end(), record.begin(), record.end());
+std::vector<int> SetStorer::UsedBanks() const {
+    std::vector<int> used;
+    for (int bank = 0; bank < model_.banks && !model_.oneDataFile; ++bank) {
+        if (memory_.IsUsed(bank)) {
+            used.push_back(bank);
         }
     }
-    if (!model_.oneDataFile) {
-        const Bytes trailer = DataTrailer();
-        out.insert(out.end(), trailer.begin(), trailer.end());
-    }
-    return out;
+    return used;
 }
 
-int SetStorer::Store(const std::string& name) {
+int SetStorer::Store(const std::string& name, std::string& setNumberText) {
+    if (name.empty()) {
+        return Refuse("Archive not stored: a disk name needs at least one letter or digit.");
+    }
+    FileSystem::RemoveLeftovers(folder_);
     const std::string userName = FileNameOf(name) + ".USR";
     // Tested whether or not REG exists, so that a set is never overwritten.
     if (FileSystem::FindNoCase(folder_, userName)) {
@@ -253,32 +338,32 @@ int SetStorer::Store(const std::string& name) {
     }
     // The header of a disk of the other model stays: its sets must stay loadable.
     const bool diskRoot = FatVolume::IsDiskRoot(folder_);
+    const auto diskMng = FileSystem::FindNoCase(folder_, DiskMngHeader::kFileName);
     if (diskRoot && DiskMngHeader::CheckFolder(folder_, model_.modelString, model_.diskModelBytes) ==
                         DiskMngHeader::Check::WrongModel) {
         return Refuse("Archive not stored: the DISK.MNG of this disk is not one of this model.");
     }
-    const auto found = FileSystem::FindNoCase(folder_, "REG");
-    const std::optional<std::string> regFolder =
-        found && FileSystem::IsDirectory(*found) ? found : std::nullopt;
-    const int setNumber = NextSetNumber(regFolder);
+    const auto regFolder = RegFolderOf(folder_);
+    if (regFolder) {
+        FileSystem::RemoveLeftovers(*regFolder);
+    }
+    const Listing reg(regFolder);
+    const int setNumber = regFolder ? NextSetNumber(reg) : 1;
     if (setNumber < 0) {
         return Refuse("Archive not stored: the disk holds set number 999, the last one.");
     }
-    std::vector<int> usedBanks;
-    for (int bank = 0; bank < model_.banks && !model_.oneDataFile; ++bank) {
-        if (memory_.IsUsed(bank)) {
-            usedBanks.push_back(bank);
-        }
-    }
+    const std::vector<int> usedBanks = UsedBanks();
     const int step = model_.oneDataFile ? 1 : static_cast<int>(usedBanks.size());
 
     const std::string regPath = regFolder.value_or(FileSystem::WithSeparator(folder_) + "REG");
-    const std::string regMngPath = Target(regPath, "REG.MNG");
+    const std::string regMngPath = regFolder ? reg.Target("REG.MNG") : regPath + FileSystem::Separator() + "REG.MNG";
     Bytes regMng;
     int counter = step;
     // A first set starts REG.MNG afresh; so does a disk whose REG.MNG is gone.
-    if (setNumber != 1 && regFolder && FileSystem::ReadBytes(regMngPath, regMng) && regMng.size() >= kHeaderSize) {
-        const int old = ThreeDigits(regMng, kCounterAt);
+    const bool hadRegMng = regFolder && FileSystem::ReadBytes(regMngPath, regMng);
+    const Bytes oldRegMng = regMng;
+    if (setNumber != 1 && hadRegMng && regMng.size() >= kHeaderSize) {
+        const int old = Digits(std::string(regMng.begin(), regMng.begin() + kHeaderSize), kCounterAt, 3);
         counter = (old >= 0 ? old : static_cast<int>((regMng.size() - kHeaderSize) / kEntrySize)) + step;
         regMng.erase(regMng.begin(), regMng.begin() + static_cast<std::ptrdiff_t>(kHeaderSize));
     } else {
@@ -296,48 +381,64 @@ int SetStorer::Store(const std::string& name) {
         const std::string line = PsrUserFile::DataLine(model_, setNumber, bank);
         AppendRegMngEntry(model_, regMng, line);
         const std::string fileName = line.substr(0, line.size() - 3) + ".REG";
-        dataFiles.emplace_back(Target(regPath, fileName), DataFile(bank));
+        dataFiles.emplace_back(regFolder ? reg.Target(fileName) : regPath + FileSystem::Separator() + fileName,
+                               PsrDataFile::Build(model_, memory_, bank));
     }
-    if (!regFolder && !FileSystem::CreateDirectory(regPath)) {
-        return Refuse("Archive not stored: the folder " + regPath + " cannot be created.");
+    if (!regFolder) {
+        if (!FileSystem::CreateDirectory(regPath)) {
+            return Refuse("Archive not stored: the folder " + regPath + " cannot be created.");
+        }
+        createdFolder_ = regPath;
     }
     for (const auto& [path, bytes] : dataFiles) {
         if (!Write(path, bytes)) {
-            return status::kNotValid;
+            return Undo();
         }
+        written_.push_back(path);
     }
     if (!Write(regMngPath, regMng)) {
-        return status::kNotValid;
+        return Undo();
+    }
+    if (hadRegMng) {
+        replaced_.emplace_back(regMngPath, oldRegMng);
+    } else {
+        written_.push_back(regMngPath);
     }
     // Only the root of an instrument disk carries the disk header.
-    if (diskRoot &&
-        !Write(Target(folder_, "DISK.MNG"), DiskMngHeader::Build(model_.modelString, model_.diskVersion))) {
-        return status::kNotValid;
+    if (diskRoot) {
+        const std::string diskMngPath = diskMng.value_or(FileSystem::WithSeparator(folder_) + DiskMngHeader::kFileName);
+        if (!Write(diskMngPath, DiskMngHeader::Build(model_.modelString, model_.diskVersion))) {
+            return Undo();
+        }
+        if (!diskMng) {
+            written_.push_back(diskMngPath);
+        }
+    }
+    setNumberText = FormatNumbers("%3.3i", setNumber);
+    if (!styleEntry_.Empty() && !AddStyleEntry(setNumberText)) {
+        return Undo();
     }
     const Bytes userFile = PsrUserFile::Build(model_, name, setNumber, usedBanks);
-    return Write(FileSystem::WithSeparator(folder_) + userName, userFile) ? status::kDone : status::kNotValid;
+    if (!Write(FileSystem::WithSeparator(folder_) + userName, userFile)) {
+        return Undo();
+    }
+    return status::kDone;
 }
 
 }  // namespace
 
-std::string PsrDiskSet::StoredName(const std::string& archive) {
-    std::string name = archive.substr(0, 8);
-    for (char& c : name) {
-        if (c >= 'a' && c <= 'z') {
-            c = static_cast<char>(c - 'a' + 'A');
-        }
-    }
-    return name;
-}
+PsrDiskSet::WriteFile PsrDiskSet::DefaultWrite() { return &FileSystem::WriteBytesSafely; }
 
 int PsrDiskSet::Load(const PsrModel& model, UserInterface& ui, const std::string& folder, const std::string& setName,
-                     PsrBankMemory& memory, std::string& setNumber) {
-    return SetLoader(model, ui, folder).Load(setName, memory, setNumber);
+                     PsrBankMemory& memory, std::string& setNumber, PsrStyleEntry& styleEntry) {
+    return SetLoader(model, ui, folder).Load(setName, memory, setNumber, styleEntry);
 }
 
 int PsrDiskSet::Store(const PsrModel& model, UserInterface& ui, const PsrBankMemory& memory,
-                      const std::string& archive, const std::string& folder) {
-    return SetStorer(model, ui, memory, folder).Store(StoredName(archive));
+                      const std::string& archive, const std::string& folder, const PsrStyleEntry& styleEntry,
+                      std::string& setNumber, const WriteFile& write) {
+    return SetStorer(model, ui, memory, folder, styleEntry, write)
+        .Store(DiskName::Stored(archive, kStoredNameLength), setNumber);
 }
 
 }  // namespace kalivo

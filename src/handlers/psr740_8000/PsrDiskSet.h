@@ -1,29 +1,40 @@
 #pragma once
 // Moves the bank memory between memory and a stored set on an instrument
 // disk: DISK.MNG, NAME.USR, and the folder REG with REG.MNG and the data files.
+#include <cstdint>
+#include <functional>
 #include <string>
+#include <vector>
 
 #include "handlers/psr740_8000/PsrBankMemory.h"
+#include "handlers/psr740_8000/PsrStyleEntry.h"
 #include "ui/UserInterface.h"
 
 namespace kalivo {
 
 class PsrDiskSet {
 public:
+    // Writes one file whole or not at all; false when it could not.
+    using WriteFile = std::function<bool(const std::string& path, const std::vector<std::uint8_t>& bytes)>;
+
     // Reads set setName of folder into memory (a fresh store the caller keeps
-    // only on success) and the set number of its data files. 0, or the load
-    // result; every failure is reported to the person, naming the file.
+    // only on success), the set number of its data files and its entry in the
+    // disk's STY.MNG. 0, or the load result; every failure is reported to the
+    // person, naming the file.
     static int Load(const PsrModel& model, UserInterface& ui, const std::string& folder, const std::string& setName,
-                    PsrBankMemory& memory, std::string& setNumber);
+                    PsrBankMemory& memory, std::string& setNumber, PsrStyleEntry& styleEntry);
 
-    // Writes memory as a new set named archive (cut to 8, upper case) into
-    // folder. 0, or 2 with a message when the set exists or nothing could be
-    // written; nothing is written then.
+    // Writes memory as a new set named archive (as a disk keeps it, 8
+    // characters) into folder, with styleEntry (when not empty) added to the
+    // disk's STY.MNG under the new set number; setNumber is the number it
+    // got. 0, or 2 with a message when the name is empty as stored, the set
+    // exists or a file cannot be written; a store that cannot finish removes
+    // what it wrote and puts REG.MNG and STY.MNG back as they were.
     static int Store(const PsrModel& model, UserInterface& ui, const PsrBankMemory& memory,
-                     const std::string& archive, const std::string& folder);
+                     const std::string& archive, const std::string& folder, const PsrStyleEntry& styleEntry,
+                     std::string& setNumber, const WriteFile& write = DefaultWrite());
 
-    // The set name as stored: cut to 8 characters, upper case.
-    static std::string StoredName(const std::string& archive);
+    static WriteFile DefaultWrite();
 };
 
 }  // namespace kalivo

@@ -44,6 +44,9 @@ struct PsrSnapshot : HandlerSnapshot {
     PsrBankMemory memory;
     PsrCustomStyles customStyles;
     std::string archiveName;
+    int origin = 0;
+    std::string originSet;
+    PsrStyleEntry styleEntry;
 };
 
 }  // namespace
@@ -52,6 +55,9 @@ std::shared_ptr<const HandlerSnapshot> PsrFamilyHandler::SaveDestinationState() 
     auto snapshot = std::make_shared<PsrSnapshot>(memory_, customStyles_);
     snapshot->model = &model_;
     snapshot->archiveName = archiveName_;
+    snapshot->origin = static_cast<int>(origin_);
+    snapshot->originSet = originSet_;
+    snapshot->styleEntry = styleEntry_;
     return snapshot;
 }
 
@@ -63,12 +69,18 @@ void PsrFamilyHandler::RestoreDestinationState(const HandlerSnapshot& snapshot) 
     memory_ = own->memory;
     customStyles_ = own->customStyles;
     archiveName_ = own->archiveName;
+    origin_ = static_cast<Origin>(own->origin);
+    originSet_ = own->originSet;
+    styleEntry_ = own->styleEntry;
 }
 
 void PsrFamilyHandler::New() {
     memory_.Clear();
     archiveName_ = kNoName;
     customStyles_.Reset();
+    origin_ = Origin::Fresh;
+    originSet_.clear();
+    styleEntry_ = PsrStyleEntry();
 }
 
 void PsrFamilyHandler::CreateStore() {
@@ -128,15 +140,24 @@ int PsrFamilyHandler::LoadArchive(const std::string& folder, const std::string& 
     // A load that fails part way must leave the memory as it was.
     PsrBankMemory loaded(model_);
     std::string setNumber;
-    const int result = PsrDiskSet::Load(model_, ui(), folder, archive, loaded, setNumber);
+    PsrStyleEntry styleEntry;
+    const int result = PsrDiskSet::Load(model_, ui(), folder, archive, loaded, setNumber, styleEntry);
     if (result != status::kDone) {
         return result;
     }
     memory_ = std::move(loaded);
     archiveName_ = archive;
+    origin_ = Origin::OneSet;
+    originSet_ = FileSystem::WithSeparator(folder) + archive;
+    styleEntry_ = std::move(styleEntry);
     if (implicitSearch_) {
         customStyles_.Reset();
-        customStyles_.ReadFile(PsrCustomStyles::StyleFileOf(folder), kStyleKey + setNumber);
+        // A disk without a style archive is common; one that is there but cannot be read is damage.
+        const std::string styleFile = PsrCustomStyles::StyleFileOf(folder);
+        if (!styleFile.empty() && !customStyles_.ReadFile(styleFile, kStyleKey + setNumber)) {
+            ui().ShowMessage("Style archive " + styleFile +
+                             " cannot be read or is not valid; custom styles keep their default names.");
+        }
         return status::kDone;
     }
     return askForStyleArchive_ ? status::kStyleArchiveWanted : status::kDone;
@@ -146,7 +167,9 @@ int PsrFamilyHandler::StoreArchive(const std::string& archive, const std::string
     if (!memory_.IsAllocated()) {
         return status::kNothingToWrite;
     }
-    return PsrDiskSet::Store(model_, ui(), memory_, archive, folder);
+    std::string setNumber;
+    const PsrStyleEntry carried = origin_ == Origin::OneSet ? styleEntry_ : PsrStyleEntry();
+    return PsrDiskSet::Store(model_, ui(), memory_, archive, folder, carried, setNumber);
 }
 
 int PsrFamilyHandler::ListArchives(const std::string& folder, StringList& names) {
@@ -185,9 +208,8 @@ int PsrFamilyHandler::LoadStyleArchive(const std::string& folder, const std::str
     if (setNumber.empty() || styleFile.empty() || !TextFile::ReadLines(styleFile, lines)) {
         return status::kNotValid;
     }
-    // A slot past the table ends the reading; what was read counts.
-    customStyles_.ReadLines(lines, kStyleKey + setNumber);
-    return status::kDone;
+    // A slot past the table ends the reading: what was read stays, but the archive is not valid.
+    return customStyles_.ReadLines(lines, kStyleKey + setNumber) ? status::kDone : status::kNotValid;
 }
 
 // ---- registrations ---------------------------------------------------------------
@@ -299,6 +321,22 @@ void PsrFamilyHandler::PutCopy(int dstBank, int dstSlot, std::span<const std::ui
     memory_.SetEmpty(dstBank, dstSlot, false);
 }
 
+void PsrFamilyHandler::TakeOrigin(const PsrFamilyHandler* from) {
+    if (from == this) {
+        return;
+    }
+    const bool oneSet = from != nullptr && from->origin_ == Origin::OneSet;
+    if (oneSet && origin_ == Origin::Fresh) {
+        origin_ = Origin::OneSet;
+        originSet_ = from->originSet_;
+        styleEntry_ = from->styleEntry_;
+    } else if (!oneSet || origin_ != Origin::OneSet || originSet_ != from->originSet_) {
+        origin_ = Origin::Mixed;
+        originSet_.clear();
+        styleEntry_ = PsrStyleEntry();
+    }
+}
+
 int PsrFamilyHandler::CopyRegistration(int dstBank, int dstSlot, ModelHandler* source, int srcBank, int srcSlot) {
     PsrFamilyHandler* from = SameModel(source);
     if (from == nullptr || !memory_.IsSlot(dstBank, dstSlot) || !from->memory_.IsSlot(srcBank, srcSlot)) {
@@ -307,6 +345,7 @@ int PsrFamilyHandler::CopyRegistration(int dstBank, int dstSlot, ModelHandler* s
     const int found = from->Find(srcBank, srcSlot);
     if (found == status::kDone) {
         PutCopy(dstBank, dstSlot, from->memory_.Record(srcBank, srcSlot));
+        TakeOrigin(from);
     }
     return found;
 }
@@ -318,6 +357,7 @@ int PsrFamilyHandler::CopyRegfile(int dstBank, int dstSlot, ModelHandler* source
         return status::kNoRegistration;
     }
     PutCopy(dstBank, dstSlot, entry->record);
+    TakeOrigin(nullptr);  // a regfile belongs to no set
     return status::kDone;
 }
 

@@ -8,6 +8,7 @@
 #include "handlers/psr740_8000/PsrBankMemory.h"
 #include "handlers/psr740_8000/PsrCustomStyles.h"
 #include "handlers/psr740_8000/PsrRegfiles.h"
+#include "handlers/psr740_8000/PsrStyleEntry.h"
 
 namespace kalivo {
 
@@ -71,12 +72,22 @@ private:
     PsrFamilyHandler* SameModel(ModelHandler* source) const;
     // The record bytes from copyFrom on go into the slot, with the bank title rule.
     void PutCopy(int dstBank, int dstSlot, std::span<const std::uint8_t> record);
+    // A registration of from came in: the memory still holds one set's
+    // registrations only while every copy comes from that set.
+    void TakeOrigin(const PsrFamilyHandler* from);
+
+    // Where the registrations came from: nothing yet (New), one stored set,
+    // or more than one place. Only one set's style entry goes with a store.
+    enum class Origin { Fresh, OneSet, Mixed };
 
     const PsrModel& model_;
     PsrBankMemory memory_;
     PsrRegfiles regfiles_;
     PsrCustomStyles customStyles_;
     std::string archiveName_;
+    Origin origin_ = Origin::Fresh;
+    std::string originSet_;      // folder and name of that one set
+    PsrStyleEntry styleEntry_;   // its entry in its disk's STY.MNG
     bool askForStyleArchive_ = false;
     bool useDefaultArchive_ = false;
     bool implicitSearch_ = false;

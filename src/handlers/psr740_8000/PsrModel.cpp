@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdio>
 
 #include "common/ByteReader.h"
 #include "common/tables/BankSelectVoiceTable.h"
@@ -35,21 +34,63 @@ std::string Psr8000Voice(std::span<const std::uint8_t> record, int part) {
     return Psr8000VoiceList::VoiceName(ByteReader::U16At(record, 2 * static_cast<std::size_t>(part)));
 }
 
+// Digits written by hand: a load puts the default into every slot first.
+void PutDigits(std::span<std::uint8_t> record, std::size_t at, int value, int count) {
+    for (int i = count - 1; i >= 0; --i, value /= 10) {
+        record[at + static_cast<std::size_t>(i)] = static_cast<std::uint8_t>('0' + value % 10);
+    }
+}
+
 void Psr740Default(std::span<std::uint8_t> record, int bank, int slot) {
     static constexpr std::array<std::uint8_t, 10> kCarried{0x00, 0x00, 0x01, 0x15, 0, 0, 0, 0, 0, 0};
     std::fill(record.begin(), record.end(), 0);
-    char digits[8];
-    std::snprintf(digits, sizeof digits, "%3.3i", (bank * 4 + slot) % 1000);
     PutText(record, 0, "REG");
-    PutText(record, 3, digits);
+    PutDigits(record, 3, (bank * 4 + slot) % 1000, 3);
     std::copy(kCarried.begin(), kCarried.end(), record.begin() + 6);
-    std::snprintf(digits, sizeof digits, "%2.2i", (bank + 1) % 100);
-    PutText(record, 16, std::string("Regist") + digits + std::string(8, ' '));
+    PutText(record, 16, "Regist00        ");
+    PutDigits(record, 22, (bank + 1) % 100, 2);
 }
 
 void Psr8000Default(std::span<std::uint8_t> record, int /*bank*/, int /*slot*/) {
     std::fill(record.begin(), record.end(), 0);
     PutText(record, 156, "Registration    ");
+}
+
+// "REG", the number digits of one of the 128 registrations, and voices of
+// three 7-bit MIDI numbers each.
+bool Psr740FieldsSound(std::span<const std::uint8_t> record) {
+    if (record.size() < 287 || record[0] != 'R' || record[1] != 'E' || record[2] != 'G') {
+        return false;
+    }
+    int number = 0;
+    for (std::size_t i = 3; i < 6; ++i) {
+        if (record[i] < '0' || record[i] > '9') {
+            return false;
+        }
+        number = number * 10 + (record[i] - '0');
+    }
+    for (const std::size_t at : {119u, 135u, 151u}) {
+        if (record[at] > 0x7F || record[at + 1] > 0x7F || record[at + 2] > 0x7F) {
+            return false;
+        }
+    }
+    return number < 128;
+}
+
+// Voice numbers as the voice list reads them: a list entry, the organ flute,
+// or one of the custom voices.
+bool Psr8000FieldsSound(std::span<const std::uint8_t> record) {
+    if (record.size() < 316) {
+        return false;
+    }
+    for (std::size_t part = 0; part < 4; ++part) {
+        const std::uint16_t number = ByteReader::U16At(record, 2 * part);
+        const bool custom = (number & 0x8000) != 0 && (number & 0x7FE0) == 0;
+        if (number >= Psr8000VoiceList::Count() && number != 0x4000 && !custom) {
+            return false;
+        }
+    }
+    return true;
 }
 
 }  // namespace
@@ -60,7 +101,7 @@ const PsrModel& PsrModel::Psr740() {
         32, 4, 287, 16, true, 32, 16, 37, 32, 3,
         160, 3,
         ".p74", "PSR-740", "PSR-740  Registration Archive",
-        Psr740Voice, &StyleList::Psr740, Psr740Default,
+        Psr740Voice, &StyleList::Psr740, Psr740Default, Psr740FieldsSound,
     };
     return model;
 }
@@ -71,7 +112,7 @@ const PsrModel& PsrModel::Psr8000() {
         16, 8, 316, 156, false, 0, 0, 152, 200, 4,
         214, 16,
         ".p8k", "PSR-8000", "PSR-8000 Registration Archive",
-        Psr8000Voice, &StyleList::Psr8000, Psr8000Default,
+        Psr8000Voice, &StyleList::Psr8000, Psr8000Default, Psr8000FieldsSound,
     };
     return model;
 }

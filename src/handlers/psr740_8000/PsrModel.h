@@ -47,6 +47,9 @@ struct PsrModel {
     const StyleList& (*styles)();
     // The default registration for (bank, slot).
     void (*makeDefault)(std::span<std::uint8_t> record, int bank, int slot);
+    // Whether the model's own fields of a whole record (fixed bytes, voices)
+    // hold values the instrument writes.
+    bool (*ownFieldsSound)(std::span<const std::uint8_t> record);
 
     std::size_t BankSize() const { return 1 + static_cast<std::size_t>(slots) * (recordSize + 1); }
     std::size_t StoreSize() const { return static_cast<std::size_t>(banks) * BankSize(); }

@@ -6,6 +6,21 @@
 
 namespace kalivo {
 
+namespace {
+
+// Above the fastest tempo of either instrument; 0 is the default registration's.
+constexpr int kMaxTempo = 300;
+
+// Text up to the first NUL, only NUL bytes after it. Control characters are
+// no text, except 0x01, which instrument titles carry at their end.
+bool IsTitleField(std::span<const std::uint8_t> field) {
+    const auto end = std::find(field.begin(), field.end(), 0);
+    const bool text = std::all_of(field.begin(), end, [](std::uint8_t c) { return c == 0x01 || (c >= 0x20 && c != 0x7F); });
+    return text && std::all_of(end, field.end(), [](std::uint8_t c) { return c == 0; });
+}
+
+}  // namespace
+
 std::string PsrRecord::Title(const PsrModel& model, std::span<const std::uint8_t> record) {
     if (!ByteReader::Has(record, model.titleOffset, kTitleWidth)) {
         return std::string();
@@ -31,6 +46,11 @@ int PsrRecord::Tempo(const PsrModel& model, std::span<const std::uint8_t> record
 
 int PsrRecord::StyleNumber(const PsrModel& model, std::span<const std::uint8_t> record) {
     return ByteReader::U8At(record, model.styleOffset);
+}
+
+bool PsrRecord::IsSound(const PsrModel& model, std::span<const std::uint8_t> record) {
+    return record.size() == model.recordSize && model.ownFieldsSound(record) && Tempo(model, record) <= kMaxTempo &&
+           IsTitleField(record.subspan(model.titleOffset, kTitleWidth));
 }
 
 std::string PsrRecord::RegfileTitle(const PsrModel& model, std::span<const std::uint8_t> record) {

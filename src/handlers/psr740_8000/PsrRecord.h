@@ -19,6 +19,10 @@ public:
     static void SetTitle(const PsrModel& model, std::span<std::uint8_t> record, const std::string& name);
     static int Tempo(const PsrModel& model, std::span<const std::uint8_t> record);
     static int StyleNumber(const PsrModel& model, std::span<const std::uint8_t> record);
+    // Whether record is one whole record as the instrument and this program
+    // write it: the model's fixed bytes and voices, a tempo an instrument can
+    // play, a title of text padded with NUL bytes.
+    static bool IsSound(const PsrModel& model, std::span<const std::uint8_t> record);
     // The title as a regfile shows it: also trailing "?", "*", "'" and 0x01 removed.
     static std::string RegfileTitle(const PsrModel& model, std::span<const std::uint8_t> record);
 };

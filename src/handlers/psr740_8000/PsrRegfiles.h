@@ -20,15 +20,13 @@ public:
     explicit PsrRegfiles(const PsrModel& model) : model_(&model) {}
 
     // Replaces the list with the regfiles of folder, sorted by title ignoring
-    // case. 0, or 12 with "No reg-files found" (the old list is gone then).
+    // case. A file that is no whole, sound record of the model is left out and
+    // named. 0; 21 when some were left out; 12 with "No reg-files found" or
+    // when none was sound (the old list is gone then).
     int Load(UserInterface& ui, const std::string& folder);
     void Clear() { entries_.clear(); }
     const PsrRegfileEntry* Entry(int index) const;
     const std::vector<PsrRegfileEntry>& Entries() const { return entries_; }
-
-    // A record from regfile bytes: a short file keeps the default
-    // registration's bytes past its end, a long one is cut.
-    static std::vector<std::uint8_t> RecordOf(const PsrModel& model, const std::vector<std::uint8_t>& bytes);
 
     // The file base of a registration's regfile: the title with blanks, "?",
     // "*" and "'" made "_" (trailing ones dropped), "_", the archive name and

@@ -2,6 +2,8 @@
 // from a default folder, or from a style archive the user picks.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "core/psr740_8000/PsrTestSupport.h"
 
 namespace kalivo::test::psr {
@@ -45,6 +47,45 @@ TEST_F(Psr740StylesTest, ImplicitSearchStartsFromTheDefaultsAndMissingFileSaysNo
     EXPECT_EQ(loadResult, 0);
     EXPECT_EQ(Style(source, 0, 0), "Custom Style 1");
     EXPECT_TRUE(Messages().empty());
+}
+
+TEST_F(Psr740StylesTest, ImplicitStyleArchiveThatIsThereButUnreadableOrNotValidIsNamedOnce) {
+    source.SetStyleArchiveOptions(false, false, "", true);
+    struct Case {
+        const char* what;
+        std::function<void()> make;
+    };
+    const Case cases[] = {
+        {"a folder", [&] { ASSERT_TRUE(FileSystem::CreateDirectory(disk.File("STY.MNG"))); }},
+        // Slot 04 is one past the PSR-740's three.
+        {"a slot past the table", [&] { disk.Write("STY.MNG", std::string("S__00101\r\nFirst\r\nS__00104\r\nX\r\n")); }},
+    };
+    for (const Case& c : cases) {
+        std::filesystem::remove_all(disk.File("STY.MNG"));
+        c.make();
+        ui.messages.clear();
+        Load();
+        EXPECT_EQ(loadResult, 0) << c.what;
+        ASSERT_EQ(Messages().size(), 1u) << c.what;
+        EXPECT_NE(Messages()[0].find(disk.File("STY.MNG")), std::string::npos) << Messages()[0];
+        EXPECT_EQ(Name(source, 0, 0), "A") << c.what;
+    }
+}
+
+// The window's store carries the entry of the one set the registrations came from.
+TEST_F(Psr740StylesTest, StoreCarriesTheStyleEntryOnlyOfRegistrationsFromOneSet) {
+    disk.Write("STY.MNG", std::string("S__00102\r\nMyBossa\r\n"));
+    Load();
+    ASSERT_EQ(loadResult, 0);
+    for (int slot = 0; slot < 3; ++slot) {
+        ASSERT_EQ(destination.CopyRegistration(4, slot, &source, 0, slot), 0);
+    }
+    ASSERT_EQ(destination.StoreArchive("ONE", Folder(other), 0), 0);
+    EXPECT_EQ(other.Read("STY.MNG"), "S__00102\r\nMyBossa\r\n");
+
+    Fill(destination, {{9, 0, {"Regfile"}}});  // a registration of no set
+    ASSERT_EQ(destination.StoreArchive("MIXED", Folder(other), 0), 0);
+    EXPECT_EQ(other.Read("STY.MNG"), "S__00102\r\nMyBossa\r\n");
 }
 
 TEST_F(Psr740StylesTest, AskFlagAloneWantsAStyleArchiveAndNoFlagLeavesNames) {

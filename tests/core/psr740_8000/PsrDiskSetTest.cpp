@@ -2,7 +2,12 @@
 // and what a load makes of them, good and bad.
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <random>
+
 #include "core/psr740_8000/PsrTestSupport.h"
+#include "handlers/psr740_8000/PsrDiskSet.h"
+#include "support/FatImage.h"
 
 namespace kalivo::test::psr {
 namespace {
@@ -353,6 +358,183 @@ TEST_F(Psr740Fixture, ListArchivesFindsUserFilesInAnyCaseSorted) {
     EXPECT_EQ(names, (StringList{"kept", "A", "b"}));
     StringList none;
     EXPECT_EQ(source.ListArchives(Folder(other), none), 2);
+}
+
+}  // namespace
+}  // namespace kalivo::test::psr
+
+namespace kalivo::test::psr {
+namespace {
+
+// ---- damaged data files, unnamed data files, failed stores, names -----------------
+
+struct Damage {
+    const char* what;
+    std::function<void(Bytes&)> apply;
+    const char* message;  // what the message starts with, "" for a load
+};
+
+// Loads set SET of disk with each damage done to its data file: refused with
+// one message naming the file, or loaded where no damage is done.
+void ExpectDamageRefused(TempFolder& disk, ScriptedUserInterface& ui, PsrFamilyHandler& source,
+                         const std::string& dataFile, const std::vector<Damage>& damages) {
+    const Bytes written = disk.ReadBytes(dataFile);
+    ASSERT_FALSE(written.empty());
+    for (const Damage& damage : damages) {
+        Bytes bytes = written;
+        damage.apply(bytes);
+        disk.Write(dataFile, bytes);
+        ui.messages.clear();
+        source.ClearSource();
+        const int result = source.LoadSourceArchive(FileSystem::WithSeparator(disk.Path()), "SET");
+        if (*damage.message == '\0') {
+            EXPECT_EQ(result, 0) << damage.what;
+            continue;
+        }
+        EXPECT_EQ(result, 2) << damage.what;
+        EXPECT_FALSE(source.Memory().AnyBankUsed()) << damage.what << ": something of the damaged set was loaded";
+        const auto messages = ui.MessageTexts();
+        ASSERT_EQ(messages.size(), 1u) << damage.what;
+        EXPECT_EQ(messages[0].rfind(damage.message, 0), 0u) << damage.what << ": " << messages[0];
+        EXPECT_NE(messages[0].find(disk.File(dataFile)), std::string::npos) << damage.what << ": " << messages[0];
+    }
+}
+
+Bytes RandomBytes(std::size_t size, unsigned seed) {
+    std::mt19937 random(seed);
+    Bytes bytes(size);
+    for (auto& b : bytes) {
+        b = static_cast<std::uint8_t>(random());
+    }
+    return bytes;
+}
+
+TEST_F(Psr740Fixture, DataFileWhoseHeaderIsNotAsWrittenIsRefusedAsNotCorrect) {
+    Fill(destination, {{0, 0, {"Kept", 1, 100}}});
+    ASSERT_EQ(destination.StoreArchive("SET", Folder(disk), 0), 0);
+    ExpectDamageRefused(disk, ui, source, "REG/RPK001AL.REG", {
+        {"as written", [](Bytes&) {}, ""},
+        {"model line", [](Bytes& b) { b[48 + 4] = '8'; }, "Archive not correct"},
+        {"last header byte", [](Bytes& b) { b[127] = 'x'; }, "Archive not correct"},
+        {"random bytes of the right size", [](Bytes& b) { b = RandomBytes(b.size(), 740); }, "Archive not correct"},
+        {"one byte more", [](Bytes& b) { b.push_back(0); }, "Archive not correct"},
+        {"one byte short", [](Bytes& b) { b.pop_back(); }, "Archive not loaded"},
+    });
+}
+
+TEST_F(Psr8000Fixture, DataFileWithoutItsHeaderOrTrailerIsRefusedAsNotCorrect) {
+    Fill(destination, {{1, 0, {"Kept", 1, 100}}});
+    ASSERT_EQ(destination.StoreArchive("SET", Folder(disk), 0), 0);
+    ExpectDamageRefused(disk, ui, source, "REG/RPK00102.REG", {
+        {"as written", [](Bytes&) {}, ""},
+        {"first header byte", [](Bytes& b) { b[0] = 'X'; }, "Archive not correct"},
+        {"trailer missing", [](Bytes& b) { b.resize(b.size() - 33); }, "Archive not correct"},
+        {"last trailer byte", [](Bytes& b) { b.back() = 'T'; }, "Archive not correct"},
+        {"random bytes of the right size", [](Bytes& b) { b = RandomBytes(b.size(), 8000); }, "Archive not correct"},
+        {"one record byte short", [](Bytes& b) { b.resize(128 + 8 * 316 - 1); }, "Archive not loaded"},
+    });
+}
+
+TEST_F(Psr8000Fixture, DataFileOfTheSetThatTheSetFileNoLongerNamesStopsTheLoad) {
+    Fill(destination, {{1, 0, {"Two"}}, {4, 0, {"Five"}}});
+    ASSERT_EQ(destination.StoreArchive("SET", Folder(disk), 0), 0);
+    Fill(source, {{0, 0, {"Before"}}});
+    // The list names one file fewer than REG holds for the set.
+    std::string user = disk.Read("SET.USR");
+    user.replace(192 + 4, 2, "01");
+    disk.Write("SET.USR", user);
+    EXPECT_EQ(source.LoadSourceArchive(Folder(disk), "SET"), 2);
+    ASSERT_EQ(Messages().size(), 1u);
+    EXPECT_NE(Messages()[0].find("RPK00105.REG"), std::string::npos) << Messages()[0];
+    EXPECT_EQ(Name(source, 0, 0), "Before");
+    EXPECT_FALSE(source.Memory().IsUsed(1));
+}
+
+// A store that fails at any one of its writes leaves the disk as it was, and
+// the next store gets the set number the failed one would have had.
+TEST_F(Psr8000Fixture, StoreFailingAtAnyWriteLeavesTheDiskAsItWas) {
+    Fill(destination, {{0, 0, {"First"}}});
+    ASSERT_EQ(destination.StoreArchive("FIRST", Folder(disk), 0), 0);
+    const Bytes index = disk.ReadBytes("REG/REG.MNG");
+    const std::vector<std::string> before = disk.Names();
+    Fill(destination, {{3, 0, {"Fourth"}}});
+    const char* const stages[] = {"first data file", "second data file", "REG.MNG", "user file"};
+    for (int failAt = 0; failAt < 4; ++failAt) {
+        int call = 0;
+        const PsrDiskSet::WriteFile failing = [&](const std::string& path, const Bytes& bytes) {
+            return call++ != failAt && FileSystem::WriteBytesSafely(path, bytes);
+        };
+        ui.messages.clear();
+        std::string setNumber;
+        EXPECT_EQ(PsrDiskSet::Store(Model(), ui, destination.Memory(), "SECOND", Folder(disk), PsrStyleEntry(), setNumber, failing), 2)
+            << stages[failAt];
+        EXPECT_EQ(Messages().size(), 1u) << stages[failAt];
+        EXPECT_EQ(disk.Names(), before) << stages[failAt];
+        EXPECT_EQ(FileSystem::FindFiles(disk.File("REG"), "*").size(), 2u) << stages[failAt];
+        EXPECT_EQ(disk.ReadBytes("REG/REG.MNG"), index) << stages[failAt];
+    }
+    ASSERT_EQ(destination.StoreArchive("SECOND", Folder(disk), 0), 0);
+    EXPECT_TRUE(FileSystem::Exists(disk.File("REG/RPK00204.REG")));
+    EXPECT_EQ(Text(disk.ReadBytes("REG/REG.MNG"), 32, 16), Line("FILE003"));
+}
+
+TEST_F(Psr8000Fixture, StoreOntoANameHeldByAFolderRemovesTheFilesItWrote) {
+    Fill(destination, {{0, 0, {"One"}}, {1, 0, {"Two"}}});
+    ASSERT_TRUE(FileSystem::CreateDirectory(disk.File("REG")));
+    ASSERT_TRUE(FileSystem::CreateDirectory(disk.File("REG/RPK00102.REG")));
+    EXPECT_EQ(destination.StoreArchive("SET", Folder(disk), 0), 2);
+    ASSERT_EQ(Messages().size(), 1u);
+    EXPECT_NE(Messages()[0].find("RPK00102.REG"), std::string::npos);
+    EXPECT_EQ(disk.Names(), (std::vector<std::string>{"REG"}));
+    EXPECT_TRUE(FileSystem::FindFiles(disk.File("REG"), "*").empty());
+}
+
+TEST_F(Psr740Fixture, StoreThatFillsAFatDiskLeavesItAsItWas) {
+    FatImage fat;
+    if (!fat.Mounted()) {
+        GTEST_SKIP() << fat.Why();
+    }
+    const std::string root = FileSystem::WithSeparator(fat.Path());
+    ASSERT_EQ(destination.StoreArchive("FIRST", root, 0), 0);
+    const std::string reg = root + "REG";
+    Bytes index;
+    ASSERT_TRUE(FileSystem::ReadBytes(reg + "/REG.MNG", index));
+    // The cluster size, from what one byte takes.
+    const auto before = std::filesystem::space(fat.Path()).available;
+    ASSERT_TRUE(FileSystem::WriteBytesSafely(root + "PROBE", {1}));
+    const auto cluster = before - std::filesystem::space(fat.Path()).available;
+    ASSERT_GT(cluster, 0u);
+    // Room for the data file, none for the new index beside the old one.
+    const auto room = (36864 + cluster - 1) / cluster * cluster;
+    const auto free = std::filesystem::space(fat.Path()).available;
+    ASSERT_GT(free, room);
+    ASSERT_TRUE(FileSystem::WriteBytesSafely(root + "FILLER", Bytes(free - room)));
+    const auto names = FileSystem::FindEntries(root, "*");
+
+    EXPECT_EQ(destination.StoreArchive("SECOND", root, 0), 2);
+    EXPECT_EQ(Messages().size(), 1u);
+    EXPECT_EQ(FileSystem::FindEntries(root, "*"), names);
+    EXPECT_EQ(FileSystem::FindEntries(reg, "*").size(), 2u);
+    Bytes after;
+    ASSERT_TRUE(FileSystem::ReadBytes(reg + "/REG.MNG", after));
+    EXPECT_EQ(after, index);
+
+    ASSERT_TRUE(FileSystem::Remove(root + "FILLER"));
+    ASSERT_EQ(destination.StoreArchive("SECOND", root, 0), 0);
+    EXPECT_TRUE(FileSystem::FindNoCase(reg, "RPK002AL.REG"));
+}
+
+TEST_F(Psr740Fixture, NameIsStoredAsTheDiskKeepsItAndAnEmptyOneIsRefused) {
+    ASSERT_EQ(destination.StoreArchive("M\xFCller Set 1.2/X", Folder(disk), 0), 0);
+    EXPECT_EQ(disk.Names(), (std::vector<std::string>{"MULLER S.USR", "REG"}));
+    EXPECT_EQ(Text(disk.ReadBytes("MULLER S.USR"), 0, 16), Line("MULLER SUSR"));
+    StringList names;
+    ASSERT_EQ(source.ListArchives(Folder(disk), names), 0);
+    EXPECT_EQ(names, (StringList{"MULLER S"}));
+
+    EXPECT_EQ(destination.StoreArchive("./?", Folder(other), 0), 2);
+    EXPECT_EQ(Messages().size(), 1u);
+    EXPECT_TRUE(other.Names().empty());
 }
 
 }  // namespace

@@ -65,7 +65,7 @@ TEST_F(Psr8000Fixture, TextProtocolsPadTheTempoAndListRegfilesInOrder) {
     EXPECT_NE(lines[3].find("\tOrgan Flute"), std::string::npos);
 
     disk.Write("b.p8k", Record(Model(), {"b", 214, 5}));
-    disk.Write("A.p8k", Record(Model(), {"a\tb", 1, 250}));
+    disk.Write("A.p8k", Record(Model(), {"ab", 1, 250}));
     ASSERT_EQ(source.LoadRegfiles(disk.Path()), 0);
     ASSERT_EQ(source.WriteRegfileProtocol(other.File("r.txt")), 0);
     const auto regfileLines = Lines(other.Read("r.txt"));

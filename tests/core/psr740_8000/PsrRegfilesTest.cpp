@@ -2,6 +2,8 @@
 // per registration under names made from title, archive and position.
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "core/psr740_8000/PsrTestSupport.h"
 #include "handlers/StatusCodes.h"
 
@@ -75,26 +77,91 @@ TEST_F(Psr8000Fixture, EmptyFolderEmptiesTheListAndSaysSo) {
     EXPECT_TRUE(names.empty());
 }
 
-TEST_F(Psr740Fixture, ShortRegfileTakesTheRestFromTheDefaultAndALongOneIsCut) {
-    Bytes full = Record(Model(), {"Short", 5, 0x0102});
-    other.Write("short.p74", Bytes(full.begin(), full.begin() + 38));  // ends inside the tempo
-    Bytes longer = full;
-    longer.resize(400, 0xEE);
-    other.Write("long.p74", longer);
-    other.Write("zero.p74", Bytes());
-    ASSERT_EQ(source.LoadRegfiles(other.Path()), 0);
-    int tempo = 0;
-    source.GetRegfileTempo(1, tempo);  // "short"
-    EXPECT_EQ(tempo, 0x0100);
-    const auto& entries = source.Regfiles().Entries();
-    ASSERT_EQ(entries.size(), 3u);
-    EXPECT_EQ(entries[0].record, full);
-    Bytes standard(287);
-    Model().makeDefault(standard, 0, 0);
-    EXPECT_EQ(entries[2].record, standard);
-    std::string name;
-    source.GetRegfileName(2, name);
-    EXPECT_EQ(name, "Regist01");
+// Every regfile the program writes is read back; a file that is no whole,
+// sound record is left out and named, never shown with invented values.
+template <class Fixture>
+void ExpectOnlySoundRegfilesTaken(Fixture& t, const std::vector<std::pair<const char*, Bytes>>& bad) {
+    const PsrModel& model = t.Model();
+    Fill(t.destination, {{0, 0, {"Sixteen chars ok", 0, 300, {{127, 127, 127, 0x801F}, {0, 0, 0, 0x4000}}}},
+                         {1, 1, {std::string("Mark\x01"), 1, 0, {{0, 0, 0, 753}}}}});
+    t.destination.SetArchiveName("S");
+    ASSERT_EQ(t.destination.CreateRegfiles(t.Folder(t.other)), 0);
+    const std::size_t written = t.other.Names().size();
+    ASSERT_EQ(written, 2u);
+    for (const auto& [name, bytes] : bad) {
+        t.other.Write(std::string(name) + model.regfileExtension, bytes);
+    }
+    EXPECT_EQ(t.source.LoadRegfiles(t.other.Path()), status::kSomeLeftOut);
+    StringList names;
+    t.source.ListRegfiles(names);
+    EXPECT_EQ(names.size(), written);
+    for (const std::string& title : names) {
+        EXPECT_NE(title.find("_S("), std::string::npos) << title << " was taken";
+    }
+    const auto messages = t.Messages();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].find(std::to_string(bad.size()) + " of " + std::to_string(bad.size() + written)), 0u)
+        << messages[0];
+}
+
+Bytes Changed(Bytes bytes, std::size_t at, std::uint8_t value) {
+    bytes[at] = value;
+    return bytes;
+}
+
+Bytes Random(std::size_t size, unsigned seed) {
+    std::mt19937 random(seed);
+    Bytes bytes(size);
+    for (auto& b : bytes) {
+        b = static_cast<std::uint8_t>(random());
+    }
+    return bytes;
+}
+
+TEST_F(Psr740Fixture, EmptyShortLongRandomOrOutOfRangeRegfilesAreLeftOut) {
+    const Bytes sound = Record(Model(), {"Sound", 1, 120});
+    Bytes longer = sound;
+    longer.push_back(0);
+    ExpectOnlySoundRegfilesTaken(*this, {
+        {"empty", Bytes()},
+        {"short", Bytes(sound.begin(), sound.end() - 1)},
+        {"long", longer},
+        {"random1", Random(287, 1)},
+        {"random2", Random(287, 2)},
+        {"tempo", [&] { Bytes b = sound; PutU16(b, 37, 301); return b; }()},
+        {"regmark", Changed(sound, 0, 'r')},
+        {"number", Changed(Changed(Changed(sound, 3, '1'), 4, '2'), 5, '8')},  // registration 128
+        {"msb", Changed(sound, 119, 0x80)},
+        {"program", Changed(sound, 153, 0x80)},
+        {"control", Changed(sound, 20, 0x1F)},
+        {"afternul", Changed(Changed(sound, 25, 0), 30, 'x')},
+    });
+}
+
+TEST_F(Psr8000Fixture, EmptyShortLongRandomOrOutOfRangeRegfilesAreLeftOut) {
+    const Bytes sound = Record(Model(), {"Sound", 1, 120});
+    Bytes longer = sound;
+    longer.push_back(0);
+    ExpectOnlySoundRegfilesTaken(*this, {
+        {"empty", Bytes()},
+        {"short", Bytes(sound.begin(), sound.end() - 1)},
+        {"long", longer},
+        {"random1", Random(316, 1)},
+        {"random2", Random(316, 2)},
+        {"tempo", [&] { Bytes b = sound; PutU16(b, 152, 301); return b; }()},
+        {"voice", [&] { Bytes b = sound; PutU16(b, 0, 754); return b; }()},
+        {"custom", [&] { Bytes b = sound; PutU16(b, 6, 0x8020); return b; }()},
+        {"control", Changed(sound, 157, 0x7F)},
+    });
+}
+
+TEST_F(Psr740Fixture, CreateRegfilesNeverWritesOverAFileSpelledInOtherLetters) {
+    Fill(destination, {{0, 0, {"Twin"}}, {0, 1, {"Twin"}}});
+    destination.SetArchiveName("S");
+    other.Write("twin_s(1-1).p74", std::string("keep"));
+    ASSERT_EQ(destination.CreateRegfiles(Folder(other)), 0);
+    EXPECT_EQ(other.Names(), (std::vector<std::string>{"Twin_S(1-1)#1.p74", "Twin_S(1-2).p74", "twin_s(1-1).p74"}));
+    EXPECT_EQ(other.Read("twin_s(1-1).p74"), "keep");
 }
 
 TEST_F(Psr740Fixture, RegfileTitleDropsTrailingMarks) {

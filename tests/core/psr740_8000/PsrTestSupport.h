@@ -105,7 +105,7 @@ inline std::string Line(const std::string& text) {
 // One model's pair of handlers and two folders.
 template <class Handler>
 class PsrFixture : public ::testing::Test {
-protected:
+public:  // shared helpers of the test files take the fixture
     ScriptedUserInterface ui;
     Handler source{ui};
     Handler destination{ui};

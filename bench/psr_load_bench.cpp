@@ -1,0 +1,169 @@
+// How long the PSR-740 / PSR-8000 source side takes: a stored set with every
+// bank the model holds, loaded and listed, and a folder of 4,096 regfiles,
+// loaded and listed; each compared with merely reading the same files' bytes.
+// Target: load and list within 3 times the plain read.
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <functional>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "app/ListBuilder.h"
+#include "common/Format.h"
+#include "common/fs/FileSystem.h"
+#include "core/tyros/AlternatingUserInterface.h"
+#include "handlers/psr740_8000/Psr740Handler.h"
+#include "handlers/psr740_8000/Psr8000Handler.h"
+
+using namespace kalivo;
+
+namespace {
+
+constexpr int kRegfiles = 4096;
+constexpr int kRounds = 7;
+
+using Clock = std::chrono::steady_clock;
+using Bytes = std::vector<std::uint8_t>;
+
+// The best of several rounds, in milliseconds: the figure least disturbed by
+// other work on the machine. prepare runs untimed before each round.
+double BestOf(const std::function<void()>& work, const std::function<void()>& prepare = [] {}) {
+    double best = 1e300;
+    for (int round = 0; round < kRounds; ++round) {
+        prepare();
+        const auto start = Clock::now();
+        work();
+        best = std::min(best, std::chrono::duration<double, std::milli>(Clock::now() - start).count());
+    }
+    return best;
+}
+
+std::string MakeFolder(const std::string& name) {
+    std::mt19937 random{std::random_device{}()};
+    const std::string base = std::filesystem::temp_directory_path().string() + "/kalivo-bench-" + name + "-";
+    for (;;) {
+        const std::string folder = base + std::to_string(random());
+        if (!FileSystem::Exists(folder) && FileSystem::CreateDirectory(folder)) {
+            return FileSystem::WithSeparator(folder);
+        }
+    }
+}
+
+// A registration as the instrument writes it: the default, a title, a tempo, a style.
+Bytes Registration(const PsrModel& model, int number) {
+    Bytes record(model.recordSize);
+    model.makeDefault(record, 0, 0);
+    const std::string title = FormatNumbers("Reg %05i", number);
+    std::fill_n(record.begin() + static_cast<std::ptrdiff_t>(model.titleOffset), 16, 0);
+    std::copy(title.begin(), title.end(), record.begin() + static_cast<std::ptrdiff_t>(model.titleOffset));
+    record[model.tempoOffset] = 0;
+    record[model.tempoOffset + 1] = static_cast<std::uint8_t>(60 + number % 140);
+    record[model.styleOffset] = static_cast<std::uint8_t>(number % 100);
+    return record;
+}
+
+void Need(bool ok, const std::string& what) {
+    if (!ok) {
+        std::fprintf(stderr, "cannot %s\n", what.c_str());
+        std::exit(1);
+    }
+}
+
+double PlainRead(const std::vector<std::string>& paths, std::uintmax_t& totalBytes) {
+    return BestOf([&] {
+        totalBytes = 0;
+        for (const std::string& path : paths) {
+            Bytes data;
+            FileSystem::ReadBytes(path, data);
+            totalBytes += data.size();
+        }
+    });
+}
+
+void Report(const char* what, double ms, double plainMs) {
+    std::printf("  %-40s %8.2f ms  %6.2f x plain read\n", what, ms, ms / plainMs);
+}
+
+void RemoveAll(const std::string& folder) {
+    std::error_code ec;
+    std::filesystem::remove_all(folder, ec);
+}
+
+// Returns whether both ratios are within the target.
+bool Measure(PsrFamilyHandler& source, PsrFamilyHandler& destination, test::AlternatingUserInterface& ui) {
+    const PsrModel& model = source.Model();
+    std::printf("%s\n", model.protocolModel);
+
+    // A folder of regfiles, also the registrations that fill the set.
+    const std::string regfiles = MakeFolder("regfiles");
+    std::vector<std::string> regfilePaths;
+    for (int i = 0; i < kRegfiles; ++i) {
+        regfilePaths.push_back(regfiles + FormatNumbers("Reg %05i", i) + model.regfileExtension);
+        Need(FileSystem::WriteBytesSafely(regfilePaths.back(), Registration(model, i)), "write " + regfilePaths.back());
+    }
+    std::uintmax_t regfileBytes = 0;
+    const double regfilePlain = PlainRead(regfilePaths, regfileBytes);
+    StringList names;
+    const double regfileLoad = BestOf([&] {
+        source.LoadRegfiles(regfiles);
+        names.clear();
+        source.ListRegfiles(names);
+    });
+    Need(names.size() == static_cast<std::size_t>(kRegfiles), "load every regfile");
+
+    // A set with every bank in use.
+    destination.CreateStore();
+    int next = 0;
+    for (int bank = 0; bank < model.banks; ++bank) {
+        for (int slot = 0; slot < model.slots; ++slot) {
+            destination.CopyRegfile(bank, slot, &source, next++);
+        }
+    }
+    const std::string disk = MakeFolder("set");
+    Need(destination.StoreArchive("BENCH", disk, 0) == 0, "store the set");
+    std::vector<std::string> setPaths{disk + "BENCH.USR"};
+    for (const std::string& file : FileSystem::FindFiles(disk + "REG", "*")) {
+        setPaths.push_back(disk + "REG/" + file);
+    }
+    std::uintmax_t setBytes = 0;
+    const double setPlain = PlainRead(setPaths, setBytes);
+    std::size_t lines = 0;
+    const double setLoad = BestOf(
+        [&] {
+            source.LoadSourceArchive(disk, "BENCH");
+            lines = ListBuilder::Build(source, ListBuilder::Side::Source, false).size();
+        },
+        [&] { source.ClearSource(); });
+    Need(lines == static_cast<std::size_t>(model.banks * model.slots), "list the set");
+    const double listOnly = BestOf([&] { ListBuilder::Build(source, ListBuilder::Side::Source, false); });
+
+    std::printf("  set: %zu files, %ju bytes, %zu list lines; regfiles: %d files, %ju bytes; %d messages\n",
+                setPaths.size(), setBytes, lines, kRegfiles, regfileBytes, ui.messages);
+    std::printf("  %-40s %8.2f ms\n", "plain read of the set's files", setPlain);
+    Report("load the set and build the list", setLoad, setPlain);
+    Report("of which building the list", listOnly, setPlain);
+    std::printf("  %-40s %8.2f ms\n", "plain read of the regfiles", regfilePlain);
+    Report("Load Regfiles and list them", regfileLoad, regfilePlain);
+
+    RemoveAll(regfiles);
+    RemoveAll(disk);
+    return setLoad <= 3.0 * setPlain && regfileLoad <= 3.0 * regfilePlain;
+}
+
+}  // namespace
+
+int main() {
+    test::AlternatingUserInterface ui;
+    Psr740Handler source740(ui), destination740(ui);
+    Psr8000Handler source8000(ui), destination8000(ui);
+    source740.CreateStore();
+    source8000.CreateStore();
+    std::printf("best of %d rounds\n", kRounds);
+    const bool met740 = Measure(source740, destination740, ui);
+    const bool met8000 = Measure(source8000, destination8000, ui);
+    std::printf("target (load and list within 3 x plain read): %s\n", met740 && met8000 ? "met" : "NOT met");
+    return 0;
+}
