@@ -2,15 +2,12 @@
 // bank the model holds, loaded and listed, and a folder of 4,096 regfiles,
 // loaded and listed; each compared with merely reading the same files' bytes.
 // Target: load and list within 3 times the plain read.
-#include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <filesystem>
-#include <functional>
-#include <random>
 #include <string>
 #include <vector>
 
+#include "BenchSupport.h"
 #include "app/ListBuilder.h"
 #include "common/Format.h"
 #include "common/fs/FileSystem.h"
@@ -19,38 +16,12 @@
 #include "handlers/psr740_8000/Psr8000Handler.h"
 
 using namespace kalivo;
+using namespace kalivo::bench;
 
 namespace {
 
 constexpr int kRegfiles = 4096;
-constexpr int kRounds = 7;
-
-using Clock = std::chrono::steady_clock;
 using Bytes = std::vector<std::uint8_t>;
-
-// The best of several rounds, in milliseconds: the figure least disturbed by
-// other work on the machine. prepare runs untimed before each round.
-double BestOf(const std::function<void()>& work, const std::function<void()>& prepare = [] {}) {
-    double best = 1e300;
-    for (int round = 0; round < kRounds; ++round) {
-        prepare();
-        const auto start = Clock::now();
-        work();
-        best = std::min(best, std::chrono::duration<double, std::milli>(Clock::now() - start).count());
-    }
-    return best;
-}
-
-std::string MakeFolder(const std::string& name) {
-    std::mt19937 random{std::random_device{}()};
-    const std::string base = std::filesystem::temp_directory_path().string() + "/kalivo-bench-" + name + "-";
-    for (;;) {
-        const std::string folder = base + std::to_string(random());
-        if (!FileSystem::Exists(folder) && FileSystem::CreateDirectory(folder)) {
-            return FileSystem::WithSeparator(folder);
-        }
-    }
-}
 
 // A registration as the instrument writes it: the default, a title, a tempo, a style.
 Bytes Registration(const PsrModel& model, int number) {
@@ -72,40 +43,20 @@ void Need(bool ok, const std::string& what) {
     }
 }
 
-double PlainRead(const std::vector<std::string>& paths, std::uintmax_t& totalBytes) {
-    return BestOf([&] {
-        totalBytes = 0;
-        for (const std::string& path : paths) {
-            Bytes data;
-            FileSystem::ReadBytes(path, data);
-            totalBytes += data.size();
-        }
-    });
-}
-
-void Report(const char* what, double ms, double plainMs) {
-    std::printf("  %-40s %8.2f ms  %6.2f x plain read\n", what, ms, ms / plainMs);
-}
-
-void RemoveAll(const std::string& folder) {
-    std::error_code ec;
-    std::filesystem::remove_all(folder, ec);
-}
-
 // Returns whether both ratios are within the target.
 bool Measure(PsrFamilyHandler& source, PsrFamilyHandler& destination, test::AlternatingUserInterface& ui) {
     const PsrModel& model = source.Model();
     std::printf("%s\n", model.protocolModel);
 
     // A folder of regfiles, also the registrations that fill the set.
-    const std::string regfiles = MakeFolder("regfiles");
+    const std::string regfiles = MakeFolder();
     std::vector<std::string> regfilePaths;
     for (int i = 0; i < kRegfiles; ++i) {
         regfilePaths.push_back(regfiles + FormatNumbers("Reg %05i", i) + model.regfileExtension);
         Need(FileSystem::WriteBytesSafely(regfilePaths.back(), Registration(model, i)), "write " + regfilePaths.back());
     }
     std::uintmax_t regfileBytes = 0;
-    const double regfilePlain = PlainRead(regfilePaths, regfileBytes);
+    const double regfilePlain = PlainRead(std::string(), regfilePaths, regfileBytes);
     StringList names;
     const double regfileLoad = BestOf([&] {
         source.LoadRegfiles(regfiles);
@@ -122,14 +73,14 @@ bool Measure(PsrFamilyHandler& source, PsrFamilyHandler& destination, test::Alte
             destination.CopyRegfile(bank, slot, &source, next++);
         }
     }
-    const std::string disk = MakeFolder("set");
+    const std::string disk = MakeFolder();
     Need(destination.StoreArchive("BENCH", disk, 0) == 0, "store the set");
     std::vector<std::string> setPaths{disk + "BENCH.USR"};
     for (const std::string& file : FileSystem::FindFiles(disk + "REG", "*")) {
         setPaths.push_back(disk + "REG/" + file);
     }
     std::uintmax_t setBytes = 0;
-    const double setPlain = PlainRead(setPaths, setBytes);
+    const double setPlain = PlainRead(std::string(), setPaths, setBytes);
     std::size_t lines = 0;
     const double setLoad = BestOf(
         [&] {
@@ -143,10 +94,10 @@ bool Measure(PsrFamilyHandler& source, PsrFamilyHandler& destination, test::Alte
     std::printf("  set: %zu files, %ju bytes, %zu list lines; regfiles: %d files, %ju bytes; %d messages\n",
                 setPaths.size(), setBytes, lines, kRegfiles, regfileBytes, ui.messages);
     std::printf("  %-40s %8.2f ms\n", "plain read of the set's files", setPlain);
-    Report("load the set and build the list", setLoad, setPlain);
-    Report("of which building the list", listOnly, setPlain);
+    Report("  load the set and build the list", setLoad, setPlain);
+    Report("  of which building the list", listOnly, setPlain);
     std::printf("  %-40s %8.2f ms\n", "plain read of the regfiles", regfilePlain);
-    Report("Load Regfiles and list them", regfileLoad, regfilePlain);
+    Report("  Load Regfiles and list them", regfileLoad, regfilePlain);
 
     RemoveAll(regfiles);
     RemoveAll(disk);
@@ -164,6 +115,6 @@ int main() {
     std::printf("best of %d rounds\n", kRounds);
     const bool met740 = Measure(source740, destination740, ui);
     const bool met8000 = Measure(source8000, destination8000, ui);
-    std::printf("target (load and list within 3 x plain read): %s\n", met740 && met8000 ? "met" : "NOT met");
+    Target("load and list", met740 && met8000);
     return 0;
 }

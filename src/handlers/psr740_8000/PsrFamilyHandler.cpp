@@ -271,7 +271,11 @@ int PsrFamilyHandler::GetStyleName(int bank, int slot, std::string& name, int fo
     if (!model_.IsCustomStyle(number)) {
         name = model_.styles().Name(static_cast<std::uint8_t>(number));
     } else {
-        name = form == 1 ? "*" + customStyles_.Name(number) + "*" : customStyles_.Name(number);
+        name = customStyles_.Name(number);
+        if (form == 1) {
+            name.insert(0, 1, '*');
+            name += '*';
+        }
     }
     return status::kDone;
 }
