@@ -3,11 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <random>
 
 #include "core/psr740_8000/PsrTestSupport.h"
 #include "handlers/psr740_8000/PsrDiskSet.h"
 #include "support/FatImage.h"
+#include "support/RandomBytes.h"
 
 namespace kalivo::test::psr {
 namespace {
@@ -398,15 +398,6 @@ void ExpectDamageRefused(TempFolder& disk, ScriptedUserInterface& ui, PsrFamilyH
         EXPECT_EQ(messages[0].rfind(damage.message, 0), 0u) << damage.what << ": " << messages[0];
         EXPECT_NE(messages[0].find(disk.File(dataFile)), std::string::npos) << damage.what << ": " << messages[0];
     }
-}
-
-Bytes RandomBytes(std::size_t size, unsigned seed) {
-    std::mt19937 random(seed);
-    Bytes bytes(size);
-    for (auto& b : bytes) {
-        b = static_cast<std::uint8_t>(random());
-    }
-    return bytes;
 }
 
 TEST_F(Psr740Fixture, DataFileWhoseHeaderIsNotAsWrittenIsRefusedAsNotCorrect) {

@@ -2,10 +2,10 @@
 // per registration under names made from title, archive and position.
 #include <gtest/gtest.h>
 
-#include <random>
 
 #include "core/psr740_8000/PsrTestSupport.h"
 #include "handlers/StatusCodes.h"
+#include "support/RandomBytes.h"
 
 namespace kalivo::test::psr {
 namespace {
@@ -109,15 +109,6 @@ Bytes Changed(Bytes bytes, std::size_t at, std::uint8_t value) {
     return bytes;
 }
 
-Bytes Random(std::size_t size, unsigned seed) {
-    std::mt19937 random(seed);
-    Bytes bytes(size);
-    for (auto& b : bytes) {
-        b = static_cast<std::uint8_t>(random());
-    }
-    return bytes;
-}
-
 TEST_F(Psr740Fixture, EmptyShortLongRandomOrOutOfRangeRegfilesAreLeftOut) {
     const Bytes sound = Record(Model(), {"Sound", 1, 120});
     Bytes longer = sound;
@@ -126,8 +117,8 @@ TEST_F(Psr740Fixture, EmptyShortLongRandomOrOutOfRangeRegfilesAreLeftOut) {
         {"empty", Bytes()},
         {"short", Bytes(sound.begin(), sound.end() - 1)},
         {"long", longer},
-        {"random1", Random(287, 1)},
-        {"random2", Random(287, 2)},
+        {"random1", RandomBytes(287, 1)},
+        {"random2", RandomBytes(287, 2)},
         {"tempo", [&] { Bytes b = sound; PutU16(b, 37, 301); return b; }()},
         {"regmark", Changed(sound, 0, 'r')},
         {"number", Changed(Changed(Changed(sound, 3, '1'), 4, '2'), 5, '8')},  // registration 128
@@ -146,8 +137,8 @@ TEST_F(Psr8000Fixture, EmptyShortLongRandomOrOutOfRangeRegfilesAreLeftOut) {
         {"empty", Bytes()},
         {"short", Bytes(sound.begin(), sound.end() - 1)},
         {"long", longer},
-        {"random1", Random(316, 1)},
-        {"random2", Random(316, 2)},
+        {"random1", RandomBytes(316, 1)},
+        {"random2", RandomBytes(316, 2)},
         {"tempo", [&] { Bytes b = sound; PutU16(b, 152, 301); return b; }()},
         {"voice", [&] { Bytes b = sound; PutU16(b, 0, 754); return b; }()},
         {"custom", [&] { Bytes b = sound; PutU16(b, 6, 0x8020); return b; }()},
