@@ -2,7 +2,6 @@
 // per registration under names made from title, archive and position.
 #include <gtest/gtest.h>
 
-
 #include "core/psr740_8000/PsrTestSupport.h"
 #include "handlers/StatusCodes.h"
 #include "support/RandomBytes.h"
