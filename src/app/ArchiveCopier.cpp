@@ -22,10 +22,24 @@ void ArchiveCopier::CopyWholeBank(ModelHandler& destination, int dstBank, ModelH
     destination.SetBankIcon(dstBank, source.GetBankIcon(srcBank));
 }
 
+namespace {
+
+// An unused source bank has nothing to copy; the cleared destination bank
+// already is its copy, and asking for it would only bring "No bank" messages.
+bool InUse(ModelHandler& source, int bank) {
+    std::string name;
+    return source.GetRegistrationName(bank, 0, name) != status::kBankNotInUse;
+}
+
+}  // namespace
+
 void ArchiveCopier::CopyArchive(ModelHandler& destination, ModelHandler& source) {
     destination.ClearDestination(source.SourceBankCount());
     const int banks = source.SourceBankCount();
     for (int bank = 0; bank < banks; ++bank) {
+        if (!InUse(source, bank)) {
+            continue;
+        }
         if (source.HasBankHeaders()) {
             CopyWholeBank(destination, bank, source, bank);
             continue;

@@ -10,8 +10,18 @@ namespace kalivo {
 
 using namespace psr9000;
 
+Psr9000BackupFile::Verdict Psr9000BackupFile::Inspect(std::span<const std::uint8_t> bytes) {
+    if (bytes.size() < kFileSize) {
+        return Verdict::TooShort;
+    }
+    if (bytes.size() > kFileSize) {
+        return Verdict::TooLong;
+    }
+    return ByteReader::U32At(bytes, kDataEnd) == Checksum(bytes) ? Verdict::Sound : Verdict::ChecksumWrong;
+}
+
 bool Psr9000BackupFile::Read(std::span<const std::uint8_t> bytes, Psr9000BankTable& table) {
-    if (bytes.size() < kDataEnd) {
+    if (bytes.size() != kFileSize) {
         return false;
     }
     // A quarter megabyte: kept off the stack, and only committed once whole.

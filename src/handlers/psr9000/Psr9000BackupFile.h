@@ -16,9 +16,12 @@ public:
     static constexpr std::size_t kDataEnd = kHeaderSize + psr9000::kBanks * kBankSize;  // 241688
     static constexpr std::size_t kFileSize = kDataEnd + 4;
 
-    // False (table untouched) when bytes cannot hold every bank. The checksum
-    // is not needed to read the banks, so a file without it or with a wrong
-    // one still loads.
+    enum class Verdict { Sound, TooShort, TooLong, ChecksumWrong };
+    // What the bytes are, before anything is read from them: the instrument
+    // writes every file at the same size, with the checksum of its banks.
+    static Verdict Inspect(std::span<const std::uint8_t> bytes);
+    // False (table untouched) unless bytes are a whole file. The checksum is
+    // not looked at: whether a damaged file is read is the person's choice.
     static bool Read(std::span<const std::uint8_t> bytes, Psr9000BankTable& table);
     // The whole file, with the checksum of what is written.
     static std::vector<std::uint8_t> Write(const Psr9000BankTable& table);
