@@ -4,6 +4,24 @@
 
 namespace kalivo {
 
+namespace {
+
+// Name, sequence and icon of a bank.
+void CopyBankHeader(ModelHandler& destination, int dstBank, ModelHandler& source, int srcBank) {
+    std::string name;
+    source.GetBankName(srcBank, name);
+    destination.SetBankName(dstBank, name);
+    destination.CopyBankSequence(dstBank, &source, srcBank);
+    destination.SetBankIcon(dstBank, source.GetBankIcon(srcBank));
+}
+
+bool InUse(ModelHandler& source, int bank) {
+    std::string name;
+    return source.GetRegistrationName(bank, 0, name) != status::kBankNotInUse;
+}
+
+}  // namespace
+
 void ArchiveCopier::CopyWholeBank(ModelHandler& destination, int dstBank, ModelHandler& source, int srcBank) {
     for (int slot = 0; slot < source.RegistrationsPerBank(); ++slot) {
         const int result = destination.CopyRegistration(dstBank, slot, &source, srcBank, slot);
@@ -15,33 +33,21 @@ void ArchiveCopier::CopyWholeBank(ModelHandler& destination, int dstBank, ModelH
             destination.DeleteRegistration(dstBank, slot);
         }
     }
-    std::string name;
-    source.GetBankName(srcBank, name);
-    destination.SetBankName(dstBank, name);
-    destination.CopyBankSequence(dstBank, &source, srcBank);
-    destination.SetBankIcon(dstBank, source.GetBankIcon(srcBank));
+    CopyBankHeader(destination, dstBank, source, srcBank);
 }
-
-namespace {
-
-// An unused source bank has nothing to copy; the cleared destination bank
-// already is its copy, and asking for it would only bring "No bank" messages.
-bool InUse(ModelHandler& source, int bank) {
-    std::string name;
-    return source.GetRegistrationName(bank, 0, name) != status::kBankNotInUse;
-}
-
-}  // namespace
 
 void ArchiveCopier::CopyArchive(ModelHandler& destination, ModelHandler& source) {
     destination.ClearDestination(source.SourceBankCount());
     const int banks = source.SourceBankCount();
     for (int bank = 0; bank < banks; ++bank) {
-        if (!InUse(source, bank)) {
-            continue;
-        }
         if (source.HasBankHeaders()) {
-            CopyWholeBank(destination, bank, source, bank);
+            // An unused bank has no registration to copy (asking would bring a
+            // "No bank" message for each), but it keeps its name.
+            if (InUse(source, bank)) {
+                CopyWholeBank(destination, bank, source, bank);
+            } else {
+                CopyBankHeader(destination, bank, source, bank);
+            }
             continue;
         }
         for (int slot = 0; slot < source.RegistrationsPerBank(); ++slot) {

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <optional>
 
+#include "app/ArchiveCopier.h"
 #include "common/disk/DiskMngHeader.h"
 #include "common/fs/FileSystem.h"
 #include "core/psr9000/Psr9000Fixture.h"
@@ -342,6 +343,17 @@ TEST_P(Psr9000Edit, CopiesTheRecordButNotTheBankName) {
     EXPECT_EQ(destination->CopyRegistration(0, 0, source.get(), 0, 1), status::kNoRegistration);
     EXPECT_TRUE(ui.messages.empty());
     EXPECT_EQ(destination->CopyRegistration(0, 0, source.get(), 5, 0), status::kBankNotInUse);
+    EXPECT_EQ(ui.MessageTexts(), (std::vector<std::string>{"No bank"}));
+}
+
+TEST_P(Psr9000Edit, OnlyTheCopyOfOneUnusedBankSaysNoBank) {
+    source->SetBankName(5, "Unused named");
+    ArchiveCopier::CopyArchive(*destination, *source);
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_EQ(NameAt(*destination, 4, 1), "My Song");
+    EXPECT_EQ(BankName(*destination, 5), "Unused named");
+
+    ArchiveCopier::CopyWholeBank(*destination, 7, *source, 5);
     EXPECT_EQ(ui.MessageTexts(), (std::vector<std::string>{"No bank"}));
 }
 
