@@ -25,6 +25,9 @@ public:
     static bool Read(std::span<const std::uint8_t> bytes, Psr9000BankTable& table);
     // The whole file, with the checksum of what is written.
     static std::vector<std::uint8_t> Write(const Psr9000BankTable& table);
+    // The same into bytes, whose memory is reused when it has the size already
+    // (a caller writing many files, such as a fuzzer, allocates once).
+    static void WriteInto(const Psr9000BankTable& table, std::vector<std::uint8_t>& bytes);
     // Sum modulo 2^32 of the big-endian words from the end of the header to kDataEnd.
     static std::uint32_t Checksum(std::span<const std::uint8_t> bytes);
 };
