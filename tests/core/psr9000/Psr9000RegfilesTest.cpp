@@ -89,10 +89,10 @@ TEST_P(Psr9000Regfiles, AFileThatCannotBeWrittenDoesNotStopTheOthers) {
     psr9000_bytes::Put(table, 1, 0, Registration("C", 1, 100));
     WriteBackup("X.BUF", Psr9000BackupFile::Write(table));
     ASSERT_EQ(source->LoadSourceArchive(Folder(), "X"), status::kDone);
-    // With the long bank name the temporary names the files of bank 1 are
-    // written under first pass the 255 bytes a file name may have; those of
-    // bank 2 stay below.
-    const std::string archive(220, 'n');
+    // With the long bank name the file names of bank 1 pass the 255 bytes a
+    // file name may have; the one of bank 2 stays below, with room for the
+    // temporary name it is written under first.
+    const std::string archive(231, 'n');
     source->SetArchiveName(archive);
     TempFolder out;
     EXPECT_EQ(source->CreateRegfiles(out.Path() + "/"), status::kNotValid);
