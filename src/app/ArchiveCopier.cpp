@@ -4,6 +4,24 @@
 
 namespace kalivo {
 
+namespace {
+
+// Name, sequence and icon of a bank.
+void CopyBankHeader(ModelHandler& destination, int dstBank, ModelHandler& source, int srcBank) {
+    std::string name;
+    source.GetBankName(srcBank, name);
+    destination.SetBankName(dstBank, name);
+    destination.CopyBankSequence(dstBank, &source, srcBank);
+    destination.SetBankIcon(dstBank, source.GetBankIcon(srcBank));
+}
+
+bool InUse(ModelHandler& source, int bank) {
+    std::string name;
+    return source.GetRegistrationName(bank, 0, name) != status::kBankNotInUse;
+}
+
+}  // namespace
+
 void ArchiveCopier::CopyWholeBank(ModelHandler& destination, int dstBank, ModelHandler& source, int srcBank) {
     for (int slot = 0; slot < source.RegistrationsPerBank(); ++slot) {
         const int result = destination.CopyRegistration(dstBank, slot, &source, srcBank, slot);
@@ -15,11 +33,7 @@ void ArchiveCopier::CopyWholeBank(ModelHandler& destination, int dstBank, ModelH
             destination.DeleteRegistration(dstBank, slot);
         }
     }
-    std::string name;
-    source.GetBankName(srcBank, name);
-    destination.SetBankName(dstBank, name);
-    destination.CopyBankSequence(dstBank, &source, srcBank);
-    destination.SetBankIcon(dstBank, source.GetBankIcon(srcBank));
+    CopyBankHeader(destination, dstBank, source, srcBank);
 }
 
 void ArchiveCopier::CopyArchive(ModelHandler& destination, ModelHandler& source) {
@@ -27,7 +41,13 @@ void ArchiveCopier::CopyArchive(ModelHandler& destination, ModelHandler& source)
     const int banks = source.SourceBankCount();
     for (int bank = 0; bank < banks; ++bank) {
         if (source.HasBankHeaders()) {
-            CopyWholeBank(destination, bank, source, bank);
+            // An unused bank has no registration to copy (asking would bring a
+            // "No bank" message for each), but it keeps its name.
+            if (InUse(source, bank)) {
+                CopyWholeBank(destination, bank, source, bank);
+            } else {
+                CopyBankHeader(destination, bank, source, bank);
+            }
             continue;
         }
         for (int slot = 0; slot < source.RegistrationsPerBank(); ++slot) {

@@ -708,7 +708,7 @@ void MainDialog::StoreArchive() {
         const std::string archive = destination_->GetArchiveName();
         if (destination_->StoreArchive(archive, path, 0) == status::kDone) {
             MarkStored();
-            Status("Stored " + Shown(archive) + " in " + folder);
+            Status("Stored " + Shown(archive) + " in " + folder + destination_->LastStoreNote());
         } else {
             Status("Not stored");
         }

@@ -91,6 +91,9 @@ public:
     virtual int DescribeSettingBlocks(int regfile, int bank, int slot, std::array<std::string, 11>& texts);
     virtual int CopySettingBlock(int dstBank, int dstSlot, ModelHandler* source, int srcBank, int srcSlot,
                                  int srcRegfile, const std::vector<bool>& selection);
+    // A remark on what the last successful StoreArchive wrote, for the status
+    // line ("; ..."), or "" when there is nothing to add.
+    virtual std::string LastStoreNote() const;
     // Undo and redo of the destination side. A handler without them gives
     // nullptr, which the window takes as "this change cannot be undone".
     virtual std::shared_ptr<const HandlerSnapshot> SaveDestinationState() const;

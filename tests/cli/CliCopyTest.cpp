@@ -75,14 +75,14 @@ TEST_F(CliCopyTest, TyrosBanksAreCopiedWholeAndStoredOneByOne) {
     EXPECT_EQ(Destination(Model::Tyros).archiveName, "");
 }
 
-TEST_F(CliCopyTest, BankCopyStopsAtAnUnusedBankButStillCopiesItsName) {
+TEST_F(CliCopyTest, AnUnusedBankIsNotAskedForRegistrationsButItsNameIsCopied) {
     geometry = kThreeBanks;
     Offer({{"ARCH", {Bank("Pop", {"Alpha"})}}});
     WithArchiveName("MY ARCHIVE");
     const Lines calls = Copy("psr-9000");
     EXPECT_EQ(calls[2], "ClearDestination(3)");
-    EXPECT_LT(IndexOf(calls, "CopyRegistration(1,0,1,0)"), static_cast<std::ptrdiff_t>(calls.size()));
-    EXPECT_EQ(IndexOf(calls, "CopyRegistration(1,1,1,1)"), static_cast<std::ptrdiff_t>(calls.size()));
+    EXPECT_LT(IndexOf(calls, "CopyRegistration(0,0,0,0)"), static_cast<std::ptrdiff_t>(calls.size()));
+    EXPECT_EQ(IndexOf(calls, "CopyRegistration(1,0,1,0)"), static_cast<std::ptrdiff_t>(calls.size()));
     EXPECT_LT(IndexOf(calls, "SetBankName(2,Empty Bank)"), IndexOf(calls, "CopyBankSequence(2,2)"));
     EXPECT_EQ(Destination(Model::Psr9000).archiveName, "MY ARCHIVE");
     EXPECT_FALSE(Destination(Model::Psr9000).Called("ClearStoreCancelled"));

@@ -82,9 +82,25 @@ TEST_P(Psr9000CliTest, CopyStoresTheSameRegistrationsUnderTheArchiveName) {
     ASSERT_EQ(Run({"copy", "--model", GetParam().model, "--folder", Example(), "--out", outFolder.Path()}), 0) << err;
     const std::string file = std::string("DEMO.BUF/") + GetParam().registrationFile;
     EXPECT_EQ(outFolder.ReadBytes(file), ReadFile(Example() + "/" + file));
+    EXPECT_EQ(err.find("No bank"), std::string::npos) << "unused banks are skipped quietly";
     EXPECT_NE(Run({"copy", "--model", GetParam().model, "--folder", Example(), "--out", outFolder.Path()}), 0)
         << "a second copy finds the backup folder there";
     EXPECT_NE(err.find("already exists"), std::string::npos);
+}
+
+TEST_P(Psr9000CliTest, ABackupWithAWrongChecksumLoadsOnlyWithYes) {
+    const std::string file = std::string("DEMO.BUF/") + GetParam().registrationFile;
+    auto bytes = ReadFile(Example() + "/" + file);
+    ASSERT_EQ(bytes.size(), 241692u);
+    bytes.back() = static_cast<std::uint8_t>(bytes.back() + 1);
+    stdfs::create_directories(outFolder.File("DEMO.BUF"));
+    outFolder.Write(file, bytes);
+
+    EXPECT_NE(Run({"list", "--model", GetParam().model, "--folder", outFolder.Path()}), 0);
+    EXPECT_NE(err.find("may be damaged"), std::string::npos) << err;
+    EXPECT_FALSE(OutHas("Evening"));
+    ASSERT_EQ(Run({"list", "--model", GetParam().model, "--folder", outFolder.Path(), "--yes"}), 0) << err;
+    EXPECT_TRUE(OutHas("Evening"));
 }
 
 TEST_P(Psr9000CliTest, CreatesOneRegfilePerRegistration) {

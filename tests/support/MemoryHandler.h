@@ -33,6 +33,7 @@ public:
     std::map<std::string, std::vector<MemoryBank>> archiveContents;
     std::deque<int> loadResults;   // statuses of the next loads (0 when empty)
     std::deque<int> storeResults;  // statuses of the next stores (0 when empty)
+    std::string storeNote;         // what LastStoreNote reports
     std::vector<std::string> regfiles;
     int loadRegfilesResult = 0;
     int protocolResult = 0;
@@ -98,6 +99,7 @@ public:
     void ClearStoreCancelled() override;
     void SetIconSettings(const IconSettings& settings) override;
 
+    std::string LastStoreNote() const override { return storeNote; }
     std::shared_ptr<const HandlerSnapshot> SaveDestinationState() const override;
     void RestoreDestinationState(const HandlerSnapshot& snapshot) override;
     bool snapshots = true;  // false: a handler without undo

@@ -16,12 +16,18 @@ public:
     static constexpr std::size_t kDataEnd = kHeaderSize + psr9000::kBanks * kBankSize;  // 241688
     static constexpr std::size_t kFileSize = kDataEnd + 4;
 
-    // False (table untouched) when bytes cannot hold every bank. The checksum
-    // is not needed to read the banks, so a file without it or with a wrong
-    // one still loads.
+    enum class Verdict { Sound, TooShort, TooLong, ChecksumWrong };
+    // What the bytes are, before anything is read from them: the instrument
+    // writes every file at the same size, with the checksum of its banks.
+    static Verdict Inspect(std::span<const std::uint8_t> bytes);
+    // False (table untouched) unless bytes are a whole file. The checksum is
+    // not looked at: whether a damaged file is read is the person's choice.
     static bool Read(std::span<const std::uint8_t> bytes, Psr9000BankTable& table);
     // The whole file, with the checksum of what is written.
     static std::vector<std::uint8_t> Write(const Psr9000BankTable& table);
+    // The same into bytes, whose memory is reused when it has the size already
+    // (a caller writing many files, such as a fuzzer, allocates once).
+    static void WriteInto(const Psr9000BankTable& table, std::vector<std::uint8_t>& bytes);
     // Sum modulo 2^32 of the big-endian words from the end of the header to kDataEnd.
     static std::uint32_t Checksum(std::span<const std::uint8_t> bytes);
 };

@@ -4,8 +4,8 @@
 
 #include "common/Format.h"
 #include "common/disk/DiskMngHeader.h"
+#include "common/disk/DiskName.h"
 #include "common/fs/FatVolume.h"
-#include "common/fs/FileNameSanitizer.h"
 #include "common/fs/FileSystem.h"
 #include "common/fs/TextFile.h"
 #include "common/text/Cp1252.h"
@@ -22,7 +22,8 @@ constexpr const char* kIniFile = "BACKUP.INI";
 constexpr const char* kDiskMng = "DISK.MNG";
 constexpr std::size_t kStoredNameSize = 16;
 
-// Undoes a store that failed part way: the files it wrote and the folder it made.
+// The folder a store builds: taken away again, with the files written into
+// it, unless it was moved into place whole.
 class CreatedFolder {
 public:
     explicit CreatedFolder(std::string path) : path_(std::move(path)) {}
@@ -37,11 +38,17 @@ public:
     CreatedFolder(const CreatedFolder&) = delete;
     CreatedFolder& operator=(const CreatedFolder&) = delete;
 
+    const std::string& Path() const { return path_; }
     std::string File(const std::string& name) {
         files_.push_back(FileSystem::WithSeparator(path_) + name);
         return files_.back();
     }
     void Keep() { kept_ = true; }
+    // Renames the whole folder into place; kept there once that succeeded.
+    bool MoveTo(const std::string& target) {
+        kept_ = FileSystem::Rename(path_, target);
+        return kept_;
+    }
 
 private:
     std::string path_;
@@ -104,45 +111,86 @@ std::optional<std::string> Psr9000BackupFolder::FindStyleBackup(const Psr9000Mod
 }
 
 std::string Psr9000BackupFolder::StoredName(const std::string& archive) {
-    std::string name = archive.substr(0, std::min(archive.size(), kStoredNameSize));
-    // The instrument's own upper-casing leaves accented letters alone.
-    std::transform(name.begin(), name.end(), name.begin(),
-                   [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; });
-    return name;
+    return DiskName::Stored(archive, kStoredNameSize);
 }
 
-int Psr9000BackupFolder::Store(const Psr9000Model& model, const Psr9000BankTable& table, const std::string& archive,
-                               const std::string& folder, UserInterface& ui) {
-    const std::string name = StoredName(archive);
-    const std::string dirName = FileNameSanitizer::Sanitize(Cp1252::ToUtf8(name) + kStoredKind);
-    const std::string base = FileSystem::WithSeparator(folder);
-    if (FileSystem::FindNoCase(base, dirName)) {
-        ui.ShowMessage(InsertText("Archive %s already exists", Cp1252::ToUtf8(name)));
-        return status::kNotValid;
-    }
-    if (!FileSystem::CreateDirectory(base + dirName)) {
-        ui.ShowMessage(InsertText("Folder %s cannot be created", base + dirName));
-        return status::kNotValid;
-    }
-    CreatedFolder created(base + dirName);
+namespace {
+
+// BACKUP.INI, the registration file and the style backup, when there is one.
+int WriteBackupFiles(CreatedFolder& folder, const Psr9000Model& model, const Psr9000BankTable& table,
+                     const std::vector<std::uint8_t>* styleBackup, UserInterface& ui) {
     const auto iniLines = model.BackupIniLines();
-    if (const std::string ini = created.File(kIniFile);
+    if (const std::string ini = folder.File(kIniFile);
         !TextFile::WriteLines(ini, std::vector<std::string>(iniLines.begin(), iniLines.end()))) {
         return CannotWrite(ui, ini);
     }
-    if (const std::string reg = created.File(model.registrationFile);
+    if (const std::string reg = folder.File(model.registrationFile);
         !FileSystem::WriteBytesSafely(reg, Psr9000BackupFile::Write(table))) {
         return CannotWrite(ui, reg);
     }
-    // The disk's own management file goes last: the backup folder is complete before it says so.
-    if (FatVolume::IsDiskRoot(folder)) {
-        // An old DISK.MNG is replaced under the spelling the disk already uses.
-        const std::string mng = FileSystem::FindNoCase(base, kDiskMng).value_or(base + kDiskMng);
-        if (!FileSystem::WriteBytesSafely(mng, DiskMngHeader::Build(model.instrument, "Ver1.00Rev1.00"))) {
-            return CannotWrite(ui, mng);
+    if (const std::string sty = styleBackup != nullptr ? folder.File(model.styleBackupFile) : std::string();
+        styleBackup != nullptr && !FileSystem::WriteBytesSafely(sty, *styleBackup)) {
+        return CannotWrite(ui, sty);
+    }
+    return status::kDone;
+}
+
+bool HoldsRegistrationFile(const Psr9000Model& model, const std::string& folder) {
+    const auto reg = FileSystem::FindNoCase(folder, model.registrationFile);
+    return reg && FileSystem::IsRegularFile(*reg);
+}
+
+}  // namespace
+
+int Psr9000BackupFolder::Store(const Psr9000Model& model, const Psr9000BankTable& table, const std::string& archive,
+                               const std::string& folder, UserInterface& ui,
+                               const std::vector<std::uint8_t>* styleBackup) {
+    const std::string base = FileSystem::WithSeparator(folder);
+    FileSystem::RemoveLeftovers(base);
+    const std::string name = StoredName(archive);
+    if (name.empty()) {
+        ui.ShowMessage(InsertText("Archive name %s holds no character a disk name can keep", Cp1252::ToUtf8(archive)));
+        return status::kNotValid;
+    }
+    // A stored name holds only characters every file system accepts.
+    const std::string target = base + name + kStoredKind;
+    if (FileSystem::FindNoCase(base, name + kStoredKind)) {
+        ui.ShowMessage(InsertText("Archive %s already exists", name));
+        return status::kNotValid;
+    }
+    {
+        CreatedFolder built(FileSystem::TemporaryNameBeside(target));
+        if (!FileSystem::CreateDirectory(built.Path())) {
+            return CannotWrite(ui, target);
+        }
+        if (const int written = WriteBackupFiles(built, model, table, styleBackup, ui); written != status::kDone) {
+            return written;
+        }
+        if (FatVolume::IsDiskRoot(folder)) {
+            // An old DISK.MNG is replaced under the spelling the disk already uses.
+            const std::string mng = FileSystem::FindNoCase(base, kDiskMng).value_or(base + kDiskMng);
+            if (!FileSystem::WriteBytesSafely(mng, DiskMngHeader::Build(model.instrument, "Ver1.00Rev1.00"))) {
+                return CannotWrite(ui, mng);
+            }
+        }
+        if (!built.MoveTo(target)) {
+            return CannotWrite(ui, target);
         }
     }
-    created.Keep();
+    if (HoldsRegistrationFile(model, target)) {
+        return status::kDone;
+    }
+    // Some FAT drivers lose the files of a folder they rename: there the
+    // folder is written in place, and taken away again if that fails.
+    FileSystem::Remove(target);
+    CreatedFolder inPlace(target);
+    if (!FileSystem::CreateDirectory(target)) {
+        return CannotWrite(ui, target);
+    }
+    if (const int written = WriteBackupFiles(inPlace, model, table, styleBackup, ui); written != status::kDone) {
+        return written;
+    }
+    inPlace.Keep();
     return status::kDone;
 }
 

@@ -2,6 +2,7 @@
 // Backup folders on disk: "<name>.BUF" (written by this program and the
 // instrument), "<name>.B01" and "<name>.B02" (written by the instrument).
 // Every name is looked up ignoring case, as disks spell them either way.
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -28,11 +29,16 @@ public:
                                                       const std::string& name);
 
     // Writes a new backup folder "<NAME>.BUF" into folder (and DISK.MNG when
-    // folder is the root of an instrument disk). A folder that is not written
-    // completely is removed again. 0, or 2 after a message naming what failed.
+    // folder is the root of an instrument disk), with a copy of styleBackup
+    // when given. The folder is built under a temporary name and renamed into
+    // place whole, so a store that fails or is killed leaves no half-made
+    // backup; the next store removes such leftovers. 0, or 2 after a message
+    // naming what failed.
     static int Store(const Psr9000Model& model, const Psr9000BankTable& table, const std::string& archive,
-                     const std::string& folder, UserInterface& ui);
-    // The folder name a store uses: the first 16 characters in capitals.
+                     const std::string& folder, UserInterface& ui,
+                     const std::vector<std::uint8_t>* styleBackup = nullptr);
+    // The archive name (instrument text) as a disk keeps it: the folder name
+    // without ".BUF". Empty when no character of archive can be kept.
     static std::string StoredName(const std::string& archive);
 };
 

@@ -10,6 +10,7 @@ void Psr9000Bank::Reset(int index) {
     for (std::size_t slot = 0; slot < slots.size(); ++slot) {
         slots[slot].empty = true;
         slots[slot].record = psr9000::DefaultRecord(static_cast<int>(slot));
+        slots[slot].origin.reset();
     }
 }
 
@@ -26,6 +27,30 @@ void Psr9000BankTable::Reset(const std::array<std::uint8_t, 24>& defaultHeader) 
 
 bool Psr9000BankTable::AnyUsed() const {
     return std::any_of(banks.begin(), banks.end(), [](const Psr9000Bank& bank) { return bank.used; });
+}
+
+void Psr9000BankTable::SetOrigin(const std::shared_ptr<const Psr9000BackupOrigin>& origin) {
+    for (Psr9000Bank& bank : banks) {
+        for (Psr9000Slot& slot : bank.slots) {
+            slot.origin = slot.empty ? nullptr : origin;
+        }
+    }
+}
+
+const std::vector<std::uint8_t>* Psr9000BankTable::SharedStyleBackup() const {
+    const Psr9000BackupOrigin* shared = nullptr;
+    for (const Psr9000Bank& bank : banks) {
+        for (const Psr9000Slot& slot : bank.slots) {
+            if (slot.empty) {
+                continue;
+            }
+            if (slot.origin == nullptr || (shared != nullptr && slot.origin.get() != shared)) {
+                return nullptr;
+            }
+            shared = slot.origin.get();
+        }
+    }
+    return shared != nullptr && !shared->styleBackup.empty() ? &shared->styleBackup : nullptr;
 }
 
 }  // namespace kalivo

@@ -9,6 +9,7 @@
 #include "common/tables/BankSelectVoiceTable.h"
 #include "common/text/Cp1252.h"
 #include "handlers/RegfileFolder.h"
+#include "handlers/RegfileLoader.h"
 #include "handlers/RegistrationViewer.h"
 #include "handlers/StatusCodes.h"
 #include "handlers/psr9000/Psr9000BackupFile.h"
@@ -166,18 +167,66 @@ int Psr9000FamilyHandler::LoadDestinationArchive(const std::string& folder, cons
         ui().ShowMessage(NotCorrect(*path, "the file cannot be read"));
         return status::kNotValid;
     }
-    if (!Psr9000BackupFile::Read(bytes, *table_)) {
-        ui().ShowMessage(NotCorrect(*path, "the file is too short"));
+    auto read = std::make_unique<Psr9000BankTable>();
+    if (!AcceptBackup(*path, bytes) || !Psr9000BackupFile::Read(bytes, *read)) {
         return status::kNotValid;
     }
+    const auto origin = std::make_shared<Psr9000BackupOrigin>();
+    const bool implicitSearch = implicitStyleSearch_;
+    ReadBesideStyleBackup(folder, archive, *origin, implicitSearch);
+    read->SetOrigin(origin);
+    table_ = std::move(read);
     // Only a backup that has loaded gives the archive its name.
     archiveName_ = Cp1252::FromUtf8(archive);
-    if (implicitStyleSearch_) {
-        userStyles_.Reset();
-        LoadStyleArchive(folder, archive);
+    if (implicitSearch) {
         return status::kDone;
     }
     return askForStyleArchive_ ? status::kStyleArchiveWanted : status::kDone;
+}
+
+bool Psr9000FamilyHandler::AcceptBackup(const std::string& path, std::span<const std::uint8_t> bytes) {
+    switch (Psr9000BackupFile::Inspect(bytes)) {
+        case Psr9000BackupFile::Verdict::Sound:
+            return true;
+        case Psr9000BackupFile::Verdict::TooShort:
+            ui().ShowMessage(NotCorrect(path, "the file is too short"));
+            return false;
+        case Psr9000BackupFile::Verdict::TooLong:
+            ui().ShowMessage(NotCorrect(path, "the file is too long"));
+            return false;
+        case Psr9000BackupFile::Verdict::ChecksumWrong:
+            break;
+    }
+    // The banks can still be read; only the person can say whether to trust them.
+    const std::string question =
+        NotCorrect(path, "its checksum does not match, the file may be damaged") + "\nLoad it anyway?";
+    return ui().AskYesNoOrClose(question, "Archive may be damaged", /*defaultNo=*/true) == Answer::Yes;
+}
+
+void Psr9000FamilyHandler::ReadBesideStyleBackup(const std::string& folder, const std::string& archive,
+                                                 Psr9000BackupOrigin& origin, bool takeNames) {
+    const auto path = Psr9000BackupFolder::FindStyleBackup(model_, folder, archive);
+    if (takeNames) {
+        userStyles_.Reset();
+    }
+    if (!path) {
+        return;
+    }
+    std::vector<std::uint8_t> bytes;
+    Psr9000UserStyles names;
+    const bool valid = FileSystem::ReadBytes(*path, bytes) && names.ReadBackup(bytes) == status::kDone;
+    if (valid) {
+        origin.styleBackup = std::move(bytes);
+    }
+    if (takeNames) {
+        // The names read before a damaged record still hold, as with a chosen style archive.
+        userStyles_ = names;
+        if (!valid) {
+            ui().ShowMessage(InsertText("Style backup %s cannot be read or is not valid; user styles keep their "
+                                        "default names",
+                                        *path));
+        }
+    }
 }
 
 int Psr9000FamilyHandler::ListArchives(const std::string& folder, StringList& names) {
@@ -191,8 +240,13 @@ int Psr9000FamilyHandler::StoreArchive(const std::string& archive, const std::st
         return status::kNotValid;
     }
     WaitCursor wait(ui());
-    return Psr9000BackupFolder::Store(model_, *table_, archive, folder, ui());
+    const std::vector<std::uint8_t>* styleBackup = table_->SharedStyleBackup();
+    const int result = Psr9000BackupFolder::Store(model_, *table_, archive, folder, ui(), styleBackup);
+    storeNote_ = result == status::kDone && styleBackup == nullptr ? "; the new backup holds no style backup" : "";
+    return result;
 }
+
+std::string Psr9000FamilyHandler::LastStoreNote() const { return storeNote_; }
 
 // ---- style backups --------------------------------------------------------------
 
@@ -319,7 +373,7 @@ int Psr9000FamilyHandler::DeleteRegistration(int bank, int slot) {
         return status::kDone;
     }
     Psr9000Bank& target = table_->banks[static_cast<std::size_t>(bank)];
-    target.slots[static_cast<std::size_t>(slot)] = Psr9000Slot{true, DefaultRecord(slot)};
+    target.slots[static_cast<std::size_t>(slot)] = Psr9000Slot{true, DefaultRecord(slot), nullptr};
     target.used = target.HasRegistrations();
     if (!target.used) {
         target.header = DefaultBankHeader(bank);
@@ -327,12 +381,12 @@ int Psr9000FamilyHandler::DeleteRegistration(int bank, int slot) {
     return status::kDone;
 }
 
-void Psr9000FamilyHandler::Put(int dstBank, int dstSlot, const Record& record) {
+void Psr9000FamilyHandler::Put(int dstBank, int dstSlot, const Psr9000Slot& slot) {
     if (!table_ || dstBank < 0 || dstBank >= kBanks || !IsSlot(dstSlot)) {
         return;
     }
     Psr9000Bank& target = table_->banks[static_cast<std::size_t>(dstBank)];
-    target.slots[static_cast<std::size_t>(dstSlot)] = Psr9000Slot{IsEmptyRecord(record), record};
+    target.slots[static_cast<std::size_t>(dstSlot)] = Psr9000Slot{IsEmptyRecord(slot.record), slot.record, slot.origin};
     target.used = target.HasRegistrations();
 }
 
@@ -344,7 +398,8 @@ int Psr9000FamilyHandler::CopyRegistration(int dstBank, int dstSlot, ModelHandle
         ui().ShowMessage("No bank");
     }
     if (found == status::kDone) {
-        Put(dstBank, dstSlot, *record);
+        Put(dstBank, dstSlot,
+            from->table_->banks[static_cast<std::size_t>(srcBank)].slots[static_cast<std::size_t>(srcSlot)]);
     }
     return found;
 }
@@ -352,7 +407,7 @@ int Psr9000FamilyHandler::CopyRegistration(int dstBank, int dstSlot, ModelHandle
 int Psr9000FamilyHandler::CopyRegfile(int dstBank, int dstSlot, ModelHandler* source, int regfile) {
     const auto* from = dynamic_cast<Psr9000FamilyHandler*>(source);
     if (const Psr9000RegfileEntry* entry = from != nullptr ? from->Entry(regfile) : nullptr) {
-        Put(dstBank, dstSlot, entry->record);
+        Put(dstBank, dstSlot, Psr9000Slot{false, entry->record, nullptr});
     }
     return status::kDone;
 }
@@ -361,28 +416,22 @@ int Psr9000FamilyHandler::CopyRegfile(int dstBank, int dstSlot, ModelHandler* so
 
 int Psr9000FamilyHandler::LoadRegfiles(const std::string& folder) {
     entries_.clear();
-    const std::string base = FileSystem::WithSeparator(folder);
-    const std::string extension = model_.regfileExtension;
-    const auto files = FileSystem::FindFiles(base, "*" + extension);
-    if (files.empty()) {
-        ui().ShowMessage("No reg-files found");
-        return status::kNoRegfileFound;
-    }
-    for (const std::string& file : files) {
-        std::vector<std::uint8_t> bytes;
-        if (!FileSystem::ReadBytes(base + file, bytes)) {
-            ui().ShowMessage(InsertText("File %s cannot be read", base + file));
-            continue;
-        }
-        // A short file keeps zeros in the missing tail, as the default record has.
-        Psr9000RegfileEntry entry{Cp1252::FromUtf8(file.substr(0, file.size() - extension.size())), {}};
-        std::copy_n(bytes.begin(), std::min(bytes.size(), kRecordSize), entry.record.begin());
-        entries_.push_back(std::move(entry));
-    }
+    // A regfile is one record and nothing else: a longer file is refused unread.
+    const RegfileLoader loader(model_.regfileExtension, kRecordSize, "No reg-files found");
+    const int result =
+        loader.Load(ui(), folder, [&](const std::string& title, const std::vector<std::uint8_t>& bytes) {
+            if (!LooksLikeRecord(bytes)) {
+                return false;
+            }
+            Psr9000RegfileEntry entry{title, {}};
+            std::copy(bytes.begin(), bytes.end(), entry.record.begin());
+            entries_.push_back(std::move(entry));
+            return true;
+        });
     std::stable_sort(entries_.begin(), entries_.end(), [](const Psr9000RegfileEntry& a, const Psr9000RegfileEntry& b) {
         return FileSystem::LessNoCase(a.title, b.title);
     });
-    return status::kDone;
+    return result;
 }
 
 int Psr9000FamilyHandler::ListRegfiles(StringList& names) {

@@ -3,6 +3,7 @@
 // user style names from a style backup, and single-registration regfiles.
 // Both models run this code; their differences come in a Psr9000Model.
 #include <memory>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -61,6 +62,7 @@ public:
     int ShowRegistration(int regfile, int bank, int slot) override;
     bool SetStyleArchiveOptions(bool askForStyleArchive, bool useDefaultArchive, const std::string& defaultArchivePath,
                                 bool implicitSearch) override;
+    std::string LastStoreNote() const override;
     std::shared_ptr<const HandlerSnapshot> SaveDestinationState() const override;
     void RestoreDestinationState(const HandlerSnapshot& snapshot) override;
 
@@ -75,8 +77,16 @@ private:
     int VoiceName(int bank, int slot, int part, std::string& name) const;
     int RegfileVoiceName(int regfile, int part, std::string& name) const;
     std::string LookUpVoice(const psr9000::VoiceKey& key) const;
-    // Puts a record into a slot as ">>" does.
-    void Put(int dstBank, int dstSlot, const psr9000::Record& record);
+    // Puts a record, with where it came from, into a slot as ">>" does.
+    void Put(int dstBank, int dstSlot, const Psr9000Slot& slot);
+    // Whether the registration file at path may be read: refused with a
+    // message when cut or over-long; a wrong checksum asks the person.
+    bool AcceptBackup(const std::string& path, std::span<const std::uint8_t> bytes);
+    // Keeps a valid style backup beside a loaded backup in origin; with
+    // takeNames the user style names come from it, and one that cannot be
+    // used is named.
+    void ReadBesideStyleBackup(const std::string& folder, const std::string& archive, Psr9000BackupOrigin& origin,
+                               bool takeNames);
     bool SearchDefaultStyleFolder(const std::string& path);
 
     const Psr9000Model& model_;
@@ -86,6 +96,7 @@ private:
     std::vector<Psr9000RegfileEntry> entries_;
     bool askForStyleArchive_ = false;
     bool implicitStyleSearch_ = false;
+    std::string storeNote_;
 };
 
 }  // namespace kalivo

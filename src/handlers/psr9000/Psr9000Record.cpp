@@ -18,7 +18,24 @@ std::string FieldText(std::span<const std::uint8_t> field) {
     return std::string(field.begin(), end);
 }
 
+constexpr int kMaxTempo = 500;
+constexpr std::uint8_t kMaxMidiData = 0x7F;
+
+bool IsNameByte(std::uint8_t b) { return b == 0x00 || b == 0x01 || (b >= 0x20 && b != 0x7F); }
+
 }  // namespace
+
+bool LooksLikeRecord(std::span<const std::uint8_t> bytes) {
+    if (bytes.size() != kRecordSize) {
+        return false;
+    }
+    const auto record = bytes.first<kRecordSize>();
+    const bool voicesAreMidi = std::all_of(kVoiceOffsets.begin(), kVoiceOffsets.end(), [&](std::size_t at) {
+        return record[at] <= kMaxMidiData && record[at + 1] <= kMaxMidiData && record[at + 2] <= kMaxMidiData;
+    });
+    return std::all_of(record.begin(), record.begin() + kNameSize, IsNameByte) && voicesAreMidi &&
+           Tempo(record) <= kMaxTempo;
+}
 
 Record DefaultRecord(int slot) {
     Record record{};

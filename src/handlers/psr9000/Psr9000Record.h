@@ -25,6 +25,11 @@ using Record = std::array<std::uint8_t, kRecordSize>;
 
 // The record of an unused slot: "001" .. "008" and blanks, then zeros.
 Record DefaultRecord(int slot);
+// Whether bytes can be a record the instrument or this program wrote: the
+// exact size, name bytes that are text or the instrument's padding (NUL, 01),
+// voice bytes within MIDI's 0..127 and a tempo an instrument can play.
+// Random bytes almost never pass.
+bool LooksLikeRecord(std::span<const std::uint8_t> bytes);
 // Empty when everything after the name equals the default record.
 bool IsEmptyRecord(std::span<const std::uint8_t, kRecordSize> record);
 // Name bytes up to the first NUL, without the trailing filler the instrument

@@ -31,11 +31,14 @@ TEST_F(SingleArchiveTest, StoreArchiveClearsChangedOnlyWhenTheStoreSucceeded) {
     dst().archiveName = "MYDISK";
     ui.folders = {"/out", "/out"};
     dst().storeResults = {2, 0};
+    dst().storeNote = "; the new backup holds no style backup";
     dialog->StoreArchive();
     EXPECT_TRUE(dst().Called("StoreArchive(MYDISK,/out/,0)"));
     EXPECT_TRUE(dialog->Changed());
+    EXPECT_EQ(view.LastStatus(), "Not stored");
     dialog->StoreArchive();
     EXPECT_FALSE(dialog->Changed());
+    EXPECT_EQ(view.LastStatus(), "Stored MYDISK in /out; the new backup holds no style backup");
 }
 
 TEST_F(SingleArchiveTest, LoadIntoTheDestinationAsksToSaveAfterTheFolder) {

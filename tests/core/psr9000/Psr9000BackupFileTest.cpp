@@ -69,21 +69,38 @@ TEST(Psr9000BackupFile, ReadingAndWritingAgainKeepsEveryByteButAWrongChecksum) {
     EXPECT_EQ(ByteReader::U32At(written, 241688), right);
 }
 
-TEST(Psr9000BackupFile, NeedsEveryBankButNotTheChecksum) {
+TEST(Psr9000BackupFile, ReadsOnlyAWholeFileAndTellsAWrongChecksum) {
+    using Verdict = Psr9000BackupFile::Verdict;
     const auto whole = Psr9000BackupFile::Write(Cleared());
-    Psr9000BankTable table = Cleared();
-    psr9000_bytes::Put(table, 0, 0, psr9000_bytes::Registration("Keep", 1, 1));
-
-    // Exact-size copies, so a read past the end would be seen.
-    std::vector<std::uint8_t> oneShort(whole.begin(), whole.begin() + 241687);
-    EXPECT_FALSE(Psr9000BackupFile::Read(oneShort, table));
-    EXPECT_TRUE(table.banks[0].used) << "a refused file leaves the table as it was";
-    std::vector<std::uint8_t> empty;
-    EXPECT_FALSE(Psr9000BackupFile::Read(empty, table));
-
-    std::vector<std::uint8_t> withoutChecksum(whole.begin(), whole.begin() + 241688);
-    ASSERT_TRUE(Psr9000BackupFile::Read(withoutChecksum, table));
-    EXPECT_FALSE(table.banks[0].used);
+    const struct {
+        const char* what;
+        std::size_t size;
+        std::uint8_t checksumChange;
+        Verdict verdict;
+    } cases[] = {
+        {"exact", 241692, 0, Verdict::Sound},
+        {"checksum off by one", 241692, 1, Verdict::ChecksumWrong},
+        {"one byte short", 241691, 0, Verdict::TooShort},
+        {"without checksum", 241688, 0, Verdict::TooShort},
+        {"empty", 0, 0, Verdict::TooShort},
+        {"one byte long", 241693, 0, Verdict::TooLong},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        // Exact-size copies, so a read past the end would be seen.
+        std::vector<std::uint8_t> bytes(whole.begin(), whole.begin() + static_cast<std::ptrdiff_t>(
+                                                                           std::min(c.size, whole.size())));
+        bytes.resize(c.size);
+        if (!bytes.empty()) {
+            bytes.back() = static_cast<std::uint8_t>(bytes.back() + c.checksumChange);
+        }
+        EXPECT_EQ(Psr9000BackupFile::Inspect(bytes), c.verdict);
+        Psr9000BankTable table = Cleared();
+        psr9000_bytes::Put(table, 0, 0, psr9000_bytes::Registration("Keep", 1, 1));
+        const bool whole = c.size == 241692;
+        EXPECT_EQ(Psr9000BackupFile::Read(bytes, table), whole);
+        EXPECT_EQ(table.banks[0].used, !whole) << "a refused file leaves the table as it was";
+    }
 }
 
 TEST(Psr9000Record, EmptyMeansNothingButTheNameDiffersFromTheDefault) {

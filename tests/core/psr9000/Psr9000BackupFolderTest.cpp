@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <optional>
 
+#include "app/ArchiveCopier.h"
 #include "common/disk/DiskMngHeader.h"
+#include "common/fs/FileSystem.h"
 #include "core/psr9000/Psr9000Fixture.h"
 #include "handlers/StatusCodes.h"
 
@@ -56,23 +59,107 @@ TEST_P(Psr9000Load, ListsEveryBackupFolderOnceSortedIgnoringCase) {
     EXPECT_TRUE(none.empty());
 }
 
-TEST_P(Psr9000Load, AMissingOrShortFileIsNotCorrectAndChangesNothing) {
-    WriteSampleBackup("GOOD.BUF");
-    ASSERT_EQ(source->LoadSourceArchive(Folder(), "GOOD"), status::kDone);
+TEST_P(Psr9000Load, RefusesACutFileAndLoadsAWrongChecksumOnlyWhenThePersonSaysYes) {
+    struct Case {
+        const char* what;
+        int sizeChange;       // bytes added (+) or cut (-) at the end
+        int checksumChange;   // added to the last byte of the checksum
+        std::optional<Answer> answer;  // the question is asked exactly when one is given
+        int expected;
+        const char* message;  // the refusal's reason, "" when none is shown
+    };
+    const Case cases[] = {
+        {"exact file", 0, 0, std::nullopt, status::kDone, ""},
+        {"checksum off by one, No", 0, 1, Answer::No, status::kNotValid, ""},
+        {"checksum off by one, box closed", 0, 1, Answer::Cancel, status::kNotValid, ""},
+        {"checksum off by one, Yes", 0, 1, Answer::Yes, status::kDone, ""},
+        {"one byte short", -1, 0, std::nullopt, status::kNotValid, "too short"},
+        {"two bytes short", -2, 0, std::nullopt, status::kNotValid, "too short"},
+        {"one byte long", 1, 0, std::nullopt, status::kNotValid, "too long"},
+    };
+    const auto whole = OneRegistration(Model(), "Other");
+    int number = 0;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        WriteSampleBackup("GOOD.BUF");
+        ASSERT_EQ(source->LoadSourceArchive(Folder(), "GOOD"), status::kDone);
+        ui.messages.clear();
+        auto bytes = whole;
+        bytes.resize(static_cast<std::size_t>(static_cast<int>(bytes.size()) + c.sizeChange));
+        bytes.back() = static_cast<std::uint8_t>(bytes.back() + c.checksumChange);
+        const std::string archive = "CASE" + std::to_string(++number);
+        const std::string path = WriteBackup(archive + ".BUF", bytes);
+        if (c.answer) {
+            ui.yesNoOrClose.push_back(*c.answer);
+        }
 
+        EXPECT_EQ(source->LoadSourceArchive(Folder(), archive), c.expected);
+        const bool asked = !ui.messages.empty() && ui.messages[0].kind != "ok";
+        EXPECT_EQ(asked, c.answer.has_value());
+        if (asked) {
+            EXPECT_TRUE(ui.messages[0].defaultNo);
+            EXPECT_NE(ui.messages[0].text.find(path), std::string::npos);
+            EXPECT_NE(ui.messages[0].text.find("may be damaged"), std::string::npos);
+        }
+        if (*c.message != '\0') {
+            ASSERT_EQ(ui.messages.size(), 1u);
+            EXPECT_NE(ui.messages[0].text.find("Archive not correct\n" + path + ": the file is " + c.message),
+                      std::string::npos);
+        }
+        const bool loaded = c.expected == status::kDone;
+        EXPECT_EQ(source->GetArchiveName(), loaded ? archive : "GOOD");
+        EXPECT_EQ(NameAt(*source, 1, 3), loaded ? "Other" : "") << "a refused file changes nothing";
+        EXPECT_EQ(NameAt(*source, 4, 1), loaded ? "" : "My Song");
+    }
+    ui.messages.clear();
     EXPECT_EQ(source->LoadSourceArchive(Folder(), "MISSING"), status::kNotValid);
-    const auto full = Psr9000BackupFile::Write(SampleTable(Model()));
-    const std::string shortPath =
-        WriteBackup("SHORT.BUF", std::vector<std::uint8_t>(full.begin(), full.begin() + 241687));
-    EXPECT_EQ(source->LoadSourceArchive(Folder(), "SHORT"), status::kNotValid);
-
-    ASSERT_EQ(ui.messages.size(), 2u);
+    ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_NE(ui.messages[0].text.find("Archive not correct"), std::string::npos);
     EXPECT_NE(ui.messages[0].text.find("MISSING"), std::string::npos);
-    EXPECT_NE(ui.messages[1].text.find("Archive not correct"), std::string::npos);
-    EXPECT_NE(ui.messages[1].text.find(shortPath), std::string::npos);
-    EXPECT_EQ(source->GetArchiveName(), "GOOD");
-    EXPECT_EQ(NameAt(*source, 4, 1), "My Song");
+}
+
+// A fixed DISK.MNG as another instrument writes it: "PSR-8000" in bytes 16..23.
+std::vector<std::uint8_t> LiteralDiskMng(const std::string& modelLine) {
+    std::string text = "DISK    MNG   \r\n" + modelLine + "\r\nVer1.00Rev1.00\r\n";
+    for (int line = 0; line < 5; ++line) {
+        text += std::string(14, ' ') + "\r\n";
+    }
+    return std::vector<std::uint8_t>(text.begin(), text.end());
+}
+
+TEST(Psr9000DiskMng, OnlyThePsr9000RefusesABackupBesideAnotherModelsDiskMng) {
+    struct Case {
+        const Psr9000Model* model;
+        const char* diskModel;  // 14 characters
+        int expected;
+    };
+    const Case cases[] = {
+        {&Psr9000Model::Psr9000(), "PSR-8000      ", status::kWrongModel},
+        {&Psr9000Model::Psr9000(), "9000Pro       ", status::kWrongModel},
+        {&Psr9000Model::Psr9000(), "PSR-9000      ", status::kDone},
+        {&Psr9000Model::Pro(), "PSR-8000      ", status::kDone},
+        {&Psr9000Model::Pro(), "PSR-9000      ", status::kDone},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.model->instrument) + " beside " + c.diskModel);
+        TempFolder dir;
+        ScriptedUserInterface ui;
+        Psr9000FamilyHandler handler(ui, *c.model);
+        handler.CreateStore();
+        const auto disk = LiteralDiskMng(c.diskModel);
+        ASSERT_EQ(disk.size(), 128u);
+        dir.Write("DISK.MNG", disk);
+        std::filesystem::create_directories(dir.File("SET.BUF"));
+        dir.Write(std::string("SET.BUF/") + c.model->registrationFile, OneRegistration(*c.model, "Kept"));
+
+        EXPECT_EQ(handler.LoadSourceArchive(dir.Path() + "/", "SET"), c.expected);
+        const bool refused = c.expected == status::kWrongModel;
+        EXPECT_EQ(ui.MessageTexts(), refused ? std::vector<std::string>{"Model not correct\n" + dir.Path() +
+                                                                        "/DISK.MNG"}
+                                             : std::vector<std::string>{});
+        std::string name;
+        EXPECT_EQ(handler.GetRegistrationName(1, 3, name), refused ? status::kBankNotInUse : status::kDone);
+    }
 }
 
 TEST_P(Psr9000Load, OnlyThePsr9000ChecksTheModelInDiskMng) {
@@ -126,6 +213,48 @@ TEST_P(Psr9000Store, WritesTheBackupFolderUnderTheFirstSixteenCharactersInCapita
     EXPECT_FALSE(stdfs::exists(out.File("DISK.MNG"))) << "only the root of an instrument disk gets DISK.MNG";
 }
 
+TEST_P(Psr9000Store, TheFolderNameIsTheNameADiskKeepsAndReadsBackTheSame) {
+    const struct {
+        std::string archive;  // Windows-1252
+        std::string stored;
+    } cases[] = {
+        {"M\xFCller Set 1.2/X", "MULLER SET 12X"},
+        {" \xE9t\xE9 \xE0 Paris: 2004 night", "ETE A PARIS 2004"},
+    };
+    WriteSampleBackup("IN.BUF");
+    ASSERT_EQ(destination->LoadDestinationArchive(Folder(), "IN"), status::kDone);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.stored);
+        TempFolder out;
+        ASSERT_EQ(destination->StoreArchive(c.archive, out.Path() + "/", 0), status::kDone);
+        ASSERT_EQ(out.Names(), (std::vector<std::string>{c.stored + ".BUF"}));
+        StringList listed;
+        ASSERT_EQ(source->ListArchives(out.Path() + "/", listed), status::kDone);
+        ASSERT_EQ(listed, StringList{c.stored});
+        ASSERT_EQ(source->LoadSourceArchive(out.Path() + "/", listed[0]), status::kDone);
+        EXPECT_EQ(source->GetArchiveName(), c.stored);
+    }
+    TempFolder out;
+    EXPECT_EQ(destination->StoreArchive("./?", out.Path() + "/", 0), status::kNotValid);
+    EXPECT_TRUE(AnyMessageContains("Archive name ./? holds no character a disk name can keep"));
+    EXPECT_TRUE(out.Names().empty());
+}
+
+TEST_P(Psr9000Store, NothingHalfMadeIsLeftAndTheNextStoreClearsOurLeftovers) {
+    TempFolder out;
+    // What a killed store leaves: a temporary folder beside the backup it was building.
+    const std::string leftover = FileSystem::TemporaryNameBeside(out.File("LIVE.BUF"));
+    std::filesystem::create_directories(leftover);
+    out.Write(FileSystem::LastComponent(leftover) + "/BACKUP.INI", std::string("half"));
+    out.Write("OTHER.kalivo-tmpx", std::string("not ours"));
+    StringList listed;
+    EXPECT_EQ(source->ListArchives(out.Path() + "/", listed), status::kNotValid) << "a half-made backup is not listed";
+
+    ASSERT_EQ(destination->StoreArchive("Live", out.Path() + "/", 0), status::kDone);
+    EXPECT_EQ(out.Names(), (std::vector<std::string>{"LIVE.BUF", "OTHER.kalivo-tmpx"}));
+    EXPECT_TRUE(stdfs::is_regular_file(out.File(std::string("LIVE.BUF/") + Model().registrationFile)));
+}
+
 TEST_P(Psr9000Store, BackupIniSaysWhichInstrumentWroteIt) {
     TempFolder out;
     ASSERT_EQ(destination->StoreArchive("ini", out.Path() + "/", 0), status::kDone);
@@ -162,20 +291,20 @@ TEST_P(Psr9000Store, AClearedTableStoredAndLoadedAgainHoldsNoRegistration) {
 }
 
 TEST_P(Psr9000Store, AFolderThatCannotBeWrittenWholeIsRemovedAgain) {
-    // A folder so deep that the backup folder itself can be made but no file
-    // inside it can be named.
+    // A folder so deep that the temporary backup folder can be made but no
+    // file inside it can be named.
     TempFolder out;
     std::string deep = out.Path();
     const std::string component(200, 'd');
-    while (deep.size() + 1 + component.size() < 4085) {
+    while (deep.size() + 1 + component.size() < 4070) {
         deep += "/" + component;
     }
-    deep += "/" + std::string(4085 - deep.size() - 1, 'e');
-    ASSERT_EQ(deep.size(), 4085u);
+    deep += "/" + std::string(4070 - deep.size() - 1, 'e');
+    ASSERT_EQ(deep.size(), 4070u);
     ASSERT_TRUE(stdfs::create_directories(deep));
 
     EXPECT_EQ(destination->StoreArchive("a", deep + "/", 0), status::kNotValid);
-    EXPECT_FALSE(stdfs::exists(deep + "/A.BUF"));
+    EXPECT_TRUE(stdfs::is_empty(deep)) << "neither A.BUF nor the folder it was built in";
     EXPECT_TRUE(AnyMessageContains("cannot be written"));
     EXPECT_TRUE(AnyMessageContains("BACKUP.INI"));
 }
@@ -214,6 +343,17 @@ TEST_P(Psr9000Edit, CopiesTheRecordButNotTheBankName) {
     EXPECT_EQ(destination->CopyRegistration(0, 0, source.get(), 0, 1), status::kNoRegistration);
     EXPECT_TRUE(ui.messages.empty());
     EXPECT_EQ(destination->CopyRegistration(0, 0, source.get(), 5, 0), status::kBankNotInUse);
+    EXPECT_EQ(ui.MessageTexts(), (std::vector<std::string>{"No bank"}));
+}
+
+TEST_P(Psr9000Edit, OnlyTheCopyOfOneUnusedBankSaysNoBank) {
+    source->SetBankName(5, "Unused named");
+    ArchiveCopier::CopyArchive(*destination, *source);
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_EQ(NameAt(*destination, 4, 1), "My Song");
+    EXPECT_EQ(BankName(*destination, 5), "Unused named");
+
+    ArchiveCopier::CopyWholeBank(*destination, 7, *source, 5);
     EXPECT_EQ(ui.MessageTexts(), (std::vector<std::string>{"No bank"}));
 }
 

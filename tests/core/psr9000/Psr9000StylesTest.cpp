@@ -115,6 +115,55 @@ TEST_P(Psr9000Styles, TheDefaultFolderIsSearchedForAStyleBackup) {
     EXPECT_TRUE(source->SetStyleArchiveOptions(false, false, "/no/such/folder", false));
 }
 
+TEST_P(Psr9000Styles, AStoreOfOneBackupsRegistrationsCarriesItsStyleBackup) {
+    // The instrument's own kind of backup: its style backup has another name.
+    stdfs::create_directories(dir.File("LIVE.B01"));
+    dir.Write(std::string("LIVE.B01/") + Model().registrationFile, Psr9000BackupFile::Write(SampleTable(Model())));
+    WriteStyles("LIVE.B01", "STY.B01", SixNames("Swingtime"));
+    const auto styles = dir.ReadBytes("LIVE.B01/STY.B01");
+    ASSERT_EQ(source->LoadSourceArchive(Folder(), "LIVE"), status::kDone);
+    ASSERT_EQ(destination->CopyRegistration(9, 1, source.get(), 0, 2), status::kDone);
+    ASSERT_EQ(destination->CopyRegistration(9, 2, source.get(), 4, 1), status::kDone);
+
+    TempFolder out;
+    ASSERT_EQ(destination->StoreArchive("Kept", out.Path() + "/", 0), status::kDone);
+    EXPECT_EQ(destination->LastStoreNote(), "");
+    EXPECT_EQ(out.ReadBytes(std::string("KEPT.BUF/") + Model().styleBackupFile), styles);
+    source->SetStyleArchiveOptions(false, false, std::string(), true);
+    ASSERT_EQ(source->LoadSourceArchive(out.Path() + "/", "KEPT"), status::kDone);
+    EXPECT_EQ(StyleAt(*source, 9, 1), "Swingtime");
+
+    // One registration of another backup, and the style backup fits no longer.
+    ASSERT_EQ(source->LoadSourceArchive(Folder(), "SET"), status::kDone);
+    ASSERT_EQ(destination->CopyRegistration(9, 3, source.get(), 0, 0), status::kDone);
+    ASSERT_EQ(destination->StoreArchive("Mixed", out.Path() + "/", 0), status::kDone);
+    EXPECT_EQ(destination->LastStoreNote(), "; the new backup holds no style backup");
+    EXPECT_EQ(out.Names(), (std::vector<std::string>{"KEPT.BUF", "MIXED.BUF"}));
+    EXPECT_FALSE(stdfs::exists(out.File(std::string("MIXED.BUF/") + Model().styleBackupFile)));
+}
+
+TEST_P(Psr9000Styles, AStyleBackupThatCannotBeUsedIsNamedOnce) {
+    auto notValid = StyleBackup(SixNames("Sixth"));
+    notValid[16 + 2 * 512 + 6] = 23;  // the third record is no style
+    const std::vector<std::vector<std::uint8_t>> damaged{
+        notValid,
+        std::vector<std::uint8_t>(notValid.begin(), notValid.begin() + 16 + 512),
+        {},
+    };
+    source->SetStyleArchiveOptions(false, false, std::string(), true);
+    for (const auto& bytes : damaged) {
+        SCOPED_TRACE(bytes.size());
+        ui.messages.clear();
+        dir.Write(std::string("SET.BUF/") + Model().styleBackupFile, bytes);
+        ASSERT_EQ(source->LoadSourceArchive(Folder(), "SET"), status::kDone);
+        ASSERT_EQ(ui.messages.size(), 1u);
+        EXPECT_NE(ui.messages[0].text.find(dir.File(std::string("SET.BUF/") + Model().styleBackupFile)),
+                  std::string::npos);
+        EXPECT_NE(ui.messages[0].text.find("not valid"), std::string::npos);
+        EXPECT_EQ(StyleAt(*source, 0, 2), "Flash 1/6");
+    }
+}
+
 TEST_P(Psr9000Styles, TheViewMarksUserStylesAndShowsNothingForAnEmptySlot) {
     WriteStyles("SET.BUF", Model().styleBackupFile, SixNames("Swingtime"));
     source->SetStyleArchiveOptions(false, false, std::string(), true);

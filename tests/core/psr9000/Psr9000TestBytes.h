@@ -38,7 +38,7 @@ inline psr9000::Record Registration(const std::string& name, std::uint8_t style,
 // Puts a registration into a table as a loaded backup would hold it.
 inline void Put(Psr9000BankTable& table, int bank, int slot, const psr9000::Record& record) {
     Psr9000Bank& target = table.banks[static_cast<std::size_t>(bank)];
-    target.slots[static_cast<std::size_t>(slot)] = Psr9000Slot{psr9000::IsEmptyRecord(record), record};
+    target.slots[static_cast<std::size_t>(slot)] = Psr9000Slot{psr9000::IsEmptyRecord(record), record, nullptr};
     target.used = target.HasRegistrations();
 }
 
