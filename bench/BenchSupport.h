@@ -49,8 +49,9 @@ inline void RemoveAll(const std::string& folder) {
     std::filesystem::remove_all(folder, ignored);
 }
 
+// Into a fresh folder, so without looking for the name in other letters.
 inline void WriteOrExit(const std::string& path, const std::vector<std::uint8_t>& bytes) {
-    if (!FileSystem::WriteBytesSafely(path, bytes)) {
+    if (!FileSystem::WriteNewBytesSafely(path, bytes)) {
         std::fprintf(stderr, "cannot write %s\n", path.c_str());
         std::exit(1);
     }

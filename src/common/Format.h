@@ -9,9 +9,14 @@ namespace kalivo {
 
 template <typename... Args>
 std::string FormatNumbers(const char* pattern, Args... args) {
-    const int n = std::snprintf(nullptr, 0, pattern, args...);
+    // One pass for the short texts of list lines, which are built by the thousand.
+    char small[64];
+    const int n = std::snprintf(small, sizeof small, pattern, args...);
     if (n <= 0) {
         return std::string();
+    }
+    if (static_cast<std::size_t>(n) < sizeof small) {
+        return std::string(small, static_cast<std::size_t>(n));
     }
     std::string out(static_cast<std::size_t>(n) + 1, '\0');
     std::snprintf(out.data(), out.size(), pattern, args...);

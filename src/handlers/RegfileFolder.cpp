@@ -52,7 +52,8 @@ std::string RegfileFolder::FreeName(const std::string& base) const {
 bool RegfileFolder::Write(const std::string& base, const std::vector<std::uint8_t>& bytes, std::string& path) {
     const std::string name = FreeName(FileNameSanitizer::Sanitize(Cp1252::ToUtf8(base)));
     path = folder_ + name;
-    if (!FileSystem::WriteBytesSafely(path, bytes)) {
+    // FreeName took a name the folder holds in no spelling.
+    if (!FileSystem::WriteNewBytesSafely(path, bytes)) {
         failed_.push_back(path);
         return false;
     }

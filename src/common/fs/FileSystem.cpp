@@ -271,7 +271,10 @@ bool FileSystem::Rename(const std::string& from, const std::string& to) {
 bool FileSystem::WriteBytesSafely(const std::string& path, const std::vector<std::uint8_t>& bytes) {
     // A file whose name differs only in case is the same file on FAT: replacing
     // it under its own spelling keeps one file, as the instrument expects.
-    const std::string target = ExistingSpelling(path);
+    return WriteNewBytesSafely(ExistingSpelling(path), bytes);
+}
+
+bool FileSystem::WriteNewBytesSafely(const std::string& target, const std::vector<std::uint8_t>& bytes) {
     const std::string temporary = TemporaryNameBeside(target);
     {
         std::ofstream out(temporary, std::ios::binary | std::ios::trunc);

@@ -68,6 +68,9 @@ public:
     // folder holds the name in other letters, over that file under its spelling.
     // Fails, leaving the old file as it was, when writing or closing fails.
     static bool WriteBytesSafely(const std::string& path, const std::vector<std::uint8_t>& bytes);
+    // The same for a name the caller knows its folder holds in no spelling
+    // (it listed the folder once for many files): no listing per file.
+    static bool WriteNewBytesSafely(const std::string& path, const std::vector<std::uint8_t>& bytes);
 
     // A name beside path for a file or folder being built: path +
     // kTemporaryMark + digits, the one pattern of everything the program
