@@ -48,9 +48,9 @@ bool TyrosRegfile::Read(std::span<const std::uint8_t> bytes, Header& header, Tyr
     options.toEnd = true;
     registration.Parse(bytes.subspan(kRegfileHeaderSize), false, warningCarry, ui, options);
     warningCarry = registration.StopWarnings();
-    // A regfile is written only for a registration: one that parses to none
-    // is damaged, not an empty registration.
-    return !registration.IsEmpty();
+    // A regfile is written only for a registration: one that parses to none,
+    // or holds only blocks that are never written back (type 0), is damaged.
+    return !registration.IsEmpty() && registration.SerializedSize() > kHeadSize;
 }
 
 }  // namespace kalivo

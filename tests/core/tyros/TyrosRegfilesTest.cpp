@@ -36,15 +36,16 @@ TEST_F(Fixture, InvalidRegfilesAreNamedAndLeftOutInOneMessage) {
     dir.Write("magic.tyr", std::string(80, 'x'));
     dir.Write("short.tyr", std::string("RegF"));
     dir.Write("truncated.tyr", Bytes(good.begin(), good.end() - 1));
+    dir.Write("typezero.tyr", Regfile("Bank", 0, Registration({Setting(0, Bytes{1, 2})})));  // nothing it would write
     ASSERT_TRUE(FileSystem::CreateDirectory(dir.File("folder.tyr")));
     std::filesystem::create_symlink("loop.tyr", dir.File("loop.tyr"));
     EXPECT_EQ(source.LoadRegfiles(dir.Path()), 21);
     const std::string folder = Folder();
     ASSERT_FALSE(ui.messages.empty());
     EXPECT_EQ(ui.MessageTexts().back(),
-              std::string{"6 of 7 regfiles left out (not valid or not readable): " + folder +
+              std::string{"7 of 8 regfiles left out (not valid or not readable): " + folder +
                                        "empty.tyr, " + folder + "folder.tyr, " + folder + "loop.tyr, " + folder +
-                                       "magic.tyr, " + folder + "short.tyr and 1 more"});
+                                       "magic.tyr, " + folder + "short.tyr and 2 more"});
     EXPECT_EQ(ui.messages.size(), 2u);  // the truncated one says what it lacks
     EXPECT_EQ(source.EntryCount(), 1);
 
