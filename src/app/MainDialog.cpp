@@ -812,9 +812,10 @@ void MainDialog::Archivename() {
     auto before = Before();
     destination_->SetArchiveName(name);
     // The name as the model keeps it ("Party" becomes "Party.s917" on the CVP2 Series).
-    view_.SetEditText(EditField::DestinationArchive, Shown(destination_->GetArchiveName()));
+    const std::string kept = Shown(destination_->GetArchiveName());
+    view_.SetEditText(EditField::DestinationArchive, kept);
     BuildDestinationList();
-    const std::string what = "Archive name is now " + Shown(name);
+    const std::string what = "Archive name is now " + kept;
     Changed(std::move(before), what);
     Status(what);
 }
