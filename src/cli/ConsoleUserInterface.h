@@ -12,6 +12,9 @@ namespace kalivo {
 
 class ConsoleUserInterface : public UserInterface {
 public:
+    // text on one line: every control character becomes a blank.
+    static std::string OneLine(std::string text);
+
     explicit ConsoleUserInterface(std::ostream& err, bool answerYes = false);
 
     void SetAnswerYes(bool yes) { answerYes_ = yes; }
@@ -25,8 +28,6 @@ public:
     void EndWait() override {}
     int SelectArchive(const std::vector<std::string>& names) override;
     std::optional<std::vector<int>> SelectBanks(const std::vector<std::string>& names) override;
-    // text on one line: every control character becomes a blank.
-    static std::string OneLine(std::string text);
     std::string ChangeArchiveName(const ArchiveNameRequest& request) override;
     std::string ChangeName(const std::string& current, int maxLength) override;
     int SelectModel(const std::vector<std::string>& names) override;
