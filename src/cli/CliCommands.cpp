@@ -194,14 +194,27 @@ int CliCommands::Protocol(const CliRequest& request) {
     if (!LoadSource(request)) {
         return result_;
     }
+    source_.SetProtocolEncoding(request.encoding == "utf-8" ? TextEncoding::Utf8 : TextEncoding::Windows1252);
     const int status = request.regfiles.empty() ? source_.WriteProtocol(request.out)
                                                 : source_.WriteRegfileProtocol(request.out);
     Check(status, Quoted("writing the protocol %s", request.out));
     return result_;
 }
 
+// Made only once the source loaded, so a refused run leaves no empty folder.
+bool CliCommands::CreateOutFolder(const std::string& folder) {
+    if (FileSystem::CreateDirectory(folder)) {
+        return true;
+    }
+    Check(status::kNotValid, Quoted("creating the folder %s", folder));
+    return false;
+}
+
 int CliCommands::Regfiles(const CliRequest& request) {
     if (!LoadSource(request)) {
+        return result_;
+    }
+    if (!CreateOutFolder(request.out)) {
         return result_;
     }
     const std::string folder = FileSystem::WithSeparator(request.out);
@@ -233,6 +246,9 @@ void CliCommands::StoreDestination(const std::string& folder) {
 
 int CliCommands::Copy(const CliRequest& request) {
     if (!LoadSource(request)) {
+        return result_;
+    }
+    if (!CreateOutFolder(request.out)) {
         return result_;
     }
     ArchiveCopier::CopyArchive(destination_, source_);

@@ -31,6 +31,7 @@ private:
     bool IsTyros() const { return model_ == Model::Tyros; }
     // Archives from --folder, or regfiles from --regfiles; false when the command cannot go on.
     bool LoadSource(const CliRequest& request);
+    bool CreateOutFolder(const std::string& folder);
     bool ChooseArchives(const std::string& folder, const std::vector<std::string>& asked,
                         std::vector<std::string>& names);
     bool LoadArchives(const std::string& folder, const std::vector<std::string>& names);

@@ -16,6 +16,7 @@ struct CliRequest {
     std::string regfiles;               // regfile folder (list and protocol)
     std::string out;                    // protocol file, or the folder to write into
     std::string styles;                 // "implicit", a style archive path, or empty (default names)
+    std::string encoding = "windows-1252";  // of a text protocol: "windows-1252" or "utf-8"
     bool answerYes = false;
     bool answerNo = false;
 };

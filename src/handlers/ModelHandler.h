@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "common/text/TextEncoding.h"
 #include "ui/UserInterface.h"
 
 namespace kalivo {
@@ -101,6 +102,10 @@ public:
     // handler's snapshot changes nothing.
     virtual void RestoreDestinationState(const HandlerSnapshot& snapshot);
 
+    // The encoding the next text protocol is written in.
+    void SetProtocolEncoding(TextEncoding encoding) { protocolEncoding_ = encoding; }
+    TextEncoding ProtocolEncoding() const { return protocolEncoding_; }
+
 protected:
     UserInterface& ui() { return ui_; }
     const std::string& nameString() const { return name_; }
@@ -109,6 +114,7 @@ protected:
 private:
     UserInterface& ui_;
     std::string name_;
+    TextEncoding protocolEncoding_ = TextEncoding::Windows1252;
 };
 
 }  // namespace kalivo

@@ -647,7 +647,7 @@ int S917Handler::WriteRegfileProtocol(const std::string& path) {
 }
 
 int S917Handler::WriteProtocolFile(const std::string& path, const std::string& text) {
-    const int result = ProtocolFile::Write(path, text);
+    const int result = ProtocolFile::Write(path, text, ProtocolEncoding());
     if (result == status::kProtocolNotCreated) {
         ui().ShowMessage(InsertText("Protocol file %s cannot be created", path));
     }

@@ -195,8 +195,8 @@ private:
     HtmlProtocolPage page_;
 };
 
-int Write(UserInterface& ui, const std::string& path, const std::string& bytes) {
-    const int result = ProtocolFile::Write(path, bytes);
+int Write(UserInterface& ui, const std::string& path, const std::string& bytes, TextEncoding encoding) {
+    const int result = ProtocolFile::Write(path, bytes, encoding);
     if (result != status::kDone) {
         ui.ShowMessage("Protocol file " + path + " cannot be written.");
     }
@@ -235,7 +235,7 @@ int PsrProtocol::WriteBanks(PsrFamilyHandler& handler, UserInterface& ui, const 
             }
         }
     }
-    return Write(ui, path, builder.Bytes());
+    return Write(ui, path, builder.Bytes(), handler.ProtocolEncoding());
 }
 
 int PsrProtocol::WriteRegfiles(PsrFamilyHandler& handler, UserInterface& ui, const std::string& path) {
@@ -255,7 +255,7 @@ int PsrProtocol::WriteRegfiles(PsrFamilyHandler& handler, UserInterface& ui, con
         builder.BeforePosition();
         builder.Row(RowReader(handler, layout, index, -1, -1));
     }
-    return Write(ui, path, builder.Bytes());
+    return Write(ui, path, builder.Bytes(), handler.ProtocolEncoding());
 }
 
 }  // namespace kalivo

@@ -103,7 +103,7 @@ int Psr9000Protocol::WriteRegfiles(const std::string& path, int count) {
 }
 
 int Psr9000Protocol::Write(const std::string& path, const std::string& bytes) {
-    const int result = ProtocolFile::Write(path, bytes);
+    const int result = ProtocolFile::Write(path, bytes, handler_.ProtocolEncoding());
     if (result != status::kDone) {
         ui_.ShowMessage(InsertText("Error create protocol file %s", path));
     }

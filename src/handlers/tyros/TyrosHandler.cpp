@@ -6,6 +6,7 @@
 #include "common/Format.h"
 #include "common/fs/FileSystem.h"
 #include "common/fs/TextFile.h"
+#include "common/protocol/ProtocolFile.h"
 #include "common/protocol/ProtocolPath.h"
 #include "common/text/Cp1252.h"
 #include "handlers/RegfileFolder.h"
@@ -789,7 +790,7 @@ int TyrosHandler::RevoiceToDefault(int bank, int slot) {
 // ---- protocol and views ----------------------------------------------------------
 
 int TyrosHandler::CommitProtocol(TextFileWriter& writer, const std::string& path) {
-    if (!writer.Commit(path)) {
+    if (ProtocolFile::Write(path, writer.Text(), ProtocolEncoding()) != status::kDone) {
         ui().ShowMessage(InsertText("Protocol file %s cannot be created", path));
         return status::kProtocolNotCreated;
     }

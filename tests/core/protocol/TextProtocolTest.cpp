@@ -46,5 +46,17 @@ TEST(ProtocolFileTest, ReplacesTheFileAndReportsAFolderItCannotWriteTo) {
     EXPECT_EQ(ProtocolFile::Write(folder.File("missing/p.txt"), "x"), status::kProtocolNotCreated);
 }
 
+// UTF-8 is for text protocols only: an HTML page declares Windows-1252 in its head.
+TEST(ProtocolFileTest, Utf8TurnsTextProtocolsOnly) {
+    test::TempFolder folder;
+    const std::string name = "F\xFCr Elise \x80";
+    ASSERT_EQ(ProtocolFile::Write(folder.File("p.txt"), name, TextEncoding::Utf8), status::kDone);
+    EXPECT_EQ(folder.Read("p.txt"), "F\xC3\xBCr Elise \xE2\x82\xAC");
+    ASSERT_EQ(ProtocolFile::Write(folder.File("p.htm"), name, TextEncoding::Utf8), status::kDone);
+    EXPECT_EQ(folder.Read("p.htm"), name);
+    ASSERT_EQ(ProtocolFile::Write(folder.File("w.txt"), name), status::kDone);
+    EXPECT_EQ(folder.Read("w.txt"), name);
+}
+
 }  // namespace
 }  // namespace kalivo
