@@ -6,15 +6,14 @@
 #include "common/fs/FileSystem.h"
 #include "common/protocol/ProtocolPath.h"
 #include "common/text/Cp1252.h"
-#include "handlers/StatusCodes.h"
 
 namespace kalivo {
 
-int ProtocolFile::Write(const std::string& path, const std::string& bytes, TextEncoding encoding) {
+bool ProtocolFile::Write(const std::string& path, const std::string& bytes, TextEncoding encoding) {
     const bool utf8 = encoding == TextEncoding::Utf8 && ProtocolPath::FormOf(path) == ProtocolForm::Text;
     const std::string text = utf8 ? Cp1252::ToUtf8(bytes) : bytes;
     const std::vector<std::uint8_t> data(text.begin(), text.end());
-    return FileSystem::WriteBytesSafely(path, data) ? status::kDone : status::kProtocolNotCreated;
+    return FileSystem::WriteBytesSafely(path, data);
 }
 
 }  // namespace kalivo

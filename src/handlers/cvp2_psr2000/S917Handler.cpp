@@ -647,11 +647,11 @@ int S917Handler::WriteRegfileProtocol(const std::string& path) {
 }
 
 int S917Handler::WriteProtocolFile(const std::string& path, const std::string& text) {
-    const int result = ProtocolFile::Write(path, text, ProtocolEncoding());
-    if (result == status::kProtocolNotCreated) {
+    if (!ProtocolFile::Write(path, text, ProtocolEncoding())) {
         ui().ShowMessage(InsertText("Protocol file %s cannot be created", path));
+        return status::kProtocolNotCreated;
     }
-    return result;
+    return status::kDone;
 }
 
 // ---- view --------------------------------------------------------------------------

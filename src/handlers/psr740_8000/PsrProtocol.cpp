@@ -196,11 +196,11 @@ private:
 };
 
 int Write(UserInterface& ui, const std::string& path, const std::string& bytes, TextEncoding encoding) {
-    const int result = ProtocolFile::Write(path, bytes, encoding);
-    if (result != status::kDone) {
+    if (!ProtocolFile::Write(path, bytes, encoding)) {
         ui.ShowMessage("Protocol file " + path + " cannot be written.");
+        return status::kProtocolNotCreated;
     }
-    return result;
+    return status::kDone;
 }
 
 }  // namespace

@@ -790,7 +790,7 @@ int TyrosHandler::RevoiceToDefault(int bank, int slot) {
 // ---- protocol and views ----------------------------------------------------------
 
 int TyrosHandler::CommitProtocol(TextFileWriter& writer, const std::string& path) {
-    if (ProtocolFile::Write(path, writer.Text(), ProtocolEncoding()) != status::kDone) {
+    if (!ProtocolFile::Write(path, writer.Text(), ProtocolEncoding())) {
         ui().ShowMessage(InsertText("Protocol file %s cannot be created", path));
         return status::kProtocolNotCreated;
     }
