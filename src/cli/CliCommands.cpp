@@ -86,7 +86,7 @@ bool CliCommands::Usage(const std::string& reason) {
 bool CliCommands::ChooseArchives(const std::string& folder, const std::vector<std::string>& asked,
                                  std::vector<std::string>& names) {
     if (!asked.empty()) {
-        if (!IsTyros() && asked.size() > 1) {
+        if (!BankFiles() && asked.size() > 1) {
             return Usage(FormatNumbers("%i archives given; this model loads one", static_cast<int>(asked.size())));
         }
         names = asked;
@@ -96,7 +96,7 @@ bool CliCommands::ChooseArchives(const std::string& folder, const std::vector<st
     if (names.empty()) {
         return Usage("No Archive found");
     }
-    if (!IsTyros() && names.size() > 1) {
+    if (!BankFiles() && names.size() > 1) {
         Usage(FormatNumbers("%i archives found; choose one with --archive:", static_cast<int>(names.size())));
         PrintLines(err_, names);
         return false;
@@ -109,7 +109,7 @@ bool CliCommands::LoadArchives(const std::string& folder, const std::vector<std:
         const int status = source_.LoadSourceArchive(folder, name);
         // A wanted style archive only adds style names; the archive itself is loaded.
         Check(status == status::kStyleArchiveWanted ? status::kDone : status, Quoted("loading %s", name));
-        if (!IsTyros() && result_ != status::kDone) {
+        if (!BankFiles() && result_ != status::kDone) {
             return false;
         }
         if (status == status::kNoRoomForBank) {
@@ -185,7 +185,7 @@ int CliCommands::List(const CliRequest& request) {
         }
         PrintLines(out_, names);
     } else {
-        PrintLines(out_, ListBuilder::Build(source_, ListBuilder::Side::Source, IsTyros()));
+        PrintLines(out_, ListBuilder::Build(source_, ListBuilder::Side::Source, BankFiles()));
     }
     return result_;
 }
@@ -223,7 +223,7 @@ int CliCommands::Regfiles(const CliRequest& request) {
 }
 
 void CliCommands::StoreDestination(const std::string& folder) {
-    if (!IsTyros()) {
+    if (!BankFiles()) {
         const std::string name = destination_.GetArchiveName();
         Check(destination_.StoreArchive(name, folder, 0), Quoted("storing %s", Cp1252::ToUtf8(name)));
         return;
@@ -252,7 +252,7 @@ int CliCommands::Copy(const CliRequest& request) {
         return result_;
     }
     ArchiveCopier::CopyArchive(destination_, source_);
-    if (!IsTyros()) {
+    if (!BankFiles()) {
         destination_.SetArchiveName(source_.GetArchiveName());
     }
     StoreDestination(FileSystem::WithSeparator(request.out));

@@ -28,7 +28,8 @@ public:
     int Copy(const CliRequest& request);
 
 private:
-    bool IsTyros() const { return model_ == Model::Tyros; }
+    // Archives are bank files, loaded many at a time and stored bank by bank.
+    bool BankFiles() const { return ModelCatalog::FactsOf(model_).bankFiles; }
     // Archives from --folder, or regfiles from --regfiles; false when the command cannot go on.
     bool LoadSource(const CliRequest& request);
     bool CreateOutFolder(const std::string& folder);
