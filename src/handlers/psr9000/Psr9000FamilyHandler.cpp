@@ -15,6 +15,7 @@
 #include "handlers/psr9000/Psr9000BackupFile.h"
 #include "handlers/psr9000/Psr9000BackupFolder.h"
 #include "handlers/psr9000/Psr9000Protocol.h"
+#include "handlers/StateSnapshot.h"
 
 namespace kalivo {
 
@@ -74,39 +75,34 @@ int Psr9000FamilyHandler::ClearDestination(int /*bankCount*/) {
 
 namespace {
 
-// The model is part of it: a PSR-9000 state is no 9000Pro state.
-struct Psr9000Snapshot : HandlerSnapshot {
-    const Psr9000Model* model = nullptr;
+// A PSR-9000 state is no 9000Pro state: the snapshot is tagged with the model.
+struct Psr9000DestinationState {
     std::optional<Psr9000BankTable> table;
     std::string archiveName;
     Psr9000UserStyles userStyles;
 };
+using Psr9000Snapshot = StateSnapshot<Psr9000DestinationState>;
 
 }  // namespace
 
 std::shared_ptr<const HandlerSnapshot> Psr9000FamilyHandler::SaveDestinationState() const {
-    auto snapshot = std::make_shared<Psr9000Snapshot>();
-    snapshot->model = &model_;
-    if (table_) {
-        snapshot->table = *table_;
-    }
-    snapshot->archiveName = archiveName_;
-    snapshot->userStyles = userStyles_;
-    return snapshot;
+    return Psr9000Snapshot::Make(&model_, Psr9000DestinationState{
+                                              table_ ? std::optional<Psr9000BankTable>(*table_) : std::nullopt,
+                                              archiveName_, userStyles_});
 }
 
 void Psr9000FamilyHandler::RestoreDestinationState(const HandlerSnapshot& snapshot) {
-    const auto* own = dynamic_cast<const Psr9000Snapshot*>(&snapshot);
-    if (own == nullptr || own->model != &model_) {
+    const Psr9000DestinationState* state = Psr9000Snapshot::Of(snapshot, &model_);
+    if (state == nullptr) {
         return;
     }
-    if (own->table) {
-        table_ = std::make_unique<Psr9000BankTable>(*own->table);
+    if (state->table) {
+        table_ = std::make_unique<Psr9000BankTable>(*state->table);
     } else {
         table_.reset();
     }
-    archiveName_ = own->archiveName;
-    userStyles_ = own->userStyles;
+    archiveName_ = state->archiveName;
+    userStyles_ = state->userStyles;
 }
 
 const Psr9000Bank* Psr9000FamilyHandler::UsedBank(int bank) const {
