@@ -119,6 +119,11 @@ int SetLoader::Load(const std::string& setName, PsrBankMemory& memory, std::stri
     if (!userFile || !TextFile::ReadLines(*userFile, lines)) {
         return Fail(status::kNotValid, FileSystem::WithSeparator(folder_) + userName, "cannot be read.");
     }
+    if (PsrUserFile::OfOtherModel(model_, lines)) {
+        // Its data files would read as no set or as damage: say what it is.
+        return NotCorrect(*userFile + " looks like a " + model_.Other().modelString + " set, not one of the " +
+                          model_.modelString + ".");
+    }
     PsrSetContents contents;
     switch (PsrUserFile::Parse(model_, lines, contents)) {
         case 0: break;
