@@ -48,7 +48,7 @@ std::string ConsoleUserInterface::ChangeArchiveName(const ArchiveNameRequest&) {
 
 std::string ConsoleUserInterface::ChangeName(const std::string&, int) { return std::string(); }
 
-int ConsoleUserInterface::SelectModel(const std::vector<std::string>&) { return -1; }
+int ConsoleUserInterface::SelectModel(const std::vector<std::string>&, int) { return -1; }
 
 bool ConsoleUserInterface::EditOptions(const std::string&, StyleArchiveOptions&) { return false; }
 

@@ -5,6 +5,7 @@
 #include <QDropEvent>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QScrollBar>
 #include <QUrl>
 #include <algorithm>
 
@@ -27,6 +28,8 @@ ArchiveListWidget::ArchiveListWidget(bool holdReclicks, QWidget* parent)
 
 void ArchiveListWidget::SetLines(const std::vector<std::string>& lines) {
     reclickTimer_.stop();
+    const int top = verticalScrollBar()->value();
+    const int left = horizontalScrollBar()->value();
     clear();
     addItems(QtText::ToQtList(lines));
     if (drops_ == Drops::Lines) {
@@ -34,6 +37,10 @@ void ArchiveListWidget::SetLines(const std::vector<std::string>& lines) {
             item(line)->setFlags(item(line)->flags() | Qt::ItemIsDropEnabled);
         }
     }
+    // The scroll range follows the new lines only after their layout.
+    executeDelayedItemsLayout();
+    verticalScrollBar()->setValue(top);
+    horizontalScrollBar()->setValue(left);
 }
 
 void ArchiveListWidget::SetLineKinds(const std::vector<bool>& isBankHeader) {
@@ -72,11 +79,18 @@ void ArchiveListWidget::SelectLine(int line) {
     // A held click belongs to a selection the program has just replaced.
     reclickTimer_.stop();
     if (line < 0 || line >= count()) {
-        clearSelection();
+        // No current line either: its focus frame would look like a selection.
+        selectionModel()->clear();
         return;
     }
     setCurrentRow(line, QItemSelectionModel::ClearAndSelect);
-    scrollToItem(item(line));
+    KeepLineInView(line);
+}
+
+void ArchiveListWidget::KeepLineInView(int line) {
+    if (line >= 0 && line < count()) {
+        scrollToItem(item(line), QAbstractItemView::EnsureVisible);
+    }
 }
 
 int ArchiveListWidget::SelectedLine() const {

@@ -12,7 +12,7 @@ namespace kalivo {
 enum class Answer { Yes, No, Cancel };
 
 // Title of ordinary message boxes (the program's name).
-inline constexpr const char* kProgramTitle = "kalivo";
+inline constexpr const char* kProgramTitle = "KALIVO";
 
 class UserInterface {
 public:
@@ -46,8 +46,9 @@ public:
     virtual std::string ChangeArchiveName(const ArchiveNameRequest& request) = 0;
     // Change Name: the new name, or "" on Cancel.
     virtual std::string ChangeName(const std::string& current, int maxLength) = 0;
-    // Select Keyboard Model: index of the chosen line (0..6), or -1 when closed without a choice.
-    virtual int SelectModel(const std::vector<std::string>& names) = 0;
+    // Select Keyboard Model, opened on the line of the current model (-1: none):
+    // index of the chosen line (0..6), or -1 when closed without a choice.
+    virtual int SelectModel(const std::vector<std::string>& names, int current) = 0;
     // Options: edits the options in place; false on Cancel (options untouched).
     virtual bool EditOptions(const std::string& modelName, StyleArchiveOptions& options) = 0;
     // Flash Styles: true for Yes.

@@ -36,7 +36,7 @@ TEST(ConsoleUserInterfaceTest, DialogsThatNeedAPersonAreCancelled) {
     EXPECT_EQ(ui.SelectArchive({"A"}), -1);
     EXPECT_FALSE(ui.SelectBanks({"A"}));
     EXPECT_EQ(ui.ChangeName("Name", 15), "");
-    EXPECT_EQ(ui.SelectModel({"Tyros      "}), -1);
+    EXPECT_EQ(ui.SelectModel({"Tyros      "}, 6), -1);
     EXPECT_FALSE(ui.AskFlashStyles());
 }
 

@@ -84,8 +84,9 @@ std::string ScriptedUserInterface::ChangeName(const std::string& current, int ma
     return Next(names, std::string());
 }
 
-int ScriptedUserInterface::SelectModel(const std::vector<std::string>& list) {
+int ScriptedUserInterface::SelectModel(const std::vector<std::string>& list, int current) {
     modelLists.push_back(list);
+    modelPreselections.push_back(current);
     return Next(modelChoices, -1);
 }
 
