@@ -883,6 +883,7 @@ void MainDialog::Rename() {
     if (header) {
         destination_->SetBankName(bank, text);
     } else if (destination_->RenameRegistration(bank, slot, text) != 0) {
+        Status("Not renamed: " + Shown(current));
         return;
     }
     BuildDestinationList();
@@ -964,6 +965,7 @@ bool MainDialog::CopySingle(bool group) {
     }
     if (result == status::kNoRegistration) {
         ui_.ShowMessage("No registration");
+        Status("Nothing copied: no registration there");
         if (group) {
             ClearSourceSelection();
         } else {

@@ -21,11 +21,11 @@ public:
     // Follows every SetLines: which of those lines are bank headers.
     virtual void SetLineKinds(Pane pane, const std::vector<bool>& isBankHeader) = 0;
     // Selects one line (scrolling only when it is out of view), or clears the
-    // selection with -1. The line the keys start from goes with the selection,
-    // so no focus frame is left on another line.
+    // selection with -1. The line the keys start from goes with the selection.
     virtual void SelectLine(Pane pane, int line) = 0;
-    // Scrolls only as far as needed to show the line (a rebuilt list keeps its
-    // scroll offset, so the lines stay put under a still mouse).
+    // Scrolls only as far as needed to show the line and makes it the line the
+    // keys start from, so no focus frame is left on another line (a rebuilt
+    // list keeps its scroll offset: the lines stay put under a still mouse).
     virtual void KeepLineInView(Pane pane, int line) = 0;
     virtual void ScrollToTop(Pane pane) = 0;
     // Keyboard focus to the list, after a command acted on it.

@@ -79,16 +79,18 @@ void ArchiveListWidget::SelectLine(int line) {
     // A held click belongs to a selection the program has just replaced.
     reclickTimer_.stop();
     if (line < 0 || line >= count()) {
-        // No current line either: its focus frame would look like a selection.
-        selectionModel()->clear();
+        clearSelection();  // the current line stays: the keys go on from there
         return;
     }
     setCurrentRow(line, QItemSelectionModel::ClearAndSelect);
     KeepLineInView(line);
 }
 
+// The line becomes the current one too, so that its focus frame is the only
+// one and the keys go on from the line worked on.
 void ArchiveListWidget::KeepLineInView(int line) {
     if (line >= 0 && line < count()) {
+        selectionModel()->setCurrentIndex(model()->index(line, 0), QItemSelectionModel::NoUpdate);
         scrollToItem(item(line), QAbstractItemView::EnsureVisible);
     }
 }

@@ -35,9 +35,10 @@ public:
     void AcceptLineDrops();
     void AcceptFileDrops();
     // Selects a line (scrolling only when it is out of view); -1 clears the
-    // selection and the current line with it, and keeps the scroll position.
+    // selection and keeps the scroll position and the current line.
     void SelectLine(int line);
-    // Scrolls only as far as needed to show the line.
+    // Makes the line the current one (not selected), scrolling only as far as
+    // needed to show it.
     void KeepLineInView(int line);
 
 signals:
