@@ -699,6 +699,7 @@ void MainDialog::CreateRegfilesWith(ModelHandler& handler, int registrations) {
     }
     if (folder == "A:" || folder == "a:") {
         ui_.ShowMessage("Not allowed on floppy disk");
+        Status("No regfile written");
         return;
     }
     int result = status::kDone;
@@ -731,6 +732,7 @@ void MainDialog::WriteProtocolWith(ModelHandler& handler, bool regfiles) {
     const auto path = ui_.ChooseSaveFile(request);
     if (!path) {
         ui_.ShowMessage("No file selected");
+        Status("Protocol not written");
         return;
     }
     view_.SetEnabled(false);

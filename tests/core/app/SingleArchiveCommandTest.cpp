@@ -97,9 +97,9 @@ TEST_F(SingleArchiveTest, AnUnnamedDestinationIsNamedBeforeItsFirstStore) {
     }
 }
 
-// A failed or cancelled load replaces the last status; a style archive read
-// says so.
-TEST_F(SingleArchiveTest, EveryLoadEndsWithItsOwnStatus) {
+// A failed or cancelled command replaces the last status (an old "Loaded ..."
+// never stays standing); a style archive read says so.
+TEST_F(SingleArchiveTest, EveryCommandEndsWithItsOwnStatus) {
     src().archives = {"ONE"};
     src().loadResults = {2};
     ui.folders = {"/disk", "", "/regs"};
@@ -112,6 +112,9 @@ TEST_F(SingleArchiveTest, EveryLoadEndsWithItsOwnStatus) {
     EXPECT_EQ(view.LastStatus(), "Nothing loaded");
     dialog->LoadRegfiles();
     EXPECT_EQ(view.LastStatus(), "No regfile loaded from /regs");
+    ui.saveFiles = {std::nullopt};
+    dialog->ProtocolRight();
+    EXPECT_EQ(view.LastStatus(), "Protocol not written");
 
     dst().archives = {"STYLES"};
     ui.flashStyles = {true};
