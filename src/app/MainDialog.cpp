@@ -57,6 +57,16 @@ std::optional<Pane> PaneActedOn(Command command) {
     }
 }
 
+// The listed line of the archive now loaded, -1 when none is listed.
+int LineOfArchive(const StringList& names, const std::string& loaded) {
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        if (FileSystem::EqualsNoCase(names[i], loaded)) {
+            return static_cast<int>(i);
+        }
+    }
+    return kNone;
+}
+
 // The name a handler gives an archive nobody has named ("no name",
 // "NO NAME.s917", "NoName"): storing under it would write a "NO NAME" archive.
 bool IsPlaceholderName(const std::string& name) {
@@ -296,7 +306,7 @@ void MainDialog::RunStyleArchiveQuestion() {
             ui_.ShowMessage(kNoArchive);
             continue;
         }
-        const int chosen = ui_.SelectArchive(names);
+        const int chosen = ui_.SelectArchive(names, kNone);
         if (chosen < 0 || chosen >= static_cast<int>(names.size())) {
             return;
         }
@@ -553,7 +563,7 @@ bool MainDialog::ChooseArchives(const std::string& folder, ModelHandler& handler
     }
     chosen.clear();
     if (singleArchiveMode_) {
-        const int index = ui_.SelectArchive(names);
+        const int index = ui_.SelectArchive(names, LineOfArchive(names, handler.GetArchiveName()));
         if (index < 0 || index >= static_cast<int>(names.size())) {
             return false;
         }

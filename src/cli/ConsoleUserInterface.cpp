@@ -38,7 +38,7 @@ std::string ConsoleUserInterface::ChooseFolder(const std::string&) { return std:
 
 std::optional<std::string> ConsoleUserInterface::ChooseSaveFile(const SaveAsRequest&) { return std::nullopt; }
 
-int ConsoleUserInterface::SelectArchive(const std::vector<std::string>&) { return -1; }
+int ConsoleUserInterface::SelectArchive(const std::vector<std::string>&, int) { return -1; }
 
 std::optional<std::vector<int>> ConsoleUserInterface::SelectBanks(const std::vector<std::string>&) {
     return std::nullopt;

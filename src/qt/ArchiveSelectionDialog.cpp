@@ -12,11 +12,11 @@ ListChoiceDialog::Shape ArchiveListShape() {
 
 }  // namespace
 
-ArchiveSelectionDialog::ArchiveSelectionDialog(const std::vector<std::string>& names, QWidget* parent)
-    : ListChoiceDialog(QStringLiteral("Archive Selection"), names, -1, ArchiveListShape(), parent) {}
+ArchiveSelectionDialog::ArchiveSelectionDialog(const std::vector<std::string>& names, int current, QWidget* parent)
+    : ListChoiceDialog(QStringLiteral("Archive Selection"), names, current, ArchiveListShape(), parent) {}
 
-int ArchiveSelectionDialog::Run(const std::vector<std::string>& names, QWidget* parent) {
-    ArchiveSelectionDialog dialog(names, parent);
+int ArchiveSelectionDialog::Run(const std::vector<std::string>& names, int current, QWidget* parent) {
+    ArchiveSelectionDialog dialog(names, current, parent);
     return dialog.ExecForLine();
 }
 

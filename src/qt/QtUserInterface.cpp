@@ -57,8 +57,8 @@ void QtUserInterface::BeginWait() { QApplication::setOverrideCursor(Qt::WaitCurs
 
 void QtUserInterface::EndWait() { QApplication::restoreOverrideCursor(); }
 
-int QtUserInterface::SelectArchive(const std::vector<std::string>& names) {
-    return ArchiveSelectionDialog::Run(names, parent_);
+int QtUserInterface::SelectArchive(const std::vector<std::string>& names, int current) {
+    return ArchiveSelectionDialog::Run(names, current, parent_);
 }
 
 std::optional<std::vector<int>> QtUserInterface::SelectBanks(const std::vector<std::string>& names) {

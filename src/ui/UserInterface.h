@@ -38,8 +38,9 @@ public:
     virtual void BeginWait() = 0;
     virtual void EndWait() = 0;
 
-    // Archive Selection: index of the chosen line, or -1.
-    virtual int SelectArchive(const std::vector<std::string>& names) = 0;
+    // Archive Selection, opened on the line of the archive now loaded (-1:
+    // none): index of the chosen line, or -1.
+    virtual int SelectArchive(const std::vector<std::string>& names, int current) = 0;
     // Select Registration Banks: ascending indices (at most 512), or nothing on Cancel.
     virtual std::optional<std::vector<int>> SelectBanks(const std::vector<std::string>& names) = 0;
     // Change Archive Name: the new name, or "" on Cancel.

@@ -124,7 +124,7 @@ TEST_F(DialogTest, ListDialogsOpenOnALineTakeItAtOnceAndSayWhyOkWaits) {
     };
     const std::vector<Case> cases{
         {"model", [](const auto& lines) { return std::make_unique<ModelSelectionDialog>(lines, 2, nullptr); }},
-        {"archive", [](const auto& lines) { return std::make_unique<ArchiveSelectionDialog>(lines, nullptr); }},
+        {"archive", [](const auto& lines) { return std::make_unique<ArchiveSelectionDialog>(lines, -1, nullptr); }},
         {"banks", [](const auto& lines) { return std::make_unique<BankSelectionDialog>(lines, nullptr); }},
     };
     const std::vector<std::string> three{"ONE", "TWO", "THREE"};

@@ -63,8 +63,9 @@ void ScriptedUserInterface::BeginWait() {
 
 void ScriptedUserInterface::EndWait() { --waitDepth; }
 
-int ScriptedUserInterface::SelectArchive(const std::vector<std::string>& list) {
+int ScriptedUserInterface::SelectArchive(const std::vector<std::string>& list, int current) {
     archiveLists.push_back(list);
+    archivePreselections.push_back(current);
     return Next(archiveChoices, -1);
 }
 

@@ -46,6 +46,7 @@ public:
     std::vector<std::string> folderTitles;
     std::vector<SaveAsRequest> saveRequests;
     std::vector<std::vector<std::string>> archiveLists;
+    std::vector<int> archivePreselections;  // the line each archive list opened on
     std::vector<std::vector<std::string>> bankLists;
     std::vector<std::pair<std::string, int>> nameRequests;
     std::vector<std::vector<std::string>> modelLists;
@@ -74,7 +75,7 @@ public:
     std::optional<std::string> ChooseSaveFile(const SaveAsRequest& request) override;
     void BeginWait() override;
     void EndWait() override;
-    int SelectArchive(const std::vector<std::string>& list) override;
+    int SelectArchive(const std::vector<std::string>& list, int current) override;
     std::optional<std::vector<int>> SelectBanks(const std::vector<std::string>& list) override;
     std::string ChangeArchiveName(const ArchiveNameRequest& request) override;
     std::string ChangeName(const std::string& current, int maxLength) override;

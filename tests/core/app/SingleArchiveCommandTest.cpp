@@ -125,6 +125,16 @@ TEST_F(SingleArchiveTest, EveryCommandEndsWithItsOwnStatus) {
     EXPECT_EQ(view.LastStatus(), "User style names read from STYLES in /styles");
 }
 
+// Archive Selection opens on the archive that side holds now, if listed.
+TEST_F(SingleArchiveTest, ArchiveSelectionOpensOnTheArchiveNowLoaded) {
+    dst().archives = {"NULL", "ONE", "TWO"};
+    ui.folders = {"/disk", "/disk"};
+    dialog->LoadArchiveRight();
+    dst().archiveName = "one";
+    dialog->LoadArchiveRight();
+    EXPECT_EQ(ui.archivePreselections, (std::vector<int>{-1, 1}));
+}
+
 TEST_F(SingleArchiveTest, LoadIntoTheDestinationAsksToSaveAfterTheFolder) {
     MakeChange();
     ui.folders = {"/disk"};

@@ -16,7 +16,7 @@ public:
     std::optional<std::string> ChooseSaveFile(const SaveAsRequest&) override { return std::nullopt; }
     void BeginWait() override {}
     void EndWait() override {}
-    int SelectArchive(const std::vector<std::string>&) override { return -1; }
+    int SelectArchive(const std::vector<std::string>&, int) override { return -1; }
     std::optional<std::vector<int>> SelectBanks(const std::vector<std::string>&) override { return std::nullopt; }
     std::string ChangeArchiveName(const ArchiveNameRequest&) override { return std::string(); }
     std::string ChangeName(const std::string&, int) override { return std::string(); }
