@@ -68,11 +68,16 @@ int main(int argc, char** argv) {
     window.resize(window.DefaultSize());  // as on a large screen, whatever the offscreen screen's size
     bool saved = Save(window, out, "main-window.png");
 
+    // As the Model button opens it: on the model in use.
     std::vector<std::string> names;
+    int current = -1;
     for (kalivo::Model model : kalivo::ModelCatalog::SelectionOrder()) {
+        if (model == kalivo::Model::Tyros) {
+            current = static_cast<int>(names.size());
+        }
         names.push_back(kalivo::ModelCatalog::NameOf(model));
     }
-    kalivo::ModelSelectionDialog models(names, &window);
+    kalivo::ModelSelectionDialog models(names, current, &window);
     saved = Save(models, out, "select-model.png") && saved;
     models.hide();
 

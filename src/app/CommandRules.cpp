@@ -12,8 +12,8 @@ namespace kalivo {
 //   New (left), New (right), Find      a model is active
 //   Create Regfiles (left), Protocol   the left list holds a registration (Protocol: or a regfile);
 //   (left)                             Create Regfiles also needs the archive, not regfiles, shown
-//   Store Archive                      a model is active; Tyros: the right list holds a bank
-//   Create Regfiles (right),           the right list holds a registration
+//   Store Archive,                     the right list holds a registration (a store of
+//   Create Regfiles (right),           nothing would write an empty archive, or nothing)
 //   Protocol (right), Default Revoice
 //   >>                                 a registration (or regfile) on the left and a registration
 //                                      line on the right, or a bank header on both sides
@@ -114,8 +114,7 @@ CommandState ListState(const MainDialog& dialog, Command command) {
         case Command::ProtocolLeft:
             return Able(leftHolds, dialog.SourceShowsRegfiles() ? "No regfiles loaded" : "The left list holds no registration");
         case Command::StoreArchive:
-            return Able(!dialog.IsTyrosModel() || dialog.DestinationHandler()->DestinationBankCount() > 0,
-                        "The right list holds no bank");
+            return Able(rightHolds, "The right list holds nothing to store");
         default:  // Create Regfiles (right), Protocol (right), Default Revoice
             return Able(rightHolds, "The right list holds no registration");
     }

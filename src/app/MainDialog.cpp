@@ -22,6 +22,8 @@ const char* const kRegfileFolderTitle = "Select the path for reg-file archive";
 const char* const kStyleFolderTitle = "Select the path for style archive";
 const char* const kSaveQuestion = "Save changed registrations?";
 const char* const kNoArchive = "No Archive found";
+const char* const kFirstHint = "Choose your keyboard with Model";
+const char* const kNothingStored = "Nothing stored";
 
 bool IsLoadFailure(int status) { return status != status::kDone && status != status::kStyleArchiveWanted; }
 
@@ -32,6 +34,50 @@ std::string Counted(int count, const std::string& noun) {
 
 // Enough for an afternoon's work; every step holds a copy of the destination.
 constexpr std::size_t kUndoSteps = 50;
+
+// The list a command works on: focus goes back there after it, never to the
+// next button (which Enter or Space would then start by mistake).
+std::optional<Pane> PaneActedOn(Command command) {
+    switch (command) {
+        case Command::NewLeft:
+        case Command::LoadArchiveLeft:
+        case Command::LoadRegfiles:
+        case Command::CreateRegfilesLeft:
+        case Command::ProtocolLeft:
+        case Command::Model:
+            return Pane::Source;
+        case Command::Info:
+        case Command::Options:
+        case Command::Exit:
+        case Command::FindSource:
+        case Command::FindDestination:
+            return std::nullopt;
+        default:
+            return Pane::Destination;
+    }
+}
+
+// The listed line of the archive now loaded, -1 when none is listed.
+int LineOfArchive(const StringList& names, const std::string& loaded) {
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        if (FileSystem::EqualsNoCase(names[i], loaded)) {
+            return static_cast<int>(i);
+        }
+    }
+    return kNone;
+}
+
+// The name a handler gives an archive nobody has named ("no name",
+// "NO NAME.s917", "NoName"): storing under it would write a "NO NAME" archive.
+bool IsPlaceholderName(const std::string& name) {
+    std::string letters;
+    for (char c : name.substr(0, name.find('.'))) {
+        if (c != ' ') {
+            letters.push_back(c);
+        }
+    }
+    return letters.empty() || FileSystem::EqualsNoCase(letters, "noname");
+}
 
 
 }  // namespace
@@ -150,14 +196,21 @@ void MainDialog::Initialize() {
         settings_.Remove();
     }
     ResetState();
+    if (!model) {
+        Status(kFirstHint);
+    }
 }
 
 bool MainDialog::SelectModelAndSwitch() {
     std::vector<std::string> names;
+    int current = kNone;
     for (Model m : ModelCatalog::SelectionOrder()) {
+        if (ModelCatalog::NameOf(m) == modelName_) {
+            current = static_cast<int>(names.size());
+        }
         names.push_back(ModelCatalog::NameOf(m));
     }
-    const int chosen = ui_.SelectModel(names);
+    const int chosen = ui_.SelectModel(names, current);
     if (chosen < 0 || chosen >= kModelCount) {
         return false;  // closed without a choice: nothing switches
     }
@@ -173,8 +226,7 @@ bool MainDialog::SelectModelAndSwitch() {
     settings_.ReadOptions(modelName_, options_);
     WriteSettings();
     RunOptionCheck();
-    BuildSourceList();
-    BuildDestinationList();
+    StartListsAfresh();
     if (options_.askForStyleArchive) {
         RunStyleArchiveQuestion();
     }
@@ -191,6 +243,19 @@ void MainDialog::ModelCommand() {
         WriteSettings();
     }
     SelectModelAndSwitch();
+}
+
+// Another model's lists start unfiltered and at the top: an old find text
+// would show the new lists empty, an old offset somewhere in the middle.
+void MainDialog::StartListsAfresh() {
+    for (Pane pane : {Pane::Source, Pane::Destination}) {
+        (pane == Pane::Source ? sourceList_ : destinationList_).SetFilter(std::string());
+        view_.ClearFind(pane);
+    }
+    BuildSourceList();
+    BuildDestinationList();
+    view_.ScrollToTop(Pane::Source);
+    view_.ScrollToTop(Pane::Destination);
 }
 
 bool MainDialog::EnsureModel() {
@@ -241,7 +306,7 @@ void MainDialog::RunStyleArchiveQuestion() {
             ui_.ShowMessage(kNoArchive);
             continue;
         }
-        const int chosen = ui_.SelectArchive(names);
+        const int chosen = ui_.SelectArchive(names, kNone);
         if (chosen < 0 || chosen >= static_cast<int>(names.size())) {
             return;
         }
@@ -254,6 +319,7 @@ void MainDialog::RunStyleArchiveQuestion() {
             ui_.ShowMessage("No valid style archive");
             continue;
         }
+        Status("User style names read from " + Shown(name) + " in " + folder);
         return;
     }
 }
@@ -339,7 +405,6 @@ void MainDialog::BuildDestinationList() {
         return;
     }
     destinationList_.Set(ListBuilder::Entries(*destination_, ListBuilder::Side::Destination, IsTyros()));
-    destinationLineCount_ = destinationList_.FullCount();
     ShowList(Pane::Destination);
     view_.SetEditText(EditField::DestinationArchive, IsTyros() ? "Destination" : Shown(destination_->GetArchiveName()));
     ClearDestinationSelection();
@@ -360,10 +425,11 @@ void MainDialog::ShowRegfiles() {
     parkedSourceLine_ = kNone;
 }
 
-void MainDialog::RestoreScrollPosition() {
-    const int line = std::min(destinationAnchor_ + 20, destinationLineCount_ - 1);
-    if (line >= 0) {
-        view_.SelectLine(Pane::Destination, destinationList_.NearestShown(line));
+// The line worked on stays where it was, or comes just into view: the list
+// never jumps under the mouse.
+void MainDialog::KeepWorkedLineInView() {
+    if (destinationAnchor_ < destinationList_.FullCount()) {
+        view_.KeepLineInView(Pane::Destination, destinationList_.NearestShown(destinationAnchor_));
     }
     view_.SelectLine(Pane::Destination, kNone);
     destinationAnchor_ = 0;
@@ -497,7 +563,7 @@ bool MainDialog::ChooseArchives(const std::string& folder, ModelHandler& handler
     }
     chosen.clear();
     if (singleArchiveMode_) {
-        const int index = ui_.SelectArchive(names);
+        const int index = ui_.SelectArchive(names, LineOfArchive(names, handler.GetArchiveName()));
         if (index < 0 || index >= static_cast<int>(names.size())) {
             return false;
         }
@@ -521,13 +587,17 @@ int MainDialog::LoadArchives(bool destination, const std::string& folder, const 
     ModelHandler& handler = destination ? *destination_ : *source_;
     int status = status::kDone;
     loadedCount_ = 0;
+    notLoadedCount_ = 0;
     {
         WaitCursor wait(ui_);
-        for (const auto& name : names) {
+        for (std::size_t i = 0; i < names.size(); ++i) {
+            const std::string& name = names[i];
             status = destination ? handler.LoadDestinationArchive(folder, name) : handler.LoadSourceArchive(folder, name);
             loadedCount_ += IsLoadFailure(status) ? 0 : 1;
             if (!singleArchiveMode_ && status == status::kNoRoomForBank) {
-                break;  // the handler said so once; the rest would not fit either
+                // The handler said so once; the rest would not fit either.
+                notLoadedCount_ = static_cast<int>(names.size() - i);
+                break;
             }
         }
     }
@@ -548,6 +618,7 @@ bool MainDialog::ChooseAndLoadArchives(bool destination) {
     }
     const std::string folder = ui_.ChooseFolder(kArchiveFolderTitle);
     if (folder.empty()) {
+        Status("Nothing loaded");
         return false;
     }
     if (destination && singleArchiveMode_ && !SaveQuestionLetsGoOn()) {
@@ -555,22 +626,28 @@ bool MainDialog::ChooseAndLoadArchives(bool destination) {
     }
     const std::string path = FileSystem::WithSeparator(folder);
     std::vector<std::string> chosen;
-    if (!ChooseArchives(path, destination ? *destination_ : *source_, chosen)) {
+    // A load that fails must not leave the last load's "Loaded ..." standing.
+    if (!ChooseArchives(path, destination ? *destination_ : *source_, chosen) ||
+        IsLoadFailure(LoadArchives(destination, path, chosen))) {
+        Status("Nothing loaded from " + folder);
         return false;
     }
-    if (IsLoadFailure(LoadArchives(destination, path, chosen))) {
-        return false;
-    }
-    LoadedStatus(chosen, folder);
+    LoadedStatus(chosen, folder, destination);
     return true;
 }
 
-void MainDialog::LoadedStatus(const std::vector<std::string>& names, const std::string& folder) {
+// Tyros adds the banks to those already loaded, so it says how many there are now.
+void MainDialog::LoadedStatus(const std::vector<std::string>& names, const std::string& folder, bool destination) {
     if (singleArchiveMode_ && !names.empty()) {
         Status("Loaded " + Shown(names.front()) + " from " + folder);
-    } else {
-        Status("Loaded " + Counted(loadedCount_, "bank file") + " from " + folder);
+        return;
     }
+    const int all = destination ? destination_->DestinationBankCount() : source_->SourceBankCount();
+    std::string text = "Added " + Counted(loadedCount_, "bank") + " (" + std::to_string(all) + " loaded in all)";
+    if (notLoadedCount_ > 0) {
+        text += "; " + std::to_string(notLoadedCount_) + " not loaded: no room for more banks";
+    }
+    Status(text);
 }
 
 void MainDialog::LoadArchiveLeft() {
@@ -602,6 +679,7 @@ void MainDialog::LoadRegfiles() {
     }
     const std::string folder = ui_.ChooseFolder(kRegfileFolderTitle);
     if (folder.empty()) {
+        Status("Nothing loaded");
         return;
     }
     regfileNames_.clear();
@@ -619,6 +697,7 @@ void MainDialog::LoadRegfiles() {
     if (sourceShowsRegfiles_) {
         ShowRegfiles();
     }
+    Status("No regfile loaded from " + folder);
 }
 
 // ---- writing -------------------------------------------------------------
@@ -630,6 +709,7 @@ void MainDialog::CreateRegfilesWith(ModelHandler& handler, int registrations) {
     }
     if (folder == "A:" || folder == "a:") {
         ui_.ShowMessage("Not allowed on floppy disk");
+        Status("No regfile written");
         return;
     }
     int result = status::kDone;
@@ -664,6 +744,7 @@ void MainDialog::WriteProtocolWith(ModelHandler& handler, bool regfiles) {
     const auto choice = ui_.ChooseSaveFile(request);
     if (!choice) {
         ui_.ShowMessage("No file selected");
+        Status("Protocol not written");
         return;
     }
     const std::string& path = choice->path;
@@ -701,32 +782,36 @@ void MainDialog::StoreArchive() {
     if (destination_ == nullptr) {
         return;
     }
+    // The save question comes here without the command rules.
+    const CommandState state = CommandRules::StateOf(*this, Command::StoreArchive);
+    if (!state.enabled) {
+        Status(state.whyNot);
+        return;
+    }
+    if (singleArchiveMode_) {
+        StoreSingleArchive();
+        return;
+    }
+    // Whether there is a bank to store is known before any folder is chosen.
+    StringList banks;
+    destination_->ListBanks(banks);
+    if (banks.empty()) {
+        ui_.ShowMessage("No bank found");
+        Status(kNothingStored);
+        return;
+    }
     const std::string folder = ui_.ChooseFolder(kArchiveFolderTitle);
     if (folder.empty()) {
+        Status(kNothingStored);
         return;
     }
     const std::string path = FileSystem::WithSeparator(folder);
     if (auto* tyros = DestinationTyros()) {
         tyros->ClearStoreCancelled();
     }
-    if (singleArchiveMode_) {
-        const std::string archive = destination_->GetArchiveName();
-        if (destination_->StoreArchive(archive, path, 0) == status::kDone) {
-            MarkStored();
-            Status("Stored " + Shown(archive) + " in " + folder + destination_->LastStoreNote());
-        } else {
-            Status("Not stored");
-        }
-        return;
-    }
-    StringList banks;
-    destination_->ListBanks(banks);
-    if (banks.empty()) {
-        ui_.ShowMessage("No bank found");
-        return;
-    }
     const auto chosen = ui_.SelectBanks(Shown(banks));
     if (!chosen || chosen->empty()) {
+        Status(kNothingStored);
         return;
     }
     int stored = 0;
@@ -748,6 +833,28 @@ void MainDialog::StoreArchive() {
     Status("Stored " + Counted(stored, "bank") + " in " + folder);
 }
 
+// An archive nobody named is named before its first store, in the dialog of
+// Archivename; it is never written as "NO NAME".
+void MainDialog::StoreSingleArchive() {
+    if (IsPlaceholderName(destination_->GetArchiveName()) && !AskArchiveName()) {
+        Status(std::string(kNothingStored) + ": the archive has no name yet (Archivename)");
+        return;
+    }
+    const std::string folder = ui_.ChooseFolder(kArchiveFolderTitle);
+    if (folder.empty()) {
+        Status(kNothingStored);
+        return;
+    }
+    const std::string archive = destination_->GetArchiveName();
+    if (destination_->StoreArchive(archive, FileSystem::WithSeparator(folder), 0) != status::kDone) {
+        Status("Not stored");
+        return;
+    }
+    MarkStored();
+    const std::string written = destination_->LastStoredName();
+    Status("Stored " + (written.empty() ? Shown(archive) : written) + " in " + folder + destination_->LastStoreNote());
+}
+
 // ---- editing -------------------------------------------------------------
 
 void MainDialog::Delete() {
@@ -766,7 +873,7 @@ void MainDialog::Delete() {
     }
     destination_->ResetBankSequence(bank);
     BuildDestinationList();
-    RestoreScrollPosition();
+    KeepWorkedLineInView();
     Changed(std::move(before), what);
     Status(what);
 }
@@ -793,26 +900,31 @@ void MainDialog::Rename() {
     if (header) {
         destination_->SetBankName(bank, text);
     } else if (destination_->RenameRegistration(bank, slot, text) != 0) {
+        Status("Not renamed: " + Shown(current));
         return;
     }
     BuildDestinationList();
-    RestoreScrollPosition();
+    KeepWorkedLineInView();
     const std::string what = (header ? "Renamed bank " : "Renamed ") + Shown(current) + " to " + Shown(text);
     Changed(std::move(before), what);
     Status(what);
 }
 
 void MainDialog::Archivename() {
-    if (destination_ == nullptr) {
-        return;
+    if (destination_ != nullptr) {
+        AskArchiveName();
     }
+}
+
+// True when a name was given (and is now the archive's).
+bool MainDialog::AskArchiveName() {
     const NameLimits limits = Limits();
     std::string name =
         Typed(ui_.ChangeArchiveName({Shown(destination_->GetArchiveName()), limits.archive, limits.diskName}));
     const auto end = name.find_last_not_of(' ');
     name = end == std::string::npos ? std::string() : name.substr(0, end + 1);
     if (name.empty()) {
-        return;
+        return false;
     }
     auto before = Before();
     destination_->SetArchiveName(name);
@@ -823,13 +935,14 @@ void MainDialog::Archivename() {
     const std::string what = "Archive name is now " + kept;
     Changed(std::move(before), what);
     Status(what);
+    return true;
 }
 
 // ---- copying -------------------------------------------------------------
 
 void MainDialog::FinishCopy(std::shared_ptr<const HandlerSnapshot> before, const std::string& what) {
     BuildDestinationList();
-    RestoreScrollPosition();
+    KeepWorkedLineInView();
     ClearDestinationSelection();
     ClearSourceSelection();
     Changed(std::move(before), what);
@@ -869,10 +982,11 @@ bool MainDialog::CopySingle(bool group) {
     }
     if (result == status::kNoRegistration) {
         ui_.ShowMessage("No registration");
+        Status("Nothing copied: no registration there");
         if (group) {
             ClearSourceSelection();
         } else {
-            RestoreScrollPosition();
+            KeepWorkedLineInView();
         }
         ClearDestinationSelection();
         return false;
@@ -974,7 +1088,7 @@ void MainDialog::EditIconOfBank(int bank, const std::string& used) {
         Changed(std::move(before), "Changed the icon of bank " + Shown(title));
         Status("Changed the icon of bank " + Shown(title));
     }
-    RestoreScrollPosition();
+    KeepWorkedLineInView();
     ClearDestinationSelection();
 }
 
@@ -994,7 +1108,7 @@ void MainDialog::EditIconOfRegistration(int bank, int slot, const std::string& u
     if (editDialog) {
         BuildDestinationList();
     }
-    RestoreScrollPosition();
+    KeepWorkedLineInView();
     ClearDestinationSelection();
 }
 
@@ -1059,7 +1173,7 @@ void MainDialog::DefaultRevoice() {
     if (revoiced > 0) {
         Changed(std::move(before), what);
     }
-    ui_.ShowMessage(what, "KALIVO");
+    ui_.ShowMessage(what, kProgramTitle);
     Status(what);
 }
 
@@ -1082,10 +1196,15 @@ void MainDialog::Run(Command command) {
     const CommandState state = CommandRules::StateOf(*this, command);
     if (!state.enabled) {
         Status(state.whyNot);
-    } else {
-        RunCommand(command);
+        StatesChanged();
+        return;
     }
+    RunCommand(command);
     StatesChanged();
+    // After the buttons are greyed anew: a greyed button hands its focus on.
+    if (const auto pane = PaneActedOn(command); pane && source_ != nullptr) {
+        view_.FocusList(*pane);
+    }
 }
 
 void MainDialog::RunCommand(Command command) {
@@ -1275,7 +1394,7 @@ bool MainDialog::DropOnSource(const std::vector<std::string>& paths) {
         return false;
     }
     BuildSourceList();
-    LoadedStatus(chosen, folder);
+    LoadedStatus(chosen, folder, false);
     StatesChanged();
     return true;
 }

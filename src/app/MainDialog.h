@@ -5,6 +5,7 @@
 // through the UserInterface port.
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -133,7 +134,7 @@ private:
     void SelectShown(Pane pane, int fullLine);
     std::string DestinationLineName() const;
     std::string SourceLineName() const;
-    void LoadedStatus(const std::vector<std::string>& names, const std::string& folder);
+    void LoadedStatus(const std::vector<std::string>& names, const std::string& folder, bool destination);
     TyrosExtras* DestinationTyros() const;
     bool DefaultRevoiceConfirmed(TyrosExtras& tyros, int banks);
     void ActivateModel(Model model);
@@ -147,7 +148,10 @@ private:
     void ShowRegfiles();
     void ClearSourceSelection();
     void ClearDestinationSelection();
-    void RestoreScrollPosition();
+    void KeepWorkedLineInView();
+    void StartListsAfresh();
+    bool AskArchiveName();
+    void StoreSingleArchive();
 
     // Asks "Save changed registrations?" when needed; true when the command may go on.
     bool SaveQuestionLetsGoOn();
@@ -184,7 +188,6 @@ private:
     ListPosition destinationSel_;
     int lastDestinationLine_ = kNone;
     int destinationAnchor_ = 0;
-    int destinationLineCount_ = 0;
     StyleArchiveOptions options_;
     IconSettings icons_;
 
@@ -200,6 +203,7 @@ private:
     int storedId_ = 0;  // the state that matches the files on disk
     int nextStateId_ = 0;
     int loadedCount_ = 0;  // archives the last load took
+    int notLoadedCount_ = 0;  // archives it left out for want of room
 };
 
 }  // namespace kalivo

@@ -20,8 +20,18 @@ public:
     virtual void SetLines(Pane pane, const std::vector<std::string>& lines) = 0;
     // Follows every SetLines: which of those lines are bank headers.
     virtual void SetLineKinds(Pane pane, const std::vector<bool>& isBankHeader) = 0;
-    // Selects one line (scrolling to it), or clears the selection with -1.
+    // Selects one line (scrolling only when it is out of view), or clears the
+    // selection with -1. The line the keys start from goes with the selection.
     virtual void SelectLine(Pane pane, int line) = 0;
+    // Scrolls only as far as needed to show the line and makes it the line the
+    // keys start from, so no focus frame is left on another line (a rebuilt
+    // list keeps its scroll offset: the lines stay put under a still mouse).
+    virtual void KeepLineInView(Pane pane, int line) = 0;
+    virtual void ScrollToTop(Pane pane) = 0;
+    // Keyboard focus to the list, after a command acted on it.
+    virtual void FocusList(Pane pane) = 0;
+    // Empties the find field above the list (the logic has cleared its filter).
+    virtual void ClearFind(Pane pane) = 0;
     virtual void SetEditText(EditField field, const std::string& text) = 0;
     virtual void SetButtonVisible(ModelButton button, bool visible) = 0;
     virtual void Redraw() = 0;

@@ -38,7 +38,7 @@ std::string ConsoleUserInterface::ChooseFolder(const std::string&) { return std:
 
 std::optional<SaveAsChoice> ConsoleUserInterface::ChooseSaveFile(const SaveAsRequest&) { return std::nullopt; }
 
-int ConsoleUserInterface::SelectArchive(const std::vector<std::string>&) { return -1; }
+int ConsoleUserInterface::SelectArchive(const std::vector<std::string>&, int) { return -1; }
 
 std::optional<std::vector<int>> ConsoleUserInterface::SelectBanks(const std::vector<std::string>&) {
     return std::nullopt;
@@ -48,7 +48,7 @@ std::string ConsoleUserInterface::ChangeArchiveName(const ArchiveNameRequest&) {
 
 std::string ConsoleUserInterface::ChangeName(const std::string&, int) { return std::string(); }
 
-int ConsoleUserInterface::SelectModel(const std::vector<std::string>&) { return -1; }
+int ConsoleUserInterface::SelectModel(const std::vector<std::string>&, int) { return -1; }
 
 bool ConsoleUserInterface::EditOptions(const std::string&, StyleArchiveOptions&) { return false; }
 

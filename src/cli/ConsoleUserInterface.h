@@ -26,11 +26,11 @@ public:
     std::optional<SaveAsChoice> ChooseSaveFile(const SaveAsRequest& request) override;
     void BeginWait() override {}
     void EndWait() override {}
-    int SelectArchive(const std::vector<std::string>& names) override;
+    int SelectArchive(const std::vector<std::string>& names, int current) override;
     std::optional<std::vector<int>> SelectBanks(const std::vector<std::string>& names) override;
     std::string ChangeArchiveName(const ArchiveNameRequest& request) override;
     std::string ChangeName(const std::string& current, int maxLength) override;
-    int SelectModel(const std::vector<std::string>& names) override;
+    int SelectModel(const std::vector<std::string>& names, int current) override;
     bool EditOptions(const std::string& modelName, StyleArchiveOptions& options) override;
     bool AskFlashStyles() override;
     void ShowAbout() override;

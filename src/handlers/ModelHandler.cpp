@@ -64,6 +64,8 @@ int ModelHandler::RegistrationsPerBank() { return 0; }
 
 std::string ModelHandler::LastStoreNote() const { return std::string(); }
 
+std::string ModelHandler::LastStoredName() const { return std::string(); }
+
 int ModelHandler::GetUsedSlots(int /*bank*/, std::string& /*slots*/) { return 0; }
 
 int ModelHandler::GetBankName(int /*bank*/, std::string& /*name*/) { return 0; }

@@ -95,6 +95,9 @@ public:
     // A remark on what the last successful StoreArchive wrote, for the status
     // line ("; ..."), or "" when there is nothing to add.
     virtual std::string LastStoreNote() const;
+    // The file or folder name the last successful StoreArchive wrote, as the
+    // disk spells it ("MY REGS 2004 LON.BUF"); "" when it is the archive name.
+    virtual std::string LastStoredName() const;
     // Undo and redo of the destination side. A handler without them gives
     // nullptr, which the window takes as "this change cannot be undone".
     virtual std::shared_ptr<const HandlerSnapshot> SaveDestinationState() const;

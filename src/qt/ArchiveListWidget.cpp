@@ -5,6 +5,7 @@
 #include <QDropEvent>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QScrollBar>
 #include <QUrl>
 #include <algorithm>
 
@@ -27,6 +28,8 @@ ArchiveListWidget::ArchiveListWidget(bool holdReclicks, QWidget* parent)
 
 void ArchiveListWidget::SetLines(const std::vector<std::string>& lines) {
     reclickTimer_.stop();
+    const int top = verticalScrollBar()->value();
+    const int left = horizontalScrollBar()->value();
     clear();
     addItems(QtText::ToQtList(lines));
     if (drops_ == Drops::Lines) {
@@ -34,6 +37,10 @@ void ArchiveListWidget::SetLines(const std::vector<std::string>& lines) {
             item(line)->setFlags(item(line)->flags() | Qt::ItemIsDropEnabled);
         }
     }
+    // The scroll range follows the new lines only after their layout.
+    executeDelayedItemsLayout();
+    verticalScrollBar()->setValue(top);
+    horizontalScrollBar()->setValue(left);
 }
 
 void ArchiveListWidget::SetLineKinds(const std::vector<bool>& isBankHeader) {
@@ -72,11 +79,20 @@ void ArchiveListWidget::SelectLine(int line) {
     // A held click belongs to a selection the program has just replaced.
     reclickTimer_.stop();
     if (line < 0 || line >= count()) {
-        clearSelection();
+        clearSelection();  // the current line stays: the keys go on from there
         return;
     }
     setCurrentRow(line, QItemSelectionModel::ClearAndSelect);
-    scrollToItem(item(line));
+    KeepLineInView(line);
+}
+
+// The line becomes the current one too, so that its focus frame is the only
+// one and the keys go on from the line worked on.
+void ArchiveListWidget::KeepLineInView(int line) {
+    if (line >= 0 && line < count()) {
+        selectionModel()->setCurrentIndex(model()->index(line, 0), QItemSelectionModel::NoUpdate);
+        scrollToItem(item(line), QAbstractItemView::EnsureVisible);
+    }
 }
 
 int ArchiveListWidget::SelectedLine() const {

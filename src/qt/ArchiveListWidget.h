@@ -25,6 +25,8 @@ class ArchiveListWidget : public QListWidget {
 public:
     explicit ArchiveListWidget(bool holdReclicks, QWidget* parent = nullptr);
 
+    // Replaces the lines and keeps the scroll offset: lines that stay stay
+    // where they were under the mouse.
     void SetLines(const std::vector<std::string>& lines);
     // Bank header lines are drawn in bold.
     void SetLineKinds(const std::vector<bool>& isBankHeader);
@@ -32,8 +34,12 @@ public:
     void EnableLineDrags();
     void AcceptLineDrops();
     void AcceptFileDrops();
-    // Selects a line and scrolls to it; -1 clears the selection and keeps the scroll position.
+    // Selects a line (scrolling only when it is out of view); -1 clears the
+    // selection and keeps the scroll position and the current line.
     void SelectLine(int line);
+    // Makes the line the current one (not selected), scrolling only as far as
+    // needed to show it.
+    void KeepLineInView(int line);
 
 signals:
     void LineChosen(int line);

@@ -2,11 +2,21 @@
 
 namespace kalivo {
 
-ArchiveSelectionDialog::ArchiveSelectionDialog(const std::vector<std::string>& names, QWidget* parent)
-    : ListChoiceDialog(QStringLiteral("Archive Selection"), names, Shape{}, parent) {}
+namespace {
 
-int ArchiveSelectionDialog::Run(const std::vector<std::string>& names, QWidget* parent) {
-    ArchiveSelectionDialog dialog(names, parent);
+ListChoiceDialog::Shape ArchiveListShape() {
+    ListChoiceDialog::Shape shape;
+    shape.nothingChosen = "Select an archive in the list, then OK";
+    return shape;
+}
+
+}  // namespace
+
+ArchiveSelectionDialog::ArchiveSelectionDialog(const std::vector<std::string>& names, int current, QWidget* parent)
+    : ListChoiceDialog(QStringLiteral("Archive Selection"), names, current, ArchiveListShape(), parent) {}
+
+int ArchiveSelectionDialog::Run(const std::vector<std::string>& names, int current, QWidget* parent) {
+    ArchiveSelectionDialog dialog(names, current, parent);
     return dialog.ExecForLine();
 }
 

@@ -8,9 +8,10 @@ class ArchiveSelectionDialog : public ListChoiceDialog {
     Q_OBJECT
 
 public:
-    ArchiveSelectionDialog(const std::vector<std::string>& names, QWidget* parent);
+    // current: the line to open on (the archive now loaded), -1 for none.
+    ArchiveSelectionDialog(const std::vector<std::string>& names, int current, QWidget* parent);
     // The index of the chosen line, or -1 for Cancel.
-    static int Run(const std::vector<std::string>& names, QWidget* parent);
+    static int Run(const std::vector<std::string>& names, int current, QWidget* parent);
 };
 
 }  // namespace kalivo

@@ -9,14 +9,14 @@ namespace {
 ListChoiceDialog::Shape BankListShape() {
     ListChoiceDialog::Shape shape;
     shape.selection = QAbstractItemView::ExtendedSelection;
-    shape.okNeedsSelection = false;
+    shape.nothingChosen = "Select one bank or more in the list, then OK";
     return shape;
 }
 
 }  // namespace
 
 BankSelectionDialog::BankSelectionDialog(const std::vector<std::string>& names, QWidget* parent)
-    : ListChoiceDialog(QStringLiteral("Select Registration Banks"), names, BankListShape(), parent) {}
+    : ListChoiceDialog(QStringLiteral("Select Registration Banks"), names, -1, BankListShape(), parent) {}
 
 std::optional<std::vector<int>> BankSelectionDialog::Run(const std::vector<std::string>& names, QWidget* parent) {
     BankSelectionDialog dialog(names, parent);

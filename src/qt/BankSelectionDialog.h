@@ -11,8 +11,8 @@ class BankSelectionDialog : public ListChoiceDialog {
 
 public:
     BankSelectionDialog(const std::vector<std::string>& names, QWidget* parent);
-    // Ascending indices of the selected lines (empty when OK found none
-    // selected), or nothing for Cancel.
+    // Ascending indices of the selected lines (OK needs one at least), or
+    // nothing for Cancel.
     static std::optional<std::vector<int>> Run(const std::vector<std::string>& names, QWidget* parent);
 };
 

@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QSignalBlocker>
 #include <QStatusTipEvent>
 #include <algorithm>
 #include <utility>
@@ -335,6 +336,18 @@ void MainWindow::CommandStatesChanged() {
 }
 
 void MainWindow::SelectLine(Pane pane, int line) { ListFor(pane)->SelectLine(line); }
+
+void MainWindow::KeepLineInView(Pane pane, int line) { ListFor(pane)->KeepLineInView(line); }
+
+void MainWindow::ScrollToTop(Pane pane) { ListFor(pane)->scrollToTop(); }
+
+void MainWindow::FocusList(Pane pane) { ListFor(pane)->setFocus(Qt::OtherFocusReason); }
+
+// The logic has dropped its filter already; the field only follows.
+void MainWindow::ClearFind(Pane pane) {
+    const QSignalBlocker quiet(FilterFor(pane));
+    FilterFor(pane)->clear();
+}
 
 void MainWindow::SetEditText(EditField field, const std::string& text) {
     EditFor(field)->setText(QtText::ToQt(text));

@@ -12,16 +12,17 @@ ListChoiceDialog::Shape ModelListShape() {
     shape.height = 73;
     shape.listWidth = 70;
     shape.listHeight = 59;
+    shape.nothingChosen = "Choose your keyboard in the list, then OK";
     return shape;
 }
 
 }  // namespace
 
-ModelSelectionDialog::ModelSelectionDialog(const std::vector<std::string>& names, QWidget* parent)
-    : ListChoiceDialog(QStringLiteral("Select Keyboard Model"), names, ModelListShape(), parent) {}
+ModelSelectionDialog::ModelSelectionDialog(const std::vector<std::string>& names, int current, QWidget* parent)
+    : ListChoiceDialog(QStringLiteral("Select Keyboard Model"), names, current, ModelListShape(), parent) {}
 
-int ModelSelectionDialog::Run(const std::vector<std::string>& names, QWidget* parent) {
-    ModelSelectionDialog dialog(names, parent);
+int ModelSelectionDialog::Run(const std::vector<std::string>& names, int current, QWidget* parent) {
+    ModelSelectionDialog dialog(names, current, parent);
     return dialog.ExecForLine();
 }
 

@@ -57,8 +57,8 @@ void QtUserInterface::BeginWait() { QApplication::setOverrideCursor(Qt::WaitCurs
 
 void QtUserInterface::EndWait() { QApplication::restoreOverrideCursor(); }
 
-int QtUserInterface::SelectArchive(const std::vector<std::string>& names) {
-    return ArchiveSelectionDialog::Run(names, parent_);
+int QtUserInterface::SelectArchive(const std::vector<std::string>& names, int current) {
+    return ArchiveSelectionDialog::Run(names, current, parent_);
 }
 
 std::optional<std::vector<int>> QtUserInterface::SelectBanks(const std::vector<std::string>& names) {
@@ -73,8 +73,8 @@ std::string QtUserInterface::ChangeName(const std::string& current, int maxLengt
     return ChangeNameDialog::Run(current, maxLength, parent_);
 }
 
-int QtUserInterface::SelectModel(const std::vector<std::string>& names) {
-    return ModelSelectionDialog::Run(names, parent_);
+int QtUserInterface::SelectModel(const std::vector<std::string>& names, int current) {
+    return ModelSelectionDialog::Run(names, current, parent_);
 }
 
 bool QtUserInterface::EditOptions(const std::string& modelName, StyleArchiveOptions& options) {

@@ -12,7 +12,7 @@ namespace kalivo {
 enum class Answer { Yes, No, Cancel };
 
 // Title of ordinary message boxes (the program's name).
-inline constexpr const char* kProgramTitle = "kalivo";
+inline constexpr const char* kProgramTitle = "KALIVO";
 
 class UserInterface {
 public:
@@ -38,16 +38,18 @@ public:
     virtual void BeginWait() = 0;
     virtual void EndWait() = 0;
 
-    // Archive Selection: index of the chosen line, or -1.
-    virtual int SelectArchive(const std::vector<std::string>& names) = 0;
+    // Archive Selection, opened on the line of the archive now loaded (-1:
+    // none): index of the chosen line, or -1.
+    virtual int SelectArchive(const std::vector<std::string>& names, int current) = 0;
     // Select Registration Banks: ascending indices (at most 512), or nothing on Cancel.
     virtual std::optional<std::vector<int>> SelectBanks(const std::vector<std::string>& names) = 0;
     // Change Archive Name: the new name, or "" on Cancel.
     virtual std::string ChangeArchiveName(const ArchiveNameRequest& request) = 0;
     // Change Name: the new name, or "" on Cancel.
     virtual std::string ChangeName(const std::string& current, int maxLength) = 0;
-    // Select Keyboard Model: index of the chosen line (0..6), or -1 when closed without a choice.
-    virtual int SelectModel(const std::vector<std::string>& names) = 0;
+    // Select Keyboard Model, opened on the line of the current model (-1: none):
+    // index of the chosen line (0..6), or -1 when closed without a choice.
+    virtual int SelectModel(const std::vector<std::string>& names, int current) = 0;
     // Options: edits the options in place; false on Cancel (options untouched).
     virtual bool EditOptions(const std::string& modelName, StyleArchiveOptions& options) = 0;
     // Flash Styles: true for Yes.

@@ -33,10 +33,10 @@ TEST(ConsoleUserInterfaceTest, DialogsThatNeedAPersonAreCancelled) {
     ConsoleUserInterface ui(err);
     EXPECT_EQ(ui.ChooseFolder("Select"), "");
     EXPECT_FALSE(ui.ChooseSaveFile(SaveAsRequest{}));
-    EXPECT_EQ(ui.SelectArchive({"A"}), -1);
+    EXPECT_EQ(ui.SelectArchive({"A"}, 0), -1);
     EXPECT_FALSE(ui.SelectBanks({"A"}));
     EXPECT_EQ(ui.ChangeName("Name", 15), "");
-    EXPECT_EQ(ui.SelectModel({"Tyros      "}), -1);
+    EXPECT_EQ(ui.SelectModel({"Tyros      "}, 6), -1);
     EXPECT_FALSE(ui.AskFlashStyles());
 }
 

@@ -22,7 +22,7 @@ namespace {
 class ExampleUserInterface : public QtUserInterface {
 public:
     std::string ChooseFolder(const std::string&) override { return KALIVO_EXAMPLES_DIR "/cvp2"; }
-    int SelectArchive(const std::vector<std::string>& names) override {
+    int SelectArchive(const std::vector<std::string>& names, int) override {
         listed = names;
         return 0;
     }

@@ -13,6 +13,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
+#include <functional>
+#include <memory>
 
 #include "GuiTestSupport.h"
 #include "qt/ArchiveSelectionDialog.h"
@@ -20,6 +22,7 @@
 #include "qt/ChangeArchiveNameDialog.h"
 #include "qt/ChangeNameDialog.h"
 #include "qt/FileDialogs.h"
+#include "qt/ModelSelectionDialog.h"
 #include "qt/OptionsDialog.h"
 #include "qt/QtUserInterface.h"
 #include "support/ScriptedUserInterface.h"
@@ -95,7 +98,7 @@ TEST_F(DialogTest, ShortDiskNamesRefuseWhatTheDiskCannotHoldAndShowTheStoredName
     EXPECT_EQ(archive.StoredAs()->text(), QStringLiteral("Stored as: MULLER S"));
 }
 
-TEST_F(DialogTest, SelectBanksReportsAscendingIndicesEmptyOrCancel) {
+TEST_F(DialogTest, SelectBanksReportsAscendingIndicesOrCancel) {
     QtUserInterface ui;
     const std::vector<std::string> banks{"Bank1", "Bank2", "Bank3", "Bank4", "Bank5"};
 
@@ -107,27 +110,57 @@ TEST_F(DialogTest, SelectBanksReportsAscendingIndicesEmptyOrCancel) {
     });
     EXPECT_EQ(ui.SelectBanks(banks), std::optional<std::vector<int>>(std::vector<int>{0, 2, 3}));
 
-    AnswerNextModal<BankSelectionDialog>([](BankSelectionDialog* dialog) { dialog->OkButton()->click(); });
-    EXPECT_EQ(ui.SelectBanks(banks), std::optional<std::vector<int>>(std::vector<int>{}));
-
     AnswerNextModal<BankSelectionDialog>([](BankSelectionDialog* dialog) { dialog->CancelButton()->click(); });
     EXPECT_EQ(ui.SelectBanks(banks), std::nullopt);
 }
 
-TEST_F(DialogTest, ArchiveSelectionStaysOpenUntilALineIsChosen) {
-    QtUserInterface ui;
-    bool stayedOpen = false;
-    AnswerNextModal<ArchiveSelectionDialog>([&](ArchiveSelectionDialog* dialog) {
-        dialog->OkButton()->click();
-        stayedOpen = dialog->isVisible();
-        dialog->List()->setCurrentRow(1);
-        dialog->OkButton()->click();
-    });
-    EXPECT_EQ(ui.SelectArchive({"ONE", "TWO", "THREE"}), 1);
-    EXPECT_TRUE(stayedOpen);
+// Every list dialog opens on the current (or only) line, takes a line on a
+// double-click or Enter, and says why in itself when OK finds nothing selected.
+TEST_F(DialogTest, ListDialogsOpenOnALineTakeItAtOnceAndSayWhyOkWaits) {
+    using Make = std::function<std::unique_ptr<ListChoiceDialog>(const std::vector<std::string>&)>;
+    struct Case {
+        const char* name;
+        Make make;
+    };
+    const std::vector<Case> cases{
+        {"model", [](const auto& lines) { return std::make_unique<ModelSelectionDialog>(lines, 2, nullptr); }},
+        {"archive", [](const auto& lines) { return std::make_unique<ArchiveSelectionDialog>(lines, -1, nullptr); }},
+        {"banks", [](const auto& lines) { return std::make_unique<BankSelectionDialog>(lines, nullptr); }},
+    };
+    const std::vector<std::string> three{"ONE", "TWO", "THREE"};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        // Opening: the model list on the current model, the others on their only line.
+        const auto opened = c.make(three);
+        EXPECT_EQ(opened->SelectedRows(), std::string(c.name) == "model" ? std::vector<int>{2} : std::vector<int>{});
+        EXPECT_EQ(c.make({"ONLY"})->SelectedRows(), std::vector<int>{0});
 
-    AnswerNextModal<ArchiveSelectionDialog>([](ArchiveSelectionDialog* dialog) { dialog->reject(); });
-    EXPECT_EQ(ui.SelectArchive({"ONE"}), -1);
+        // OK with nothing selected: the dialog stays and says why.
+        auto waiting = c.make(three);
+        waiting->show();
+        waiting->List()->clearSelection();
+        waiting->OkButton()->click();
+        EXPECT_TRUE(waiting->isVisible());
+        EXPECT_TRUE(waiting->Hint()->isVisible());
+        EXPECT_FALSE(waiting->Hint()->text().isEmpty());
+
+        // Enter on the line the keys are on takes it, selected or not.
+        waiting->List()->setCurrentRow(1, QItemSelectionModel::NoUpdate);
+        QTest::keyClick(waiting->List(), Qt::Key_Return);
+        EXPECT_FALSE(waiting->isVisible());
+        EXPECT_EQ(waiting->result(), QDialog::Accepted);
+        EXPECT_EQ(waiting->SelectedRows(), std::vector<int>{1});
+
+        // A double-click takes the line clicked.
+        auto clicked = c.make(three);
+        clicked->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(clicked.get()));
+        QWidget* viewport = clicked->List()->viewport();
+        const QPoint line = viewport->mapTo(clicked.get(), clicked->List()->visualItemRect(clicked->List()->item(0)).center());
+        QTest::mouseDClick(clicked->windowHandle(), Qt::LeftButton, Qt::NoModifier, line);
+        EXPECT_EQ(clicked->result(), QDialog::Accepted);
+        EXPECT_EQ(clicked->SelectedRows(), std::vector<int>{0});
+    }
 }
 
 TEST_F(DialogTest, OptionsBoxesFollowTheExclusionRules) {

@@ -143,9 +143,9 @@ TEST_F(MainWindowTest, CloseBoxAndCtrlQRunExitWhileEscapeDoesNothing) {
 TEST_F(MainWindowTest, AQuestionClosedWithoutAnAnswerIsNeitherYesNorNo) {
     QtUserInterface ui;
     AnswerNextModal<QMessageBox>([](QMessageBox* box) { QTest::keyClick(box, Qt::Key_Escape); });
-    EXPECT_EQ(ui.AskYesNoOrClose("Save changed registrations?", "kalivo", false), Answer::Cancel);
+    EXPECT_EQ(ui.AskYesNoOrClose("Save changed registrations?", "KALIVO", false), Answer::Cancel);
     AnswerNextModal<QMessageBox>([](QMessageBox* box) { box->close(); });
-    EXPECT_EQ(ui.AskYesNoOrClose("Save changed registrations?", "kalivo", false), Answer::Cancel);
+    EXPECT_EQ(ui.AskYesNoOrClose("Save changed registrations?", "KALIVO", false), Answer::Cancel);
     // No as the default button: Enter answers No.
     bool noIsDefault = false;
     AnswerNextModal<QMessageBox>([&](QMessageBox* box) {

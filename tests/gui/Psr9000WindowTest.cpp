@@ -49,12 +49,18 @@ TEST_F(Psr9000WindowTest, LoadsTheExampleCopiesABankAndStoresItAsANewBackup) {
     EXPECT_EQ(destination->item(2 * 9)->text().toStdString(), "Evening");
     EXPECT_EQ(destination->item(2 * 9 + 2)->text().toStdString(), "3-2: Strings Waltz");
 
+    // A backup nobody named is named before it is stored; the status names
+    // the folder as the disk now spells it.
     TempFolder out;
+    ui_.archiveNames.push_back("My Regs 2004 Lon");
     ui_.folders.push_back(out.Path());
     window.ButtonFor(Command::StoreArchive)->click();
     EXPECT_TRUE(ui_.messages.empty()) << ui_.messages.front().text;
-    const std::string stored = out.File("NO NAME.BUF");
+    ASSERT_EQ(ui_.archiveNameRequests.size(), 1u);
+    const std::string stored = out.File("MY REGS 2004 LON.BUF");
     ASSERT_TRUE(std::filesystem::is_directory(stored));
+    EXPECT_EQ(window.StatusLine().toStdString().rfind("Stored MY REGS 2004 LON.BUF in " + out.Path(), 0), 0u)
+        << window.StatusLine().toStdString();
     EXPECT_EQ(std::filesystem::file_size(stored + "/REG.BUP"), 241692u);
     EXPECT_TRUE(std::filesystem::exists(stored + "/BACKUP.INI"));
 }

@@ -20,7 +20,7 @@ class ExampleUserInterface : public QtUserInterface {
 public:
     void ShowMessage(const std::string& text, const std::string&) override { messages.push_back(text); }
     std::string ChooseFolder(const std::string&) override { return std::string(KALIVO_EXAMPLES_DIR) + "/psr8000"; }
-    int SelectArchive(const std::vector<std::string>& names) override {
+    int SelectArchive(const std::vector<std::string>& names, int) override {
         offered = names;
         return 0;
     }

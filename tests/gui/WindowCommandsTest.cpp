@@ -8,6 +8,7 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QTest>
@@ -193,6 +194,29 @@ TEST_F(WindowCommandsTest, MnemonicsAreUniqueForEveryModel) {
         }
         EXPECT_GE(letters.size(), 19u);
     }
+}
+
+// After ">>" clicked with the mouse the keys go to the destination list, not
+// to the next button (where Enter would start New); the list stays where it
+// was scrolled, and no line keeps a focus frame.
+TEST_F(WindowCommandsTest, AfterCopyTheDestinationListHasTheFocusAndStaysPut) {
+    auto window = Start("PSR-9000   ");
+    LoadExample(*window, Command::LoadArchiveLeft);
+    LoadExample(*window, Command::LoadArchiveRight);
+    ArchiveListWidget* destination = window->ListFor(Pane::Destination);
+    destination->scrollToItem(destination->item(300), QAbstractItemView::PositionAtTop);
+    const int offset = destination->verticalScrollBar()->value();
+    ASSERT_GT(offset, 0);
+    ClickLine(*window, Pane::Source, 1);
+    ClickLine(*window, Pane::Destination, 301);
+    ASSERT_EQ(destination->verticalScrollBar()->value(), offset);
+    QTest::mouseClick(window->ButtonFor(Command::Copy), Qt::LeftButton);
+    EXPECT_TRUE(Line(*window, Pane::Destination, 301).endsWith(QStringLiteral(": Piano Ballad")));
+    EXPECT_EQ(QApplication::focusWidget(), destination);
+    EXPECT_EQ(destination->verticalScrollBar()->value(), offset);
+    // The keys go on from the line worked on; no frame is left on another.
+    EXPECT_EQ(destination->currentRow(), 301);
+    EXPECT_TRUE(destination->selectedItems().isEmpty());
 }
 
 // A registration dragged from the left onto a line on the right is copied

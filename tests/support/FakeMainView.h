@@ -24,6 +24,10 @@ public:
     std::vector<bool> destinationKinds;
     std::vector<std::string> statuses;  // every status line, in order
     int stateChanges = 0;
+    std::vector<int> destinationKeptInView;  // every KeepLineInView on the right, in order
+    std::map<Pane, int> scrolledToTop;
+    std::map<Pane, int> findCleared;
+    std::vector<Pane> focused;  // every FocusList, in order
 
     std::string LastStatus() const { return statuses.empty() ? std::string() : statuses.back(); }
 
@@ -43,6 +47,14 @@ public:
             destinationSelections.push_back(line);
         }
     }
+    void KeepLineInView(Pane pane, int line) override {
+        if (pane == Pane::Destination) {
+            destinationKeptInView.push_back(line);
+        }
+    }
+    void ScrollToTop(Pane pane) override { ++scrolledToTop[pane]; }
+    void FocusList(Pane pane) override { focused.push_back(pane); }
+    void ClearFind(Pane pane) override { ++findCleared[pane]; }
     void SetEditText(EditField field, const std::string& text) override { edits[field] = text; }
     void SetButtonVisible(ModelButton button, bool shown) override { visible[button] = shown; }
     void Redraw() override { ++redraws; }

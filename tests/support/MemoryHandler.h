@@ -34,6 +34,7 @@ public:
     std::deque<int> loadResults;   // statuses of the next loads (0 when empty)
     std::deque<int> storeResults;  // statuses of the next stores (0 when empty)
     std::string storeNote;         // what LastStoreNote reports
+    std::string storedName;        // what LastStoredName reports
     std::vector<std::string> regfiles;
     int loadRegfilesResult = 0;
     int protocolResult = 0;
@@ -100,6 +101,7 @@ public:
     void SetIconSettings(const IconSettings& settings) override;
 
     std::string LastStoreNote() const override { return storeNote; }
+    std::string LastStoredName() const override { return storedName; }
     std::shared_ptr<const HandlerSnapshot> SaveDestinationState() const override;
     void RestoreDestinationState(const HandlerSnapshot& snapshot) override;
     bool snapshots = true;  // false: a handler without undo

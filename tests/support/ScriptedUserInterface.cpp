@@ -65,8 +65,9 @@ void ScriptedUserInterface::BeginWait() {
 
 void ScriptedUserInterface::EndWait() { --waitDepth; }
 
-int ScriptedUserInterface::SelectArchive(const std::vector<std::string>& list) {
+int ScriptedUserInterface::SelectArchive(const std::vector<std::string>& list, int current) {
     archiveLists.push_back(list);
+    archivePreselections.push_back(current);
     return Next(archiveChoices, -1);
 }
 
@@ -86,8 +87,9 @@ std::string ScriptedUserInterface::ChangeName(const std::string& current, int ma
     return Next(names, std::string());
 }
 
-int ScriptedUserInterface::SelectModel(const std::vector<std::string>& list) {
+int ScriptedUserInterface::SelectModel(const std::vector<std::string>& list, int current) {
     modelLists.push_back(list);
+    modelPreselections.push_back(current);
     return Next(modelChoices, -1);
 }
 

@@ -47,9 +47,11 @@ public:
     std::vector<std::string> folderTitles;
     std::vector<SaveAsRequest> saveRequests;
     std::vector<std::vector<std::string>> archiveLists;
+    std::vector<int> archivePreselections;  // the line each archive list opened on
     std::vector<std::vector<std::string>> bankLists;
     std::vector<std::pair<std::string, int>> nameRequests;
     std::vector<std::vector<std::string>> modelLists;
+    std::vector<int> modelPreselections;  // the line each model list opened on
     std::vector<EditBankRequest> editBankRequests;
     std::vector<std::pair<std::string, std::string>> editIconRequests;
     std::vector<SelectIconRequest> selectIconRequests;
@@ -74,11 +76,11 @@ public:
     std::optional<SaveAsChoice> ChooseSaveFile(const SaveAsRequest& request) override;
     void BeginWait() override;
     void EndWait() override;
-    int SelectArchive(const std::vector<std::string>& list) override;
+    int SelectArchive(const std::vector<std::string>& list, int current) override;
     std::optional<std::vector<int>> SelectBanks(const std::vector<std::string>& list) override;
     std::string ChangeArchiveName(const ArchiveNameRequest& request) override;
     std::string ChangeName(const std::string& current, int maxLength) override;
-    int SelectModel(const std::vector<std::string>& list) override;
+    int SelectModel(const std::vector<std::string>& list, int current) override;
     bool EditOptions(const std::string& modelName, StyleArchiveOptions& options) override;
     bool AskFlashStyles() override;
     void ShowAbout() override;

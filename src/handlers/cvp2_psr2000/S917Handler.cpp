@@ -255,8 +255,11 @@ int S917Handler::StoreArchive(const std::string& archive, const std::string& fol
         ui().ShowMessage(InsertText("File %s cannot be written", path));
         return status::kNotValid;
     }
+    storedName_ = FileSystem::LastComponent(path);
     return status::kDone;
 }
+
+std::string S917Handler::LastStoredName() const { return storedName_; }
 
 // ---- regfiles ------------------------------------------------------------------
 

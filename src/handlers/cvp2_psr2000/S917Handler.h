@@ -73,6 +73,7 @@ public:
                          const std::vector<bool>& selection) override;
     std::shared_ptr<const HandlerSnapshot> SaveDestinationState() const override;
     void RestoreDestinationState(const HandlerSnapshot& snapshot) override;
+    std::string LastStoredName() const override;
 
     // The Settings column of the protocols: of regfile entry regfile when it
     // is not negative, else of the bank registration.
@@ -106,6 +107,7 @@ private:
     std::array<S917Bank, s917::kMaxBanks> banks_;
     std::vector<S917RegfileEntry> entries_;
     std::string archiveName_;
+    std::string storedName_;  // as the last store wrote it
     int bankCount_ = 0;
     // The bank files of the folder last listed, by the name the list shows.
     std::string listedFolder_;

@@ -396,6 +396,10 @@ int SetStorer::Store(const std::string& name, std::string& setNumberText) {
 // up in the one listing of the folder), so no write lists the folder again.
 PsrDiskSet::WriteFile PsrDiskSet::DefaultWrite() { return &FileSystem::WriteNewBytesSafely; }
 
+std::string PsrDiskSet::StoredUserFile(const std::string& archive) {
+    return FileNameOf(DiskName::Stored(archive, kStoredNameLength)) + ".USR";
+}
+
 int PsrDiskSet::Load(const PsrModel& model, UserInterface& ui, const std::string& folder, const std::string& setName,
                      PsrBankMemory& memory, std::string& setNumber, PsrStyleEntry& styleEntry) {
     return SetLoader(model, ui, folder).Load(setName, memory, setNumber, styleEntry);

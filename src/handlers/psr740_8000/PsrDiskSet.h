@@ -35,6 +35,8 @@ public:
                      std::string& setNumber, const WriteFile& write = DefaultWrite());
 
     static WriteFile DefaultWrite();
+    // The user file a store of archive writes ("MY REGS.USR").
+    static std::string StoredUserFile(const std::string& archive);
 };
 
 }  // namespace kalivo

@@ -163,8 +163,11 @@ int PsrFamilyHandler::StoreArchive(const std::string& archive, const std::string
     }
     std::string setNumber;
     const PsrStyleEntry carried = origin_ == Origin::OneSet ? styleEntry_ : PsrStyleEntry();
+    storedName_ = PsrDiskSet::StoredUserFile(archive);
     return PsrDiskSet::Store(model_, ui(), memory_, archive, folder, carried, setNumber);
 }
+
+std::string PsrFamilyHandler::LastStoredName() const { return storedName_; }
 
 int PsrFamilyHandler::ListArchives(const std::string& folder, StringList& names) {
     StringList titles;

@@ -56,6 +56,7 @@ public:
                                 const std::string& defaultArchivePath, bool implicitSearch) override;
     std::shared_ptr<const HandlerSnapshot> SaveDestinationState() const override;
     void RestoreDestinationState(const HandlerSnapshot& snapshot) override;
+    std::string LastStoredName() const override;
 
     // Read access for the protocols and tests.
     const PsrModel& Model() const { return model_; }
@@ -85,6 +86,7 @@ private:
     PsrRegfiles regfiles_;
     PsrCustomStyles customStyles_;
     std::string archiveName_;
+    std::string storedName_;  // as the last store wrote it
     Origin origin_ = Origin::Fresh;
     std::string originSet_;      // folder and name of that one set
     PsrStyleEntry styleEntry_;   // its entry in its disk's STY.MNG

@@ -112,6 +112,10 @@ std::string Psr9000BackupFolder::StoredName(const std::string& archive) {
     return DiskName::Stored(archive, kStoredNameSize);
 }
 
+std::string Psr9000BackupFolder::StoredFolderName(const std::string& archive) {
+    return StoredName(archive) + kStoredKind;
+}
+
 namespace {
 
 // BACKUP.INI, the registration file and the style backup, when there is one.

@@ -42,6 +42,8 @@ public:
     // The archive name (instrument text) as a disk keeps it: the folder name
     // without ".BUF". Empty when no character of archive can be kept.
     static std::string StoredName(const std::string& archive);
+    // The backup folder a store of archive writes ("MY REGS 2004 LON.BUF").
+    static std::string StoredFolderName(const std::string& archive);
 };
 
 }  // namespace kalivo

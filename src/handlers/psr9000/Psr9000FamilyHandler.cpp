@@ -251,10 +251,13 @@ int Psr9000FamilyHandler::StoreArchive(const std::string& archive, const std::st
     const std::vector<std::uint8_t>* styleBackup = table_->SharedStyleBackup();
     const int result = Psr9000BackupFolder::Store(model_, *table_, archive, folder, ui(), styleBackup);
     storeNote_ = result == status::kDone && styleBackup == nullptr ? "; the new backup holds no style backup" : "";
+    storedName_ = Cp1252::ToUtf8(Psr9000BackupFolder::StoredFolderName(archive));
     return result;
 }
 
 std::string Psr9000FamilyHandler::LastStoreNote() const { return storeNote_; }
+
+std::string Psr9000FamilyHandler::LastStoredName() const { return storedName_; }
 
 // ---- style backups --------------------------------------------------------------
 

@@ -64,6 +64,7 @@ public:
     bool SetStyleArchiveOptions(bool askForStyleArchive, bool useDefaultArchive, const std::string& defaultArchivePath,
                                 bool implicitSearch) override;
     std::string LastStoreNote() const override;
+    std::string LastStoredName() const override;
     std::shared_ptr<const HandlerSnapshot> SaveDestinationState() const override;
     void RestoreDestinationState(const HandlerSnapshot& snapshot) override;
 
@@ -101,6 +102,7 @@ private:
     bool askForStyleArchive_ = false;
     bool implicitStyleSearch_ = false;
     std::string storeNote_;
+    std::string storedName_;
 };
 
 }  // namespace kalivo

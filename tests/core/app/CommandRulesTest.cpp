@@ -144,7 +144,14 @@ TEST_F(CommandRulesTest, LoadsSayWhatTheyLoaded) {
     ui.folders = {"/disk"};
     ui.bankChoices = {std::vector<int>{0, 1}};
     dialog->Run(Command::LoadArchiveLeft);
-    EXPECT_EQ(view.LastStatus(), "Loaded 1 bank file from /disk");
+    EXPECT_EQ(view.LastStatus(), "Added 1 bank (2 loaded in all)");
+    // Tyros loads add; at the most banks there is room for, the rest are counted.
+    src().archives = {"c.rgt", "d.rgt", "e.rgt"};
+    src().loadResults = {0, 18};
+    ui.folders = {"/disk"};
+    ui.bankChoices = {std::vector<int>{0, 1, 2}};
+    dialog->Run(Command::LoadArchiveLeft);
+    EXPECT_EQ(view.LastStatus(), "Added 1 bank (2 loaded in all); 2 not loaded: no room for more banks");
     src().regfiles = {"A.tyr", "B.tyr"};
     ui.folders = {"/regs"};
     dialog->Run(Command::LoadRegfiles);

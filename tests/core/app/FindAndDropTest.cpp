@@ -104,7 +104,7 @@ TEST_F(DropTest, DroppedBankFilesOfOneFolderLoadThoseFiles) {
     EXPECT_TRUE(src().Called("LoadSourceArchive(/disk/,A.rgt)"));
     EXPECT_FALSE(src().Called("LoadSourceArchive(/disk/,B.rgt)"));
     EXPECT_TRUE(ui.folderTitles.empty());
-    EXPECT_EQ(view.LastStatus(), "Loaded 2 bank files from /disk");
+    EXPECT_EQ(view.LastStatus(), "Added 2 banks (3 loaded in all)");
 }
 
 TEST_F(DropTest, MixedFoldersOrNothingLoadableSayWhy) {
@@ -165,7 +165,7 @@ TEST_F(DropRealFilesTest, TyrosBankFilesDroppedByTheirFileNamesLoad) {
     EXPECT_EQ(view.sourceLines.at(0), "JAZZ");
     EXPECT_EQ(view.sourceLines.at(1), "  1: Swing");
     EXPECT_EQ(view.sourceLines.size(), 9u);  // Rock.rgt was not dropped
-    EXPECT_EQ(view.LastStatus(), "Loaded 1 bank file from " + disk.Path());
+    EXPECT_EQ(view.LastStatus(), "Added 1 bank (1 loaded in all)");
 }
 
 }  // namespace

@@ -279,14 +279,40 @@ TEST_F(CommandTest, DeleteOfABankHeaderDeletesEverySlot) {
     EXPECT_TRUE(dialog->Changed());
 }
 
-TEST_F(CommandTest, ScrollPositionIsRestoredNearTheLineWorkedOn) {
-    dialog->DestinationSelectionChanged(LineOf(0, 1));  // line 2
-    view.destinationSelections.clear();
-    dialog->Delete();
-    // 18 lines: min(2 + 20, 17) is selected, then the selection is cleared.
-    ASSERT_GE(view.destinationSelections.size(), 2u);
-    EXPECT_EQ(view.destinationSelections[view.destinationSelections.size() - 2], 17);
-    EXPECT_EQ(view.destinationSelections.back(), -1);
+// The list is rebuilt in place: the line worked on is only kept in view (no
+// jump to another line), nothing else is selected, and focus goes back to the
+// list the command acted on, never to the next button.
+TEST_F(CommandTest, AfterACommandTheWorkedLineStaysInViewAndItsListHasTheFocus) {
+    struct Case {
+        Command command;
+        int line;
+        Pane focus;
+    };
+    SelectBoth(0, 0, 1, 4);
+    ui.names = {"Renamed"};
+    for (const Case& c : {Case{Command::Copy, LineOf(1, 4), Pane::Destination},
+                          Case{Command::Rename, LineOf(0, 1), Pane::Destination},
+                          Case{Command::Delete, LineOf(1, 0), Pane::Destination},
+                          Case{Command::NewLeft, -1, Pane::Source}}) {
+        if (c.command != Command::Copy && c.line >= 0) {
+            dialog->DestinationSelectionChanged(c.line);
+        }
+        view.destinationSelections.clear();
+        view.destinationKeptInView.clear();
+        view.focused.clear();
+        dialog->Run(c.command);
+        if (c.line >= 0) {
+            EXPECT_EQ(view.destinationKeptInView, std::vector<int>{c.line}) << static_cast<int>(c.command);
+            EXPECT_EQ(view.destinationSelections.back(), -1);
+            EXPECT_TRUE(std::all_of(view.destinationSelections.begin(), view.destinationSelections.end(),
+                                    [](int line) { return line == -1; }));
+        }
+        EXPECT_EQ(view.focused, std::vector<Pane>{c.focus}) << static_cast<int>(c.command);
+    }
+    // A command that cannot act moves nothing.
+    view.focused.clear();
+    dialog->Run(Command::Delete);
+    EXPECT_TRUE(view.focused.empty());
 }
 
 TEST_F(CommandTest, DefaultRevoiceReportsTheSumAndSetsChangedOnlyWhenSomethingChanged) {

@@ -103,6 +103,38 @@ TEST_F(StartupTest, ModelCommandSwitchesAndWritesTheSettings) {
     EXPECT_NE(dir.Read("kalivo.ini").find("[PSR-740    ]\r\n"), std::string::npos);
 }
 
+// A first start says what to do first; the model list then opens on the
+// model in use (none the first time).
+TEST_F(StartupTest, FirstStartHintsAtModelAndTheListOpensOnTheCurrentModel) {
+    Create();
+    dialog->Initialize();
+    EXPECT_EQ(view.LastStatus(), "Choose your keyboard with Model");
+    ui.modelChoices = {2, 6};
+    dialog->ModelCommand();
+    dialog->ModelCommand();
+    EXPECT_EQ(ui.modelPreselections, (std::vector<int>{-1, 2}));
+
+    StartWith(Model::Tyros);
+    EXPECT_NE(view.LastStatus(), "Choose your keyboard with Model");
+}
+
+// The new model's lists start unfiltered and at the top: an old find text
+// would show them empty.
+TEST_F(StartupTest, AModelSwitchClearsBothFindFieldsAndStartsBothListsAtTheTop) {
+    StartWith(Model::Psr740);
+    dialog->SetFilter(Pane::Source, "zz");
+    dialog->SetFilter(Pane::Destination, "zz");
+    ASSERT_TRUE(view.destinationLines.empty());
+    ui.modelChoices = {2};
+    dialog->ModelCommand();
+    for (Pane pane : {Pane::Source, Pane::Destination}) {
+        EXPECT_EQ(dialog->Filter(pane), "");
+        EXPECT_EQ(view.findCleared[pane], 1);
+        EXPECT_EQ(view.scrolledToTop[pane], 1);
+    }
+    EXPECT_EQ(view.destinationLines.size(), 32u * 4u);
+}
+
 TEST_F(StartupTest, ModelDialogClosedWithoutChoiceSwitchesNothing) {
     StartWith(Model::Psr740);
     ui.modelChoices = {-1};

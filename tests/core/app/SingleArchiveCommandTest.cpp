@@ -10,7 +10,7 @@ protected:
     MemoryHandler& src() { return Source(Model::Psr740); }
     MemoryHandler& dst() { return Destination(Model::Psr740); }
     void MakeChange() {
-        dst().AddBank("B", {"R"});
+        dst().AddBank("B", {"R", "S"});  // one stays: there is something to store
         dialog->DestinationSelectionChanged(0);
         dialog->Delete();
         ASSERT_TRUE(dialog->Changed());
@@ -32,13 +32,107 @@ TEST_F(SingleArchiveTest, StoreArchiveClearsChangedOnlyWhenTheStoreSucceeded) {
     ui.folders = {"/out", "/out"};
     dst().storeResults = {2, 0};
     dst().storeNote = "; the new backup holds no style backup";
+    dst().storedName = "MYDISK.BUF";  // the name as the disk now spells it
     dialog->StoreArchive();
     EXPECT_TRUE(dst().Called("StoreArchive(MYDISK,/out/,0)"));
     EXPECT_TRUE(dialog->Changed());
     EXPECT_EQ(view.LastStatus(), "Not stored");
     dialog->StoreArchive();
     EXPECT_FALSE(dialog->Changed());
-    EXPECT_EQ(view.LastStatus(), "Stored MYDISK in /out; the new backup holds no style backup");
+    EXPECT_EQ(view.LastStatus(), "Stored MYDISK.BUF in /out; the new backup holds no style backup");
+}
+
+// Nothing to store greys Store Archive on every model, with its reason; the
+// save question's Yes, which stores without the buttons, says the same.
+TEST_F(SingleArchiveTest, StoreArchiveIsGreyedWhenTheDestinationHoldsNothingToStore) {
+    for (int m = 0; m < kModelCount; ++m) {
+        const auto model = static_cast<Model>(m);
+        StartWith(model);
+        const CommandState empty = CommandRules::StateOf(*dialog, Command::StoreArchive);
+        EXPECT_FALSE(empty.enabled) << m;
+        EXPECT_EQ(empty.whyNot, "The right list holds nothing to store") << m;
+        dialog->StoreArchive();
+        EXPECT_TRUE(ui.folderTitles.empty()) << m;
+
+        Destination(model).archives = {"Set"};
+        Destination(model).archiveContents["Set"] = {MemoryBank{"Set", {"Piano"}, "", 0, "", {}}};
+        ui.folders = {"/disk"};
+        ui.archiveChoices = {0};
+        ui.bankChoices = {std::vector<int>{0}};
+        dialog->LoadArchiveRight();
+        EXPECT_TRUE(CommandRules::StateOf(*dialog, Command::StoreArchive).enabled) << m;
+        ui.folderTitles.clear();
+    }
+}
+
+// A destination nobody named is named before its first store, in the
+// Archivename dialog; Cancel there stores nothing and says so.
+TEST_F(SingleArchiveTest, AnUnnamedDestinationIsNamedBeforeItsFirstStore) {
+    struct Case {
+        std::string name;     // the handler's name for the archive
+        std::string given;    // what the Archivename dialog answers ("" = Cancel)
+        std::string stored;   // "" = nothing stored
+    };
+    for (const Case& c : {Case{"no name", "Party", "Party"}, Case{"NO NAME.s917", "Party", "Party"},
+                          Case{"", "", ""}, Case{"NoName", "", ""}, Case{"Mine", "", "Mine"}}) {
+        StartWith(Model::Psr740);
+        MakeChange();
+        dst().archiveName = c.name;
+        ui.archiveNames = {c.given};
+        ui.archiveNameRequests.clear();
+        ui.folders = {"/out"};
+        ui.folderTitles.clear();
+        dialog->StoreArchive();
+        const bool asked = c.name != "Mine";
+        EXPECT_EQ(ui.archiveNameRequests.size(), asked ? 1u : 0u) << c.name;
+        if (c.stored.empty()) {
+            EXPECT_FALSE(dst().Called("StoreArchive")) << c.name;
+            EXPECT_TRUE(ui.folderTitles.empty()) << c.name;
+            EXPECT_EQ(view.LastStatus().rfind("Nothing stored", 0), 0u) << view.LastStatus();
+            EXPECT_TRUE(dialog->Changed());
+        } else {
+            EXPECT_TRUE(dst().Called("StoreArchive(" + c.stored + ",/out/,0)")) << c.name;
+            EXPECT_FALSE(dialog->Changed());
+        }
+    }
+}
+
+// A failed or cancelled command replaces the last status (an old "Loaded ..."
+// never stays standing); a style archive read says so.
+TEST_F(SingleArchiveTest, EveryCommandEndsWithItsOwnStatus) {
+    src().archives = {"ONE"};
+    src().loadResults = {2};
+    ui.folders = {"/disk", "", "/regs"};
+    ui.archiveChoices = {0};
+    dst().loadRegfilesResult = 12;
+    src().loadRegfilesResult = 12;
+    dialog->LoadArchiveLeft();
+    EXPECT_EQ(view.LastStatus(), "Nothing loaded from /disk");
+    dialog->LoadArchiveLeft();
+    EXPECT_EQ(view.LastStatus(), "Nothing loaded");
+    dialog->LoadRegfiles();
+    EXPECT_EQ(view.LastStatus(), "No regfile loaded from /regs");
+    ui.saveFiles = {std::nullopt};
+    dialog->ProtocolRight();
+    EXPECT_EQ(view.LastStatus(), "Protocol not written");
+
+    dst().archives = {"STYLES"};
+    ui.flashStyles = {true};
+    ui.folders = {"/styles"};
+    ui.archiveChoices = {0};
+    ui.optionsResults = {StyleArchiveOptions{true, false, false, ""}};
+    dialog->Options();
+    EXPECT_EQ(view.LastStatus(), "User style names read from STYLES in /styles");
+}
+
+// Archive Selection opens on the archive that side holds now, if listed.
+TEST_F(SingleArchiveTest, ArchiveSelectionOpensOnTheArchiveNowLoaded) {
+    dst().archives = {"NULL", "ONE", "TWO"};
+    ui.folders = {"/disk", "/disk"};
+    dialog->LoadArchiveRight();
+    dst().archiveName = "one";
+    dialog->LoadArchiveRight();
+    EXPECT_EQ(ui.archivePreselections, (std::vector<int>{-1, 1}));
 }
 
 TEST_F(SingleArchiveTest, LoadIntoTheDestinationAsksToSaveAfterTheFolder) {

@@ -16,11 +16,11 @@ public:
     std::optional<SaveAsChoice> ChooseSaveFile(const SaveAsRequest&) override { return std::nullopt; }
     void BeginWait() override {}
     void EndWait() override {}
-    int SelectArchive(const std::vector<std::string>&) override { return -1; }
+    int SelectArchive(const std::vector<std::string>&, int) override { return -1; }
     std::optional<std::vector<int>> SelectBanks(const std::vector<std::string>&) override { return std::nullopt; }
     std::string ChangeArchiveName(const ArchiveNameRequest&) override { return std::string(); }
     std::string ChangeName(const std::string&, int) override { return std::string(); }
-    int SelectModel(const std::vector<std::string>&) override { return -1; }
+    int SelectModel(const std::vector<std::string>&, int) override { return -1; }
     bool EditOptions(const std::string&, StyleArchiveOptions&) override { return false; }
     bool AskFlashStyles() override { return false; }
     void ShowAbout() override {}
