@@ -124,14 +124,14 @@ void ReportUnknownVoices(ModelHandler& handler) {
 
 }  // namespace
 
-bool MainDialog::IsTyros() const { return modelName_ == ModelCatalog::NameOf(Model::Tyros); }
+bool MainDialog::BankFiles() const { return facts_ != nullptr && facts_->bankFiles; }
 
 NameLimits MainDialog::Limits() const {
-    return ModelCatalog::NameLimitsOf(ModelCatalog::FromExactName(modelName_).value_or(Model::Psr740));
+    return facts_ != nullptr ? facts_->limits : ModelCatalog::NameLimitsOf(Model::Psr740);
 }
 
 TyrosExtras* MainDialog::DestinationTyros() const {
-    return IsTyros() ? dynamic_cast<TyrosExtras*>(destination_) : nullptr;
+    return facts_ != nullptr && facts_->bankEdits ? dynamic_cast<TyrosExtras*>(destination_) : nullptr;
 }
 
 void MainDialog::ActivateModel(Model model) {
@@ -139,8 +139,9 @@ void MainDialog::ActivateModel(Model model) {
     source_ = handlers_[index].get();
     destination_ = handlers_[index + 1].get();
     modelName_ = ModelCatalog::NameOf(model);
-    singleArchiveMode_ = model != Model::Tyros;
-    if (model == Model::Tyros) {
+    facts_ = &ModelCatalog::FactsOf(model);
+    singleArchiveMode_ = !facts_->bankFiles;
+    if (facts_->bankEdits) {
         icons_ = iconLoader_(icons_);
         for (auto* handler : {source_, destination_}) {
             if (auto* tyros = dynamic_cast<TyrosExtras*>(handler)) {
@@ -152,16 +153,17 @@ void MainDialog::ActivateModel(Model model) {
 }
 
 void MainDialog::ShowModelControls() {
-    const bool tyros = IsTyros();
+    const bool bankFiles = BankFiles();
     const auto model = ModelCatalog::FromExactName(modelName_);
     view_.SetEditText(EditField::ModelName, modelName_);
     for (ModelButton button : {ModelButton::Options, ModelButton::Archivename, ModelButton::GroupCopy,
                                ModelButton::EditSequence, ModelButton::EditIcon, ModelButton::DefaultRevoice}) {
         view_.SetButtonVisible(button, model && CommandRules::ButtonShown(*model, button));
     }
-    view_.SetEditText(EditField::SourceCaption, tyros ? "" : "Source Archive:");
-    view_.SetEditText(EditField::DestinationCaption, tyros ? "" : "Dest. Archive:");
-    if (tyros) {
+    // Bank files have no archive name: the fields name the sides instead.
+    view_.SetEditText(EditField::SourceCaption, bankFiles ? "" : "Source Archive:");
+    view_.SetEditText(EditField::DestinationCaption, bankFiles ? "" : "Dest. Archive:");
+    if (bankFiles) {
         view_.SetEditText(EditField::SourceArchive, "Source");
         view_.SetEditText(EditField::DestinationArchive, "Destination");
     }
@@ -392,10 +394,10 @@ void MainDialog::BuildSourceList() {
     if (source_ == nullptr) {
         return;
     }
-    sourceList_.Set(ListBuilder::Entries(*source_, ListBuilder::Side::Source, IsTyros()));
+    sourceList_.Set(ListBuilder::Entries(*source_, ListBuilder::Side::Source, BankFiles()));
     ShowList(Pane::Source);
     // On Tyros the box may still say "Reg-Files" from a regfile list shown before.
-    view_.SetEditText(EditField::SourceArchive, IsTyros() ? "Source" : Shown(source_->GetArchiveName()));
+    view_.SetEditText(EditField::SourceArchive, BankFiles() ? "Source" : Shown(source_->GetArchiveName()));
     ClearSourceSelection();
     sourceShowsRegfiles_ = false;
 }
@@ -404,9 +406,9 @@ void MainDialog::BuildDestinationList() {
     if (destination_ == nullptr) {
         return;
     }
-    destinationList_.Set(ListBuilder::Entries(*destination_, ListBuilder::Side::Destination, IsTyros()));
+    destinationList_.Set(ListBuilder::Entries(*destination_, ListBuilder::Side::Destination, BankFiles()));
     ShowList(Pane::Destination);
-    view_.SetEditText(EditField::DestinationArchive, IsTyros() ? "Destination" : Shown(destination_->GetArchiveName()));
+    view_.SetEditText(EditField::DestinationArchive, BankFiles() ? "Destination" : Shown(destination_->GetArchiveName()));
     ClearDestinationSelection();
 }
 
@@ -738,8 +740,9 @@ void MainDialog::CreateRegfilesRight() {
 void MainDialog::WriteProtocolWith(ModelHandler& handler, bool regfiles) {
     SaveAsRequest request;
     // The second filter writes the same text protocol in UTF-8.
-    request.filter = IsTyros() ? "Text Files (*.txt)|*.txt|Text Files, UTF-8 (*.txt)|*.txt||"
-                               : "Text Files (*.txt)|*.txt|Text Files, UTF-8 (*.txt)|*.txt|htm Files (*.htm)|*.htm||";
+    request.filter = facts_->htmlProtocol
+                         ? "Text Files (*.txt)|*.txt|Text Files, UTF-8 (*.txt)|*.txt|htm Files (*.htm)|*.htm||"
+                         : "Text Files (*.txt)|*.txt|Text Files, UTF-8 (*.txt)|*.txt||";
     request.defaultExtension = ".txt";  // the first filter's; the dialog follows the filter chosen
     const auto choice = ui_.ChooseSaveFile(request);
     if (!choice) {

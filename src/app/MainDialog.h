@@ -106,7 +106,6 @@ public:
     // selected lines in them (-1 none).
     const FilteredList& ListOf(Pane pane) const { return pane == Pane::Source ? sourceList_ : destinationList_; }
     int SelectedLine(Pane pane) const { return pane == Pane::Source ? sourceLine_ : destinationLine_; }
-    bool IsTyrosModel() const { return IsTyros(); }
 
 private:
     struct UndoStep {
@@ -115,7 +114,7 @@ private:
         std::string what;  // the command, for the status line
     };
 
-    bool IsTyros() const;
+    bool BankFiles() const;
     NameLimits Limits() const;
     void RunCommand(Command command);
     void Status(const std::string& text);
@@ -177,6 +176,7 @@ private:
     IconLoader iconLoader_;
 
     std::string modelName_;
+    const ModelFacts* facts_ = nullptr;  // of the active model
     ModelHandler* source_ = nullptr;
     ModelHandler* destination_ = nullptr;
     bool singleArchiveMode_ = true;
