@@ -63,6 +63,7 @@ public:
     bool SetStyleArchiveOptions(bool askForStyleArchive, bool useDefaultArchive, const std::string& defaultArchivePath,
                                 bool implicitSearch) override;
     std::string LastStoreNote() const override;
+    std::vector<BankSelectKey> VoiceKeys() override;
     std::shared_ptr<const HandlerSnapshot> SaveDestinationState() const override;
     void RestoreDestinationState(const HandlerSnapshot& snapshot) override;
 
