@@ -14,6 +14,7 @@
 #include "app/ListBuilder.h"
 #include "app/MainView.h"
 #include "app/SettingsFile.h"
+#include "app/VoiceListKeeper.h"
 #include "ui/DialogData.h"
 #include "ui/UserInterface.h"
 
@@ -63,6 +64,9 @@ public:
     void GroupCopy();
     void ModelCommand();
     void Options();
+    void VoiceListCommand();
+    // Gives the active model's handlers its remembered voice list; a status note or "".
+    std::string RestoreVoiceList();
     void Info();
     // Returns true when the window is to close (false: the save question's Yes
     // stored the changes and the window stays open).
@@ -106,6 +110,7 @@ public:
     const FilteredList& ListOf(Pane pane) const { return pane == Pane::Source ? sourceList_ : destinationList_; }
     int SelectedLine(Pane pane) const { return pane == Pane::Source ? sourceLine_ : destinationLine_; }
     bool IsTyrosModel() const { return IsTyros(); }
+    bool ActiveModelTakesVoiceLists() const;
 
 private:
     struct UndoStep {
@@ -169,6 +174,7 @@ private:
     MainView& view_;
     UserInterface& ui_;
     SettingsFile settings_;
+    VoiceListKeeper voiceLists_{ui_, settings_};
     HandlerSet handlers_;
     IconLoader iconLoader_;
 

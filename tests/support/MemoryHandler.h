@@ -35,6 +35,8 @@ public:
     std::deque<int> storeResults;  // statuses of the next stores (0 when empty)
     std::string storeNote;         // what LastStoreNote reports
     std::vector<std::string> regfiles;
+    std::vector<BankSelectKey> voiceKeys;  // what VoiceKeys reports
+    const VoiceList* VoiceListGiven() const { return voiceList(); }
     int loadRegfilesResult = 0;
     int protocolResult = 0;
     int groupCopyResult = 0;  // what a group copy of a used registration answers
@@ -55,6 +57,7 @@ public:
     int RegistrationsPerBank() override;
     void CreateStore() override;
     void ReleaseStore() override;
+    std::vector<BankSelectKey> VoiceKeys() override { return voiceKeys; }
     int LoadSourceArchive(const std::string& folder, const std::string& archive) override;
     int LoadDestinationArchive(const std::string& folder, const std::string& archive) override;
     int LoadStyleArchive(const std::string& folder, const std::string& archive) override;
