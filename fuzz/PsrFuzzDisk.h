@@ -37,6 +37,19 @@ public:
         return folder.string() + "/";
     }
 
+    // The folder name below the root, kept from one input to the next (a
+    // trailing separator added): made once, emptied of what the last input
+    // left with one listing, instead of being removed and made again.
+    std::string Emptied(const std::string& name) const {
+        const std::filesystem::path folder = root_ / name;
+        std::error_code ignored;
+        std::filesystem::create_directories(folder, ignored);
+        for (const auto& entry : std::filesystem::directory_iterator(folder, ignored)) {
+            std::filesystem::remove_all(entry.path(), ignored);
+        }
+        return folder.string() + "/";
+    }
+
     static void Write(const std::string& path, std::span<const std::uint8_t> bytes) {
         std::ofstream out(path, std::ios::binary);
         out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));

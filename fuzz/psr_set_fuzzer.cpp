@@ -84,23 +84,34 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         dataBytes = std::move(laid);
     }
 
-    const std::string in = disk.Fresh("in");
+    // The folders stay from one input to the next; only the files the last
+    // input wrote go (a data file of its set must not be read for this one).
+    static const std::string in = disk.Emptied("in");
+    static std::vector<std::string> dataFiles;
+    for (const std::string& path : dataFiles) {
+        std::filesystem::remove(path);
+    }
+    dataFiles.clear();
     fuzz::PsrFuzzDisk::Write(in + "SET.USR", userFile);
     std::filesystem::create_directories(in + "REG");
     std::vector<std::string> lines;
     fuzz::Require(TextFile::ReadLines(in + "SET.USR", lines));
     PsrSetContents contents;
-    if (PsrUserFile::Parse(model, lines, contents) == 0) {
-        for (const PsrDataFileRef& ref : contents.files) {
-            fuzz::PsrFuzzDisk::Write(in + "REG/" + FileNameSanitizer::Sanitize(ref.stem) + ".REG", dataBytes);
-        }
+    // A user file the load cannot parse is refused by this same parse before
+    // any other file is looked at: such inputs stop here.
+    if (PsrUserFile::Parse(model, lines, contents) != 0) {
+        return 0;
+    }
+    for (const PsrDataFileRef& ref : contents.files) {
+        dataFiles.push_back(in + "REG/" + FileNameSanitizer::Sanitize(ref.stem) + ".REG");
+        fuzz::PsrFuzzDisk::Write(dataFiles.back(), dataBytes);
     }
 
     if (loaded->LoadSourceArchive(in, "SET") != 0) {
         return 0;
     }
     // Store beside a REG.MNG of the input, load what was stored: the same memory.
-    const std::string out = disk.Fresh("out");
+    const std::string out = disk.Emptied("out");
     std::filesystem::create_directories(out + "REG");
     fuzz::PsrFuzzDisk::Write(out + "REG/REG.MNG", regMng);
     fuzz::PsrFuzzDisk::Write(out + "REG/RPK001AL.REG", regMng);

@@ -191,20 +191,18 @@ CommandState EnabledState(const MainDialog& dialog, Command command) {
 }  // namespace
 
 bool CommandRules::ButtonShown(Model model, ModelButton button) {
-    const bool tyros = model == Model::Tyros;
-    const bool groupModel = model == Model::Psr2000 || model == Model::Cvp2;
-    const bool styleModel = !tyros && !groupModel;
+    const ModelFacts& facts = ModelCatalog::FactsOf(model);
     switch (button) {
         case ModelButton::Options:
-            return styleModel;
+            return facts.styleArchives;
         case ModelButton::Archivename:
-            return !tyros;
+            return !facts.bankFiles;
         case ModelButton::GroupCopy:
-            return !styleModel;
+            return facts.groupCopy;
         case ModelButton::EditSequence:
         case ModelButton::EditIcon:
         case ModelButton::DefaultRevoice:
-            return tyros;
+            return facts.bankEdits;
     }
     return true;
 }

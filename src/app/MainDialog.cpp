@@ -687,19 +687,24 @@ void MainDialog::CreateRegfilesRight() {
 
 void MainDialog::WriteProtocolWith(ModelHandler& handler, bool regfiles) {
     SaveAsRequest request;
-    request.filter = IsTyros() ? "Text Files (*.txt)|*.txt||" : "Text Files (*.txt)|*.txt|htm Files (*.htm)|*.htm||";
+    // The second filter writes the same text protocol in UTF-8.
+    request.filter = IsTyros() ? "Text Files (*.txt)|*.txt|Text Files, UTF-8 (*.txt)|*.txt||"
+                               : "Text Files (*.txt)|*.txt|Text Files, UTF-8 (*.txt)|*.txt|htm Files (*.htm)|*.htm||";
     request.defaultExtension = ".txt";  // the first filter's; the dialog follows the filter chosen
-    const auto path = ui_.ChooseSaveFile(request);
-    if (!path) {
+    const auto choice = ui_.ChooseSaveFile(request);
+    if (!choice) {
         ui_.ShowMessage("No file selected");
         return;
     }
+    const std::string& path = choice->path;
+    constexpr std::size_t kUtf8Filter = 1;
+    handler.SetProtocolEncoding(choice->filter == kUtf8Filter ? TextEncoding::Utf8 : TextEncoding::Windows1252);
     view_.SetEnabled(false);
-    const int result = regfiles ? handler.WriteRegfileProtocol(*path) : handler.WriteProtocol(*path);
+    const int result = regfiles ? handler.WriteRegfileProtocol(path) : handler.WriteProtocol(path);
     view_.SetEnabled(true);
     // Handlers report a file they cannot create and an HTML refusal themselves;
     // the other failures are told here, so each is told once.
-    const bool knownEnding = ProtocolPath::FormOf(*path) != ProtocolForm::None;
+    const bool knownEnding = ProtocolPath::FormOf(path) != ProtocolForm::None;
     if (result == status::kWrongProtocolEnding && !knownEnding) {
         ui_.ShowMessage("Protocol not written: the file name must end in .txt or .htm");
     } else if (result == status::kNothingToWrite) {
@@ -707,7 +712,7 @@ void MainDialog::WriteProtocolWith(ModelHandler& handler, bool regfiles) {
     } else if (result == status::kRegfileListEmpty) {
         ui_.ShowMessage("Protocol not written: no regfiles loaded");
     }
-    Status(result == status::kDone ? "Protocol written to " + *path : "Protocol not written");
+    Status(result == status::kDone ? "Protocol written to " + path : "Protocol not written");
 }
 
 void MainDialog::ProtocolLeft() {

@@ -2,13 +2,37 @@
 
 #include <cctype>
 
+#include "handlers/cvp2_psr2000/Cvp2Handler.h"
+#include "handlers/cvp2_psr2000/Psr2000Handler.h"
+#include "handlers/psr740_8000/Psr740Handler.h"
+#include "handlers/psr740_8000/Psr8000Handler.h"
+#include "handlers/psr9000/Psr9000Handler.h"
+#include "handlers/psr9000/Psr9000ProHandler.h"
+#include "handlers/tyros/TyrosHandler.h"
+
 namespace kalivo {
 
 namespace {
 
-const std::array<std::string, kModelCount> kNames = {
-    "PSR-740    ", "PSR-8000   ", "PSR-9000   ", "9000Pro    ", "PSR-2000   ", "CVP2 Series", "Tyros      ",
-};
+template <class Handler>
+std::unique_ptr<ModelHandler> Make(UserInterface& ui) {
+    return std::make_unique<Handler>(ui);
+}
+
+// In handler order. Columns as in ModelFacts: name; name limits (registration,
+// bank, archive, disk name); bank files, style archives, group copy, bank
+// edits, HTML protocol; the handler class. The PSR-2000 archive name is its
+// bank name whole, the CVP2 Series adds ".s917"; PSR-740/8000 and
+// PSR-9000/9000Pro keep archives on floppy disks under names of 8 and 16.
+const std::array<ModelFacts, kModelCount> kFacts = {{
+    {"PSR-740    ", {16, 16, 16, 8}, false, true, false, false, true, Make<Psr740Handler>},
+    {"PSR-8000   ", {16, 16, 16, 8}, false, true, false, false, true, Make<Psr8000Handler>},
+    {"PSR-9000   ", {16, 16, 16, 16}, false, true, false, false, true, Make<Psr9000Handler>},
+    {"9000Pro    ", {16, 16, 16, 16}, false, true, false, false, true, Make<Psr9000ProHandler>},
+    {"PSR-2000   ", {16, 41, 41, 0}, false, false, true, false, true, Make<Psr2000Handler>},
+    {"CVP2 Series", {16, 16, 16 + 5, 0}, false, false, true, false, true, Make<Cvp2Handler>},
+    {"Tyros      ", {15, 35, 0, 0}, true, false, true, true, false, Make<TyrosHandler>},
+}};
 
 std::string Folded(const std::string& text) {
     std::string out;
@@ -22,26 +46,22 @@ std::string Folded(const std::string& text) {
 
 }  // namespace
 
-NameLimits ModelCatalog::NameLimitsOf(Model model) {
-    switch (model) {
-        case Model::Psr740:
-        case Model::Psr8000: return {16, 16, 16, 8};
-        case Model::Psr9000:
-        case Model::Psr9000Pro: return {16, 16, 16, 16};
-        // The archive name is the bank name, whole on the PSR-2000 and with
-        // ".s917" added on the CVP2 Series.
-        case Model::Psr2000: return {16, 41, 41, 0};
-        case Model::Cvp2: return {16, 16, 16 + 5, 0};
-        case Model::Tyros: return {15, 35, 0, 0};
-    }
-    return {16, 16, 16, 0};
-}
+const ModelFacts& ModelCatalog::FactsOf(Model model) { return kFacts[static_cast<std::size_t>(model)]; }
 
-const std::string& ModelCatalog::NameOf(Model model) { return kNames[static_cast<std::size_t>(model)]; }
+const std::string& ModelCatalog::NameOf(Model model) {
+    static const std::array<std::string, kModelCount> names = [] {
+        std::array<std::string, kModelCount> all;
+        for (std::size_t i = 0; i < all.size(); ++i) {
+            all[i] = kFacts[i].name;
+        }
+        return all;
+    }();
+    return names[static_cast<std::size_t>(model)];
+}
 
 std::optional<Model> ModelCatalog::FromExactName(const std::string& name) {
     for (int i = 0; i < kModelCount; ++i) {
-        if (kNames[static_cast<std::size_t>(i)] == name) {
+        if (NameOf(static_cast<Model>(i)) == name) {
             return static_cast<Model>(i);
         }
     }
@@ -51,7 +71,7 @@ std::optional<Model> ModelCatalog::FromExactName(const std::string& name) {
 std::optional<Model> ModelCatalog::FromLooseName(const std::string& name) {
     const std::string wanted = Folded(name);
     for (int i = 0; i < kModelCount; ++i) {
-        if (Folded(kNames[static_cast<std::size_t>(i)]) == wanted) {
+        if (Folded(NameOf(static_cast<Model>(i))) == wanted) {
             return static_cast<Model>(i);
         }
     }

@@ -1,11 +1,17 @@
 #pragma once
-// The seven models: their eleven-character name strings, the order of the
-// handler pairs, and the different order of the Select Keyboard Model list.
+// The seven models, one row each: every per-model fact the window, kalivo-cli
+// and the shared code need, and the handler class that serves the model. A
+// new model is one row here (and its family folder); nothing else outside the
+// family compares model identities.
 #include <array>
+#include <memory>
 #include <optional>
 #include <string>
 
 namespace kalivo {
+
+class ModelHandler;
+class UserInterface;
 
 inline constexpr int kModelCount = 7;
 
@@ -22,9 +28,23 @@ struct NameLimits {
     int diskName;
 };
 
+struct ModelFacts {
+    const char* name;  // padded to eleven characters, as the window and kalivo.ini write it
+    NameLimits limits;
+    // Archives are single bank files, loaded many at a time into one list;
+    // there is no archive name, and each bank is stored as a file of its own.
+    bool bankFiles;
+    bool styleArchives;  // custom style names from style archives (Options)
+    bool groupCopy;      // Group Copy of setting blocks
+    bool bankEdits;      // Edit Sequence, Edit Icon, Default Revoice and the icon list
+    bool htmlProtocol;   // protocols also as HTML pages
+    std::unique_ptr<ModelHandler> (*makeHandler)(UserInterface& ui);
+};
+
 class ModelCatalog {
 public:
-    static NameLimits NameLimitsOf(Model model);
+    static const ModelFacts& FactsOf(Model model);
+    static NameLimits NameLimitsOf(Model model) { return FactsOf(model).limits; }
     // The padded name string of a model, e.g. "Tyros      ".
     static const std::string& NameOf(Model model);
     // Exact, case-sensitive comparison, padding included.

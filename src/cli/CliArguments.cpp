@@ -43,6 +43,17 @@ CLI::Validator ExistingFolderCheck() {
         std::string());
 }
 
+// A folder to write into may be missing (kalivo-cli creates it), but not a file.
+CLI::Validator OutFolderCheck() {
+    return CLI::Validator(
+        [](std::string& folder) {
+            return FileSystem::Exists(folder) && !FileSystem::IsDirectory(folder)
+                       ? InsertText("--out names a file, not a folder: %s", folder)
+                       : std::string();
+        },
+        std::string());
+}
+
 CLI::App* AddModelCommand(CLI::App& app, CliRequest& request, const std::string& name,
                           const std::string& description) {
     CLI::App* command = app.add_subcommand(name, description);
@@ -105,10 +116,10 @@ CLI::App* AddReadingCommand(CLI::App& app, CliRequest& request, const std::strin
 void AddWritingCommand(CLI::App& app, CliRequest& request, const std::string& name, const std::string& description) {
     CLI::App* command = AddModelCommand(app, request, name, description);
     AddArchiveOptions(*command, request, *command)->required();
-    command->add_option("--out", request.out, "Folder to write into")
+    command->add_option("--out", request.out, "Folder to write into; created with its parents when missing")
         ->type_name("DIR")
         ->required()
-        ->check(ExistingFolderCheck());
+        ->check(OutFolderCheck());
     AddStylesOption(*command, request);
     AddVoicesOption(*command, request);
 }
@@ -159,6 +170,10 @@ void CliArguments::Define(CLI::App& app, CliRequest& request) {
     protocol->add_option("--out", request.out, "Protocol file, ending in txt or htm")
         ->type_name("FILE")
         ->required();
+    protocol->add_option("--encoding", request.encoding, "Text protocol encoding (HTML is always windows-1252)")
+        ->type_name("windows-1252|utf-8")
+        ->transform(CLI::IsMember({"windows-1252", "utf-8"}, CLI::ignore_case))
+        ->capture_default_str();
     AddWritingCommand(app, request, "regfiles", "Write one regfile per registration of the archive");
     AddWritingCommand(app, request, "copy",
                       "Copy every bank into a cleared destination and store it as the instrument's files");

@@ -88,7 +88,7 @@ bool CliCommands::Usage(const std::string& reason) {
 bool CliCommands::ChooseArchives(const std::string& folder, const std::vector<std::string>& asked,
                                  std::vector<std::string>& names) {
     if (!asked.empty()) {
-        if (!IsTyros() && asked.size() > 1) {
+        if (!BankFiles() && asked.size() > 1) {
             return Usage(FormatNumbers("%i archives given; this model loads one", static_cast<int>(asked.size())));
         }
         names = asked;
@@ -98,7 +98,7 @@ bool CliCommands::ChooseArchives(const std::string& folder, const std::vector<st
     if (names.empty()) {
         return Usage("No Archive found");
     }
-    if (!IsTyros() && names.size() > 1) {
+    if (!BankFiles() && names.size() > 1) {
         Usage(FormatNumbers("%i archives found; choose one with --archive:", static_cast<int>(names.size())));
         PrintLines(err_, names);
         return false;
@@ -111,7 +111,7 @@ bool CliCommands::LoadArchives(const std::string& folder, const std::vector<std:
         const int status = source_.LoadSourceArchive(folder, name);
         // A wanted style archive only adds style names; the archive itself is loaded.
         Check(status == status::kStyleArchiveWanted ? status::kDone : status, Quoted("loading %s", name));
-        if (!IsTyros() && result_ != status::kDone) {
+        if (!BankFiles() && result_ != status::kDone) {
             return false;
         }
         if (status == status::kNoRoomForBank) {
@@ -204,7 +204,7 @@ int CliCommands::List(const CliRequest& request) {
         }
         PrintLines(out_, names);
     } else {
-        PrintLines(out_, ListBuilder::Build(source_, ListBuilder::Side::Source, IsTyros()));
+        PrintLines(out_, ListBuilder::Build(source_, ListBuilder::Side::Source, BankFiles()));
     }
     return result_;
 }
@@ -213,14 +213,27 @@ int CliCommands::Protocol(const CliRequest& request) {
     if (!LoadSource(request)) {
         return result_;
     }
+    source_.SetProtocolEncoding(request.encoding == "utf-8" ? TextEncoding::Utf8 : TextEncoding::Windows1252);
     const int status = request.regfiles.empty() ? source_.WriteProtocol(request.out)
                                                 : source_.WriteRegfileProtocol(request.out);
     Check(status, Quoted("writing the protocol %s", request.out));
     return result_;
 }
 
+// Made only once the source loaded, so a refused run leaves no empty folder.
+bool CliCommands::CreateOutFolder(const std::string& folder) {
+    if (FileSystem::CreateDirectory(folder)) {
+        return true;
+    }
+    Check(status::kNotValid, Quoted("creating the folder %s", folder));
+    return false;
+}
+
 int CliCommands::Regfiles(const CliRequest& request) {
     if (!LoadSource(request)) {
+        return result_;
+    }
+    if (!CreateOutFolder(request.out)) {
         return result_;
     }
     const std::string folder = FileSystem::WithSeparator(request.out);
@@ -229,7 +242,7 @@ int CliCommands::Regfiles(const CliRequest& request) {
 }
 
 void CliCommands::StoreDestination(const std::string& folder) {
-    if (!IsTyros()) {
+    if (!BankFiles()) {
         const std::string name = destination_.GetArchiveName();
         Check(destination_.StoreArchive(name, folder, 0), Quoted("storing %s", Cp1252::ToUtf8(name)));
         return;
@@ -254,8 +267,11 @@ int CliCommands::Copy(const CliRequest& request) {
     if (!LoadSource(request)) {
         return result_;
     }
+    if (!CreateOutFolder(request.out)) {
+        return result_;
+    }
     ArchiveCopier::CopyArchive(destination_, source_);
-    if (!IsTyros()) {
+    if (!BankFiles()) {
         destination_.SetArchiveName(source_.GetArchiveName());
     }
     StoreDestination(FileSystem::WithSeparator(request.out));

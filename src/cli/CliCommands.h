@@ -33,9 +33,11 @@ public:
     static int DescribeVoiceFile(const CliRequest& request, UserInterface& ui, std::ostream& out);
 
 private:
-    bool IsTyros() const { return model_ == Model::Tyros; }
+    // Archives are bank files, loaded many at a time and stored bank by bank.
+    bool BankFiles() const { return ModelCatalog::FactsOf(model_).bankFiles; }
     // Archives from --folder, or regfiles from --regfiles; false when the command cannot go on.
     bool LoadSource(const CliRequest& request);
+    bool CreateOutFolder(const std::string& folder);
     bool ChooseArchives(const std::string& folder, const std::vector<std::string>& asked,
                         std::vector<std::string>& names);
     bool LoadArchives(const std::string& folder, const std::vector<std::string>& names);

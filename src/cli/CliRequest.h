@@ -16,6 +16,7 @@ struct CliRequest {
     std::string regfiles;               // regfile folder (list and protocol)
     std::string out;                    // protocol file, or the folder to write into
     std::string styles;                 // "implicit", a style archive path, or empty (default names)
+    std::string encoding = "windows-1252";  // of a text protocol: "windows-1252" or "utf-8"
     std::string voices;                 // voice list file (instrument definitions or table), or empty
     std::string instrument;             // the instrument of a definition file, or empty: the only one
     bool answerYes = false;

@@ -36,7 +36,7 @@ Answer ConsoleUserInterface::AskYesNoCancel(const std::string& text, const std::
 
 std::string ConsoleUserInterface::ChooseFolder(const std::string&) { return std::string(); }
 
-std::optional<std::string> ConsoleUserInterface::ChooseSaveFile(const SaveAsRequest&) { return std::nullopt; }
+std::optional<SaveAsChoice> ConsoleUserInterface::ChooseSaveFile(const SaveAsRequest&) { return std::nullopt; }
 
 int ConsoleUserInterface::SelectArchive(const std::vector<std::string>&) { return -1; }
 

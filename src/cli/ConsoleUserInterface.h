@@ -23,7 +23,7 @@ public:
     bool AskYesNo(const std::string& text, const std::string& title = kProgramTitle) override;
     Answer AskYesNoCancel(const std::string& text, const std::string& title = kProgramTitle) override;
     std::string ChooseFolder(const std::string& title) override;
-    std::optional<std::string> ChooseSaveFile(const SaveAsRequest& request) override;
+    std::optional<SaveAsChoice> ChooseSaveFile(const SaveAsRequest& request) override;
     void BeginWait() override {}
     void EndWait() override {}
     int SelectArchive(const std::vector<std::string>& names) override;

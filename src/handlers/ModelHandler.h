@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "common/text/TextEncoding.h"
 #include "common/voices/VoiceList.h"
 #include "ui/UserInterface.h"
 
@@ -109,6 +110,10 @@ public:
     // voices otherwise gives none.
     virtual std::vector<BankSelectKey> VoiceKeys();
 
+    // The encoding the next text protocol is written in.
+    void SetProtocolEncoding(TextEncoding encoding) { protocolEncoding_ = encoding; }
+    TextEncoding ProtocolEncoding() const { return protocolEncoding_; }
+
 protected:
     UserInterface& ui() { return ui_; }
     const std::string& nameString() const { return name_; }
@@ -118,6 +123,7 @@ protected:
 private:
     UserInterface& ui_;
     std::string name_;
+    TextEncoding protocolEncoding_ = TextEncoding::Windows1252;
     std::shared_ptr<const VoiceList> voiceList_;
 };
 

@@ -18,7 +18,7 @@ std::string FileDialogs::ChooseFolder(QWidget* parent, const QString& title, con
     return FileSystem::WithoutTrailingSeparator(QtText::ToStd(QDir::toNativeSeparators(folder)));
 }
 
-std::optional<std::string> FileDialogs::ChooseSaveFile(QWidget* parent, const SaveAsRequest& request) {
+std::optional<SaveAsChoice> FileDialogs::ChooseSaveFile(QWidget* parent, const SaveAsRequest& request) {
     QFileDialog dialog(parent, QStringLiteral("Save As"));
     dialog.setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::DontConfirmOverwrite);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
@@ -47,7 +47,9 @@ std::optional<std::string> FileDialogs::ChooseSaveFile(QWidget* parent, const Sa
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return std::nullopt;
     }
-    return QtText::ToStd(QDir::toNativeSeparators(dialog.selectedFiles().constFirst()));
+    const qsizetype filter = dialog.nameFilters().indexOf(dialog.selectedNameFilter());
+    return SaveAsChoice{QtText::ToStd(QDir::toNativeSeparators(dialog.selectedFiles().constFirst())),
+                        filter < 0 ? 0u : static_cast<std::size_t>(filter)};
 }
 
 QString FileDialogs::SuffixOfFilter(const QString& filter) {

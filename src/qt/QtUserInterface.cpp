@@ -52,7 +52,7 @@ std::string QtUserInterface::ChooseFolder(const std::string& title) {
     return folder;
 }
 
-std::optional<std::string> QtUserInterface::ChooseSaveFile(const SaveAsRequest& request) {
+std::optional<SaveAsChoice> QtUserInterface::ChooseSaveFile(const SaveAsRequest& request) {
     return FileDialogs::ChooseSaveFile(parent_, request);
 }
 

@@ -21,7 +21,7 @@ public:
     Answer AskYesNoCancel(const std::string& text, const std::string& title = kProgramTitle) override;
     Answer AskYesNoOrClose(const std::string& text, const std::string& title, bool defaultNo) override;
     std::string ChooseFolder(const std::string& title) override;
-    std::optional<std::string> ChooseSaveFile(const SaveAsRequest& request) override;
+    std::optional<SaveAsChoice> ChooseSaveFile(const SaveAsRequest& request) override;
     void BeginWait() override;
     void EndWait() override;
 

@@ -1,6 +1,7 @@
 #pragma once
 // Plain data handed to and returned from the dialogs of the UserInterface port.
 #include <array>
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -31,6 +32,14 @@ struct SaveAsRequest {
     std::string fileName = "untitled";
     std::string defaultExtension = ".htm";
     std::string filter;
+};
+
+// The file chosen in Save As, and which of the request's filters was chosen
+// (0 = the first): two filters may share an ending and differ in encoding.
+struct SaveAsChoice {
+    std::string path;
+    std::size_t filter = 0;
+    bool operator==(const SaveAsChoice&) const = default;
 };
 
 // The icon list of the icon editor program, shared by the Tyros dialogs.

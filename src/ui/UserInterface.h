@@ -33,7 +33,7 @@ public:
     // Folder browser: the folder without a trailing separator, or "" on Cancel.
     virtual std::string ChooseFolder(const std::string& title) = 0;
     // Save As: the full path, or nothing on Cancel.
-    virtual std::optional<std::string> ChooseSaveFile(const SaveAsRequest& request) = 0;
+    virtual std::optional<SaveAsChoice> ChooseSaveFile(const SaveAsRequest& request) = 0;
 
     // Wait cursor around long file work.
     virtual void BeginWait() = 0;

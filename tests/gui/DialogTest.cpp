@@ -172,7 +172,7 @@ TEST_F(DialogTest, FolderAndSaveDialogs) {
         static_cast<QDialog*>(dialog)->accept();
     });
     // Under the first filter a bare name gets that filter's ending.
-    EXPECT_EQ(ui.ChooseSaveFile(request), folder_.File("untitled.txt"));
+    EXPECT_EQ(ui.ChooseSaveFile(request), (SaveAsChoice{folder_.File("untitled.txt"), 0}));
     EXPECT_EQ(shownFilters, (QStringList{"Text Files (*.txt)", "htm Files (*.htm)"}));
     // Choosing the other filter switches the ending added; a typed ending stays as typed.
     AnswerNextModal<QFileDialog>([&](QFileDialog* dialog) {
@@ -181,13 +181,13 @@ TEST_F(DialogTest, FolderAndSaveDialogs) {
         emit dialog->filterSelected(QStringLiteral("htm Files (*.htm)"));
         static_cast<QDialog*>(dialog)->accept();
     });
-    EXPECT_EQ(ui.ChooseSaveFile(request), folder_.File("untitled.htm"));
+    EXPECT_EQ(ui.ChooseSaveFile(request), (SaveAsChoice{folder_.File("untitled.htm"), 1}));
     request.fileName = "LIST.TXT";
     AnswerNextModal<QFileDialog>([&](QFileDialog* dialog) {
         dialog->setDirectory(QString::fromStdString(folder_.Path()));
         static_cast<QDialog*>(dialog)->accept();
     });
-    EXPECT_EQ(ui.ChooseSaveFile(request), folder_.File("LIST.TXT"));
+    EXPECT_EQ(ui.ChooseSaveFile(request), (SaveAsChoice{folder_.File("LIST.TXT"), 0}));
     EXPECT_EQ(FileDialogs::SuffixOfFilter(QStringLiteral("Text Files (*.txt)")), QStringLiteral("txt"));
     EXPECT_EQ(FileDialogs::SuffixOfFilter(QStringLiteral("Banks (*.rgt *.RGT)")), QStringLiteral("rgt"));
     EXPECT_EQ(FileDialogs::NameFilters("Banks|*.rgt;*.RGT||"), QStringList{"Banks (*.rgt *.RGT)"});

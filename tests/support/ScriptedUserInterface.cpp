@@ -51,9 +51,11 @@ std::string ScriptedUserInterface::ChooseFolder(const std::string& title) {
     return Next(folders, std::string());
 }
 
-std::optional<std::string> ScriptedUserInterface::ChooseSaveFile(const SaveAsRequest& request) {
+std::optional<SaveAsChoice> ScriptedUserInterface::ChooseSaveFile(const SaveAsRequest& request) {
     saveRequests.push_back(request);
-    return Next(saveFiles, std::optional<std::string>());
+    const std::optional<std::string> path = Next(saveFiles, std::optional<std::string>());
+    const std::size_t filter = Next(saveFilters, std::size_t{0});
+    return path ? std::optional<SaveAsChoice>(SaveAsChoice{*path, filter}) : std::nullopt;
 }
 
 void ScriptedUserInterface::BeginWait() {

@@ -27,6 +27,7 @@ public:
     std::deque<Answer> yesNoOrClose;
     std::deque<std::string> folders;
     std::deque<std::optional<std::string>> saveFiles;
+    std::deque<std::size_t> saveFilters;  // the filter chosen with each save file; 0 when none is queued
     std::deque<int> archiveChoices;
     std::deque<std::optional<std::vector<int>>> bankChoices;
     std::deque<std::string> archiveNames;
@@ -75,7 +76,7 @@ public:
     Answer AskYesNoCancel(const std::string& text, const std::string& title) override;
     Answer AskYesNoOrClose(const std::string& text, const std::string& title, bool defaultNo) override;
     std::string ChooseFolder(const std::string& title) override;
-    std::optional<std::string> ChooseSaveFile(const SaveAsRequest& request) override;
+    std::optional<SaveAsChoice> ChooseSaveFile(const SaveAsRequest& request) override;
     void BeginWait() override;
     void EndWait() override;
     int SelectArchive(const std::vector<std::string>& list) override;

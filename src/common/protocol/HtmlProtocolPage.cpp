@@ -55,6 +55,8 @@ void HtmlProtocolPage::AppendLine(const std::string& line) {
 void HtmlProtocolPage::AppendHead(const std::string& titleLine) {
     AppendLine("<HTML>");
     AppendLine("   <HEAD>");
+    // Without it today's browsers guess, and "Für Elise" shows as garbage.
+    AppendLine("      <META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; charset=windows-1252\">");
     AppendLine("      <TITLE>Registration Archive</TITLE>");
     AppendLine("      <style type=\"text/css\">");
     AppendLine("\t     @page { size:29.7cm 21.0cm landscape; }");

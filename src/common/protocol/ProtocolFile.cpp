@@ -4,13 +4,16 @@
 #include <vector>
 
 #include "common/fs/FileSystem.h"
-#include "handlers/StatusCodes.h"
+#include "common/protocol/ProtocolPath.h"
+#include "common/text/Cp1252.h"
 
 namespace kalivo {
 
-int ProtocolFile::Write(const std::string& path, const std::string& bytes) {
-    const std::vector<std::uint8_t> data(bytes.begin(), bytes.end());
-    return FileSystem::WriteBytesSafely(path, data) ? status::kDone : status::kProtocolNotCreated;
+bool ProtocolFile::Write(const std::string& path, const std::string& bytes, TextEncoding encoding) {
+    const bool utf8 = encoding == TextEncoding::Utf8 && ProtocolPath::FormOf(path) == ProtocolForm::Text;
+    const std::string text = utf8 ? Cp1252::ToUtf8(bytes) : bytes;
+    const std::vector<std::uint8_t> data(text.begin(), text.end());
+    return FileSystem::WriteBytesSafely(path, data);
 }
 
 }  // namespace kalivo

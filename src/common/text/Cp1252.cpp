@@ -1,5 +1,6 @@
 #include "common/text/Cp1252.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -85,6 +86,10 @@ std::size_t SequenceLength(std::string_view text, std::size_t at, char32_t& cp) 
 }  // namespace
 
 std::string Cp1252::ToUtf8(std::string_view text) {
+    // Most names are plain ASCII, the same bytes in both.
+    if (std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
+        return std::string(text);
+    }
     std::string out;
     out.reserve(text.size());
     for (char c : text) {

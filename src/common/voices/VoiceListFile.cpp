@@ -93,6 +93,14 @@ bool VoiceListFile::Read(const std::string& path, std::string& error) {
         error = VoiceListText::Problem(path, 0, "cannot be read");
         return false;
     }
+    return Parse(path, bytes, error);
+}
+
+bool VoiceListFile::Parse(const std::string& path, const std::vector<std::uint8_t>& bytes, std::string& error) {
+    if (bytes.size() > kMaxSize) {
+        error = VoiceListText::Problem(path, 0, "too large for a voice list (more than 4 MB)");
+        return false;
+    }
     if (const int line = FirstBinaryLine(bytes); line > 0) {
         error = VoiceListText::Problem(path, line, "not a text file (a control byte)");
         return false;

@@ -18,6 +18,8 @@ public:
     static constexpr std::uintmax_t kMaxSize = 4u * 1024u * 1024u;
 
     bool Read(const std::string& path, std::string& error);
+    // The same on bytes already read; path only names the file in messages.
+    bool Parse(const std::string& path, const std::vector<std::uint8_t>& bytes, std::string& error);
 
     // The instruments in file order; a voice table has none.
     std::vector<std::string> Instruments() const;

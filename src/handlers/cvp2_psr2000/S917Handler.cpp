@@ -15,6 +15,7 @@
 #include "handlers/cvp2_psr2000/S917BankFile.h"
 #include "handlers/cvp2_psr2000/S917BlockRebuild.h"
 #include "handlers/cvp2_psr2000/S917Protocol.h"
+#include "handlers/StateSnapshot.h"
 #include "ui/cvp2_psr2000/GpBlockCopyChoice.h"
 
 namespace kalivo {
@@ -46,33 +47,28 @@ S917Handler::S917Handler(UserInterface& ui, const S917Model& model)
 
 namespace {
 
-// The model is part of it: a CVP2 state is no PSR-2000 state.
-struct S917Snapshot : HandlerSnapshot {
-    const S917Model* model = nullptr;
+// A CVP2 state is no PSR-2000 state: the snapshot is tagged with the model.
+struct S917DestinationState {
     std::array<S917Bank, s917::kMaxBanks> banks;
     std::string archiveName;
     int bankCount = 0;
 };
+using S917Snapshot = StateSnapshot<S917DestinationState>;
 
 }  // namespace
 
 std::shared_ptr<const HandlerSnapshot> S917Handler::SaveDestinationState() const {
-    auto snapshot = std::make_shared<S917Snapshot>();
-    snapshot->model = &model_;
-    snapshot->banks = banks_;
-    snapshot->archiveName = archiveName_;
-    snapshot->bankCount = bankCount_;
-    return snapshot;
+    return S917Snapshot::Make(&model_, S917DestinationState{banks_, archiveName_, bankCount_});
 }
 
 void S917Handler::RestoreDestinationState(const HandlerSnapshot& snapshot) {
-    const auto* own = dynamic_cast<const S917Snapshot*>(&snapshot);
-    if (own == nullptr || own->model != &model_) {
+    const S917DestinationState* state = S917Snapshot::Of(snapshot, &model_);
+    if (state == nullptr) {
         return;
     }
-    banks_ = own->banks;
-    archiveName_ = own->archiveName;
-    bankCount_ = own->bankCount;
+    banks_ = state->banks;
+    archiveName_ = state->archiveName;
+    bankCount_ = state->bankCount;
 }
 
 void S917Handler::CreateStore() {
@@ -669,11 +665,11 @@ int S917Handler::WriteRegfileProtocol(const std::string& path) {
 }
 
 int S917Handler::WriteProtocolFile(const std::string& path, const std::string& text) {
-    const int result = ProtocolFile::Write(path, text);
-    if (result == status::kProtocolNotCreated) {
+    if (!ProtocolFile::Write(path, text, ProtocolEncoding())) {
         ui().ShowMessage(InsertText("Protocol file %s cannot be created", path));
+        return status::kProtocolNotCreated;
     }
-    return result;
+    return status::kDone;
 }
 
 // ---- view --------------------------------------------------------------------------

@@ -10,6 +10,7 @@
 #include "common/fs/FatVolume.h"
 #include "common/fs/FileNameSanitizer.h"
 #include "common/fs/FileSystem.h"
+#include "common/fs/FolderListing.h"
 #include "common/fs/TextFile.h"
 #include "common/text/Cp1252.h"
 #include "handlers/StatusCodes.h"
@@ -47,54 +48,10 @@ int Digits(const std::string& text, std::size_t at, std::size_t count) {
     return value;
 }
 
-std::string Upper(std::string name) {
-    for (char& c : name) {
-        if (c >= 'a' && c <= 'z') {
-            c = static_cast<char>(c - 'a' + 'A');
-        }
-    }
-    return name;
+// The entry spelled in any case, else name as given.
+std::string Target(const FolderListing& folder, const std::string& name) {
+    return folder.FindPath(name).value_or(folder.PathOf(name));
 }
-
-// The entries of one folder. A name is looked for as given and as the
-// instruments write it (upper case) first; the folder is listed only when
-// neither is there, and then once for all further lookups.
-class Listing {
-public:
-    explicit Listing(std::optional<std::string> folder) : folder_(std::move(folder)) {}
-    bool Exists() const { return folder_.has_value(); }
-    const std::vector<std::string>& Names() const {
-        if (folder_ && !listed_) {
-            names_ = FileSystem::FindEntries(*folder_, "*");
-            listed_ = true;
-        }
-        return names_;
-    }
-    std::string PathOf(const std::string& name) const { return FileSystem::WithSeparator(*folder_) + name; }
-    std::optional<std::string> Find(const std::string& name) const {
-        if (!folder_) {
-            return std::nullopt;
-        }
-        for (const std::string& spelling : {name, Upper(name)}) {
-            if (FileSystem::Exists(PathOf(spelling))) {
-                return PathOf(spelling);
-            }
-        }
-        for (const std::string& entry : Names()) {
-            if (FileSystem::EqualsNoCase(entry, name)) {
-                return PathOf(entry);
-            }
-        }
-        return std::nullopt;
-    }
-    // The entry spelled in any case, else name as given.
-    std::string Target(const std::string& name) const { return Find(name).value_or(PathOf(name)); }
-
-private:
-    std::optional<std::string> folder_;
-    mutable bool listed_ = false;
-    mutable std::vector<std::string> names_;
-};
 
 std::optional<std::string> RegFolderOf(const std::string& folder) {
     const auto found = FileSystem::FindNoCase(folder, "REG");
@@ -137,9 +94,10 @@ private:
         ui_.ShowMessage("Archive not correct: " + text);
         return status::kNotValid;
     }
-    int ReadData(const PsrSetContents& contents, const Listing& reg, PsrBankMemory& memory);
+    int ReadData(const PsrSetContents& contents, const std::optional<FolderListing>& reg, PsrBankMemory& memory);
     // A data file of the set in REG that the user file does not name.
-    std::optional<std::string> UnnamedDataFile(const PsrSetContents& contents, const Listing& reg) const;
+    std::optional<std::string> UnnamedDataFile(const PsrSetContents& contents,
+                                               const std::optional<FolderListing>& reg) const;
 
     const PsrModel& model_;
     UserInterface& ui_;
@@ -149,17 +107,22 @@ private:
 int SetLoader::Load(const std::string& setName, PsrBankMemory& memory, std::string& setNumber,
                     PsrStyleEntry& styleEntry) {
     // The disk root is listed once for all the names looked up in it.
-    const Listing root(folder_);
-    if (DiskMngHeader::CheckFile(root.Find(DiskMngHeader::kFileName), model_.modelString, model_.diskModelBytes) ==
+    const FolderListing root(folder_);
+    if (DiskMngHeader::CheckFile(root.FindPath(DiskMngHeader::kFileName), model_.modelString, model_.diskModelBytes) ==
         DiskMngHeader::Check::WrongModel) {
         ui_.ShowMessage("Model not correct");
         return status::kWrongModel;
     }
     const std::string userName = FileNameOf(setName) + ".usr";
-    const auto userFile = root.Find(userName);
+    const auto userFile = root.FindPath(userName);
     std::vector<std::string> lines;
     if (!userFile || !TextFile::ReadLines(*userFile, lines)) {
         return Fail(status::kNotValid, FileSystem::WithSeparator(folder_) + userName, "cannot be read.");
+    }
+    if (PsrUserFile::OfOtherModel(model_, lines)) {
+        // Its data files would read as no set or as damage: say what it is.
+        return NotCorrect(*userFile + " looks like a " + model_.Other().modelString + " set, not one of the " +
+                          model_.modelString + ".");
     }
     PsrSetContents contents;
     switch (PsrUserFile::Parse(model_, lines, contents)) {
@@ -173,8 +136,8 @@ int SetLoader::Load(const std::string& setName, PsrBankMemory& memory, std::stri
         default:
             return Fail(PsrUserFile::kNoRegHeader, *userFile, "is not valid: it has no REG section.");
     }
-    const auto regFolder = root.Find("REG");
-    const Listing reg(regFolder && FileSystem::IsDirectory(*regFolder) ? regFolder : std::nullopt);
+    const auto regFolder = root.FindFolder("REG");
+    const std::optional<FolderListing> reg = regFolder ? std::optional<FolderListing>(*regFolder) : std::nullopt;
     if (const auto unnamed = UnnamedDataFile(contents, reg)) {
         // Loading without it would show its bank unused, and a store would drop it.
         return NotCorrect(*userFile + " does not name " + *unnamed + ", a data file of this set.");
@@ -183,32 +146,34 @@ int SetLoader::Load(const std::string& setName, PsrBankMemory& memory, std::stri
     const int result = ReadData(contents, reg, memory);
     setNumber = contents.setNumber;
     if (result == status::kDone) {
-        styleEntry = PsrStyleEntry::Read(root.Find("STY.MNG"), setNumber);
+        styleEntry = PsrStyleEntry::Read(root.FindPath("STY.MNG"), setNumber);
     }
     return result;
 }
 
-std::optional<std::string> SetLoader::UnnamedDataFile(const PsrSetContents& contents, const Listing& reg) const {
-    if (model_.oneDataFile || !reg.Exists()) {
+std::optional<std::string> SetLoader::UnnamedDataFile(const PsrSetContents& contents,
+                                                       const std::optional<FolderListing>& reg) const {
+    if (model_.oneDataFile || !reg) {
         return std::nullopt;
     }
-    for (const std::string& name : reg.Names()) {
+    for (const std::string& name : reg->Names()) {
         const int bank = Digits(name, 6, 2);
         const bool ofThisSet = name.size() == 12 && FileSystem::EqualsNoCase(name.substr(0, 6), "RPK" + contents.setNumber) &&
                                FileSystem::EqualsNoCase(name.substr(8), ".REG") && bank >= 1 && bank <= model_.banks;
         const bool named = std::any_of(contents.files.begin(), contents.files.end(),
                                        [&](const PsrDataFileRef& ref) { return ref.bank == bank - 1; });
         if (ofThisSet && !named) {
-            return reg.PathOf(name);
+            return reg->PathOf(name);
         }
     }
     return std::nullopt;
 }
 
-int SetLoader::ReadData(const PsrSetContents& contents, const Listing& reg, PsrBankMemory& memory) {
+int SetLoader::ReadData(const PsrSetContents& contents, const std::optional<FolderListing>& reg,
+                        PsrBankMemory& memory) {
     for (const PsrDataFileRef& ref : contents.files) {
         const std::string name = FileNameOf(ref.stem) + ".reg";
-        const auto found = reg.Exists() ? reg.Find(name) : std::nullopt;
+        const auto found = reg ? reg->FindPath(name) : std::nullopt;
         const std::string path = found.value_or(FileSystem::WithSeparator(folder_) + "REG" + FileSystem::Separator() + name);
         Bytes bytes;
         if (!found || !FileSystem::ReadBytes(*found, bytes)) {
@@ -240,7 +205,7 @@ private:
         return status::kNotValid;
     }
     // The next set number from the data files already in REG; -1 past 999.
-    int NextSetNumber(const Listing& reg) const;
+    int NextSetNumber(const FolderListing& reg) const;
     std::vector<int> UsedBanks() const;
     bool Write(const std::string& path, const Bytes& bytes);
     // Takes back what this store wrote, so that a failed store uses up
@@ -306,7 +271,7 @@ bool SetStorer::AddStyleEntry(const std::string& setNumber) {
     return true;
 }
 
-int SetStorer::NextSetNumber(const Listing& reg) const {
+int SetStorer::NextSetNumber(const FolderListing& reg) const {
     int greatest = 0;
     for (const std::string& name : reg.Names()) {
         if (FileSystem::EndsWithNoCase(name, ".REG") && FileSystem::IsRegularFile(reg.PathOf(name))) {
@@ -347,7 +312,7 @@ int SetStorer::Store(const std::string& name, std::string& setNumberText) {
     if (regFolder) {
         FileSystem::RemoveLeftovers(*regFolder);
     }
-    const Listing reg(regFolder);
+    const FolderListing reg(regFolder.value_or(std::string()));
     const int setNumber = regFolder ? NextSetNumber(reg) : 1;
     if (setNumber < 0) {
         return Refuse("Archive not stored: the disk holds set number 999, the last one.");
@@ -356,7 +321,7 @@ int SetStorer::Store(const std::string& name, std::string& setNumberText) {
     const int step = model_.oneDataFile ? 1 : static_cast<int>(usedBanks.size());
 
     const std::string regPath = regFolder.value_or(FileSystem::WithSeparator(folder_) + "REG");
-    const std::string regMngPath = regFolder ? reg.Target("REG.MNG") : regPath + FileSystem::Separator() + "REG.MNG";
+    const std::string regMngPath = regFolder ? Target(reg, "REG.MNG") : regPath + FileSystem::Separator() + "REG.MNG";
     Bytes regMng;
     int counter = step;
     // A first set starts REG.MNG afresh; so does a disk whose REG.MNG is gone.
@@ -381,7 +346,7 @@ int SetStorer::Store(const std::string& name, std::string& setNumberText) {
         const std::string line = PsrUserFile::DataLine(model_, setNumber, bank);
         AppendRegMngEntry(model_, regMng, line);
         const std::string fileName = line.substr(0, line.size() - 3) + ".REG";
-        dataFiles.emplace_back(regFolder ? reg.Target(fileName) : regPath + FileSystem::Separator() + fileName,
+        dataFiles.emplace_back(regFolder ? Target(reg, fileName) : regPath + FileSystem::Separator() + fileName,
                                PsrDataFile::Build(model_, memory_, bank));
     }
     if (!regFolder) {
@@ -427,7 +392,9 @@ int SetStorer::Store(const std::string& name, std::string& setNumberText) {
 
 }  // namespace
 
-PsrDiskSet::WriteFile PsrDiskSet::DefaultWrite() { return &FileSystem::WriteBytesSafely; }
+// Every path a store writes is already spelled as its folder holds it (looked
+// up in the one listing of the folder), so no write lists the folder again.
+PsrDiskSet::WriteFile PsrDiskSet::DefaultWrite() { return &FileSystem::WriteNewBytesSafely; }
 
 int PsrDiskSet::Load(const PsrModel& model, UserInterface& ui, const std::string& folder, const std::string& setName,
                      PsrBankMemory& memory, std::string& setNumber, PsrStyleEntry& styleEntry) {

@@ -14,6 +14,7 @@
 #include "handlers/psr740_8000/PsrDiskSet.h"
 #include "handlers/psr740_8000/PsrProtocol.h"
 #include "handlers/psr740_8000/PsrRecord.h"
+#include "handlers/StateSnapshot.h"
 
 namespace kalivo {
 
@@ -36,11 +37,8 @@ PsrFamilyHandler::PsrFamilyHandler(UserInterface& ui, const PsrModel& model)
 
 namespace {
 
-// The model is part of it: a PSR-740 state is no PSR-8000 state.
-struct PsrSnapshot : HandlerSnapshot {
-    explicit PsrSnapshot(const PsrBankMemory& memory, const PsrCustomStyles& styles)
-        : memory(memory), customStyles(styles) {}
-    const PsrModel* model = nullptr;
+// A PSR-740 state is no PSR-8000 state: the snapshot is tagged with the model.
+struct PsrDestinationState {
     PsrBankMemory memory;
     PsrCustomStyles customStyles;
     std::string archiveName;
@@ -48,30 +46,26 @@ struct PsrSnapshot : HandlerSnapshot {
     std::string originSet;
     PsrStyleEntry styleEntry;
 };
+using PsrSnapshot = StateSnapshot<PsrDestinationState>;
 
 }  // namespace
 
 std::shared_ptr<const HandlerSnapshot> PsrFamilyHandler::SaveDestinationState() const {
-    auto snapshot = std::make_shared<PsrSnapshot>(memory_, customStyles_);
-    snapshot->model = &model_;
-    snapshot->archiveName = archiveName_;
-    snapshot->origin = static_cast<int>(origin_);
-    snapshot->originSet = originSet_;
-    snapshot->styleEntry = styleEntry_;
-    return snapshot;
+    return PsrSnapshot::Make(&model_, PsrDestinationState{memory_, customStyles_, archiveName_,
+                                                          static_cast<int>(origin_), originSet_, styleEntry_});
 }
 
 void PsrFamilyHandler::RestoreDestinationState(const HandlerSnapshot& snapshot) {
-    const auto* own = dynamic_cast<const PsrSnapshot*>(&snapshot);
-    if (own == nullptr || own->model != &model_) {
+    const PsrDestinationState* state = PsrSnapshot::Of(snapshot, &model_);
+    if (state == nullptr) {
         return;
     }
-    memory_ = own->memory;
-    customStyles_ = own->customStyles;
-    archiveName_ = own->archiveName;
-    origin_ = static_cast<Origin>(own->origin);
-    originSet_ = own->originSet;
-    styleEntry_ = own->styleEntry;
+    memory_ = state->memory;
+    customStyles_ = state->customStyles;
+    archiveName_ = state->archiveName;
+    origin_ = static_cast<Origin>(state->origin);
+    originSet_ = state->originSet;
+    styleEntry_ = state->styleEntry;
 }
 
 void PsrFamilyHandler::New() {

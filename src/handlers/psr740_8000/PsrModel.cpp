@@ -128,4 +128,6 @@ const PsrModel& PsrModel::Psr8000() {
     return model;
 }
 
+const PsrModel& PsrModel::Other() const { return this == &Psr740() ? Psr8000() : Psr740(); }
+
 }  // namespace kalivo

@@ -66,6 +66,8 @@ struct PsrModel {
 
     static const PsrModel& Psr740();
     static const PsrModel& Psr8000();
+    // The other model of the family, whose sets may lie on the same disk.
+    const PsrModel& Other() const;
 };
 
 }  // namespace kalivo

@@ -195,12 +195,12 @@ private:
     HtmlProtocolPage page_;
 };
 
-int Write(UserInterface& ui, const std::string& path, const std::string& bytes) {
-    const int result = ProtocolFile::Write(path, bytes);
-    if (result != status::kDone) {
+int Write(UserInterface& ui, const std::string& path, const std::string& bytes, TextEncoding encoding) {
+    if (!ProtocolFile::Write(path, bytes, encoding)) {
         ui.ShowMessage("Protocol file " + path + " cannot be written.");
+        return status::kProtocolNotCreated;
     }
-    return result;
+    return status::kDone;
 }
 
 }  // namespace
@@ -235,7 +235,7 @@ int PsrProtocol::WriteBanks(PsrFamilyHandler& handler, UserInterface& ui, const 
             }
         }
     }
-    return Write(ui, path, builder.Bytes());
+    return Write(ui, path, builder.Bytes(), handler.ProtocolEncoding());
 }
 
 int PsrProtocol::WriteRegfiles(PsrFamilyHandler& handler, UserInterface& ui, const std::string& path) {
@@ -255,7 +255,7 @@ int PsrProtocol::WriteRegfiles(PsrFamilyHandler& handler, UserInterface& ui, con
         builder.BeforePosition();
         builder.Row(RowReader(handler, layout, index, -1, -1));
     }
-    return Write(ui, path, builder.Bytes());
+    return Write(ui, path, builder.Bytes(), handler.ProtocolEncoding());
 }
 
 }  // namespace kalivo

@@ -83,6 +83,10 @@ int PsrUserFile::Parse(const PsrModel& model, const std::vector<std::string>& li
     return header ? 0 : kNoRegHeader;
 }
 
+bool PsrUserFile::OfOtherModel(const PsrModel& model, const std::vector<std::string>& lines) {
+    return lines.size() > kModelLine && Is(lines[kModelLine], model.Other().modelString);
+}
+
 std::string PsrUserFile::DataLine(const PsrModel& model, int setNumber, int bank) {
     return model.oneDataFile ? FormatNumbers("RPK%3.3iALREG", setNumber)
                              : FormatNumbers("RPK%3.3i%2.2iREG", setNumber, bank + 1);

@@ -30,12 +30,18 @@ public:
     // The lines as read, without CR LF. 0 or one of the results above.
     static int Parse(const PsrModel& model, const std::vector<std::string>& lines, PsrSetContents& contents);
 
+    // Whether the lines are a user file the other model of the family wrote:
+    // its model line (line 4) names that model.
+    static bool OfOtherModel(const PsrModel& model, const std::vector<std::string>& lines);
+
     // The user file of set nnn named NAME holding the data files of usedBanks
     // (0-based, ascending; ignored for the model with one data file).
     static std::vector<std::uint8_t> Build(const PsrModel& model, const std::string& name, int setNumber,
                                            const std::vector<int>& usedBanks);
     // The management line of a data file, without its padding: "RPK001ALREG" or "RPK00105REG".
     static std::string DataLine(const PsrModel& model, int setNumber, int bank);
+
+    static constexpr std::size_t kModelLine = 4;
 };
 
 }  // namespace kalivo

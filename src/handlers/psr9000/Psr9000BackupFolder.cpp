@@ -80,29 +80,27 @@ std::vector<std::string> Psr9000BackupFolder::ListArchives(const std::string& fo
     return names;
 }
 
-std::optional<std::string> Psr9000BackupFolder::FindFile(const std::string& folder, const std::string& name,
+std::optional<std::string> Psr9000BackupFolder::FindFile(const FolderListing& folder, const std::string& name,
                                                          const std::vector<std::string>& kinds,
                                                          const std::string& file) {
     for (const std::string& kind : kinds) {
-        const auto backup = FileSystem::FindNoCase(folder, name + kind);
-        if (!backup || !FileSystem::IsDirectory(*backup)) {
-            continue;
-        }
-        const auto path = FileSystem::FindNoCase(*backup, file);
-        if (path && FileSystem::IsRegularFile(*path)) {
-            return path;
+        if (const auto backup = folder.FindFolder(name + kind)) {
+            if (auto path = FolderListing(*backup).FindFile(file)) {
+                return path;
+            }
         }
     }
     return std::nullopt;
 }
 
 std::optional<std::string> Psr9000BackupFolder::FindRegistrationFile(const Psr9000Model& model,
-                                                                     const std::string& folder,
+                                                                     const FolderListing& folder,
                                                                      const std::string& name) {
     return FindFile(folder, name, kArchiveKinds, model.registrationFile);
 }
 
-std::optional<std::string> Psr9000BackupFolder::FindStyleBackup(const Psr9000Model& model, const std::string& folder,
+std::optional<std::string> Psr9000BackupFolder::FindStyleBackup(const Psr9000Model& model,
+                                                                const FolderListing& folder,
                                                                 const std::string& name) {
     if (auto path = FindFile(folder, name, {".B01"}, "STY.B01")) {
         return path;

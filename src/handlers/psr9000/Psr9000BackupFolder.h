@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "common/fs/FolderListing.h"
 #include "handlers/psr9000/Psr9000BankTable.h"
 #include "handlers/psr9000/Psr9000Model.h"
 #include "ui/UserInterface.h"
@@ -18,14 +19,15 @@ public:
     // Archive names (folder names without extension) of the backup folders
     // in folder, sorted ignoring case; a name found in several kinds is listed once.
     static std::vector<std::string> ListArchives(const std::string& folder);
-    // Path of file inside folder + name + kind, the kinds tried in the order given.
-    static std::optional<std::string> FindFile(const std::string& folder, const std::string& name,
+    // Path of file inside folder + name + kind, the kinds tried in the order
+    // given; every name is looked up in the one listing of folder.
+    static std::optional<std::string> FindFile(const FolderListing& folder, const std::string& name,
                                                const std::vector<std::string>& kinds, const std::string& file);
     // The registration file of the first backup folder kind that holds one.
-    static std::optional<std::string> FindRegistrationFile(const Psr9000Model& model, const std::string& folder,
+    static std::optional<std::string> FindRegistrationFile(const Psr9000Model& model, const FolderListing& folder,
                                                            const std::string& name);
     // The style backup: "STY.B01" in a ".B01" folder, else the model's file in a ".BUF" folder.
-    static std::optional<std::string> FindStyleBackup(const Psr9000Model& model, const std::string& folder,
+    static std::optional<std::string> FindStyleBackup(const Psr9000Model& model, const FolderListing& folder,
                                                       const std::string& name);
 
     // Writes a new backup folder "<NAME>.BUF" into folder (and DISK.MNG when

@@ -15,6 +15,7 @@
 #include "handlers/psr9000/Psr9000BackupFile.h"
 #include "handlers/psr9000/Psr9000BackupFolder.h"
 #include "handlers/psr9000/Psr9000Protocol.h"
+#include "handlers/StateSnapshot.h"
 
 namespace kalivo {
 
@@ -37,7 +38,7 @@ constexpr std::size_t kModelCheckSize = 8;
 bool IsSlot(int slot) { return slot >= 0 && slot < kSlots; }
 
 // A file that cannot be read, or one too short for every bank, is "not correct".
-std::string NotCorrect(const std::string& path, const char* what) {
+std::string NotCorrect(const std::string& path, const std::string& what) {
     return "Archive not correct\n" + path + ": " + what;
 }
 
@@ -74,39 +75,34 @@ int Psr9000FamilyHandler::ClearDestination(int /*bankCount*/) {
 
 namespace {
 
-// The model is part of it: a PSR-9000 state is no 9000Pro state.
-struct Psr9000Snapshot : HandlerSnapshot {
-    const Psr9000Model* model = nullptr;
+// A PSR-9000 state is no 9000Pro state: the snapshot is tagged with the model.
+struct Psr9000DestinationState {
     std::optional<Psr9000BankTable> table;
     std::string archiveName;
     Psr9000UserStyles userStyles;
 };
+using Psr9000Snapshot = StateSnapshot<Psr9000DestinationState>;
 
 }  // namespace
 
 std::shared_ptr<const HandlerSnapshot> Psr9000FamilyHandler::SaveDestinationState() const {
-    auto snapshot = std::make_shared<Psr9000Snapshot>();
-    snapshot->model = &model_;
-    if (table_) {
-        snapshot->table = *table_;
-    }
-    snapshot->archiveName = archiveName_;
-    snapshot->userStyles = userStyles_;
-    return snapshot;
+    return Psr9000Snapshot::Make(&model_, Psr9000DestinationState{
+                                              table_ ? std::optional<Psr9000BankTable>(*table_) : std::nullopt,
+                                              archiveName_, userStyles_});
 }
 
 void Psr9000FamilyHandler::RestoreDestinationState(const HandlerSnapshot& snapshot) {
-    const auto* own = dynamic_cast<const Psr9000Snapshot*>(&snapshot);
-    if (own == nullptr || own->model != &model_) {
+    const Psr9000DestinationState* state = Psr9000Snapshot::Of(snapshot, &model_);
+    if (state == nullptr) {
         return;
     }
-    if (own->table) {
-        table_ = std::make_unique<Psr9000BankTable>(*own->table);
+    if (state->table) {
+        table_ = std::make_unique<Psr9000BankTable>(*state->table);
     } else {
         table_.reset();
     }
-    archiveName_ = own->archiveName;
-    userStyles_ = own->userStyles;
+    archiveName_ = state->archiveName;
+    userStyles_ = state->userStyles;
 }
 
 const Psr9000Bank* Psr9000FamilyHandler::UsedBank(int bank) const {
@@ -151,15 +147,18 @@ int Psr9000FamilyHandler::LoadDestinationArchive(const std::string& folder, cons
     if (!table_) {
         ClearDestination(kBanks);
     }
+    // The folder is listed at most once for every name looked up in it.
+    const FolderListing listing(folder);
     if (model_.checksDiskMng &&
-        DiskMngHeader::CheckFolder(folder, model_.instrument, kModelCheckSize) == DiskMngHeader::Check::WrongModel) {
+        DiskMngHeader::CheckFile(listing.FindPath(DiskMngHeader::kFileName), model_.instrument, kModelCheckSize) ==
+            DiskMngHeader::Check::WrongModel) {
         ui().ShowMessage("Model not correct\n" + FileSystem::WithSeparator(folder) + "DISK.MNG");
         return status::kWrongModel;
     }
-    const auto path = Psr9000BackupFolder::FindRegistrationFile(model_, folder, archive);
+    const auto path = Psr9000BackupFolder::FindRegistrationFile(model_, listing, archive);
     if (!path) {
-        ui().ShowMessage(NotCorrect(FileSystem::WithSeparator(folder) + archive,
-                                    "no backup folder of this name holds the registration file"));
+        ui().ShowMessage(
+            NotCorrect(FileSystem::WithSeparator(folder) + archive, MissingRegistrationFile(listing, archive)));
         return status::kNotValid;
     }
     std::vector<std::uint8_t> bytes;
@@ -167,15 +166,15 @@ int Psr9000FamilyHandler::LoadDestinationArchive(const std::string& folder, cons
         ui().ShowMessage(NotCorrect(*path, "the file cannot be read"));
         return status::kNotValid;
     }
-    auto read = std::make_unique<Psr9000BankTable>();
-    if (!AcceptBackup(*path, bytes) || !Psr9000BackupFile::Read(bytes, *read)) {
+    // Read fills the whole table or, refusing the size, leaves it untouched:
+    // no second quarter megabyte to build and move.
+    if (!AcceptBackup(*path, bytes) || !Psr9000BackupFile::Read(bytes, *table_)) {
         return status::kNotValid;
     }
     const auto origin = std::make_shared<Psr9000BackupOrigin>();
     const bool implicitSearch = implicitStyleSearch_;
-    ReadBesideStyleBackup(folder, archive, *origin, implicitSearch);
-    read->SetOrigin(origin);
-    table_ = std::move(read);
+    ReadBesideStyleBackup(listing, archive, *origin, implicitSearch);
+    table_->SetOrigin(origin);
     // Only a backup that has loaded gives the archive its name.
     archiveName_ = Cp1252::FromUtf8(archive);
     if (implicitSearch) {
@@ -203,7 +202,16 @@ bool Psr9000FamilyHandler::AcceptBackup(const std::string& path, std::span<const
     return ui().AskYesNoOrClose(question, "Archive may be damaged", /*defaultNo=*/true) == Answer::Yes;
 }
 
-void Psr9000FamilyHandler::ReadBesideStyleBackup(const std::string& folder, const std::string& archive,
+std::string Psr9000FamilyHandler::MissingRegistrationFile(const FolderListing& folder, const std::string& archive) const {
+    std::string text = "no backup folder of this name holds the registration file " + std::string(model_.registrationFile);
+    const Psr9000Model& other = model_.Other();
+    if (Psr9000BackupFolder::FindRegistrationFile(other, folder, archive)) {
+        text += std::string("; it holds ") + other.registrationFile + " and looks like a " + other.instrument + " backup";
+    }
+    return text;
+}
+
+void Psr9000FamilyHandler::ReadBesideStyleBackup(const FolderListing& folder, const std::string& archive,
                                                  Psr9000BackupOrigin& origin, bool takeNames) {
     const auto path = Psr9000BackupFolder::FindStyleBackup(model_, folder, archive);
     if (takeNames) {
@@ -251,7 +259,7 @@ std::string Psr9000FamilyHandler::LastStoreNote() const { return storeNote_; }
 // ---- style backups --------------------------------------------------------------
 
 int Psr9000FamilyHandler::LoadStyleArchive(const std::string& folder, const std::string& styleArchive) {
-    const auto path = Psr9000BackupFolder::FindStyleBackup(model_, folder, styleArchive);
+    const auto path = Psr9000BackupFolder::FindStyleBackup(model_, FolderListing(folder), styleArchive);
     std::vector<std::uint8_t> bytes;
     if (!path || !FileSystem::ReadBytes(*path, bytes)) {
         return status::kNotValid;

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "common/fs/FolderListing.h"
 #include "handlers/FixedGeometryHandler.h"
 #include "handlers/psr9000/Psr9000BankTable.h"
 #include "handlers/psr9000/Psr9000Model.h"
@@ -86,8 +87,11 @@ private:
     // Keeps a valid style backup beside a loaded backup in origin; with
     // takeNames the user style names come from it, and one that cannot be
     // used is named.
-    void ReadBesideStyleBackup(const std::string& folder, const std::string& archive, Psr9000BackupOrigin& origin,
+    void ReadBesideStyleBackup(const FolderListing& folder, const std::string& archive, Psr9000BackupOrigin& origin,
                                bool takeNames);
+    // Why archive cannot be loaded: the registration file looked for, and
+    // whether the backup is one of the other model of the family.
+    std::string MissingRegistrationFile(const FolderListing& folder, const std::string& archive) const;
     bool SearchDefaultStyleFolder(const std::string& path);
 
     const Psr9000Model& model_;

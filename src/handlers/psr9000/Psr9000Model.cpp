@@ -24,6 +24,8 @@ const Psr9000Model& Psr9000Model::Pro() {
     return model;
 }
 
+const Psr9000Model& Psr9000Model::Other() const { return this == &Psr9000() ? Pro() : Psr9000(); }
+
 std::array<std::uint8_t, 24> Psr9000Model::DefaultHeader() const {
     std::array<std::uint8_t, 24> header{0x00, 0x46, 0x8E, 0x94, 0x00, 0x03, 0xB0, 0x0C};
     std::memcpy(header.data() + 16, headerTag, 8);

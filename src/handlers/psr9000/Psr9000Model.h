@@ -23,6 +23,8 @@ struct Psr9000Model {
 
     static const Psr9000Model& Psr9000();
     static const Psr9000Model& Pro();
+    // The other model of the family, whose backups may lie on the same disk.
+    const Psr9000Model& Other() const;
 
     // The 24-byte header a new registration file starts with.
     std::array<std::uint8_t, 24> DefaultHeader() const;

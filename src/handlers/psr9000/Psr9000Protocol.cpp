@@ -103,11 +103,11 @@ int Psr9000Protocol::WriteRegfiles(const std::string& path, int count) {
 }
 
 int Psr9000Protocol::Write(const std::string& path, const std::string& bytes) {
-    const int result = ProtocolFile::Write(path, bytes);
-    if (result != status::kDone) {
+    if (!ProtocolFile::Write(path, bytes, handler_.ProtocolEncoding())) {
         ui_.ShowMessage(InsertText("Error create protocol file %s", path));
+        return status::kProtocolNotCreated;
     }
-    return result;
+    return status::kDone;
 }
 
 std::string Psr9000Protocol::BankText() {

@@ -29,9 +29,15 @@ std::string StyleRecordName(std::span<const std::uint8_t> record) {
 }  // namespace
 
 void Psr9000UserStyles::Reset() {
-    for (std::size_t i = 0; i < names_.size(); ++i) {
-        names_[i] = Psr9000StyleTable::Name(static_cast<std::uint8_t>(kFirstUserStyle + i));
-    }
+    // Every load resets them: the defaults are formatted once.
+    static const std::array<std::string, kUserStyleCount> defaults = [] {
+        std::array<std::string, kUserStyleCount> names;
+        for (std::size_t i = 0; i < names.size(); ++i) {
+            names[i] = Psr9000StyleTable::Name(static_cast<std::uint8_t>(kFirstUserStyle + i));
+        }
+        return names;
+    }();
+    names_ = defaults;
 }
 
 std::string Psr9000UserStyles::Name(std::uint8_t number, bool marked) const {

@@ -6,6 +6,7 @@
 #include "common/Format.h"
 #include "common/fs/FileSystem.h"
 #include "common/fs/TextFile.h"
+#include "common/protocol/ProtocolFile.h"
 #include "common/protocol/ProtocolPath.h"
 #include "common/text/Cp1252.h"
 #include "handlers/RegfileFolder.h"
@@ -17,6 +18,7 @@
 #include "handlers/tyros/TyrosProtocol.h"
 #include "handlers/tyros/TyrosRegistrationViews.h"
 #include "handlers/tyros/TyrosTables.h"
+#include "handlers/StateSnapshot.h"
 
 namespace kalivo {
 
@@ -85,38 +87,41 @@ namespace {
 
 // Only the banks something was done to: a full store is 512 banks, most of
 // them as Reset leaves them.
-struct TyrosSnapshot : HandlerSnapshot {
+struct TyrosDestinationState {
     std::vector<std::pair<int, TyrosBank>> banks;
     int loadedBankCount = 0;
     int bankCount = 0;
 };
+using TyrosSnapshot = StateSnapshot<TyrosDestinationState>;
+// One model: every Tyros handler takes back every Tyros state.
+constexpr char kTyrosOwner = 0;
 
 }  // namespace
 
 std::shared_ptr<const HandlerSnapshot> TyrosHandler::SaveDestinationState() const {
-    auto snapshot = std::make_shared<TyrosSnapshot>();
+    TyrosDestinationState state;
     for (int index = 0; index < kMaxBanks; ++index) {
         const TyrosBank& bank = banks_[static_cast<std::size_t>(index)];
         if (!bank.IsPristine()) {
-            snapshot->banks.emplace_back(index, bank);
+            state.banks.emplace_back(index, bank);
         }
     }
-    snapshot->loadedBankCount = loadedBankCount_;
-    snapshot->bankCount = bankCount_;
-    return snapshot;
+    state.loadedBankCount = loadedBankCount_;
+    state.bankCount = bankCount_;
+    return TyrosSnapshot::Make(&kTyrosOwner, std::move(state));
 }
 
 void TyrosHandler::RestoreDestinationState(const HandlerSnapshot& snapshot) {
-    const auto* own = dynamic_cast<const TyrosSnapshot*>(&snapshot);
-    if (own == nullptr) {
+    const TyrosDestinationState* state = TyrosSnapshot::Of(snapshot, &kTyrosOwner);
+    if (state == nullptr) {
         return;
     }
     ResetAllBanks();
-    for (const auto& [index, bank] : own->banks) {
+    for (const auto& [index, bank] : state->banks) {
         banks_[static_cast<std::size_t>(index)] = bank;
     }
-    loadedBankCount_ = own->loadedBankCount;
-    bankCount_ = own->bankCount;
+    loadedBankCount_ = state->loadedBankCount;
+    bankCount_ = state->bankCount;
     RefreshAllVoiceNames();  // the voice list may have changed since the state was saved
 }
 
@@ -837,7 +842,7 @@ int TyrosHandler::RevoiceToDefault(int bank, int slot) {
 // ---- protocol and views ----------------------------------------------------------
 
 int TyrosHandler::CommitProtocol(TextFileWriter& writer, const std::string& path) {
-    if (!writer.Commit(path)) {
+    if (!ProtocolFile::Write(path, writer.Text(), ProtocolEncoding())) {
         ui().ShowMessage(InsertText("Protocol file %s cannot be created", path));
         return status::kProtocolNotCreated;
     }

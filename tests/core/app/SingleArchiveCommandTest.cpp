@@ -94,7 +94,8 @@ TEST_F(SingleArchiveTest, ProtocolOffersBothFiltersAndReportsFailures) {
     EXPECT_EQ(ui.MessageTexts(), std::vector<std::string>{"No file selected"});
     EXPECT_EQ(ui.saveRequests[0].fileName, "untitled");
     EXPECT_EQ(ui.saveRequests[0].defaultExtension, ".txt");
-    EXPECT_EQ(ui.saveRequests[0].filter, "Text Files (*.txt)|*.txt|htm Files (*.htm)|*.htm||");
+    EXPECT_EQ(ui.saveRequests[0].filter,
+              "Text Files (*.txt)|*.txt|Text Files, UTF-8 (*.txt)|*.txt|htm Files (*.htm)|*.htm||");
     dst().protocolResult = 10;
     dialog->ProtocolRight();
     EXPECT_TRUE(dst().Called("WriteProtocol(/x/list.htm)"));
@@ -112,6 +113,13 @@ TEST_F(SingleArchiveTest, ProtocolOffersBothFiltersAndReportsFailures) {
     dialog->ProtocolRight();
     EXPECT_EQ(ui.messages.back().text, "Protocol not written: no regfiles loaded");
     EXPECT_TRUE(view.enabled);
+    // The second filter asks for UTF-8; the next choice of the first goes back to Windows-1252.
+    ui.saveFiles = {std::string("/x/u.txt"), std::string("/x/w.txt")};
+    ui.saveFilters = {1, 0};
+    dialog->ProtocolRight();
+    EXPECT_EQ(dst().ProtocolEncoding(), TextEncoding::Utf8);
+    dialog->ProtocolRight();
+    EXPECT_EQ(dst().ProtocolEncoding(), TextEncoding::Windows1252);
 }
 
 TEST_F(SingleArchiveTest, ArchivenameTrimsAndShowsTheName) {

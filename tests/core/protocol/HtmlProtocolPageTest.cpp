@@ -86,7 +86,9 @@ TEST(HtmlProtocolPageTest, HeadHeaderCellsBreakAndClosingTexts) {
     const std::string table = "<TABLE BORDER CELLSPACING=0 BORDERCOLOR=\"#FF0000\" CELLPADDING=4 ALIGN=CENTER WIDTH=940>";
     const std::string body = "<div style=\"color:rgb(0,0,0);font-size:15px;font-family:Arial,Helvetica;width:100%;\">";
     const std::string head =
-        "<HTML>\r\n   <HEAD>\r\n      <TITLE>Registration Archive</TITLE>\r\n      <style type=\"text/css\">\r\n"
+        "<HTML>\r\n   <HEAD>\r\n"
+        "      <META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; charset=windows-1252\">\r\n"
+        "      <TITLE>Registration Archive</TITLE>\r\n      <style type=\"text/css\">\r\n"
         "\t     @page { size:29.7cm 21.0cm landscape; }\r\n      </style>\r\n   </HEAD>\r\n"
         "<BODY BGCOLOR=rgb(255,255,255) LINK=\"#0000EE\" VLINK=\"#551A8B\" ALINK=\"#FF0000\">\r\n"
         "<div style=\"color:rgb(40,40,40);font-size:25px;text-align:center;\">\r\n"

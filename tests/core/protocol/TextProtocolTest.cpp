@@ -3,7 +3,6 @@
 #include "common/protocol/ProtocolFile.h"
 #include "common/protocol/ProtocolPath.h"
 #include "common/protocol/TextProtocol.h"
-#include "handlers/StatusCodes.h"
 #include "support/TempFolder.h"
 
 namespace kalivo {
@@ -41,9 +40,21 @@ TEST(TextProtocolTest, AFieldWithTabOrLineBreaksKeepsTheColumns) {
 TEST(ProtocolFileTest, ReplacesTheFileAndReportsAFolderItCannotWriteTo) {
     test::TempFolder folder;
     folder.Write("p.txt", "old content that is longer");
-    EXPECT_EQ(ProtocolFile::Write(folder.File("p.txt"), std::string("new\r\n\x91", 6)), status::kDone);
+    EXPECT_TRUE(ProtocolFile::Write(folder.File("p.txt"), std::string("new\r\n\x91", 6)));
     EXPECT_EQ(folder.Read("p.txt"), std::string("new\r\n\x91", 6));
-    EXPECT_EQ(ProtocolFile::Write(folder.File("missing/p.txt"), "x"), status::kProtocolNotCreated);
+    EXPECT_FALSE(ProtocolFile::Write(folder.File("missing/p.txt"), "x"));
+}
+
+// UTF-8 is for text protocols only: an HTML page declares Windows-1252 in its head.
+TEST(ProtocolFileTest, Utf8TurnsTextProtocolsOnly) {
+    test::TempFolder folder;
+    const std::string name = "F\xFCr Elise \x80";
+    ASSERT_TRUE(ProtocolFile::Write(folder.File("p.txt"), name, TextEncoding::Utf8));
+    EXPECT_EQ(folder.Read("p.txt"), "F\xC3\xBCr Elise \xE2\x82\xAC");
+    ASSERT_TRUE(ProtocolFile::Write(folder.File("p.htm"), name, TextEncoding::Utf8));
+    EXPECT_EQ(folder.Read("p.htm"), name);
+    ASSERT_TRUE(ProtocolFile::Write(folder.File("w.txt"), name));
+    EXPECT_EQ(folder.Read("w.txt"), name);
 }
 
 }  // namespace

@@ -328,6 +328,54 @@ TEST_F(Psr740LoadTest, DiskHeaderOfAnotherModelStopsTheLoadFirst) {
     ExpectUnchanged();
 }
 
+TEST(PsrOtherModel, ASetOfTheOtherModelIsRefusedNamingItsUserFileAndThatModel) {
+    struct Case {
+        bool storedBy740;
+        const char* modelLine;  // replaces line 4 of the user file; nullptr: as stored
+        int result;
+        const char* message;  // after the user file's path; nullptr: the other checks decide
+    };
+    const Case cases[] = {
+        {true, nullptr, 2, " looks like a PSR-740 set, not one of the PSR-8000."},
+        {false, nullptr, 2, " looks like a PSR-8000 set, not one of the PSR-740."},
+        // One character off is no model's line: the data files decide as before.
+        {true, "PSR-74", 0, nullptr},
+        {false, "PSR-800", 2, nullptr},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.storedBy740 ? "PSR-740" : "PSR-8000") + " set, model line " +
+                     (c.modelLine ? c.modelLine : "as stored"));
+        ScriptedUserInterface ui;
+        Psr740Handler psr740(ui);
+        Psr8000Handler psr8000(ui);
+        psr740.CreateStore();
+        psr8000.CreateStore();
+        PsrFamilyHandler& writer = c.storedBy740 ? static_cast<PsrFamilyHandler&>(psr740) : psr8000;
+        PsrFamilyHandler& reader = c.storedBy740 ? static_cast<PsrFamilyHandler&>(psr8000) : psr740;
+        TempFolder disk;
+        Fill(writer, {{0, 0, {"Mine", 1, 100}}});
+        ASSERT_EQ(writer.StoreArchive("SET", FileSystem::WithSeparator(disk.Path()), 0), 0);
+        if (c.modelLine != nullptr) {
+            std::string user = disk.Read("SET.USR");
+            ASSERT_GE(user.size(), 80u);
+            user.replace(64, 16, Line(c.modelLine));
+            disk.Write("SET.USR", user);
+        }
+        ASSERT_TRUE(ui.MessageTexts().empty());
+        reader.SetArchiveName("BEFORE");
+        EXPECT_EQ(reader.LoadSourceArchive(FileSystem::WithSeparator(disk.Path()), "SET"), c.result);
+        if (c.message != nullptr) {
+            EXPECT_EQ(ui.MessageTexts(),
+                      std::vector<std::string>{"Archive not correct: " + disk.File("SET.USR") + c.message});
+            EXPECT_EQ(reader.GetArchiveName(), "BEFORE");
+        } else {
+            for (const std::string& message : ui.MessageTexts()) {
+                EXPECT_EQ(message.find("looks like"), std::string::npos) << message;
+            }
+        }
+    }
+}
+
 TEST_F(Psr740LoadTest, MatchingDiskHeaderAndLowerCaseNamesLoad) {
     std::string header = Line("DISK    MNG") + Line("PSR-740") + Line("Ver0.59Rev0.00");
     header.resize(128, ' ');

@@ -41,6 +41,18 @@ std::vector<Placed> Psr8000Registrations() {
     };
 }
 
+// A style archive as Options' "Ask for custom-style-archive" picks it: a user
+// file whose style section names set 001, beside the STY.MNG holding that set's names.
+bool WriteStyleArchive(const std::string& folder, const std::string& modelLine,
+                       const std::vector<std::string>& styles) {
+    const std::vector<std::string> userFile = {"STYLES  USR   ", "DISKFFF       ", "M_NUM00000    ", "C_NUM00000    ",
+                                               modelLine + std::string(14 - modelLine.size(), ' '),
+                                               "STY           ", "S__00101STY   ", "S__00102STY   "};
+    return FileSystem::CreateDirectory(folder) &&
+           TextFile::WriteLines(FileSystem::WithSeparator(folder) + "STYLES.USR", userFile) &&
+           TextFile::WriteLines(FileSystem::WithSeparator(folder) + "STY.MNG", styles);
+}
+
 }  // namespace
 
 bool WriteExample(const std::string& model, const std::string& folder) {
@@ -61,7 +73,8 @@ bool WriteExample(const std::string& model, const std::string& folder) {
         is740 ? std::vector<std::string>{"S__00101", "Late Ballad", "S__00102", "Club Swing"}
               : std::vector<std::string>{"S__00101", "Funky Groove", "S__00102", "Latin Mix"};
     return handler->StoreArchive("DEMO", FileSystem::WithSeparator(folder), 0) == 0 &&
-           TextFile::WriteLines(FileSystem::WithSeparator(folder) + "STY.MNG", styles);
+           TextFile::WriteLines(FileSystem::WithSeparator(folder) + "STY.MNG", styles) &&
+           WriteStyleArchive(FileSystem::WithSeparator(folder) + "styles", is740 ? "PSR-740" : "PSR-8000", styles);
 }
 
 }  // namespace kalivo::test::psr

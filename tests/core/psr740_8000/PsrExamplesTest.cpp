@@ -1,46 +1,18 @@
 // The committed example sets are what the writer makes today, and they load.
-// KALIVO_WRITE_EXAMPLES=1 rewrites them instead.
 #include <gtest/gtest.h>
-
-#include <cstdlib>
-#include <filesystem>
 
 #include "core/psr740_8000/PsrExamples.h"
 #include "core/psr740_8000/PsrTestSupport.h"
+#include "support/CommittedExample.h"
 
 namespace kalivo::test::psr {
 namespace {
 
-std::vector<std::string> FilesBelow(const std::string& folder) {
-    std::vector<std::string> files;
-    for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) {
-        if (entry.is_regular_file()) {
-            files.push_back(std::filesystem::relative(entry.path(), folder).generic_string());
-        }
-    }
-    std::sort(files.begin(), files.end());
-    return files;
-}
-
 class PsrExamplesTest : public ::testing::TestWithParam<const char*> {};
 
 TEST_P(PsrExamplesTest, CommittedExampleIsWhatTheWriterMakes) {
-    const std::string committed = std::string(KALIVO_EXAMPLES_DIR) + "/" + GetParam();
-    const char* rewrite = std::getenv("KALIVO_WRITE_EXAMPLES");
-    if (rewrite != nullptr && std::string(rewrite) == "1") {
-        std::filesystem::remove_all(committed);
-        std::filesystem::create_directories(committed);
-        ASSERT_TRUE(WriteExample(GetParam(), committed));
-    }
-    TempFolder fresh;
-    ASSERT_TRUE(WriteExample(GetParam(), fresh.Path()));
-    const auto files = FilesBelow(fresh.Path());
-    ASSERT_EQ(FilesBelow(committed), files);
-    for (const std::string& file : files) {
-        Bytes stored;
-        EXPECT_TRUE(FileSystem::ReadBytes(committed + "/" + file, stored)) << file;
-        EXPECT_EQ(fresh.ReadBytes(file), stored) << file;
-    }
+    const std::string model = GetParam();
+    ExpectCommittedExample(model, [&model](const std::string& folder) { return WriteExample(model, folder); });
 }
 
 INSTANTIATE_TEST_SUITE_P(Models, PsrExamplesTest, ::testing::Values("psr740", "psr8000"));
@@ -66,6 +38,41 @@ TEST(PsrExamplesLoadTest, ExamplesLoadWithTheirCustomStyleNames) {
     psr8000.GetVoiceName3(0, 2, text);
     EXPECT_EQ(text, "Custom 1");
     EXPECT_TRUE(ui.messages.empty());
+}
+
+// Options' three ways to custom style names all work on the examples: the
+// default archive, the archive asked for (examples/*/styles) and the implicit search.
+TEST(PsrExamplesLoadTest, EveryStyleOptionNamesTheCustomStyles) {
+    struct Case {
+        std::string model;
+        int bank, slot;
+        std::string styleName;
+    };
+    for (const Case& c : {Case{"psr740", 0, 3, "*Late Ballad*"}, Case{"psr8000", 0, 2, "*Funky Groove*"}}) {
+        const std::string folder = std::string(KALIVO_EXAMPLES_DIR) + "/" + c.model + "/";
+        for (int option = 0; option < 3; ++option) {
+            ScriptedUserInterface ui;
+            std::unique_ptr<PsrFamilyHandler> handler;
+            if (c.model == "psr740") {
+                handler = std::make_unique<Psr740Handler>(ui);
+            } else {
+                handler = std::make_unique<Psr8000Handler>(ui);
+            }
+            handler->CreateStore();
+            ASSERT_TRUE(handler->SetStyleArchiveOptions(option == 1, option == 0, folder, option == 2)) << c.model;
+            const int loaded = handler->LoadSourceArchive(folder, "DEMO");
+            if (option == 1) {
+                ASSERT_EQ(loaded, 17) << c.model;
+                ASSERT_EQ(handler->LoadStyleArchive(folder + "styles/", "STYLES"), 0) << c.model;
+            } else {
+                ASSERT_EQ(loaded, 0) << c.model << " option " << option;
+            }
+            std::string text;
+            handler->GetStyleName(c.bank, c.slot, text, 1);
+            EXPECT_EQ(text, c.styleName) << c.model << " option " << option;
+            EXPECT_TRUE(ui.messages.empty()) << c.model << " option " << option;
+        }
+    }
 }
 
 }  // namespace

@@ -162,6 +162,48 @@ TEST(Psr9000DiskMng, OnlyThePsr9000RefusesABackupBesideAnotherModelsDiskMng) {
     }
 }
 
+TEST(Psr9000OtherModel, TheRefusalNamesTheFileLookedForAndABackupOfTheOtherModel) {
+    struct Case {
+        const Psr9000Model* model;
+        const char* folder;  // the backup folder on disk
+        const char* file;    // the registration file in it; nullptr: none
+        const char* expected;
+    };
+    const char* const missing = "no backup folder of this name holds the registration file ";
+    const std::string expectations[] = {
+        std::string(missing) + "REG_Pro.BUP; it holds REG.BUP and looks like a PSR-9000 backup",
+        std::string(missing) + "REG.BUP; it holds REG_Pro.BUP and looks like a 9000Pro backup",
+        std::string(missing) + "REG.BUP; it holds REG_Pro.BUP and looks like a 9000Pro backup",
+        std::string(missing) + "REG_Pro.BUP",
+        std::string(missing) + "REG.BUP",
+    };
+    const Case cases[] = {
+        {&Psr9000Model::Pro(), "SET.BUF", "REG.BUP", expectations[0].c_str()},
+        {&Psr9000Model::Psr9000(), "SET.BUF", "REG_Pro.BUP", expectations[1].c_str()},
+        // The instrument's own folder kind, the name in other letters.
+        {&Psr9000Model::Psr9000(), "set.b01", "reg_pro.bup", expectations[2].c_str()},
+        {&Psr9000Model::Pro(), "SET.BUF", nullptr, expectations[3].c_str()},
+        // A name one letter longer is no registration file of either model.
+        {&Psr9000Model::Psr9000(), "SET.BUF", "REG.BUPX", expectations[4].c_str()},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.model->instrument) + " loading " + c.folder + "/" + (c.file ? c.file : "-"));
+        TempFolder dir;
+        ScriptedUserInterface ui;
+        Psr9000FamilyHandler handler(ui, *c.model);
+        handler.CreateStore();
+        std::filesystem::create_directories(dir.File(c.folder));
+        if (c.file != nullptr) {
+            dir.Write(std::string(c.folder) + "/" + c.file, OneRegistration(c.model->Other(), "Other"));
+        }
+        EXPECT_EQ(handler.LoadSourceArchive(dir.Path() + "/", "SET"), status::kNotValid);
+        EXPECT_EQ(ui.MessageTexts(),
+                  std::vector<std::string>{"Archive not correct\n" + dir.Path() + "/SET: " + c.expected});
+        std::string name;
+        EXPECT_EQ(handler.GetRegistrationName(1, 3, name), status::kBankNotInUse);
+    }
+}
+
 TEST_P(Psr9000Load, OnlyThePsr9000ChecksTheModelInDiskMng) {
     WriteSampleBackup("SET.BUF");
     dir.Write("disk.mng", DiskMngHeader::Build("PSR-8000", "Ver1.00Rev1.00"));

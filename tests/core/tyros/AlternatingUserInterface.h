@@ -13,7 +13,7 @@ public:
     bool AskYesNo(const std::string&, const std::string&) override { return ++messages % 2 == 1; }
     Answer AskYesNoCancel(const std::string&, const std::string&) override { return Answer::Yes; }
     std::string ChooseFolder(const std::string&) override { return std::string(); }
-    std::optional<std::string> ChooseSaveFile(const SaveAsRequest&) override { return std::nullopt; }
+    std::optional<SaveAsChoice> ChooseSaveFile(const SaveAsRequest&) override { return std::nullopt; }
     void BeginWait() override {}
     void EndWait() override {}
     int SelectArchive(const std::vector<std::string>&) override { return -1; }

@@ -1,0 +1,43 @@
+#pragma once
+// The entries of one folder, for a load that looks up several names in it.
+// A name is tried as given and in upper case (as the instruments write it)
+// with one status call each; the folder is listed only when neither is
+// there, and then once for every later lookup, which the listing answers.
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace kalivo {
+
+class FolderListing {
+public:
+    enum class Kind { File, Folder, Other };
+    struct Entry {
+        std::string path;
+        Kind kind;
+    };
+
+    // folder need not exist: then nothing is found.
+    explicit FolderListing(std::string folder);
+
+    std::string PathOf(const std::string& name) const;
+    // The path of the entry whose name equals name ignoring case (an exact
+    // match wins), of any kind, of a regular file, of a folder.
+    std::optional<std::string> FindPath(const std::string& name) const;
+    std::optional<std::string> FindFile(const std::string& name) const;
+    std::optional<std::string> FindFolder(const std::string& name) const;
+    // Every entry's name, in case-insensitive order (the folder listed once).
+    const std::vector<std::string>& Names() const;
+
+private:
+    std::optional<Entry> Find(const std::string& name) const;
+    std::optional<Entry> Probe(const std::string& name) const;
+    void List() const;
+
+    std::string folder_;
+    mutable bool listed_ = false;
+    mutable std::vector<std::string> names_;
+    mutable std::vector<Kind> kinds_;
+};
+
+}  // namespace kalivo
