@@ -74,6 +74,11 @@ bool InstrumentDefinitionParser::ReadLine(const VoiceListLine& line, std::string
             return false;
         }
         const std::string name(VoiceListText::Trim(text.substr(1, text.size() - 2)));
+        if (name.empty()) {
+            // Nothing could refer to it, and an unnamed instrument could not be chosen.
+            error = Problem(line.number, "a subsection without a name");
+            return false;
+        }
         if (section_ == Section::PatchNames) {
             patchNames_ = &patchSections_[name];  // a repeated subsection adds to the first
         } else {

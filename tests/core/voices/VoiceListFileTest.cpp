@@ -152,6 +152,7 @@ TEST_F(VoiceListFileTest, BadInputIsRefusedNamingFileAndLineAndKeepsWhatWasRead)
         {".Patch Names\n[P]\n0=Zero\n", ": no instrument in its .Instrument Definitions section"},
         {"Dear owner,\nthis is a letter.\n", ": neither an instrument definition file nor a voice table"},
         {head + "[Unclosed\n", ", line 6: a subsection name without its closing ]"},
+        {head + "[ \t]\n", ", line 6: a subsection without a name"},
         {"program\tlsb\tmsb\tname\n128\t0\t0\tX\n", ", line 2: program 128 is outside 0..127"},
         {"program\tlsb\tmsb\tname\n127\t128\t0\tX\n", ", line 2: lsb 128 is outside 0..127"},
         {"program\tlsb\tmsb\tname\n0\t0\t0\n", ", line 2: a row needs program, lsb, msb and name"},
