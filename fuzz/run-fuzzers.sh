@@ -8,7 +8,7 @@ cd "$(dirname "$0")/.."
 seconds="${1:-30}"
 build="${KALIVO_FUZZ_BUILD_DIR:-build-fuzz}"
 targets=(tyros_bank_fuzzer tyros_regfile_fuzzer psr9000_backup_fuzzer psr9000_style_fuzzer
-  s917_bank_fuzzer s917_regfile_fuzzer psr_set_fuzzer psr_regfile_fuzzer)
+  s917_bank_fuzzer s917_regfile_fuzzer psr_set_fuzzer psr_regfile_fuzzer voice_list_fuzzer)
 
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DCMAKE_C_COMPILER=clang-14 -DCMAKE_CXX_COMPILER=clang++-14 \
@@ -24,6 +24,9 @@ mkdir -p "$artifacts"
 "$build/fuzz/psr9000_seed_writer" "$corpus/psr9000_backup_fuzzer" "$corpus/psr9000_style_fuzzer"
 "$build/fuzz/s917_seed_writer" "$corpus/s917_bank_fuzzer" "$corpus/s917_regfile_fuzzer"
 "$build/fuzz/psr_seed_writer" "$corpus/psr_set_fuzzer" "$corpus/psr_regfile_fuzzer"
+cp data/voices/psr9000.tsv data/tyros/voices.tsv "$corpus/voice_list_fuzzer/"
+printf '.Patch Names\r\n[P]\r\n0=Piano\r\n[Q]\r\nBasedOn=P\r\n.Instrument Definitions\r\n[I]\r\nBankSelMethod=1\r\nPatch[8]=Q\r\nPatch[*]=P\r\n' \
+  >"$corpus/voice_list_fuzzer/seed.ins"
 
 for target in "${targets[@]}"; do
   echo "== $target for ${seconds}s"

@@ -6,7 +6,7 @@ enum class Command {
     NewLeft, LoadArchiveLeft, LoadRegfiles, CreateRegfilesLeft, ProtocolLeft,
     NewRight, LoadArchiveRight, StoreArchive, CreateRegfilesRight, ProtocolRight,
     Copy, Delete, Rename, Archivename, GroupCopy, EditSequence, EditIcon, DefaultRevoice,
-    Model, Options, Info, Exit, Undo, Redo, FindSource, FindDestination,
+    Model, Options, VoiceList, Info, Exit, Undo, Redo, FindSource, FindDestination,
 };
 
 }  // namespace kalivo

@@ -23,6 +23,7 @@ namespace kalivo {
 //                                      holds one
 //   Rename                             a registration or a bank header on the right
 //   Archivename, Options               a model is active (Options: one with style options)
+//   Voice List                         a model is active that keeps voices by bank select
 //   Edit Sequence                      a bank header on the right whose bank holds a registration
 //   Edit Icon                          as Edit Sequence, or a registration on the right
 //   Undo, Redo                         a step to take back or do again
@@ -179,6 +180,8 @@ CommandState EnabledState(const MainDialog& dialog, Command command) {
             return ListState(dialog, command);
         case Command::Options:
             return Able(!dialog.SourceHandler()->HasNoStyleOptions(), "This model has no style options");
+        case Command::VoiceList:
+            return Able(dialog.ActiveModelTakesVoiceLists(), "The PSR-8000 keeps voice numbers; no voice list applies");
         default:  // New on either side, Archivename, Find
             return Able(true, "");
     }

@@ -6,6 +6,7 @@
 #include "app/ArchiveCopier.h"
 #include "app/CommandRules.h"
 #include "app/IconListLoader.h"
+#include "app/VoiceListSource.h"
 #include "common/Format.h"
 #include "common/fs/FileSystem.h"
 #include "common/protocol/ProtocolPath.h"
@@ -183,11 +184,13 @@ void MainDialog::ResetState() {
 void MainDialog::Initialize() {
     source_ = nullptr;
     destination_ = nullptr;
+    std::string voiceNote;
     const auto model = settings_.ReadStartup(options_);
     if (model) {
         ActivateModel(*model);
         destination_->CreateStore();
         source_->CreateStore();
+        voiceNote = RestoreVoiceList();
         RunOptionCheck();
         BuildSourceList();
         BuildDestinationList();
@@ -200,6 +203,8 @@ void MainDialog::Initialize() {
     ResetState();
     if (!model) {
         Status(kFirstHint);
+    } else if (!voiceNote.empty()) {
+        Status(voiceNote);
     }
 }
 
@@ -227,13 +232,15 @@ bool MainDialog::SelectModelAndSwitch() {
     source_->CreateStore();
     settings_.ReadOptions(modelName_, options_);
     WriteSettings();
+    const std::string voiceNote = RestoreVoiceList();
     RunOptionCheck();
     StartListsAfresh();
     if (options_.askForStyleArchive) {
         RunStyleArchiveQuestion();
     }
     ResetState();
-    Status("Model " + modelName_.substr(0, modelName_.find_last_not_of(' ') + 1));
+    Status("Model " + modelName_.substr(0, modelName_.find_last_not_of(' ') + 1) +
+           (voiceNote.empty() ? "" : "; " + voiceNote));
     return true;
 }
 
@@ -323,6 +330,28 @@ void MainDialog::RunStyleArchiveQuestion() {
         }
         Status("User style names read from " + Shown(name) + " in " + folder);
         return;
+    }
+}
+
+bool MainDialog::ActiveModelTakesVoiceLists() const {
+    const auto model = ModelCatalog::FromExactName(modelName_);
+    return model && VoiceListSource::ModelTakesLists(*model);
+}
+
+std::string MainDialog::RestoreVoiceList() {
+    const auto model = ModelCatalog::FromExactName(modelName_);
+    return model ? voiceLists_.Restore(*model, *source_, *destination_) : std::string();
+}
+
+void MainDialog::VoiceListCommand() {
+    const auto model = ModelCatalog::FromExactName(modelName_);
+    if (source_ == nullptr || !model) {
+        return;
+    }
+    WriteSettings();  // the model's section holds the remembered list
+    const std::string status = voiceLists_.Run(*model, *source_, *destination_);
+    if (!status.empty()) {
+        Status(status);
     }
 }
 
@@ -1232,6 +1261,7 @@ void MainDialog::RunCommand(Command command) {
         case Command::DefaultRevoice: DefaultRevoice(); break;
         case Command::Model: ModelCommand(); break;
         case Command::Options: Options(); break;
+        case Command::VoiceList: VoiceListCommand(); break;
         case Command::Info: Info(); break;
         case Command::Exit: Exit(); break;
         case Command::Undo: Undo(); break;

@@ -15,6 +15,7 @@
 #include "app/ListBuilder.h"
 #include "app/MainView.h"
 #include "app/SettingsFile.h"
+#include "app/VoiceListKeeper.h"
 #include "ui/DialogData.h"
 #include "ui/UserInterface.h"
 
@@ -64,6 +65,9 @@ public:
     void GroupCopy();
     void ModelCommand();
     void Options();
+    void VoiceListCommand();
+    // Gives the active model's handlers its remembered voice list; a status note or "".
+    std::string RestoreVoiceList();
     void Info();
     // Returns true when the window is to close (false: the save question's Yes
     // stored the changes and the window stays open).
@@ -106,6 +110,7 @@ public:
     // selected lines in them (-1 none).
     const FilteredList& ListOf(Pane pane) const { return pane == Pane::Source ? sourceList_ : destinationList_; }
     int SelectedLine(Pane pane) const { return pane == Pane::Source ? sourceLine_ : destinationLine_; }
+    bool ActiveModelTakesVoiceLists() const;
 
 private:
     struct UndoStep {
@@ -172,6 +177,7 @@ private:
     MainView& view_;
     UserInterface& ui_;
     SettingsFile settings_;
+    VoiceListKeeper voiceLists_{ui_, settings_};
     HandlerSet handlers_;
     IconLoader iconLoader_;
 

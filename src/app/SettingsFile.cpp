@@ -15,6 +15,9 @@ const char* const kAskKey = "CustomStyleDlg=";
 const char* const kImplicitKey = "ImpliciteSearchForStyles=";
 const char* const kDefaultKey = "DefaultCustomArchive=";
 const char* const kPathKey = "CustomArchivePath=";
+// File and instrument, a tab between them: neither holds a tab in practice.
+const char* const kVoiceListKey = "VoiceList=";
+constexpr std::size_t kVoiceListLine = 5;  // after the header and its four option lines
 
 std::string SectionHeader(const std::string& modelName) { return "[" + modelName + "]"; }
 
@@ -117,5 +120,49 @@ bool SettingsFile::Write(const std::string& activeModelName, const StyleArchiveO
 }
 
 void SettingsFile::Remove() const { FileSystem::Remove(path_); }
+
+VoiceListChoice SettingsFile::ReadVoiceList(const std::string& modelName) const {
+    std::vector<std::string> lines;
+    if (!TextFile::ReadLines(path_, lines)) {
+        return {};
+    }
+    const std::string header = SectionHeader(modelName);
+    for (std::size_t i = 0; i + kVoiceListLine < lines.size(); ++i) {
+        if (lines[i] == header && StartsWith(lines[i + kVoiceListLine], kVoiceListKey)) {
+            const std::string value = lines[i + kVoiceListLine].substr(std::string(kVoiceListKey).size());
+            const std::size_t tab = value.find('\t');
+            return tab == std::string::npos ? VoiceListChoice{value, {}}
+                                            : VoiceListChoice{value.substr(0, tab), value.substr(tab + 1)};
+        }
+    }
+    return {};
+}
+
+bool SettingsFile::WriteVoiceList(const std::string& modelName, const VoiceListChoice& choice) const {
+    std::vector<std::string> lines;
+    if (!TextFile::ReadLines(path_, lines)) {
+        return false;
+    }
+    const std::string header = SectionHeader(modelName);
+    for (std::size_t i = 0; i + kVoiceListLine - 1 < lines.size(); ++i) {
+        if (lines[i] != header) {
+            continue;
+        }
+        const auto at = lines.begin() + static_cast<std::ptrdiff_t>(i + kVoiceListLine);
+        const bool present = i + kVoiceListLine < lines.size() && StartsWith(*at, kVoiceListKey);
+        const std::string line = kVoiceListKey + choice.file + (choice.instrument.empty() ? "" : "\t" + choice.instrument);
+        if (choice.file.empty()) {
+            if (present) {
+                lines.erase(at);
+            }
+        } else if (present) {
+            *at = line;
+        } else {
+            lines.insert(at, line);
+        }
+        return TextFile::WriteLines(path_, lines);
+    }
+    return false;
+}
 
 }  // namespace kalivo

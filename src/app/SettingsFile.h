@@ -9,6 +9,12 @@
 
 namespace kalivo {
 
+// A voice list remembered for a model; an empty file means the built-in table.
+struct VoiceListChoice {
+    std::string file;
+    std::string instrument;  // as the file spells it (Windows-1252); empty: the only one
+};
+
 class SettingsFile {
 public:
     explicit SettingsFile(std::string path = "kalivo.ini");
@@ -22,6 +28,12 @@ public:
     // model's section with the given options; other sections kept as they are.
     bool Write(const std::string& activeModelName, const StyleArchiveOptions& options) const;
     void Remove() const;
+    // The line after the four option lines of a model's section: files
+    // written before it still read, and older readers pass over it.
+    VoiceListChoice ReadVoiceList(const std::string& modelName) const;
+    // Sets or (empty file) removes that line; false when the model has no
+    // section yet (Write makes one) or the file cannot be written.
+    bool WriteVoiceList(const std::string& modelName, const VoiceListChoice& choice) const;
 
     const std::string& Path() const { return path_; }
 

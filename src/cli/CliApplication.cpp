@@ -58,6 +58,9 @@ int CliApplication::Execute(const CliRequest& request, std::ostream& out, std::o
         }
         return 0;
     }
+    if (request.command == "voices" && request.model.empty()) {
+        return CliCommands::DescribeVoiceFile(request, *ui_, out);
+    }
     // The argument check has accepted the name already.
     const Model model = ModelCatalog::FromLooseName(request.model).value_or(Model::Tyros);
     handlers_ = factory_(*ui_);
@@ -71,6 +74,9 @@ int CliApplication::Execute(const CliRequest& request, std::ostream& out, std::o
     }
     if (request.command == "regfiles") {
         return commands.Regfiles(request);
+    }
+    if (request.command == "voices") {
+        return commands.Voices(request);
     }
     return commands.Copy(request);
 }

@@ -84,6 +84,19 @@ void AddStylesOption(CLI::App& command, CliRequest& request) {
         ->type_name("implicit|FILE");
 }
 
+// Voice names from a file the owner has, over the built-in table.
+void AddVoicesOption(CLI::App& command, CliRequest& request) {
+    CLI::Option* voices =
+        command
+            .add_option("--voices", request.voices,
+                        "Voice names from an instrument definition file (.ins) or a voice table, shown over the "
+                        "built-in table")
+            ->type_name("FILE");
+    command.add_option("--instrument", request.instrument, "The instrument of a definition file that holds several")
+        ->type_name("NAME")
+        ->needs(voices);
+}
+
 // list and protocol read either archives or a folder of regfiles.
 CLI::App* AddReadingCommand(CLI::App& app, CliRequest& request, const std::string& name,
                             const std::string& description) {
@@ -95,6 +108,7 @@ CLI::App* AddReadingCommand(CLI::App& app, CliRequest& request, const std::strin
         ->check(ExistingFolderCheck());
     source->require_option(1);
     AddStylesOption(*command, request);
+    AddVoicesOption(*command, request);
     return command;
 }
 
@@ -107,6 +121,26 @@ void AddWritingCommand(CLI::App& app, CliRequest& request, const std::string& na
         ->required()
         ->check(OutFolderCheck());
     AddStylesOption(*command, request);
+    AddVoicesOption(*command, request);
+}
+
+// What a voice list file offers, and how much of an archive it names.
+void AddVoicesCommand(CLI::App& app, CliRequest& request) {
+    CLI::App* command = app.add_subcommand(
+        "voices", "Print the instruments and rows of a voice list file, and how many voice settings of an archive it names");
+    command->add_option("FILE", request.voices, "Instrument definition file (.ins) or voice table")->required();
+    command->add_option("--instrument", request.instrument, "Count for this instrument only")->type_name("NAME");
+    CLI::Option* model = command->add_option("--model", request.model, "Keyboard model of the archive to count")
+                             ->type_name("MODEL")
+                             ->check(ModelNameCheck());
+    auto* source = command->add_option_group("Source", "The archive whose voice settings are counted");
+    CLI::Option* folder = AddArchiveOptions(*command, request, *source);
+    CLI::Option* regfiles = source->add_option("--regfiles", request.regfiles, "Folder holding regfiles")
+                                ->type_name("DIR")
+                                ->check(ExistingFolderCheck());
+    source->require_option(0, 1);
+    folder->needs(model);
+    regfiles->needs(model);
 }
 
 }  // namespace
@@ -143,6 +177,7 @@ void CliArguments::Define(CLI::App& app, CliRequest& request) {
     AddWritingCommand(app, request, "regfiles", "Write one regfile per registration of the archive");
     AddWritingCommand(app, request, "copy",
                       "Copy every bank into a cleared destination and store it as the instrument's files");
+    AddVoicesCommand(app, request);
     // Commands would inherit the footer above; theirs names what applies to them too.
     for (CLI::App* command : app.get_subcommands([](const CLI::App*) { return true; })) {
         command->footer(command->get_name() == "models"

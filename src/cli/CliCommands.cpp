@@ -5,11 +5,13 @@
 
 #include "app/ListBuilder.h"
 #include "app/ArchiveCopier.h"
+#include "app/VoiceListSource.h"
 #include "cli/ConsoleUserInterface.h"
 #include "cli/StatusDescription.h"
 #include "common/Format.h"
 #include "common/fs/FileSystem.h"
 #include "common/text/Cp1252.h"
+#include "common/voices/VoiceListFile.h"
 #include "handlers/StatusCodes.h"
 #include "handlers/TyrosExtras.h"
 
@@ -148,8 +150,25 @@ void CliCommands::LoadChosenStyles(const std::string& path) {
     Check(destination_.LoadStyleArchive(folder, *name), Quoted("loading the style archive %s", path));
 }
 
+bool CliCommands::ApplyVoiceList(const CliRequest& request) {
+    if (request.voices.empty()) {
+        return true;
+    }
+    if (!VoiceListSource::ModelTakesLists(model_)) {
+        return Usage("--voices: " + VoiceListSource::RefusalFor(model_));
+    }
+    std::string error;
+    const auto list = VoiceListSource::Load(request.voices, request.instrument, error);
+    if (list == nullptr) {
+        return Usage(error);
+    }
+    source_.SetVoiceList(list);
+    destination_.SetVoiceList(list);
+    return true;
+}
+
 bool CliCommands::LoadSource(const CliRequest& request) {
-    if (!PrepareStyles(request.styles)) {
+    if (!ApplyVoiceList(request) || !PrepareStyles(request.styles)) {
         return false;
     }
     bool loaded = false;
@@ -256,6 +275,62 @@ int CliCommands::Copy(const CliRequest& request) {
         destination_.SetArchiveName(source_.GetArchiveName());
     }
     StoreDestination(FileSystem::WithSeparator(request.out));
+    return result_;
+}
+
+int CliCommands::DescribeVoiceFile(const CliRequest& request, UserInterface& ui, std::ostream& out) {
+    VoiceListFile file;
+    std::string error;
+    if (!file.Read(request.voices, error)) {
+        ui.ShowMessage(error);
+        return kUsageError;
+    }
+    if (file.IsTable()) {
+        out << ConsoleUserInterface::OneLine(request.voices) << ": a voice table, " << file.Lists().front().second.RowCount()
+            << " rows\n";
+        return 0;
+    }
+    out << ConsoleUserInterface::OneLine(request.voices) << ": " << file.Lists().size() << " instruments\n";
+    for (const auto& [name, list] : file.Lists()) {
+        out << ConsoleUserInterface::OneLine(Cp1252::ToUtf8(name)) << '\t' << list.RowCount() << " rows\n";
+    }
+    return 0;
+}
+
+int CliCommands::Voices(const CliRequest& request) {
+    if (DescribeVoiceFile(request, ui_, out_) != 0) {
+        return kUsageError;
+    }
+    if (!VoiceListSource::ModelTakesLists(model_)) {
+        Usage(VoiceListSource::RefusalFor(model_));
+        return result_;
+    }
+    if (request.folder.empty() && request.regfiles.empty()) {
+        return result_;
+    }
+    CliRequest plain = request;
+    plain.voices.clear();  // counted against the built-in names, not shown through the list
+    if (!LoadSource(plain)) {
+        return result_;
+    }
+    VoiceListFile file;
+    std::string error;
+    file.Read(request.voices, error);  // read above already
+    const std::vector<BankSelectKey> keys = source_.VoiceKeys();
+    bool counted = false;
+    for (const auto& [name, list] : file.Lists()) {
+        if (!request.instrument.empty() && name != Cp1252::FromUtf8(request.instrument)) {
+            continue;
+        }
+        const std::string label = file.IsTable() ? std::string("table") : Cp1252::ToUtf8(name);
+        out_ << ConsoleUserInterface::OneLine(label) << ": " << VoiceListSource::DescribeNamed(list, keys) << '\n';
+        counted = true;
+    }
+    if (!counted) {
+        VoiceList unused;
+        file.Take(Cp1252::FromUtf8(request.instrument), unused, error);
+        Usage(error);
+    }
     return result_;
 }
 

@@ -26,6 +26,11 @@ public:
     int Protocol(const CliRequest& request);
     int Regfiles(const CliRequest& request);
     int Copy(const CliRequest& request);
+    // What a voice list file offers, then how many voice settings of the
+    // archive each of its lists names.
+    int Voices(const CliRequest& request);
+    // The first half of Voices, which needs no model.
+    static int DescribeVoiceFile(const CliRequest& request, UserInterface& ui, std::ostream& out);
 
 private:
     // Archives are bank files, loaded many at a time and stored bank by bank.
@@ -41,6 +46,8 @@ private:
     // --styles FILE after the load; a failure is reported and counted, the command goes on.
     void LoadChosenStyles(const std::string& path);
     void StoreDestination(const std::string& folder);
+    // --voices: false (the command cannot go on) when the list cannot be had.
+    bool ApplyVoiceList(const CliRequest& request);
     // Remembers the first failure and says which call failed; returns status.
     int Check(int status, const std::string& what);
     bool Usage(const std::string& reason);

@@ -9,7 +9,7 @@ namespace kalivo {
 inline constexpr int kUsageError = 2;
 
 struct CliRequest {
-    std::string command;                // "models", "list", "protocol", "regfiles" or "copy"
+    std::string command;                // "models", "list", "protocol", "regfiles", "copy" or "voices"
     std::string model;                  // as typed: any case, padding optional
     std::string folder;                 // archive folder, without a trailing separator
     std::vector<std::string> archives;  // empty: the archives found in folder
@@ -17,6 +17,8 @@ struct CliRequest {
     std::string out;                    // protocol file, or the folder to write into
     std::string styles;                 // "implicit", a style archive path, or empty (default names)
     std::string encoding = "windows-1252";  // of a text protocol: "windows-1252" or "utf-8"
+    std::string voices;                 // voice list file (instrument definitions or table), or empty
+    std::string instrument;             // the instrument of a definition file, or empty: the only one
     bool answerYes = false;
     bool answerNo = false;
 };

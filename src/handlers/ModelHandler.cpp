@@ -136,4 +136,7 @@ std::shared_ptr<const HandlerSnapshot> ModelHandler::SaveDestinationState() cons
 
 void ModelHandler::RestoreDestinationState(const HandlerSnapshot&) {}
 
+void ModelHandler::SetVoiceList(std::shared_ptr<const VoiceList> list) { voiceList_ = std::move(list); }
+std::vector<BankSelectKey> ModelHandler::VoiceKeys() { return {}; }
+
 }  // namespace kalivo

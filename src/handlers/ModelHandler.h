@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "common/text/TextEncoding.h"
+#include "common/voices/VoiceList.h"
 #include "ui/UserInterface.h"
 
 namespace kalivo {
@@ -104,6 +105,13 @@ public:
     // Takes back a state this handler's SaveDestinationState made; another
     // handler's snapshot changes nothing.
     virtual void RestoreDestinationState(const HandlerSnapshot& snapshot);
+    // Voice names read at run time, shown over the model's built-in table
+    // (nullptr: the table alone). Only what is shown changes, never what is stored.
+    virtual void SetVoiceList(std::shared_ptr<const VoiceList> list);
+    // Bank select and program of every voice setting held (banks and
+    // regfiles), for counting what a voice list names. A model that keeps its
+    // voices otherwise gives none.
+    virtual std::vector<BankSelectKey> VoiceKeys();
 
     // The encoding the next text protocol is written in.
     void SetProtocolEncoding(TextEncoding encoding) { protocolEncoding_ = encoding; }
@@ -113,11 +121,13 @@ protected:
     UserInterface& ui() { return ui_; }
     const std::string& nameString() const { return name_; }
     void setNameString(const std::string& name) { name_ = name; }
+    const VoiceList* voiceList() const { return voiceList_.get(); }
 
 private:
     UserInterface& ui_;
     std::string name_;
     TextEncoding protocolEncoding_ = TextEncoding::Windows1252;
+    std::shared_ptr<const VoiceList> voiceList_;
 };
 
 }  // namespace kalivo

@@ -39,6 +39,7 @@ const char* MenuText(Command command) {
         case Command::FindDestination: return "Find in Des&tination";
         case Command::Model: return "&Model...";
         case Command::Options: return "&Options...";
+        case Command::VoiceList: return "&Voice List...";
         case Command::Info: return "&About kalivo...";
     }
     return "";

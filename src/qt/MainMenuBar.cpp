@@ -34,7 +34,7 @@ MainMenuBar::MainMenuBar(const CommandActions& actions, QWidget* parent) : QMenu
           {Command::Archivename, false},
           {Command::EditSequence, true}, {Command::EditIcon, false}, {Command::DefaultRevoice, false},
           {Command::FindSource, true}, {Command::FindDestination, false}});
-    Fill(*addMenu(tr("&View")), actions, {{Command::Model, false}, {Command::Options, false}});
+    Fill(*addMenu(tr("&View")), actions, {{Command::Model, false}, {Command::Options, false}, {Command::VoiceList, false}});
     Fill(*addMenu(tr("&Help")), actions, {{Command::Info, false}});
 }
 

@@ -1,6 +1,7 @@
 #include "qt/QtUserInterface.h"
 
 #include <QApplication>
+#include <QFileDialog>
 
 #include "qt/AboutDialog.h"
 #include "qt/ArchiveSelectionDialog.h"
@@ -16,12 +17,14 @@
 #include "qt/GpBlockCopyDialog.h"
 #include "qt/MessageBoxes.h"
 #include "qt/ModelSelectionDialog.h"
+#include "qt/NameChoiceDialog.h"
 #include "qt/OptionsDialog.h"
 #include "qt/QtText.h"
 #include "qt/SelectIconDialog.h"
 #include "qt/TyrosViewRegistrationDialog.h"
 #include "qt/ViewBankDialog.h"
 #include "qt/ViewRegistrationDialog.h"
+#include "qt/VoiceListDialog.h"
 
 namespace kalivo {
 
@@ -116,5 +119,20 @@ void QtUserInterface::ViewCvp2Registration(const Cvp2RegistrationView& view) {
 }
 
 void QtUserInterface::ViewRegistration(const RegistrationView& view) { ViewRegistrationDialog::Run(view, parent_); }
+
+VoiceListAction QtUserInterface::ShowVoiceList(const VoiceListView& view) {
+    return VoiceListDialog::Run(view, parent_);
+}
+
+std::optional<std::string> QtUserInterface::ChooseOpenFile(const std::string& title, const std::string& filter) {
+    // Qt's own dialog, as for every other file choice.
+    const QString path = QFileDialog::getOpenFileName(parent_, QtText::ToQt(title), QString(), QtText::ToQt(filter),
+                                                      nullptr, QFileDialog::DontUseNativeDialog);
+    return path.isEmpty() ? std::nullopt : std::optional<std::string>(QtText::ToStd(path));
+}
+
+int QtUserInterface::ChooseName(const std::string& title, const std::vector<std::string>& names) {
+    return NameChoiceDialog::Run(QtText::ToQt(title), names, parent_);
+}
 
 }  // namespace kalivo

@@ -43,6 +43,9 @@ public:
     std::optional<GpBlockBoxStates> CopyGpBlocks(const GpBlockCopyRequest& request) override;
     void ViewCvp2Registration(const Cvp2RegistrationView& view) override;
     void ViewRegistration(const RegistrationView& view) override;
+    VoiceListAction ShowVoiceList(const VoiceListView& view) override;
+    std::optional<std::string> ChooseOpenFile(const std::string& title, const std::string& filter) override;
+    int ChooseName(const std::string& title, const std::vector<std::string>& names) override;
 
 private:
     QPointer<QWidget> parent_;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "ui/DialogData.h"
+#include "ui/VoiceListView.h"
 
 namespace kalivo {
 
@@ -74,6 +75,18 @@ public:
 
     // The simple View Registration dialog; all texts UTF-8.
     virtual void ViewRegistration(const RegistrationView& view) = 0;
+
+    // Voice List: shows where voice names come from; the button pressed.
+    // Front ends without the dialog close it at once.
+    virtual VoiceListAction ShowVoiceList(const VoiceListView& /*view*/) { return VoiceListAction::Close; }
+    // An existing file to read, or nothing on Cancel. filter as Qt spells it.
+    virtual std::optional<std::string> ChooseOpenFile(const std::string& /*title*/, const std::string& /*filter*/) {
+        return std::nullopt;
+    }
+    // One of several names (the instrument of a definition file): its index, or -1.
+    virtual int ChooseName(const std::string& /*title*/, const std::vector<std::string>& names) {
+        return SelectArchive(names, names.size() == 1 ? 0 : -1);
+    }
 };
 
 // Runs EndWait when it leaves scope, so an early return never leaves the wait cursor up.

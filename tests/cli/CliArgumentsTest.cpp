@@ -74,7 +74,7 @@ TEST_P(CliUsageTest, RefusesWithStatusTwoAndOneLine) {
 INSTANTIATE_TEST_SUITE_P(
     CommandLine, CliUsageTest,
     ::testing::Values(
-        UsageCase{{}, "a command is needed (commands: models, list, protocol, regfiles, copy)"},
+        UsageCase{{}, "a command is needed (commands: models, list, protocol, regfiles, copy, voices)"},
         UsageCase{{"lists"}, "unknown command \"lists\""},
         UsageCase{{"list", "--folder", "{dir}"}, "--model is required"},
         UsageCase{{"list", "--model", "PSR-999", "--folder", "{dir}"},

@@ -36,6 +36,8 @@ public:
     std::string storeNote;         // what LastStoreNote reports
     std::string storedName;        // what LastStoredName reports
     std::vector<std::string> regfiles;
+    std::vector<BankSelectKey> voiceKeys;  // what VoiceKeys reports
+    const VoiceList* VoiceListGiven() const { return voiceList(); }
     int loadRegfilesResult = 0;
     int protocolResult = 0;
     int groupCopyResult = 0;  // what a group copy of a used registration answers
@@ -56,6 +58,7 @@ public:
     int RegistrationsPerBank() override;
     void CreateStore() override;
     void ReleaseStore() override;
+    std::vector<BankSelectKey> VoiceKeys() override { return voiceKeys; }
     int LoadSourceArchive(const std::string& folder, const std::string& archive) override;
     int LoadDestinationArchive(const std::string& folder, const std::string& archive) override;
     int LoadStyleArchive(const std::string& folder, const std::string& archive) override;

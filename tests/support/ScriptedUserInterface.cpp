@@ -143,4 +143,18 @@ std::optional<GpBlockBoxStates> ScriptedUserInterface::CopyGpBlocks(const GpBloc
 
 void ScriptedUserInterface::ViewCvp2Registration(const Cvp2RegistrationView& view) { cvp2Views.push_back(view); }
 
+VoiceListAction ScriptedUserInterface::ShowVoiceList(const VoiceListView& view) {
+    voiceListViews.push_back(view);
+    return Next(voiceListActions, VoiceListAction::Close);
+}
+
+std::optional<std::string> ScriptedUserInterface::ChooseOpenFile(const std::string&, const std::string&) {
+    return Next(openFiles, std::optional<std::string>());
+}
+
+int ScriptedUserInterface::ChooseName(const std::string&, const std::vector<std::string>& list) {
+    nameLists.push_back(list);
+    return Next(nameChoices, -1);
+}
+
 }  // namespace kalivo::test

@@ -41,6 +41,9 @@ public:
     std::deque<std::optional<std::string>> selectIconResults;
     std::deque<std::optional<std::vector<bool>>> copySettingsResults;
     std::deque<std::optional<GpBlockBoxStates>> gpBlockResults;
+    std::deque<VoiceListAction> voiceListActions;
+    std::deque<std::optional<std::string>> openFiles;
+    std::deque<int> nameChoices;
 
     // What was asked and shown.
     std::vector<RecordedMessage> messages;
@@ -61,6 +64,8 @@ public:
     std::vector<GpBlockCopyRequest> gpBlockRequests;
     std::vector<Cvp2RegistrationView> cvp2Views;
     std::vector<RegistrationView> simpleRegistrationViews;
+    std::vector<VoiceListView> voiceListViews;
+    std::vector<std::vector<std::string>> nameLists;
     int waitDepth = 0;
     int waitCount = 0;
     int aboutCount = 0;
@@ -93,6 +98,9 @@ public:
     std::optional<GpBlockBoxStates> CopyGpBlocks(const GpBlockCopyRequest& request) override;
     void ViewCvp2Registration(const Cvp2RegistrationView& view) override;
     void ViewRegistration(const RegistrationView& view) override;
+    VoiceListAction ShowVoiceList(const VoiceListView& view) override;
+    std::optional<std::string> ChooseOpenFile(const std::string& title, const std::string& filter) override;
+    int ChooseName(const std::string& title, const std::vector<std::string>& names) override;
 };
 
 }  // namespace kalivo::test

@@ -183,6 +183,15 @@ std::vector<std::string> FileSystem::FindEntries(const std::string& folder, cons
     return ListEntries(folder, pattern, EntryKind::Any);
 }
 
+std::optional<std::uintmax_t> FileSystem::FileSize(const std::string& path) {
+    std::error_code ec;
+    if (!stdfs::is_regular_file(path, ec)) {
+        return std::nullopt;
+    }
+    const auto size = stdfs::file_size(path, ec);
+    return ec ? std::nullopt : std::optional<std::uintmax_t>(size);
+}
+
 bool FileSystem::ReadBytes(const std::string& path, std::vector<std::uint8_t>& out, std::uintmax_t maxSize) {
     std::error_code ec;
     if (!stdfs::is_regular_file(path, ec)) {

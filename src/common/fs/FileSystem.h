@@ -61,6 +61,8 @@ public:
     // ignoring case, under that entry's spelling.
     static std::string ExistingSpelling(const std::string& path);
 
+    // The size of a regular file; nothing when there is none at that path.
+    static std::optional<std::uintmax_t> FileSize(const std::string& path);
     // Whole file; false when it cannot be read or is larger than maxSize.
     static bool ReadBytes(const std::string& path, std::vector<std::uint8_t>& out,
                           std::uintmax_t maxSize = kMaxReadSize);

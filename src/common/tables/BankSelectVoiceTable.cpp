@@ -53,4 +53,12 @@ std::string BankSelectVoiceTable::VoiceName(int msb, int lsb, int program) const
     return row != nullptr ? std::string(row->name) : std::string(fallback_);
 }
 
+std::string BankSelectVoiceTable::VoiceName(int msb, int lsb, int program, const VoiceList* list) const {
+    std::string name;
+    if (list != nullptr && list->Find(msb, lsb, program, name)) {
+        return name;
+    }
+    return VoiceName(msb, lsb, program);
+}
+
 }  // namespace kalivo

@@ -6,6 +6,8 @@
 #include <span>
 #include <string>
 
+#include "common/voices/VoiceList.h"
+
 namespace kalivo {
 
 enum class BankSelectTableId { Psr740, Psr9000, Psr9000Pro, Psr2000, Cvp2 };
@@ -23,6 +25,8 @@ public:
     // equal the arguments; else the model's fallback. There is deliberately no
     // fallback to the basic voice of the program.
     std::string VoiceName(int msb, int lsb, int program) const;
+    // The same with a voice list over the table: the list's name where it has one.
+    std::string VoiceName(int msb, int lsb, int program, const VoiceList* list) const;
     // False when no row matches (name untouched).
     bool Find(int msb, int lsb, int program, std::string& name) const;
 

@@ -392,7 +392,29 @@ std::string S917Handler::VoiceName(const S917Registration& registration, int gp)
     if (!key) {
         return kNoVoice;
     }
-    return BankSelectVoiceTable::For(model_.voiceTable).VoiceName(key->msb, key->lsb, key->program);
+    return BankSelectVoiceTable::For(model_.voiceTable).VoiceName(key->msb, key->lsb, key->program, voiceList());
+}
+
+std::vector<BankSelectKey> S917Handler::VoiceKeys() {
+    std::vector<BankSelectKey> keys;
+    const auto add = [&keys](const S917Registration& registration) {
+        for (int part : {gp::kLeft, gp::kMain, gp::kLayer}) {
+            if (const auto key = registration.Voice(part)) {
+                keys.push_back({key->msb, key->lsb, key->program});
+            }
+        }
+    };
+    for (const S917Bank& bank : banks_) {
+        for (const auto& slot : bank.slots) {
+            if (slot) {
+                add(*slot);
+            }
+        }
+    }
+    for (const S917RegfileEntry& entry : entries_) {
+        add(entry.registration);
+    }
+    return keys;
 }
 
 int S917Handler::GetStyleName(int bank, int slot, std::string& name, int /*form*/) {

@@ -86,6 +86,7 @@ public:
     const S917RegfileEntry* Entry(int regfile) const;
     int EntryCount() const { return static_cast<int>(entries_.size()); }
     std::string VoiceName(const S917Registration& registration, int gp) const;
+    std::vector<BankSelectKey> VoiceKeys() override;
 
 private:
     int WriteProtocolFile(const std::string& path, const std::string& text);

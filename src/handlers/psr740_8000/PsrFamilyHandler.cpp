@@ -289,7 +289,7 @@ int PsrFamilyHandler::VoiceName(int bank, int slot, int part, std::string& name)
     if (memory_.IsEmpty(bank, slot)) {
         return status::kNoRegistration;
     }
-    name = model_.voiceName(memory_.Record(bank, slot), part);
+    name = model_.voiceName(memory_.Record(bank, slot), part, voiceList());
     return status::kDone;
 }
 
@@ -425,7 +425,7 @@ int PsrFamilyHandler::RegfileVoiceName(int regfile, int part, std::string& name)
     if (entry == nullptr) {
         return status::kNoRegistration;
     }
-    name = model_.voiceName(entry->record, part);
+    name = model_.voiceName(entry->record, part, voiceList());
     return status::kDone;
 }
 
@@ -444,6 +444,28 @@ int PsrFamilyHandler::WriteRegfileProtocol(const std::string& path) {
 
 int PsrFamilyHandler::ShowRegistration(int regfile, int bank, int slot) {
     return RegistrationViewer::Show(*this, ui(), regfile, bank, slot);
+}
+
+std::vector<BankSelectKey> PsrFamilyHandler::VoiceKeys() {
+    std::vector<BankSelectKey> keys;
+    const auto add = [&](std::span<const std::uint8_t> record) {
+        for (int part = 0; part < model_.voiceParts; ++part) {
+            if (const auto key = model_.voiceKey(record, part)) {
+                keys.push_back(*key);
+            }
+        }
+    };
+    for (int bank = 0; bank < model_.banks; ++bank) {
+        for (int slot = 0; slot < model_.slots; ++slot) {
+            if (!memory_.IsEmpty(bank, slot)) {
+                add(memory_.Record(bank, slot));
+            }
+        }
+    }
+    for (const PsrRegfileEntry& entry : regfiles_.Entries()) {
+        add(entry.record);
+    }
+    return keys;
 }
 
 }  // namespace kalivo

@@ -40,6 +40,7 @@ public:
     int GetTempo(int bank, int slot, int& tempo) override;
     int GetRegfileTempo(int regfile, int& tempo) override;
     int GetVoiceName1(int bank, int slot, std::string& name) override;
+    std::vector<BankSelectKey> VoiceKeys() override;
     int GetVoiceName2(int bank, int slot, std::string& name) override;
     int GetVoiceName3(int bank, int slot, std::string& name) override;
     int GetVoiceName4(int bank, int slot, std::string& name) override;

@@ -17,21 +17,32 @@ void PutText(std::span<std::uint8_t> record, std::size_t at, std::string_view te
 }
 
 // The PSR-740 keeps its voices as bank select MSB, LSB and program.
-std::string Psr740Voice(std::span<const std::uint8_t> record, int part) {
+std::optional<BankSelectKey> Psr740VoiceKey(std::span<const std::uint8_t> record, int part) {
     static constexpr std::array<std::size_t, 3> kAt{151, 119, 135};  // Left, Right 1, Right 2
     if (part < 0 || part >= static_cast<int>(kAt.size())) {
-        return "***********";  // the instrument has no fourth part
+        return std::nullopt;  // the instrument has no fourth part
     }
     const std::size_t at = kAt[static_cast<std::size_t>(part)];
-    return BankSelectVoiceTable::For(BankSelectTableId::Psr740)
-        .VoiceName(ByteReader::U8At(record, at), ByteReader::U8At(record, at + 1), ByteReader::U8At(record, at + 2));
+    return BankSelectKey{ByteReader::U8At(record, at), ByteReader::U8At(record, at + 1), ByteReader::U8At(record, at + 2)};
 }
 
-std::string Psr8000Voice(std::span<const std::uint8_t> record, int part) {
+std::string Psr740Voice(std::span<const std::uint8_t> record, int part, const VoiceList* list) {
+    const auto key = Psr740VoiceKey(record, part);
+    if (!key) {
+        return "***********";
+    }
+    return BankSelectVoiceTable::For(BankSelectTableId::Psr740).VoiceName(key->msb, key->lsb, key->program, list);
+}
+
+std::string Psr8000Voice(std::span<const std::uint8_t> record, int part, const VoiceList* /*list*/) {
     if (part < 0 || part > 3) {
         return "?";
     }
     return Psr8000VoiceList::VoiceName(ByteReader::U16At(record, 2 * static_cast<std::size_t>(part)));
+}
+
+std::optional<BankSelectKey> Psr8000VoiceKey(std::span<const std::uint8_t> /*record*/, int /*part*/) {
+    return std::nullopt;  // voice numbers, not bank select
 }
 
 // Digits written by hand: a load puts the default into every slot first.
@@ -101,7 +112,7 @@ const PsrModel& PsrModel::Psr740() {
         32, 4, 287, 16, true, 32, 16, 37, 32, 3,
         160, 3,
         ".p74", "PSR-740", "PSR-740  Registration Archive",
-        Psr740Voice, &StyleList::Psr740, Psr740Default, Psr740FieldsSound,
+        Psr740Voice, Psr740VoiceKey, &StyleList::Psr740, Psr740Default, Psr740FieldsSound,
     };
     return model;
 }
@@ -112,7 +123,7 @@ const PsrModel& PsrModel::Psr8000() {
         16, 8, 316, 156, false, 0, 0, 152, 200, 4,
         214, 16,
         ".p8k", "PSR-8000", "PSR-8000 Registration Archive",
-        Psr8000Voice, &StyleList::Psr8000, Psr8000Default, Psr8000FieldsSound,
+        Psr8000Voice, Psr8000VoiceKey, &StyleList::Psr8000, Psr8000Default, Psr8000FieldsSound,
     };
     return model;
 }

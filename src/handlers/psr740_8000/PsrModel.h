@@ -3,8 +3,11 @@
 // everything in which they differ is written down once, here.
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
+
+#include "common/voices/VoiceList.h"
 
 namespace kalivo {
 
@@ -42,8 +45,12 @@ struct PsrModel {
     const char* protocolModel;        // model name as the protocol titles spell it
     const char* htmlTitle;
 
-    // Name of voice part (0 Left, 1 Right 1, 2 Right 2, 3 Lead) of a record.
-    std::string (*voiceName)(std::span<const std::uint8_t> record, int part);
+    // Name of voice part (0 Left, 1 Right 1, 2 Right 2, 3 Lead) of a record,
+    // a voice list's name first where the model keeps voices by bank select.
+    std::string (*voiceName)(std::span<const std::uint8_t> record, int part, const VoiceList* list);
+    // The bank select and program of a part; nothing where the model keeps
+    // voice numbers instead (PSR-8000) or the part has no voice.
+    std::optional<BankSelectKey> (*voiceKey)(std::span<const std::uint8_t> record, int part);
     const StyleList& (*styles)();
     // The default registration for (bank, slot).
     void (*makeDefault)(std::span<std::uint8_t> record, int bank, int slot);

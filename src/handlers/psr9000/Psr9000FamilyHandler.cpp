@@ -352,7 +352,30 @@ int Psr9000FamilyHandler::GetTempo(int bank, int slot, int& tempo) {
 }
 
 std::string Psr9000FamilyHandler::LookUpVoice(const VoiceKey& key) const {
-    return BankSelectVoiceTable::For(model_.voiceTable).VoiceName(key.msb, key.lsb, key.program);
+    return BankSelectVoiceTable::For(model_.voiceTable).VoiceName(key.msb, key.lsb, key.program, voiceList());
+}
+
+std::vector<BankSelectKey> Psr9000FamilyHandler::VoiceKeys() {
+    std::vector<BankSelectKey> keys;
+    const auto add = [&keys](const Record& record) {
+        for (int part = 0; part < 4; ++part) {
+            const VoiceKey key = Voice(record, part);
+            keys.push_back({key.msb, key.lsb, key.program});
+        }
+    };
+    if (table_ != nullptr) {
+        for (const Psr9000Bank& bank : table_->banks) {
+            for (const Psr9000Slot& slot : bank.slots) {
+                if (bank.used && !slot.empty) {
+                    add(slot.record);
+                }
+            }
+        }
+    }
+    for (const Psr9000RegfileEntry& entry : entries_) {
+        add(entry.record);
+    }
+    return keys;
 }
 
 int Psr9000FamilyHandler::VoiceName(int bank, int slot, int part, std::string& name) const {

@@ -65,6 +65,7 @@ public:
                                 bool implicitSearch) override;
     std::string LastStoreNote() const override;
     std::string LastStoredName() const override;
+    std::vector<BankSelectKey> VoiceKeys() override;
     std::shared_ptr<const HandlerSnapshot> SaveDestinationState() const override;
     void RestoreDestinationState(const HandlerSnapshot& snapshot) override;
 

@@ -122,6 +122,7 @@ void TyrosHandler::RestoreDestinationState(const HandlerSnapshot& snapshot) {
     }
     loadedBankCount_ = state->loadedBankCount;
     bankCount_ = state->bankCount;
+    RefreshAllVoiceNames();  // the voice list may have changed since the state was saved
 }
 
 bool TyrosHandler::AnyBankInUse() const {
@@ -733,7 +734,7 @@ int TyrosHandler::CopySettingBlock(int dstBank, int dstSlot, ModelHandler* sourc
     }
     TyrosRegistration& target = bank.registrations[static_cast<std::size_t>(dstSlot)];
     const TyrosCopyRecord record(registration, selection, target.IsEmpty());
-    if (!target.ApplyCopy(record, ui(), voiceTableComplete_)) {
+    if (!target.ApplyCopy(record, ui(), voiceTableComplete_, voiceList())) {
         ui().ShowMessage("Settings not copied: the registration would become too long");
         return status::kNotValid;
     }
@@ -742,7 +743,7 @@ int TyrosHandler::CopySettingBlock(int dstBank, int dstSlot, ModelHandler* sourc
 
 int TyrosHandler::CountRevoiceToDefault(int bank, int slot) {
     const TyrosRegistration* registration = Registration(bank, slot);
-    return registration == nullptr || registration->IsEmpty() ? 0 : registration->RevoiceCandidates();
+    return registration == nullptr || registration->IsEmpty() ? 0 : registration->RevoiceCandidates(voiceList());
 }
 
 // ---- voices the table does not know ----------------------------------------------
@@ -751,6 +752,7 @@ TyrosRegistration::ParseOptions TyrosHandler::LoadOptions(const std::string& ori
     TyrosRegistration::ParseOptions options;
     options.askAboutVoices = voiceTableComplete_;
     options.origin = origin;
+    options.voices = voiceList();
     return options;
 }
 
@@ -758,25 +760,71 @@ void TyrosHandler::CountUnknownVoices(const TyrosRegistration& registration) {
     if (voiceTableComplete_ || registration.IsEmpty()) {
         return;  // with a complete table each unknown voice was asked about
     }
-    const int unknown = registration.UnknownVoiceCount();
+    const int unknown = registration.UnknownVoiceCount(voiceList());
     unknownVoiceSettings_ += unknown;
     unknownVoiceRegistrations_ += unknown > 0 ? 1 : 0;
 }
 
 void TyrosHandler::ReportUnknownVoices() {
     if (unknownVoiceSettings_ > 0) {
-        ui().ShowMessage(FormatNumbers(
-                             "%i voice settings in %i registrations are not in the voice table.\n"
-                             "The table holds %i of the instrument's %i voices, so most of them are likely "
-                             "voices the instrument has. They are kept unchanged; their names show as "
-                             "\"no voice\" or as a near voice in parentheses.",
-                             unknownVoiceSettings_, unknownVoiceRegistrations_,
-                             static_cast<int>(TyrosTables::Voices().size()),
-                             static_cast<int>(TyrosTables::VoiceRowsOfInstrument())),
+        const int instrumentVoices = static_cast<int>(TyrosTables::VoiceRowsOfInstrument());
+        const std::string head =
+            voiceList() == nullptr
+                ? FormatNumbers("%i voice settings in %i registrations are not in the voice table.\n"
+                                "The table holds %i of the instrument's %i voices",
+                                unknownVoiceSettings_, unknownVoiceRegistrations_,
+                                static_cast<int>(TyrosTables::Voices().size()), instrumentVoices)
+                : FormatNumbers("%i voice settings in %i registrations are not in the voice table or the voice "
+                                "list.\nThe voice list names %i voices; with the table, %i of the instrument's %i "
+                                "voices are known",
+                                unknownVoiceSettings_, unknownVoiceRegistrations_,
+                                static_cast<int>(voiceList()->RowCount()),
+                                static_cast<int>(TyrosTables::KnownVoiceCount(voiceList())), instrumentVoices);
+        ui().ShowMessage(head +
+                             ", so most of them are likely voices the instrument has. They are kept unchanged; "
+                             "their names show as \"no voice\" or as a near voice in parentheses.",
                          "Voice table incomplete");
     }
     unknownVoiceSettings_ = 0;
     unknownVoiceRegistrations_ = 0;
+}
+
+void TyrosHandler::SetVoiceList(std::shared_ptr<const VoiceList> list) {
+    ModelHandler::SetVoiceList(std::move(list));
+    voiceTableComplete_ = TyrosTables::VoiceTableComplete() ||
+                          TyrosTables::KnownVoiceCount(voiceList()) >= TyrosTables::VoiceRowsOfInstrument();
+    RefreshAllVoiceNames();
+}
+
+void TyrosHandler::RefreshAllVoiceNames() {
+    for (TyrosBank& bank : banks_) {
+        for (TyrosRegistration& registration : bank.registrations) {
+            if (!registration.IsEmpty()) {
+                registration.RefreshVoiceNames(voiceList());
+            }
+        }
+    }
+    for (TyrosRegfileEntry& entry : entries_) {
+        entry.registration.RefreshVoiceNames(voiceList());
+    }
+}
+
+std::vector<BankSelectKey> TyrosHandler::VoiceKeys() {
+    std::vector<BankSelectKey> keys;
+    const auto add = [&keys](const TyrosRegistration& registration) {
+        for (const auto& key : registration.VoiceKeys()) {
+            keys.push_back(key);
+        }
+    };
+    for (const TyrosBank& bank : banks_) {
+        for (const TyrosRegistration& registration : bank.registrations) {
+            add(registration);
+        }
+    }
+    for (const TyrosRegfileEntry& entry : entries_) {
+        add(entry.registration);
+    }
+    return keys;
 }
 
 int TyrosHandler::RevoiceToDefault(int bank, int slot) {
@@ -784,9 +832,9 @@ int TyrosHandler::RevoiceToDefault(int bank, int slot) {
     if (registration == nullptr || registration->IsEmpty()) {
         return 0;
     }
-    const int changed = registration->RevoiceParts();
+    const int changed = registration->RevoiceParts(voiceList());
     if (changed > 0) {
-        registration->RefreshVoiceNames();  // views and protocols show the new voices
+        registration->RefreshVoiceNames(voiceList());  // views and protocols show the new voices
     }
     return changed;
 }

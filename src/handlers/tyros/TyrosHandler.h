@@ -88,6 +88,10 @@ public:
     int CountRevoiceToDefault(int bank, int slot) override;
     bool VoiceTableComplete() const override { return voiceTableComplete_; }
     void ReportUnknownVoices() override;
+    // Shows the list's names at once, and counts the table as complete when
+    // the list and the built-in rows together name all the instrument's voices.
+    void SetVoiceList(std::shared_ptr<const VoiceList> list) override;
+    std::vector<BankSelectKey> VoiceKeys() override;
     // The table's data file decides; tests try both ways.
     void SetVoiceTableComplete(bool complete) { voiceTableComplete_ = complete; }
     void ClearStoreCancelled() override;
@@ -122,6 +126,7 @@ private:
     bool AnyBankInUse() const;
     // What a load passes to the parse, and what it counts afterwards.
     TyrosRegistration::ParseOptions LoadOptions(const std::string& origin) const;
+    void RefreshAllVoiceNames();
     void CountUnknownVoices(const TyrosRegistration& registration);
     void ResetAllBanks();
     void ClearEntries();

@@ -87,7 +87,7 @@ void TyrosRegistration::Parse(std::span<const std::uint8_t> block, bool quiet, b
     }
     empty_ = false;
     origin_ = options.origin;
-    NameVoices(options.askAboutVoices ? &ui : nullptr);
+    NameVoices(options.askAboutVoices ? &ui : nullptr, options.voices);
     origin_.clear();
 }
 
@@ -304,11 +304,11 @@ bool TyrosRegistration::VoiceKeyOf(VoicePart part, VoiceKey& key) const {
     return true;
 }
 
-void TyrosRegistration::WorkOutVoiceNames(UserInterface& ui) { NameVoices(&ui); }
+void TyrosRegistration::WorkOutVoiceNames(UserInterface& ui, const VoiceList* voices) { NameVoices(&ui, voices); }
 
-void TyrosRegistration::RefreshVoiceNames() { NameVoices(nullptr); }
+void TyrosRegistration::RefreshVoiceNames(const VoiceList* voices) { NameVoices(nullptr, voices); }
 
-void TyrosRegistration::NameVoices(UserInterface* ui) {
+void TyrosRegistration::NameVoices(UserInterface* ui, const VoiceList* voices) {
     for (VoicePart part : kVoiceParts) {
         std::string& name = voiceNames_[PartIndex(part)];
         name = kNoVoice;
@@ -317,7 +317,7 @@ void TyrosRegistration::NameVoices(UserInterface* ui) {
             continue;
         }
         bool found = false;
-        name = TyrosVoiceNaming::Name(key.program, key.lsb, key.msb, found);
+        name = TyrosVoiceNaming::Name(voices, key.program, key.lsb, key.msb, found);
         if (found) {
             continue;
         }
@@ -325,7 +325,7 @@ void TyrosRegistration::NameVoices(UserInterface* ui) {
             WarnAboutVoice(part, key, *ui);
         }
         if (key.msb == 0 && key.lsb != 0) {
-            name = TyrosVoiceNaming::XgFallbackName(key.program);
+            name = TyrosVoiceNaming::XgFallbackName(voices, key.program);
         }
     }
     quiet_ = true;
@@ -349,24 +349,24 @@ void TyrosRegistration::WarnAboutVoice(VoicePart part, const VoiceKey& key, User
     }
 }
 
-bool TyrosRegistration::IsRevoiceCandidate(VoicePart part) const {
+bool TyrosRegistration::IsRevoiceCandidate(VoicePart part, const VoiceList* voices) const {
     VoiceKey key{};
     return VoiceKeyOf(part, key) && key.msb == 0 && key.lsb != 0 &&
-           !TyrosVoiceNaming::IsKnown(key.program, key.lsb, key.msb);
+           !TyrosVoiceNaming::IsKnown(voices, key.program, key.lsb, key.msb);
 }
 
-int TyrosRegistration::RevoiceCandidates() const {
+int TyrosRegistration::RevoiceCandidates(const VoiceList* voices) const {
     int candidates = 0;
     for (VoicePart part : kVoiceParts) {
-        candidates += IsRevoiceCandidate(part) ? 1 : 0;
+        candidates += IsRevoiceCandidate(part, voices) ? 1 : 0;
     }
     return candidates;
 }
 
-int TyrosRegistration::RevoiceParts() {
+int TyrosRegistration::RevoiceParts(const VoiceList* voices) {
     int changed = 0;
     for (VoicePart part : kVoiceParts) {
-        if (!IsRevoiceCandidate(part)) {
+        if (!IsRevoiceCandidate(part, voices)) {
             continue;
         }
         data_[slots_[static_cast<std::size_t>(VoiceType(part))].offset + kVoiceLsbAt] = 0;
@@ -375,18 +375,30 @@ int TyrosRegistration::RevoiceParts() {
     return changed;
 }
 
-int TyrosRegistration::UnknownVoiceCount() const {
+int TyrosRegistration::UnknownVoiceCount(const VoiceList* voices) const {
     int unknown = 0;
     for (VoicePart part : kVoiceParts) {
         VoiceKey key{};
-        if (VoiceKeyOf(part, key) && !TyrosVoiceNaming::IsKnown(key.program, key.lsb, key.msb)) {
+        if (VoiceKeyOf(part, key) && !TyrosVoiceNaming::IsKnown(voices, key.program, key.lsb, key.msb)) {
             ++unknown;
         }
     }
     return unknown;
 }
 
-bool TyrosRegistration::ApplyCopy(const TyrosCopyRecord& record, UserInterface& ui, bool askAboutVoices) {
+std::vector<BankSelectKey> TyrosRegistration::VoiceKeys() const {
+    std::vector<BankSelectKey> keys;
+    for (VoicePart part : kVoiceParts) {
+        VoiceKey key{};
+        if (!IsEmpty() && VoiceKeyOf(part, key)) {
+            keys.push_back({key.msb, key.lsb, key.program});
+        }
+    }
+    return keys;
+}
+
+bool TyrosRegistration::ApplyCopy(const TyrosCopyRecord& record, UserInterface& ui, bool askAboutVoices,
+                                  const VoiceList* voices) {
     SlotViews views = Views();
     for (int type = 1; type < kSlotCount; ++type) {
         Bytes& view = views[static_cast<std::size_t>(type)];
@@ -401,7 +413,7 @@ bool TyrosRegistration::ApplyCopy(const TyrosCopyRecord& record, UserInterface& 
     }
     Assemble(views);
     empty_ = false;
-    NameVoices(askAboutVoices ? &ui : nullptr);
+    NameVoices(askAboutVoices ? &ui : nullptr, voices);
     return true;
 }
 

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "common/voices/VoiceList.h"
 #include "handlers/tyros/TyrosFormat.h"
 #include "ui/UserInterface.h"
 
@@ -25,6 +26,8 @@ struct TyrosParseOptions {
     bool askAboutVoices = true;
     // The file the registration comes from, named in a voice question.
     std::string origin;
+    // Names read at run time, shown over the built-in table; nullptr: the table alone.
+    const VoiceList* voices = nullptr;
 };
 
 class TyrosRegistration {
@@ -80,19 +83,22 @@ public:
 
     // Works the four voice names out again; unknown voices are warned about
     // through ui (once per part) unless this registration is silenced.
-    void WorkOutVoiceNames(UserInterface& ui);
+    void WorkOutVoiceNames(UserInterface& ui, const VoiceList* voices = nullptr);
     // The same without any warning, after this program changed the voices.
-    void RefreshVoiceNames();
+    void RefreshVoiceNames(const VoiceList* voices = nullptr);
     // Unknown voices of the XG banks (MSB 0, LSB not 0) are moved to LSB 0;
     // returns the number of parts changed.
-    int RevoiceParts();
+    int RevoiceParts(const VoiceList* voices = nullptr);
     // The number of parts RevoiceParts would change.
-    int RevoiceCandidates() const;
+    int RevoiceCandidates(const VoiceList* voices = nullptr) const;
     // Takes over the blocks of a copy record; false (nothing changed) when
     // the result would not fit a registration block.
-    bool ApplyCopy(const TyrosCopyRecord& record, UserInterface& ui, bool askAboutVoices = true);
+    bool ApplyCopy(const TyrosCopyRecord& record, UserInterface& ui, bool askAboutVoices = true,
+                   const VoiceList* voices = nullptr);
     // The voice parts present whose voice the table does not know.
-    int UnknownVoiceCount() const;
+    int UnknownVoiceCount(const VoiceList* voices = nullptr) const;
+    // Bank select and program of each voice part present.
+    std::vector<BankSelectKey> VoiceKeys() const;
 
     bool Quiet() const { return quiet_; }
     bool StopWarnings() const { return stopWarnings_; }
@@ -119,8 +125,8 @@ private:
     void Assemble(const SlotViews& views);
     bool ReplaceBlock(int type, const Block& block);
     bool VoiceKeyOf(tyros::VoicePart part, VoiceKey& key) const;
-    bool IsRevoiceCandidate(tyros::VoicePart part) const;
-    void NameVoices(UserInterface* ui);
+    bool IsRevoiceCandidate(tyros::VoicePart part, const VoiceList* voices) const;
+    void NameVoices(UserInterface* ui, const VoiceList* voices);
     void WarnAboutVoice(tyros::VoicePart part, const VoiceKey& key, UserInterface& ui);
     bool ParseSettingBlocks(Bytes settings);
 

@@ -1,6 +1,8 @@
 #include "handlers/tyros/TyrosTables.h"
 
+#include <set>
 #include <string_view>
+#include <tuple>
 #include <utility>
 
 #include "handlers/tyros/TyrosVoiceIndex.h"
@@ -39,6 +41,19 @@ TyrosVoiceLookup TyrosTables::LookupVoice(int program, int lsb, int msb) {
 
 bool TyrosTables::VoiceTableComplete() { return Data().voiceTableComplete; }
 std::size_t TyrosTables::VoiceRowsOfInstrument() { return Data().voiceRowsOfInstrument; }
+
+std::size_t TyrosTables::KnownVoiceCount(const VoiceList* list) {
+    std::set<std::tuple<int, int, int>> keys;
+    for (const TyrosVoiceRow& row : Voices()) {
+        keys.emplace(row.msb, row.lsb, row.program);
+    }
+    if (list != nullptr) {
+        for (const BankSelectKey& key : list->ExactKeys()) {
+            keys.emplace(key.msb, key.lsb, key.program);
+        }
+    }
+    return keys.size();
+}
 
 std::string TyrosTables::StyleName(std::size_t index) { return NameAt(Data().styles, index); }
 std::size_t TyrosTables::StyleCount() { return Data().styles.size(); }

@@ -7,6 +7,8 @@
 #include <span>
 #include <string>
 
+#include "common/voices/VoiceList.h"
+
 namespace kalivo {
 
 struct TyrosVoiceRow {
@@ -33,6 +35,8 @@ public:
     // file says so), and how many the instrument has.
     static bool VoiceTableComplete();
     static std::size_t VoiceRowsOfInstrument();
+    // How many different voices the table and a voice list name together.
+    static std::size_t KnownVoiceCount(const VoiceList* list);
 
     // Names by index; an index at or past the count gives an empty text, so
     // callers that need a placeholder check the count first.

@@ -7,18 +7,24 @@
 
 namespace kalivo {
 
-std::string TyrosVoiceNaming::Name(int program, int lsb, int msb, bool& found) {
+std::string TyrosVoiceNaming::Name(const VoiceList* list, int program, int lsb, int msb, bool& found) {
+    std::string listed;
+    if (list != nullptr && list->Find(msb, lsb, program, listed)) {
+        found = true;
+        return listed;
+    }
     TyrosVoiceLookup lookup = TyrosTables::LookupVoice(program, lsb, msb);
     found = lookup.found;
     return std::move(lookup.name);
 }
 
-bool TyrosVoiceNaming::IsKnown(int program, int lsb, int msb) {
-    return TyrosTables::FindVoice(program, lsb, msb) != nullptr;
+bool TyrosVoiceNaming::IsKnown(const VoiceList* list, int program, int lsb, int msb) {
+    return (list != nullptr && list->Names(msb, lsb, program)) || TyrosTables::FindVoice(program, lsb, msb) != nullptr;
 }
 
-std::string TyrosVoiceNaming::XgFallbackName(int program) {
-    std::string name = TyrosTables::LookupVoice(program, 0, 0).name;
+std::string TyrosVoiceNaming::XgFallbackName(const VoiceList* list, int program) {
+    bool found = false;
+    std::string name = Name(list, program, 0, 0, found);
     name.insert(name.begin(), '(');
     name.push_back(')');
     return name;

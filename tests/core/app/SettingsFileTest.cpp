@@ -99,5 +99,27 @@ TEST_F(SettingsFileTest, ModelLineWithoutPaddingOrMissingIsNoModel) {
     EXPECT_EQ(file.ReadStartup(options), Model::Cvp2);
 }
 
+TEST_F(SettingsFileTest, VoiceListLineFollowsTheOptionLinesAndSurvivesRewrites) {
+    const std::string tyros = "[Tyros      ]\r\nCustomStyleDlg=0\r\nImpliciteSearchForStyles=0\r\n"
+                              "DefaultCustomArchive=0\r\nCustomArchivePath=\r\n";
+    dir.Write("kalivo.ini", "[Model]\r\nPSR-740    \r\n" + kSection + tyros);
+    EXPECT_EQ(file.ReadVoiceList("PSR-740    ").file, "");  // files written before read as before
+    ASSERT_TRUE(file.WriteVoiceList("PSR-740    ", {"/lists/my psr.ins", "PSR-740"}));
+    EXPECT_FALSE(file.WriteVoiceList("CVP2 Series", {"/x.ins", ""}));  // no section to hold it
+    StyleArchiveOptions options;
+    ASSERT_TRUE(file.Write("PSR-740    ", options));  // the option lines are rewritten, the line stays
+    EXPECT_EQ(dir.Read("kalivo.ini"),
+              "[Model]\r\nPSR-740    \r\n[PSR-740    ]\r\nCustomStyleDlg=0\r\nImpliciteSearchForStyles=0\r\n"
+              "DefaultCustomArchive=0\r\nCustomArchivePath=\r\nVoiceList=/lists/my psr.ins\tPSR-740\r\n" +
+                  tyros);
+    EXPECT_EQ(file.ReadStartup(options), Model::Psr740);
+    const VoiceListChoice choice = file.ReadVoiceList("PSR-740    ");
+    EXPECT_EQ(choice.file, "/lists/my psr.ins");
+    EXPECT_EQ(choice.instrument, "PSR-740");
+    EXPECT_EQ(file.ReadVoiceList("Tyros      ").file, "");
+    ASSERT_TRUE(file.WriteVoiceList("PSR-740    ", {}));
+    EXPECT_EQ(dir.Read("kalivo.ini").find("VoiceList="), std::string::npos);
+}
+
 }  // namespace
 }  // namespace kalivo::test

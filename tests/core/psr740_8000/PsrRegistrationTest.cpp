@@ -143,12 +143,12 @@ TEST_F(Psr8000Fixture, VoiceNumbersDecodeCustomOrganFluteListAndUnknown) {
     // Numbers no regfile may hold can still come from a stored set: read the record itself.
     const Bytes v = Record(Model(), {"V", 0, 100, {{0, 0, 0, 0x8000}, {0, 0, 0, 0x801F}, {0, 0, 0, 0x4000}, {0, 0, 0, 754}}});
     const Bytes w = Record(Model(), {"W", 0, 100, {{0, 0, 0, 0x4001}, {0, 0, 0, 0}, {0, 0, 0, 753}, {0, 0, 0, 0}}});
-    EXPECT_EQ(Model().voiceName(v, 0), "Custom 1");
-    EXPECT_EQ(Model().voiceName(v, 1), "Custom 32");
-    EXPECT_EQ(Model().voiceName(v, 2), "Organ Flute");
-    EXPECT_EQ(Model().voiceName(v, 3), "?");
-    EXPECT_EQ(Model().voiceName(w, 0), "?");
-    EXPECT_EQ(Model().voiceName(w, 2), "FireWork");
+    EXPECT_EQ(Model().voiceName(v, 0, nullptr), "Custom 1");
+    EXPECT_EQ(Model().voiceName(v, 1, nullptr), "Custom 32");
+    EXPECT_EQ(Model().voiceName(v, 2, nullptr), "Organ Flute");
+    EXPECT_EQ(Model().voiceName(v, 3, nullptr), "?");
+    EXPECT_EQ(Model().voiceName(w, 0, nullptr), "?");
+    EXPECT_EQ(Model().voiceName(w, 2, nullptr), "FireWork");
     Fill(destination, {{0, 0, {"V", 0, 100, {{0, 0, 0, 0x801F}}}}});
     std::string name;
     destination.GetVoiceName1(0, 0, name);

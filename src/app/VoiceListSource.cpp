@@ -1,0 +1,70 @@
+#include "app/VoiceListSource.h"
+
+#include "common/Format.h"
+#include "common/tables/BankSelectVoiceTable.h"
+#include "common/text/Cp1252.h"
+#include "common/voices/VoiceListFile.h"
+#include "handlers/tyros/TyrosTables.h"
+
+namespace kalivo {
+
+bool VoiceListSource::ModelTakesLists(Model model) { return model != Model::Psr8000; }
+
+std::string VoiceListSource::RefusalFor(Model model) {
+    return ModelTakesLists(model) ? std::string()
+                                  : "The PSR-8000 keeps voice numbers, not bank select; a voice list cannot name them";
+}
+
+int VoiceListSource::BuiltInRows(Model model) {
+    const auto rows = [](BankSelectTableId id) {
+        return static_cast<int>(BankSelectVoiceTable::For(id).Rows().size());
+    };
+    switch (model) {
+        case Model::Psr740: return rows(BankSelectTableId::Psr740);
+        case Model::Psr9000: return rows(BankSelectTableId::Psr9000);
+        case Model::Psr9000Pro: return rows(BankSelectTableId::Psr9000Pro);
+        case Model::Psr2000: return rows(BankSelectTableId::Psr2000);
+        case Model::Cvp2: return rows(BankSelectTableId::Cvp2);
+        case Model::Tyros: return static_cast<int>(TyrosTables::Voices().size());
+        case Model::Psr8000: break;
+    }
+    return 0;
+}
+
+std::shared_ptr<const VoiceList> VoiceListSource::Load(const std::string& path, const std::string& instrument,
+                                                       std::string& error) {
+    VoiceListFile file;
+    auto list = std::make_shared<VoiceList>();
+    if (!file.Read(path, error) || !file.Take(Cp1252::FromUtf8(instrument), *list, error)) {
+        return nullptr;
+    }
+    return list;
+}
+
+bool VoiceListSource::Instruments(const std::string& path, std::vector<std::string>& names, std::string& error) {
+    VoiceListFile file;
+    if (!file.Read(path, error)) {
+        return false;
+    }
+    names.clear();
+    for (const std::string& name : file.Instruments()) {
+        names.push_back(Cp1252::ToUtf8(name));
+    }
+    return true;
+}
+
+std::string VoiceListSource::Describe(Model model, const VoiceList* list) {
+    if (list == nullptr) {
+        return FormatNumbers("built-in table, %i rows", BuiltInRows(model));
+    }
+    const std::string instrument =
+        list->Instrument().empty() ? std::string() : ", instrument " + Cp1252::ToUtf8(list->Instrument());
+    return list->File() + instrument + FormatNumbers(", %i rows", static_cast<int>(list->RowCount()));
+}
+
+std::string VoiceListSource::DescribeNamed(const VoiceList& list, const std::vector<BankSelectKey>& keys) {
+    return FormatNumbers("%i of %i voice settings of the loaded archives are named by the list",
+                         list.CountNamed(keys), static_cast<int>(keys.size()));
+}
+
+}  // namespace kalivo
