@@ -2,6 +2,7 @@
 
 #include <cctype>
 
+#include "common/tables/BankSelectVoiceTable.h"
 #include "handlers/cvp2_psr2000/Cvp2Handler.h"
 #include "handlers/cvp2_psr2000/Psr2000Handler.h"
 #include "handlers/psr740_8000/Psr740Handler.h"
@@ -9,6 +10,7 @@
 #include "handlers/psr9000/Psr9000Handler.h"
 #include "handlers/psr9000/Psr9000ProHandler.h"
 #include "handlers/tyros/TyrosHandler.h"
+#include "handlers/tyros/TyrosTables.h"
 
 namespace kalivo {
 
@@ -19,19 +21,31 @@ std::unique_ptr<ModelHandler> Make(UserInterface& ui) {
     return std::make_unique<Handler>(ui);
 }
 
+template <BankSelectTableId table>
+int BankSelectRows() {
+    return static_cast<int>(BankSelectVoiceTable::For(table).Rows().size());
+}
+
+int TyrosRows() { return static_cast<int>(TyrosTables::Voices().size()); }
+
 // In handler order. Columns as in ModelFacts: name; name limits (registration,
 // bank, archive, disk name); bank files, style archives, group copy, bank
-// edits, HTML protocol; the handler class. The PSR-2000 archive name is its
+// edits, HTML protocol; the built-in voice table; the handler class. The PSR-2000 archive name is its
 // bank name whole, the CVP2 Series adds ".s917"; PSR-740/8000 and
 // PSR-9000/9000Pro keep archives on floppy disks under names of 8 and 16.
 const std::array<ModelFacts, kModelCount> kFacts = {{
-    {"PSR-740    ", {16, 16, 16, 8}, false, true, false, false, true, Make<Psr740Handler>},
-    {"PSR-8000   ", {16, 16, 16, 8}, false, true, false, false, true, Make<Psr8000Handler>},
-    {"PSR-9000   ", {16, 16, 16, 16}, false, true, false, false, true, Make<Psr9000Handler>},
-    {"9000Pro    ", {16, 16, 16, 16}, false, true, false, false, true, Make<Psr9000ProHandler>},
-    {"PSR-2000   ", {16, 41, 41, 0}, false, false, true, false, true, Make<Psr2000Handler>},
-    {"CVP2 Series", {16, 16, 16 + 5, 0}, false, false, true, false, true, Make<Cvp2Handler>},
-    {"Tyros      ", {15, 35, 0, 0}, true, false, true, true, false, Make<TyrosHandler>},
+    {"PSR-740    ", {16, 16, 16, 8}, false, true, false, false, true, BankSelectRows<BankSelectTableId::Psr740>,
+     Make<Psr740Handler>},
+    {"PSR-8000   ", {16, 16, 16, 8}, false, true, false, false, true, nullptr, Make<Psr8000Handler>},
+    {"PSR-9000   ", {16, 16, 16, 16}, false, true, false, false, true, BankSelectRows<BankSelectTableId::Psr9000>,
+     Make<Psr9000Handler>},
+    {"9000Pro    ", {16, 16, 16, 16}, false, true, false, false, true, BankSelectRows<BankSelectTableId::Psr9000Pro>,
+     Make<Psr9000ProHandler>},
+    {"PSR-2000   ", {16, 41, 41, 0}, false, false, true, false, true, BankSelectRows<BankSelectTableId::Psr2000>,
+     Make<Psr2000Handler>},
+    {"CVP2 Series", {16, 16, 16 + 5, 0}, false, false, true, false, true, BankSelectRows<BankSelectTableId::Cvp2>,
+     Make<Cvp2Handler>},
+    {"Tyros      ", {15, 35, 0, 0}, true, false, true, true, false, TyrosRows, Make<TyrosHandler>},
 }};
 
 std::string Folded(const std::string& text) {

@@ -38,6 +38,10 @@ struct ModelFacts {
     bool groupCopy;      // Group Copy of setting blocks
     bool bankEdits;      // Edit Sequence, Edit Icon, Default Revoice and the icon list
     bool htmlProtocol;   // protocols also as HTML pages
+    // The rows of the built-in voice table, when voices are named by bank
+    // select and program; nullptr for a model that keeps voice numbers (no
+    // voice list can name those).
+    int (*builtInVoiceRows)();
     std::unique_ptr<ModelHandler> (*makeHandler)(UserInterface& ui);
 };
 

@@ -1,34 +1,23 @@
 #include "app/VoiceListSource.h"
 
 #include "common/Format.h"
-#include "common/tables/BankSelectVoiceTable.h"
 #include "common/text/Cp1252.h"
 #include "common/voices/VoiceListFile.h"
-#include "handlers/tyros/TyrosTables.h"
 
 namespace kalivo {
 
-bool VoiceListSource::ModelTakesLists(Model model) { return model != Model::Psr8000; }
+bool VoiceListSource::ModelTakesLists(Model model) { return ModelCatalog::FactsOf(model).builtInVoiceRows != nullptr; }
 
 std::string VoiceListSource::RefusalFor(Model model) {
+    std::string name = ModelCatalog::NameOf(model);
+    name.erase(name.find_last_not_of(' ') + 1);
     return ModelTakesLists(model) ? std::string()
-                                  : "The PSR-8000 keeps voice numbers, not bank select; a voice list cannot name them";
+                                  : "The " + name + " keeps voice numbers, not bank select; a voice list cannot name them";
 }
 
 int VoiceListSource::BuiltInRows(Model model) {
-    const auto rows = [](BankSelectTableId id) {
-        return static_cast<int>(BankSelectVoiceTable::For(id).Rows().size());
-    };
-    switch (model) {
-        case Model::Psr740: return rows(BankSelectTableId::Psr740);
-        case Model::Psr9000: return rows(BankSelectTableId::Psr9000);
-        case Model::Psr9000Pro: return rows(BankSelectTableId::Psr9000Pro);
-        case Model::Psr2000: return rows(BankSelectTableId::Psr2000);
-        case Model::Cvp2: return rows(BankSelectTableId::Cvp2);
-        case Model::Tyros: return static_cast<int>(TyrosTables::Voices().size());
-        case Model::Psr8000: break;
-    }
-    return 0;
+    const auto rows = ModelCatalog::FactsOf(model).builtInVoiceRows;
+    return rows != nullptr ? rows() : 0;
 }
 
 std::shared_ptr<const VoiceList> VoiceListSource::Load(const std::string& path, const std::string& instrument,

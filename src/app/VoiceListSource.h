@@ -13,8 +13,8 @@ namespace kalivo {
 
 class VoiceListSource {
 public:
-    // The PSR-8000 keeps voice numbers rather than bank select, so no list
-    // by bank select can name its voices.
+    // A model that keeps voice numbers rather than bank select (the PSR-8000)
+    // has no voices a list by bank select can name.
     static bool ModelTakesLists(Model model);
     static std::string RefusalFor(Model model);
     // The rows of the model's built-in voice table.
