@@ -7,6 +7,7 @@
 #include <fstream>
 
 #include "common/fs/FileSystem.h"
+#include "cli/CliBlockBytes.h"
 #include "cli/CliFixture.h"
 #include "handlers/tyros/TyrosFormat.h"
 #include "support/FatImage.h"
@@ -17,17 +18,8 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-void PutU16(Bytes& out, std::size_t value) {
-    out.push_back(static_cast<std::uint8_t>(value >> 8));
-    out.push_back(static_cast<std::uint8_t>(value & 0xFF));
-}
-
-Bytes Block(std::string_view id, const Bytes& payload) {
-    Bytes block(id.begin(), id.end());
-    PutU16(block, payload.size());
-    block.insert(block.end(), payload.begin(), payload.end());
-    return block;
-}
+using cli_bytes::Block;
+using cli_bytes::PutU16;
 
 Bytes Setting(int type, const Bytes& payload) {
     std::string id(tyros::kSettingId);

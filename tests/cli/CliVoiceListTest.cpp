@@ -5,6 +5,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "cli/CliBlockBytes.h"
 #include "cli/CliFixture.h"
 #include "handlers/tyros/TyrosFormat.h"
 
@@ -31,17 +32,8 @@ Bytes ReadFile(const std::string& path) {
     return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-void PutU16(Bytes& out, std::size_t value) {
-    out.push_back(static_cast<std::uint8_t>(value >> 8));
-    out.push_back(static_cast<std::uint8_t>(value & 0xFF));
-}
-
-Bytes Block(std::string_view id, const Bytes& payload) {
-    Bytes block(id.begin(), id.end());
-    PutU16(block, payload.size());
-    block.insert(block.end(), payload.begin(), payload.end());
-    return block;
-}
+using cli_bytes::Block;
+using cli_bytes::PutU16;
 
 // A Tyros bank file of one registration whose Right1 is (MSB 104, LSB 0,
 // program 5), which the built-in table lacks, and whose Left is GrandPiano.
