@@ -34,7 +34,6 @@ std::string Counted(int count, const std::string& noun) {
 }
 
 // Enough for an afternoon's work; every step holds a copy of the destination.
-constexpr std::size_t kUndoSteps = 50;
 
 // The list a command works on: focus goes back there after it, never to the
 // next button (which Enter or Space would then start by mistake).
@@ -176,8 +175,7 @@ void MainDialog::ResetState() {
     ClearDestinationSelection();
     destinationAnchor_ = 0;
     sourceShowsRegfiles_ = false;
-    changed_ = false;
-    ForgetHistory();
+    history_.Reset();
     StatesChanged();
 }
 
@@ -373,7 +371,7 @@ void MainDialog::Options() {
 }
 
 bool MainDialog::SaveQuestionLetsGoOn() {
-    if (!changed_) {
+    if (!history_.Unsaved()) {
         return true;
     }
     switch (ui_.AskYesNoOrClose(kSaveQuestion, kProgramTitle, false)) {
@@ -691,7 +689,7 @@ void MainDialog::LoadArchiveRight() {
     if (!EnsureModel()) {
         return;
     }
-    const bool wasChanged = changed_;
+    const bool wasChanged = history_.Unsaved();
     auto before = Before();
     if (!ChooseAndLoadArchives(true)) {
         return;
@@ -1296,54 +1294,28 @@ std::shared_ptr<const HandlerSnapshot> MainDialog::Before() const {
     return destination_ != nullptr ? destination_->SaveDestinationState() : nullptr;
 }
 
-// A change the handler cannot take back ends the history: older steps would
-// no longer lead to the states they name.
 void MainDialog::Changed(std::shared_ptr<const HandlerSnapshot> before, const std::string& what) {
-    if (before) {
-        undo_.push_back(UndoStep{std::move(before), stateId_, what});
-        if (undo_.size() > kUndoSteps) {
-            undo_.erase(undo_.begin());
-        }
-    } else {
-        undo_.clear();
-    }
-    redo_.clear();
-    stateId_ = ++nextStateId_;
-    changed_ = stateId_ != storedId_;
+    history_.Record(std::move(before), what);
 }
 
-void MainDialog::MarkStored() {
-    storedId_ = stateId_;
-    changed_ = false;
-}
+void MainDialog::MarkStored() { history_.MarkStored(); }
 
-void MainDialog::ForgetHistory() {
-    undo_.clear();
-    redo_.clear();
-    stateId_ = ++nextStateId_;
-    storedId_ = changed_ ? -1 : stateId_;
-}
+void MainDialog::ForgetHistory() { history_.Forget(); }
 
-void MainDialog::StepBack(std::vector<UndoStep>& from, std::vector<UndoStep>& to, const char* done) {
-    if (from.empty() || destination_ == nullptr) {
+void MainDialog::StepBack(bool undo) {
+    if (destination_ == nullptr) {
         return;
     }
-    UndoStep step = std::move(from.back());
-    from.pop_back();
-    auto now = destination_->SaveDestinationState();
-    destination_->RestoreDestinationState(*step.state);
-    if (now) {
-        to.push_back(UndoStep{std::move(now), stateId_, step.what});
+    const auto what = undo ? history_.Undo(*destination_) : history_.Redo(*destination_);
+    if (what) {
+        BuildDestinationList();
+        Status((undo ? "Undone: " : "Redone: ") + *what);
     }
-    stateId_ = step.stateId;
-    changed_ = stateId_ != storedId_;
-    BuildDestinationList();
-    Status(std::string(done) + step.what);
 }
 
-void MainDialog::Undo() { StepBack(undo_, redo_, "Undone: "); }
+void MainDialog::Undo() { StepBack(true); }
 
-void MainDialog::Redo() { StepBack(redo_, undo_, "Redone: "); }
+void MainDialog::Redo() { StepBack(false); }
 
 // ---- drag and drop ---------------------------------------------------------------
 

@@ -15,6 +15,7 @@
 #include "app/ListBuilder.h"
 #include "app/MainView.h"
 #include "app/SettingsFile.h"
+#include "app/UndoHistory.h"
 #include "app/VoiceListKeeper.h"
 #include "ui/DialogData.h"
 #include "ui/UserInterface.h"
@@ -77,8 +78,8 @@ public:
     void Run(Command command);
 
     // Undo and redo of the changes to the destination.
-    bool CanUndo() const { return !undo_.empty(); }
-    bool CanRedo() const { return !redo_.empty(); }
+    bool CanUndo() const { return history_.CanUndo(); }
+    bool CanRedo() const { return history_.CanRedo(); }
     void Undo();
     void Redo();
 
@@ -96,7 +97,7 @@ public:
     bool DropOnSource(const std::vector<std::string>& paths);
 
     // State, for the front ends and the tests.
-    bool Changed() const { return changed_; }
+    bool Changed() const { return history_.Unsaved(); }
     const std::string& ModelName() const { return modelName_; }
     bool HasActiveModel() const { return source_ != nullptr; }
     bool SourceShowsRegfiles() const { return sourceShowsRegfiles_; }
@@ -113,12 +114,6 @@ public:
     bool ActiveModelTakesVoiceLists() const;
 
 private:
-    struct UndoStep {
-        std::shared_ptr<const HandlerSnapshot> state;
-        int stateId = 0;
-        std::string what;  // the command, for the status line
-    };
-
     bool BankFiles() const;
     NameLimits Limits() const;
     void RunCommand(Command command);
@@ -131,7 +126,7 @@ private:
     void Changed(std::shared_ptr<const HandlerSnapshot> before, const std::string& what);
     void MarkStored();
     void ForgetHistory();
-    void StepBack(std::vector<UndoStep>& from, std::vector<UndoStep>& to, const char* done);
+    void StepBack(bool undo);
     void ShowList(Pane pane);
     void ApplySourceLine(int fullLine);
     void ApplyDestinationLine(int fullLine);
@@ -186,7 +181,6 @@ private:
     ModelHandler* source_ = nullptr;
     ModelHandler* destination_ = nullptr;
     bool singleArchiveMode_ = true;
-    bool changed_ = false;
     bool sourceShowsRegfiles_ = false;
     std::vector<std::string> regfileNames_;
     ListPosition sourceSel_;
@@ -203,11 +197,7 @@ private:
     int destinationLine_ = kNone;  // selected line of the whole destination list
     int parkedSourceLine_ = kNone;  // a selection the filter hides for now
     int parkedDestinationLine_ = kNone;
-    std::vector<UndoStep> undo_;
-    std::vector<UndoStep> redo_;
-    int stateId_ = 0;   // names the destination's present state
-    int storedId_ = 0;  // the state that matches the files on disk
-    int nextStateId_ = 0;
+    UndoHistory history_;
     int loadedCount_ = 0;  // archives the last load took
     int notLoadedCount_ = 0;  // archives it left out for want of room
 };
