@@ -256,7 +256,7 @@ void MainDialog::ModelCommand() {
 // would show the new lists empty, an old offset somewhere in the middle.
 void MainDialog::StartListsAfresh() {
     for (Pane pane : {Pane::Source, Pane::Destination}) {
-        (pane == Pane::Source ? sourceList_ : destinationList_).SetFilter(std::string());
+        (pane == Pane::Source ? sourcePane_.list : destinationPane_.list).SetFilter(std::string());
         view_.ClearFind(pane);
     }
     BuildSourceList();
@@ -392,18 +392,14 @@ bool MainDialog::SaveQuestionLetsGoOn() {
 // later ">>" never copies a registration the person no longer sees selected.
 void MainDialog::ClearSourceSelection() {
     view_.SelectLine(Pane::Source, kNone);
-    sourceSel_ = {};
+    sourcePane_.ClearSelection();
     sourceRegfile_ = kNone;
-    sourceLine_ = kNone;
-    parkedSourceLine_ = kNone;
 }
 
 void MainDialog::ClearDestinationSelection() {
     view_.SelectLine(Pane::Destination, kNone);
-    destinationSel_ = {};
+    destinationPane_.ClearSelection();
     lastDestinationLine_ = kNone;
-    destinationLine_ = kNone;
-    parkedDestinationLine_ = kNone;
 }
 
 void MainDialog::ShowList(Pane pane) {
@@ -421,7 +417,7 @@ void MainDialog::BuildSourceList() {
     if (source_ == nullptr) {
         return;
     }
-    sourceList_.Set(ListBuilder::Entries(*source_, ListBuilder::Side::Source, BankFiles()));
+    sourcePane_.list.Set(ListBuilder::Entries(*source_, ListBuilder::Side::Source, BankFiles()));
     ShowList(Pane::Source);
     // On Tyros the box may still say "Reg-Files" from a regfile list shown before.
     view_.SetEditText(EditField::SourceArchive, BankFiles() ? "Source" : Shown(source_->GetArchiveName()));
@@ -433,7 +429,7 @@ void MainDialog::BuildDestinationList() {
     if (destination_ == nullptr) {
         return;
     }
-    destinationList_.Set(ListBuilder::Entries(*destination_, ListBuilder::Side::Destination, BankFiles()));
+    destinationPane_.list.Set(ListBuilder::Entries(*destination_, ListBuilder::Side::Destination, BankFiles()));
     ShowList(Pane::Destination);
     view_.SetEditText(EditField::DestinationArchive, BankFiles() ? "Destination" : Shown(destination_->GetArchiveName()));
     ClearDestinationSelection();
@@ -444,49 +440,47 @@ void MainDialog::ShowRegfiles() {
     for (const std::string& name : regfileNames_) {
         entries.push_back(ListEntry{Shown(name), Shown(name), false, false});
     }
-    sourceList_.Set(std::move(entries));
+    sourcePane_.list.Set(std::move(entries));
     ShowList(Pane::Source);
     view_.SetEditText(EditField::SourceArchive, "Reg-Files");
     sourceShowsRegfiles_ = true;
-    sourceSel_ = {};
+    sourcePane_.ClearSelection();
     sourceRegfile_ = kNone;
-    sourceLine_ = kNone;
-    parkedSourceLine_ = kNone;
 }
 
 // The line worked on stays where it was, or comes just into view: the list
 // never jumps under the mouse.
 void MainDialog::KeepWorkedLineInView() {
-    if (destinationAnchor_ < destinationList_.FullCount()) {
-        view_.KeepLineInView(Pane::Destination, destinationList_.NearestShown(destinationAnchor_));
+    if (destinationAnchor_ < destinationPane_.list.FullCount()) {
+        view_.KeepLineInView(Pane::Destination, destinationPane_.list.NearestShown(destinationAnchor_));
     }
     view_.SelectLine(Pane::Destination, kNone);
     destinationAnchor_ = 0;
 }
 
 void MainDialog::ApplySourceLine(int fullLine) {
-    sourceLine_ = fullLine;
-    parkedSourceLine_ = kNone;
+    sourcePane_.line = fullLine;
+    sourcePane_.parked = kNone;
     if (sourceShowsRegfiles_) {
         sourceRegfile_ = fullLine;
     } else {
-        sourceSel_ = ListBuilder::Decode(*source_, fullLine);
+        sourcePane_.position = ListBuilder::Decode(*source_, fullLine);
     }
 }
 
 void MainDialog::ApplyDestinationLine(int fullLine) {
     lastDestinationLine_ = fullLine;
     destinationAnchor_ = fullLine;
-    destinationLine_ = fullLine;
-    parkedDestinationLine_ = kNone;
-    destinationSel_ = ListBuilder::Decode(*destination_, fullLine);
+    destinationPane_.line = fullLine;
+    destinationPane_.parked = kNone;
+    destinationPane_.position = ListBuilder::Decode(*destination_, fullLine);
 }
 
 void MainDialog::SourceSelectionChanged(int line) {
     if (source_ == nullptr) {
         return;
     }
-    ApplySourceLine(sourceList_.ToFull(line));
+    ApplySourceLine(sourcePane_.list.ToFull(line));
     StatesChanged();
 }
 
@@ -494,7 +488,7 @@ void MainDialog::DestinationSelectionChanged(int line) {
     if (destination_ == nullptr) {
         return;
     }
-    const int fullLine = destinationList_.ToFull(line);
+    const int fullLine = destinationPane_.list.ToFull(line);
     if (fullLine == lastDestinationLine_) {
         lastDestinationLine_ = kNone;
         Rename();  // as the list has always done, even on an empty line
@@ -509,7 +503,7 @@ void MainDialog::SourceDoubleClicked() {
     if (source_ == nullptr) {
         return;
     }
-    source_->ShowRegistration(sourceRegfile_, sourceSel_.bank, sourceSel_.slot);
+    source_->ShowRegistration(sourceRegfile_, sourcePane_.position.bank, sourcePane_.position.slot);
     ClearSourceSelection();
     StatesChanged();
 }
@@ -518,7 +512,7 @@ void MainDialog::DestinationDoubleClicked() {
     if (destination_ == nullptr) {
         return;
     }
-    destination_->ShowRegistration(kNone, destinationSel_.bank, destinationSel_.slot);
+    destination_->ShowRegistration(kNone, destinationPane_.position.bank, destinationPane_.position.slot);
     ClearDestinationSelection();
     StatesChanged();
 }
@@ -532,13 +526,11 @@ void MainDialog::SetFilter(Pane pane, const std::string& text) {
     if ((source ? source_ : destination_) == nullptr) {
         return;
     }
-    FilteredList& list = source ? sourceList_ : destinationList_;
-    const int selected = source ? sourceLine_ : destinationLine_;
-    const int parked = source ? parkedSourceLine_ : parkedDestinationLine_;
-    list.SetFilter(text);
+    ListPane& shown = PaneOf(pane);
+    shown.list.SetFilter(text);
     ShowList(pane);
-    const int wanted = selected != kNone ? selected : parked;
-    if (wanted != kNone && list.ToShown(wanted) != kNone) {
+    const int wanted = shown.line != kNone ? shown.line : shown.parked;
+    if (wanted != kNone && shown.list.ToShown(wanted) != kNone) {
         if (source) {
             ApplySourceLine(wanted);
         } else {
@@ -549,11 +541,10 @@ void MainDialog::SetFilter(Pane pane, const std::string& text) {
     } else if (wanted != kNone) {
         if (source) {
             ClearSourceSelection();
-            parkedSourceLine_ = wanted;
         } else {
             ClearDestinationSelection();
-            parkedDestinationLine_ = wanted;
         }
+        shown.parked = wanted;
     }
     StatesChanged();
 }
@@ -754,14 +745,14 @@ void MainDialog::CreateRegfilesLeft() {
     if (source_ == nullptr || sourceShowsRegfiles_) {
         return;
     }
-    CreateRegfilesWith(*source_, sourceList_.RegistrationCount());
+    CreateRegfilesWith(*source_, sourcePane_.list.RegistrationCount());
 }
 
 void MainDialog::CreateRegfilesRight() {
     if (destination_ == nullptr) {
         return;
     }
-    CreateRegfilesWith(*destination_, destinationList_.RegistrationCount());
+    CreateRegfilesWith(*destination_, destinationPane_.list.RegistrationCount());
 }
 
 void MainDialog::WriteProtocolWith(ModelHandler& handler, bool regfiles) {
@@ -888,18 +879,18 @@ void MainDialog::StoreSingleArchive() {
 // ---- editing -------------------------------------------------------------
 
 void MainDialog::Delete() {
-    if (destination_ == nullptr || destinationSel_.bank == kNone || destinationSel_.slot == kNone) {
+    if (destination_ == nullptr || destinationPane_.position.bank == kNone || destinationPane_.position.slot == kNone) {
         return;
     }
-    const int bank = destinationSel_.bank;
+    const int bank = destinationPane_.position.bank;
     const std::string what = "Deleted " + DestinationLineName();
     auto before = Before();
-    if (destinationSel_.slot == kWholeBank) {
+    if (destinationPane_.position.slot == kWholeBank) {
         for (int slot = 0; slot < destination_->RegistrationsPerBank(); ++slot) {
             destination_->DeleteRegistration(bank, slot);
         }
     } else {
-        destination_->DeleteRegistration(bank, destinationSel_.slot);
+        destination_->DeleteRegistration(bank, destinationPane_.position.slot);
     }
     destination_->ResetBankSequence(bank);
     BuildDestinationList();
@@ -909,11 +900,11 @@ void MainDialog::Delete() {
 }
 
 void MainDialog::Rename() {
-    if (destination_ == nullptr || destinationSel_.bank < 0) {
+    if (destination_ == nullptr || destinationPane_.position.bank < 0) {
         return;
     }
-    const int bank = destinationSel_.bank;
-    const int slot = destinationSel_.slot;
+    const int bank = destinationPane_.position.bank;
+    const int slot = destinationPane_.position.slot;
     const NameLimits limits = Limits();
     const bool header = slot == kWholeBank;
     std::string current;
@@ -980,13 +971,13 @@ void MainDialog::FinishCopy(std::shared_ptr<const HandlerSnapshot> before, const
 }
 
 void MainDialog::CopyWholeBank() {
-    ArchiveCopier::CopyWholeBank(*destination_, destinationSel_.bank, *source_, sourceSel_.bank);
+    ArchiveCopier::CopyWholeBank(*destination_, destinationPane_.position.bank, *source_, sourcePane_.position.bank);
 }
 
 // Copies (or group-copies) one registration or regfile; false when the command ends early.
 bool MainDialog::CopySingle(bool group) {
-    const int dstBank = destinationSel_.bank;
-    const int dstSlot = destinationSel_.slot;
+    const int dstBank = destinationPane_.position.bank;
+    const int dstSlot = destinationPane_.position.slot;
     int result = status::kDone;
     if (sourceShowsRegfiles_) {
         if (sourceRegfile_ < 0) {
@@ -998,13 +989,13 @@ bool MainDialog::CopySingle(bool group) {
                        : destination_->CopyRegfile(dstBank, dstSlot, source_, sourceRegfile_);
         sourceRegfile_ = kNone;
     } else {
-        if (sourceSel_.bank < 0 || sourceSel_.slot < 0) {
+        if (sourcePane_.position.bank < 0 || sourcePane_.position.slot < 0) {
             ClearSourceSelection();
             ClearDestinationSelection();
             return false;
         }
-        result = group ? destination_->GroupCopyRegistration(dstBank, dstSlot, source_, sourceSel_.bank, sourceSel_.slot)
-                       : destination_->CopyRegistration(dstBank, dstSlot, source_, sourceSel_.bank, sourceSel_.slot);
+        result = group ? destination_->GroupCopyRegistration(dstBank, dstSlot, source_, sourcePane_.position.bank, sourcePane_.position.slot)
+                       : destination_->CopyRegistration(dstBank, dstSlot, source_, sourcePane_.position.bank, sourcePane_.position.slot);
     }
     // A group copy that copied nothing keeps both lines chosen, to try again.
     if (group && result != status::kDone && result != status::kNoRegistration) {
@@ -1028,11 +1019,11 @@ bool MainDialog::CopySingle(bool group) {
 }
 
 void MainDialog::Copy() {
-    if (source_ == nullptr || destinationSel_.bank == kNone || destinationSel_.slot == kNone) {
+    if (source_ == nullptr || destinationPane_.position.bank == kNone || destinationPane_.position.slot == kNone) {
         return;
     }
-    const bool sourceWhole = sourceSel_.slot == kWholeBank;
-    const bool destinationWhole = destinationSel_.slot == kWholeBank;
+    const bool sourceWhole = sourcePane_.position.slot == kWholeBank;
+    const bool destinationWhole = destinationPane_.position.slot == kWholeBank;
     if (sourceWhole != destinationWhole) {
         ClearSourceSelection();
         ClearDestinationSelection();
@@ -1049,10 +1040,10 @@ void MainDialog::Copy() {
 }
 
 void MainDialog::GroupCopy() {
-    if (source_ == nullptr || destinationSel_.bank == kNone || destinationSel_.slot == kNone) {
+    if (source_ == nullptr || destinationPane_.position.bank == kNone || destinationPane_.position.slot == kNone) {
         return;
     }
-    if (sourceSel_.slot == kWholeBank || destinationSel_.slot == kWholeBank) {
+    if (sourcePane_.position.slot == kWholeBank || destinationPane_.position.slot == kWholeBank) {
         ClearSourceSelection();
         ClearDestinationSelection();
         return;
@@ -1067,11 +1058,11 @@ void MainDialog::GroupCopy() {
 // ---- Tyros: sequences, icons, revoicing --------------------------------------
 
 void MainDialog::EditSequence() {
-    if (destination_ == nullptr || destinationSel_.bank < 0) {
+    if (destination_ == nullptr || destinationPane_.position.bank < 0) {
         return;
     }
-    const int bank = destinationSel_.bank;
-    if (destinationSel_.slot != kWholeBank) {
+    const int bank = destinationPane_.position.bank;
+    if (destinationPane_.position.slot != kWholeBank) {
         ClearDestinationSelection();
         return;
     }
@@ -1147,15 +1138,15 @@ void MainDialog::EditIcon() {
         return;
     }
     lastDestinationLine_ = kNone;
-    if (destinationSel_.bank < 0) {
+    if (destinationPane_.position.bank < 0) {
         return;
     }
     std::string used;
-    destination_->GetUsedSlots(destinationSel_.bank, used);
-    if (destinationSel_.slot == kWholeBank) {
-        EditIconOfBank(destinationSel_.bank, used);
+    destination_->GetUsedSlots(destinationPane_.position.bank, used);
+    if (destinationPane_.position.slot == kWholeBank) {
+        EditIconOfBank(destinationPane_.position.bank, used);
     } else {
-        EditIconOfRegistration(destinationSel_.bank, destinationSel_.slot, used);
+        EditIconOfRegistration(destinationPane_.position.bank, destinationPane_.position.slot, used);
     }
 }
 
@@ -1275,7 +1266,7 @@ void MainDialog::Status(const std::string& text) { view_.ShowStatus(text); }
 void MainDialog::StatesChanged() { view_.CommandStatesChanged(); }
 
 std::string MainDialog::DestinationLineName() const {
-    const ListEntry* entry = destinationList_.At(destinationLine_);
+    const ListEntry* entry = destinationPane_.list.At(destinationPane_.line);
     if (entry == nullptr) {
         return std::string();
     }
@@ -1283,7 +1274,7 @@ std::string MainDialog::DestinationLineName() const {
 }
 
 std::string MainDialog::SourceLineName() const {
-    const ListEntry* entry = sourceList_.At(sourceLine_);
+    const ListEntry* entry = sourcePane_.list.At(sourcePane_.line);
     if (entry == nullptr) {
         return std::string();
     }
@@ -1325,7 +1316,7 @@ void MainDialog::DropOnDestination(int sourceLine, int destinationLine) {
         return;
     }
     SourceSelectionChanged(sourceLine);
-    ApplyDestinationLine(destinationList_.ToFull(destinationLine));
+    ApplyDestinationLine(destinationPane_.list.ToFull(destinationLine));
     Run(Command::Copy);
 }
 

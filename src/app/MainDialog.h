@@ -12,6 +12,7 @@
 #include "app/Command.h"
 #include "app/FilteredList.h"
 #include "app/HandlerSet.h"
+#include "app/ListPane.h"
 #include "app/ListBuilder.h"
 #include "app/MainView.h"
 #include "app/SettingsFile.h"
@@ -105,16 +106,18 @@ public:
     ModelHandler* DestinationHandler() const { return destination_; }
     const StyleArchiveOptions& StyleOptions() const { return options_; }
     const IconSettings& Icons() const { return icons_; }
-    ListPosition DestinationSelection() const { return destinationSel_; }
+    ListPosition DestinationSelection() const { return destinationPane_.position; }
     int SourceRegfileIndex() const { return sourceRegfile_; }
     // What the command rules read: the whole lists, filter or not, and the
     // selected lines in them (-1 none).
-    const FilteredList& ListOf(Pane pane) const { return pane == Pane::Source ? sourceList_ : destinationList_; }
-    int SelectedLine(Pane pane) const { return pane == Pane::Source ? sourceLine_ : destinationLine_; }
+    const FilteredList& ListOf(Pane pane) const { return PaneOf(pane).list; }
+    int SelectedLine(Pane pane) const { return PaneOf(pane).line; }
     bool ActiveModelTakesVoiceLists() const;
 
 private:
     bool BankFiles() const;
+    const ListPane& PaneOf(Pane pane) const { return pane == Pane::Source ? sourcePane_ : destinationPane_; }
+    ListPane& PaneOf(Pane pane) { return pane == Pane::Source ? sourcePane_ : destinationPane_; }
     NameLimits Limits() const;
     void RunCommand(Command command);
     void Status(const std::string& text);
@@ -183,20 +186,14 @@ private:
     bool singleArchiveMode_ = true;
     bool sourceShowsRegfiles_ = false;
     std::vector<std::string> regfileNames_;
-    ListPosition sourceSel_;
     int sourceRegfile_ = kNone;
-    ListPosition destinationSel_;
     int lastDestinationLine_ = kNone;
     int destinationAnchor_ = 0;
     StyleArchiveOptions options_;
     IconSettings icons_;
 
-    FilteredList sourceList_;
-    FilteredList destinationList_;
-    int sourceLine_ = kNone;       // selected line of the whole source list
-    int destinationLine_ = kNone;  // selected line of the whole destination list
-    int parkedSourceLine_ = kNone;  // a selection the filter hides for now
-    int parkedDestinationLine_ = kNone;
+    ListPane sourcePane_;
+    ListPane destinationPane_;
     UndoHistory history_;
     int loadedCount_ = 0;  // archives the last load took
     int notLoadedCount_ = 0;  // archives it left out for want of room
