@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "app/ArchiveCopier.h"
+#include "app/BankEditCommands.h"
 #include "app/CommandRules.h"
 #include "app/IconListLoader.h"
 #include "app/VoiceListSource.h"
@@ -32,8 +33,6 @@ bool IsLoadFailure(int status) { return status != status::kDone && status != sta
 std::string Counted(int count, const std::string& noun) {
     return std::to_string(count) + " " + noun + (count == 1 ? "" : "s");
 }
-
-// Enough for an afternoon's work; every step holds a copy of the destination.
 
 // The list a command works on: focus goes back there after it, never to the
 // next button (which Enter or Space would then start by mistake).
@@ -78,7 +77,6 @@ bool IsPlaceholderName(const std::string& name) {
     }
     return letters.empty() || FileSystem::EqualsNoCase(letters, "noname");
 }
-
 
 }  // namespace
 
@@ -1057,146 +1055,11 @@ void MainDialog::GroupCopy() {
 
 // ---- Tyros: sequences, icons, revoicing --------------------------------------
 
-void MainDialog::EditSequence() {
-    if (destination_ == nullptr || destinationPane_.position.bank < 0) {
-        return;
-    }
-    const int bank = destinationPane_.position.bank;
-    if (destinationPane_.position.slot != kWholeBank) {
-        ClearDestinationSelection();
-        return;
-    }
-    EditBankRequest request;
-    destination_->GetBankSequence(bank, request.sequence, request.sequenceEnd);
-    destination_->GetUsedSlots(bank, request.usedSlots);
-    if (request.usedSlots.empty()) {
-        return;
-    }
-    destination_->GetBankName(bank, request.bankName);
-    request.bankName = Shown(request.bankName);
-    const auto result = ui_.EditBank(request);
-    if (!result) {
-        return;
-    }
-    auto before = Before();
-    if (result->sequence.empty()) {
-        destination_->ResetBankSequence(bank);
-    } else {
-        destination_->SetBankSequence(bank, result->sequence, result->sequenceEnd);
-    }
-    const std::string what = "Changed the sequence of bank " + request.bankName;
-    Changed(std::move(before), what);
-    Status(what);
-}
+void MainDialog::EditSequence() { BankEditCommands(*this).EditSequence(); }
 
-std::optional<std::string> MainDialog::AskIconCode(const std::string& title, const std::string& current) {
-    if (icons_.available) {
-        return ui_.SelectIcon(SelectIconRequest{current, icons_});
-    }
-    return ui_.EditIcon(title, current);
-}
+void MainDialog::EditIcon() { BankEditCommands(*this).EditIcon(); }
 
-void MainDialog::EditIconOfBank(int bank, const std::string& used) {
-    if (used.empty()) {
-        ClearDestinationSelection();
-        return;
-    }
-    std::string title;
-    destination_->GetBankName(bank, title);
-    if (const auto code = AskIconCode(Shown(title), destination_->GetBankIcon(bank))) {
-        auto before = Before();
-        destination_->SetBankIcon(bank, *code);
-        Changed(std::move(before), "Changed the icon of bank " + Shown(title));
-        Status("Changed the icon of bank " + Shown(title));
-    }
-    KeepWorkedLineInView();
-    ClearDestinationSelection();
-}
-
-void MainDialog::EditIconOfRegistration(int bank, int slot, const std::string& used) {
-    if (slot < 0 || used.find(static_cast<char>('1' + slot)) == std::string::npos) {
-        return;
-    }
-    std::string title;
-    destination_->GetRegistrationName(bank, slot, title);
-    const bool editDialog = !icons_.available;
-    if (const auto code = AskIconCode(Shown(title), destination_->GetRegistrationIcon(bank, slot))) {
-        auto before = Before();
-        destination_->SetRegistrationIcon(bank, slot, *code);
-        Changed(std::move(before), "Changed the icon of " + Shown(title));
-        Status("Changed the icon of " + Shown(title));
-    }
-    if (editDialog) {
-        BuildDestinationList();
-    }
-    KeepWorkedLineInView();
-    ClearDestinationSelection();
-}
-
-void MainDialog::EditIcon() {
-    if (destination_ == nullptr) {
-        return;
-    }
-    lastDestinationLine_ = kNone;
-    if (destinationPane_.position.bank < 0) {
-        return;
-    }
-    std::string used;
-    destination_->GetUsedSlots(destinationPane_.position.bank, used);
-    if (destinationPane_.position.slot == kWholeBank) {
-        EditIconOfBank(destinationPane_.position.bank, used);
-    } else {
-        EditIconOfRegistration(destinationPane_.position.bank, destinationPane_.position.slot, used);
-    }
-}
-
-// While the voice table is incomplete most "unknown" voices are ones the
-// instrument has, so nothing changes without the person's Yes.
-bool MainDialog::DefaultRevoiceConfirmed(TyrosExtras& tyros, int banks) {
-    int settings = 0;
-    int registrations = 0;
-    for (int bank = 0; bank < banks; ++bank) {
-        for (int slot = 0; slot < destination_->RegistrationsPerBank(); ++slot) {
-            const int count = tyros.CountRevoiceToDefault(bank, slot);
-            settings += count;
-            registrations += count > 0 ? 1 : 0;
-        }
-    }
-    if (settings == 0) {
-        return true;  // nothing would change; the usual report follows
-    }
-    const std::string question = FormatNumbers(
-        "Default Revoice would change %i voice settings in %i registrations.\n"
-        "The voice table is incomplete, so voices the instrument has may be among them; "
-        "they would be replaced by other voices (Edit, Undo takes the change back).\n"
-        "Change them?",
-        settings, registrations);
-    return ui_.AskYesNoOrClose(question, "Default Revoice", true) == Answer::Yes;
-}
-
-void MainDialog::DefaultRevoice() {
-    TyrosExtras* tyros = DestinationTyros();
-    if (tyros == nullptr) {
-        return;
-    }
-    const int banks = std::max(1, destination_->DestinationBankCount());
-    if (!tyros->VoiceTableComplete() && !DefaultRevoiceConfirmed(*tyros, banks)) {
-        return;
-    }
-    auto before = Before();
-    int revoiced = 0;
-    for (int bank = 0; bank < banks; ++bank) {
-        for (int slot = 0; slot < destination_->RegistrationsPerBank(); ++slot) {
-            revoiced += tyros->RevoiceToDefault(bank, slot);
-        }
-    }
-    const std::string what = FormatNumbers("%i voices revoiced to default", revoiced);
-    if (revoiced > 0) {
-        Changed(std::move(before), what);
-    }
-    ui_.ShowMessage(what, kProgramTitle);
-    Status(what);
-}
+void MainDialog::DefaultRevoice() { BankEditCommands(*this).DefaultRevoice(); }
 
 // ---- window ----------------------------------------------------------------
 

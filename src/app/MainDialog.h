@@ -115,6 +115,9 @@ public:
     bool ActiveModelTakesVoiceLists() const;
 
 private:
+    // Parts of the window's logic kept in files of their own.
+    friend class BankEditCommands;
+
     bool BankFiles() const;
     const ListPane& PaneOf(Pane pane) const { return pane == Pane::Source ? sourcePane_ : destinationPane_; }
     ListPane& PaneOf(Pane pane) { return pane == Pane::Source ? sourcePane_ : destinationPane_; }
@@ -138,7 +141,6 @@ private:
     std::string SourceLineName() const;
     void LoadedStatus(const std::vector<std::string>& names, const std::string& folder, bool destination);
     TyrosExtras* DestinationTyros() const;
-    bool DefaultRevoiceConfirmed(TyrosExtras& tyros, int banks);
     void ActivateModel(Model model);
     void ShowModelControls();
     bool SelectModelAndSwitch();
@@ -168,9 +170,6 @@ private:
     void CopyWholeBank();
     bool CopySingle(bool group);
     void FinishCopy(std::shared_ptr<const HandlerSnapshot> before, const std::string& what);
-    void EditIconOfBank(int bank, const std::string& used);
-    void EditIconOfRegistration(int bank, int slot, const std::string& used);
-    std::optional<std::string> AskIconCode(const std::string& title, const std::string& current);
 
     MainView& view_;
     UserInterface& ui_;

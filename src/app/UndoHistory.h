@@ -14,6 +14,7 @@ namespace kalivo {
 
 class UndoHistory {
 public:
+    // Enough for an afternoon's work; every step holds a copy of the destination.
     static constexpr std::size_t kMaxSteps = 50;
 
     bool CanUndo() const { return !undo_.empty(); }
