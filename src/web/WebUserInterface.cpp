@@ -169,7 +169,7 @@ std::string WebUserInterface::ChangeName(const std::string& current, int maxLeng
         .value_or(std::string());
 }
 
-void WebUserInterface::ShowAbout() { Ask("about", "{}"); }
+void WebUserInterface::ShowAbout() { Ask("about", JsonText().Add("version", KALIVO_VERSION).Text()); }
 
 void WebUserInterface::NotYet(const char* dialog) {
     ShowMessage(std::string("The dialog \"") + dialog + "\" is not in the browser edition yet; nothing was changed.",
