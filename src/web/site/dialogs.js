@@ -5,11 +5,27 @@
 
 const Dialogs = (() => {
   let module = null;
-  let callNow = null;
 
-  function attach(theModule, quickCall) {
-    module = theModule;
-    callNow = quickCall;
+  function attach(theModule) { module = theModule; }
+
+  // Calls the core's name rules while it waits for this dialog. Not through
+  // ccall: that would take the waiting command's place in Asyncify.
+  function callNow(name, ...args) {
+    const copies = [];
+    const values = args.map((arg) => {
+      if (typeof arg === 'number') return arg;
+      const bytes = typeof arg === 'string' ? new TextEncoder().encode(arg) : arg;
+      const at = module._malloc(bytes.length + 1);
+      module.HEAPU8.set(bytes, at);
+      module.HEAPU8[at + bytes.length] = 0;
+      copies.push(at);
+      return at;
+    });
+    try {
+      return module[`_${name}`](...values);
+    } finally {
+      copies.forEach((at) => module._free(at));
+    }
   }
 
   function element(tag, props = {}, ...children) {
@@ -92,12 +108,11 @@ const Dialogs = (() => {
   function filterTyped(rule, before, input) {
     const old = bytesOf(before);
     const now = bytesOf(input.value);
-    const at = callNow('kalivo_filter_edit', 'number', ['number', 'array', 'number', 'array', 'number', 'number'],
-                       [rule, old, old.length, now, now.length, input.selectionStart]);
+    const at = callNow('kalivo_filter_edit', rule, old, old.length, now, now.length, input.selectionStart);
     let text = '';
     for (let i = at; module.HEAPU8[i] !== 0; i++) text += String.fromCharCode(module.HEAPU8[i]);
     if (text !== input.value) {
-      const caret = callNow('kalivo_filter_caret', 'number', [], []);
+      const caret = callNow('kalivo_filter_caret');
       input.value = text;
       input.setSelectionRange(caret, caret);
     }
@@ -111,7 +126,7 @@ const Dialogs = (() => {
       const stored = element('p', { className: 'note' });
       const showStored = () => {
         if (storedLength > 0) {
-          stored.textContent = `Stored as: ${callNow('kalivo_disk_name', 'string', ['string', 'number'], [input.value, storedLength])}`;
+          stored.textContent = `Stored as: ${module.UTF8ToString(callNow('kalivo_disk_name', input.value, storedLength))}`;
         }
       };
       let before = current;
@@ -121,7 +136,7 @@ const Dialogs = (() => {
         showStored();
       });
       const ok = async () => {
-        if (!callNow('kalivo_name_fits', 'number', ['string', 'string', 'number'], [input.value, current, maxLength])) {
+        if (!callNow('kalivo_name_fits', input.value, current, maxLength)) {
           await message({ text: `Please enter no more than ${maxLength} characters.`, title: 'kalivo' });
           input.focus();
           return;

@@ -32,11 +32,6 @@ const Kalivo = (() => {
     return result;
   }
 
-  // A quick call that never asks the person anything (safe while a dialog waits).
-  function callNow(name, returnType, types, args) {
-    return module.ccall(name, returnType, types, args);
-  }
-
   function run(command) {
     if (command === 'FindSource' || command === 'FindDestination') {
       const pane = command === 'FindSource' ? 'source' : 'destination';
@@ -247,7 +242,7 @@ const Kalivo = (() => {
   async function start() {
     module = await createKalivo({ page: view });
     Files.attach(module);
-    Dialogs.attach(module, callNow);
+    Dialogs.attach(module);
     restoreSettings();
     wireList('source');
     wireList('destination');

@@ -1,0 +1,216 @@
+// The browser edition in headless Chromium: for a model's example, the page
+// loads it, copies it bank by bank, renames, undoes and redoes, stores, and
+// the files it offers are compared byte for byte with what kalivo-cli copy
+// writes. No request may leave the page's own origin.
+// Usage: node run.mjs SITE_DIR KALIVO_CLI
+import { spawn, spawnSync } from 'node:child_process';
+import { mkdtempSync, readFileSync, readdirSync, statSync, writeFileSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import { join, relative, resolve } from 'node:path';
+import { chromium } from 'playwright-core';
+
+const [siteDir, cli] = process.argv.slice(2).map((path) => resolve(path));
+const examples = resolve(new URL('../../examples', import.meta.url).pathname);
+const scratch = mkdtempSync(join(tmpdir(), 'kalivo-web-'));
+const failures = [];
+let lastPage = null;  // for a picture when a test fails
+
+function check(condition, what) {
+  if (!condition) throw new Error(what);
+}
+
+// A stored .zip: name -> bytes (the page writes no compression).
+function unzip(bytes) {
+  const files = new Map();
+  const view = new DataView(bytes.buffer, bytes.byteOffset, bytes.byteLength);
+  for (let at = 0; at + 30 <= bytes.length && view.getUint32(at, true) === 0x04034b50;) {
+    check(view.getUint16(at + 8, true) === 0, 'zip entry is compressed');
+    const size = view.getUint32(at + 18, true);
+    const nameLength = view.getUint16(at + 26, true);
+    const extra = view.getUint16(at + 28, true);
+    const name = new TextDecoder().decode(bytes.subarray(at + 30, at + 30 + nameLength));
+    const start = at + 30 + nameLength + extra;
+    files.set(name, bytes.subarray(start, start + size));
+    at = start + size;
+  }
+  return files;
+}
+
+function readTree(folder, into = new Map(), root = folder) {
+  for (const name of readdirSync(folder)) {
+    const path = join(folder, name);
+    if (statSync(path).isDirectory()) readTree(path, into, root);
+    else into.set(relative(root, path), readFileSync(path));
+  }
+  return into;
+}
+
+function sameFiles(got, want, what) {
+  check([...got.keys()].sort().join('|') === [...want.keys()].sort().join('|'),
+        `${what}: files ${[...got.keys()].sort()} instead of ${[...want.keys()].sort()}`);
+  for (const [name, bytes] of want) {
+    check(Buffer.compare(Buffer.from(got.get(name)), bytes) === 0, `${what}: ${name} differs from kalivo-cli's`);
+  }
+}
+
+async function serve() {
+  const server = spawn('python3', ['-m', 'http.server', '0', '--bind', '127.0.0.1', '-d', siteDir],
+                       { stdio: ['ignore', 'pipe', 'pipe'] });
+  const port = await new Promise((done, fail) => {
+    server.stdout.on('data', (data) => {
+      const match = /port (\d+)/.exec(String(data));
+      if (match) done(Number(match[1]));
+    });
+    server.on('exit', () => fail(new Error('the web server did not start')));
+  });
+  return { server, origin: `http://127.0.0.1:${port}` };
+}
+
+// ---- steps in the page --------------------------------------------------------
+
+async function dialog(page) { return page.waitForSelector('dialog[open]'); }
+
+async function press(page, command) {
+  await page.click(`[data-command="${command}"]`);
+}
+
+async function answerList(page, label, pick) {
+  const box = await dialog(page);
+  check((await box.textContent()).includes(label), `expected the dialog ${label}`);
+  const select = await box.$('select');
+  const options = await select.$$eval('option', (all) => all.map((o) => ({ value: o.value, text: o.textContent })));
+  await select.selectOption(pick(options).map((o) => o.value));
+  await (await box.$('button:text-is("OK")')).click();
+}
+
+async function chooseModel(page, name) {
+  await press(page, 'Model');
+  await answerList(page, 'Select Keyboard Model', (options) => options.filter((o) => o.text.trim() === name));
+}
+
+async function openFolder(page, folder) {
+  const box = await dialog(page);
+  await (await box.$('#folderInput')).setInputFiles(folder);
+}
+
+async function newOutputFolder(page) {
+  const box = await dialog(page);
+  await (await box.$('button:text-matches("New empty folder")')).click();
+}
+
+async function lines(page, pane) {
+  return page.$$eval(`#${pane}List li`, (items) => items.map((li) => li.textContent));
+}
+
+async function clickLine(page, pane, line) {
+  await page.click(`#${pane}List li:nth-child(${line + 1})`);
+  await page.waitForFunction(([p, l]) => document.querySelector(`#${p}List li:nth-child(${l + 1})`)
+    .getAttribute('aria-selected') === 'true', [pane, line]);
+}
+
+async function idle(page) {
+  await page.waitForFunction(() => !document.querySelector('dialog[open]'));
+  await page.evaluate(() => Kalivo.call('kalivo_command_states'));
+}
+
+async function headerLines(page, pane) {
+  return page.$$eval(`#${pane}List li`, (items) => items.flatMap((li, i) => (li.classList.contains('header') ? [i] : [])));
+}
+
+// ---- the test -------------------------------------------------------------------
+
+async function tyrosRoundTrip(browser, origin) {
+  const want = join(scratch, 'cli-tyros');
+  const cliRun = spawnSync(cli, ['copy', '--model', 'tyros', '--folder', join(examples, 'tyros'), '--out', want]);
+  check(cliRun.status === 0, `kalivo-cli copy failed: ${cliRun.stderr}`);
+
+  const context = await browser.newContext({ acceptDownloads: true, viewport: { width: 1366, height: 768 } });
+  const page = await context.newPage();
+  const offsite = [];
+  page.on('request', (request) => {
+    const url = new URL(request.url());
+    if (url.protocol !== 'data:' && url.origin !== origin) offsite.push(request.url());
+  });
+  const errors = [];
+  page.on('pageerror', (error) => errors.push(error.message));
+  lastPage = page;
+  await page.goto(origin);
+  await page.waitForSelector('body[data-ready="true"]');
+
+  await chooseModel(page, 'Tyros');
+  await press(page, 'LoadArchiveLeft');
+  await openFolder(page, join(examples, 'tyros'));
+  await answerList(page, 'Select Registration Banks', (options) => options);
+  await idle(page);
+  const sourceHeaders = await headerLines(page, 'source');
+  check(sourceHeaders.length === 3, `3 banks loaded, not ${sourceHeaders.length}`);
+
+  await press(page, 'NewRight');
+  await idle(page);
+  for (let bank = 0; bank < sourceHeaders.length; bank++) {
+    const destinationHeaders = await headerLines(page, 'destination');
+    await clickLine(page, 'source', sourceHeaders[bank]);
+    await clickLine(page, 'destination', destinationHeaders[bank]);
+    await press(page, 'Copy');
+    await idle(page);
+  }
+  const copied = await lines(page, 'destination');
+  const sourceLines = await lines(page, 'source');
+  check(copied.join('\n') === sourceLines.join('\n'), `the copy shows other lines:\n${copied.join('\n')}`);
+
+  // Rename the first registration, take it back, do it again, take it back.
+  await clickLine(page, 'destination', 1);
+  await press(page, 'Rename');
+  const rename = await dialog(page);
+  await (await rename.$('input')).fill('Renamed');
+  await (await rename.$('button:text-is("OK")')).click();
+  await idle(page);
+  check((await lines(page, 'destination'))[1].includes('Renamed'), 'the rename does not show');
+  await page.keyboard.press('Control+Z');
+  await idle(page);
+  check((await lines(page, 'destination')).join('\n') === copied.join('\n'), 'undo did not bring the copy back');
+  await page.keyboard.press('Control+Shift+Z');
+  await idle(page);
+  check((await lines(page, 'destination'))[1].includes('Renamed'), 'redo did not rename again');
+  await page.keyboard.press('Control+Z');
+  await idle(page);
+
+  await press(page, 'StoreArchive');
+  await newOutputFolder(page);
+  const download = page.waitForEvent('download');
+  await answerList(page, 'Select Registration Banks', (options) => options);
+  const zip = await download;
+  const zipPath = join(scratch, zip.suggestedFilename());
+  await zip.saveAs(zipPath);
+  await idle(page);
+  const listed = spawnSync('python3', ['-m', 'zipfile', '-t', zipPath]);
+  check(listed.status === 0, `python's zipfile refuses the download: ${listed.stdout}${listed.stderr}`);
+  sameFiles(unzip(readFileSync(zipPath)), readTree(want), 'Tyros store');
+  check(errors.length === 0, `errors in the page: ${errors}`);
+  check(offsite.length === 0, `requests outside the page's origin: ${offsite}`);
+  await context.close();
+}
+
+const { server, origin } = await serve();
+const browser = await chromium.launch({ executablePath: '/usr/bin/chromium', args: ['--no-sandbox'] });
+for (const [name, test] of [['tyros round trip', tyrosRoundTrip]]) {
+  try {
+    await test(browser, origin);
+    console.log(`ok    ${name}`);
+  } catch (error) {
+    failures.push(name);
+    console.log(`FAIL  ${name}: ${error.message}`);
+    if (lastPage) {
+      const picture = join(scratch, `${name.replace(/\W+/g, '-')}.png`);
+      await lastPage.screenshot({ path: picture }).catch((e) => console.log(e.message));
+      console.log('      status:', await lastPage.textContent('#status').catch(() => '?'));
+      console.log('      dialogs:', await lastPage.evaluate(() => Array.from(document.querySelectorAll('dialog'), (d) => d.outerHTML)).catch(() => '?'));
+      console.log(`      the page as it was: ${picture}`);
+    }
+  }
+}
+await browser.close();
+server.kill();
+writeFileSync(join(scratch, 'result.txt'), failures.join('\n'));
+console.log(failures.length === 0 ? 'all browser tests passed' : `${failures.length} browser test(s) failed`);
+process.exit(failures.length === 0 ? 0 : 1);
