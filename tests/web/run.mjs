@@ -68,15 +68,17 @@ async function serve() {
 
 // ---- steps in the page --------------------------------------------------------
 
-async function dialog(page) { return page.waitForSelector('dialog[open]'); }
+// The open dialog, or the one with that title (another may still be closing).
+async function dialog(page, title) {
+  return page.waitForSelector(title ? `dialog[open]:has(h2:text-is("${title}"))` : 'dialog[open]');
+}
 
 async function press(page, command) {
   await page.click(`[data-command="${command}"]`);
 }
 
 async function answerList(page, label, pick) {
-  const box = await dialog(page);
-  check((await box.textContent()).includes(label), `expected the dialog ${label}`);
+  const box = await dialog(page, label);
   const select = await box.$('select');
   const options = await select.$$eval('option', (all) => all.map((o) => ({ value: o.value, text: o.textContent })));
   await select.selectOption(pick(options).map((o) => o.value));
@@ -88,13 +90,15 @@ async function chooseModel(page, name) {
   await answerList(page, 'Select Keyboard Model', (options) => options.filter((o) => o.text.trim() === name));
 }
 
+async function folderDialog(page) { return page.waitForSelector('dialog[open]:has(#folderInput)'); }
+
 async function openFolder(page, folder) {
-  const box = await dialog(page);
+  const box = await folderDialog(page);
   await (await box.$('#folderInput')).setInputFiles(folder);
 }
 
 async function newOutputFolder(page) {
-  const box = await dialog(page);
+  const box = await folderDialog(page);
   await (await box.$('button:text-matches("New empty folder")')).click();
 }
 
@@ -117,13 +121,11 @@ async function headerLines(page, pane) {
   return page.$$eval(`#${pane}List li`, (items) => items.flatMap((li, i) => (li.classList.contains('header') ? [i] : [])));
 }
 
-// ---- the test -------------------------------------------------------------------
+// ---- the tests ------------------------------------------------------------------
 
-async function tyrosRoundTrip(browser, origin) {
-  const want = join(scratch, 'cli-tyros');
-  const cliRun = spawnSync(cli, ['copy', '--model', 'tyros', '--folder', join(examples, 'tyros'), '--out', want]);
-  check(cliRun.status === 0, `kalivo-cli copy failed: ${cliRun.stderr}`);
-
+// A fresh page (its own storage); clean() fails on errors in the page and on
+// any request that left the page's origin.
+async function openPage(browser, origin) {
   const context = await browser.newContext({ acceptDownloads: true, viewport: { width: 1366, height: 768 } });
   const page = await context.newPage();
   const offsite = [];
@@ -136,7 +138,104 @@ async function tyrosRoundTrip(browser, origin) {
   lastPage = page;
   await page.goto(origin);
   await page.waitForSelector('body[data-ready="true"]');
+  const clean = () => {
+    check(errors.length === 0, `errors in the page: ${errors}`);
+    check(offsite.length === 0, `requests outside the page's origin: ${offsite}`);
+  };
+  return { page, context, clean };
+}
 
+async function cliCopy(model, example) {
+  const out = join(scratch, `cli-${example}`);
+  const run = spawnSync(cli, ['copy', '--model', model, '--folder', join(examples, example), '--out', out]);
+  check(run.status === 0, `kalivo-cli copy failed: ${run.stderr}`);
+  return readTree(out);
+}
+
+async function renameAndUndo(page, line) {
+  const before = await lines(page, 'destination');
+  await clickLine(page, 'destination', line);
+  await press(page, 'Rename');
+  const rename = await dialog(page, 'Change Name');
+  await (await rename.$('input')).fill('Renamed');
+  await (await rename.$('button:text-is("OK")')).click();
+  await idle(page);
+  check((await lines(page, 'destination'))[line].includes('Renamed'), 'the rename does not show');
+  await page.keyboard.press('Control+Z');
+  await idle(page);
+  check((await lines(page, 'destination')).join('\n') === before.join('\n'), 'undo did not bring the lines back');
+  return before;
+}
+
+// Store Archive into a new folder; the download's files by name.
+async function storeAndDownload(page, answer) {
+  await press(page, 'StoreArchive');
+  const download = page.waitForEvent('download');
+  await newOutputFolder(page);
+  if (answer) await answer();
+  const file = await download;
+  const path = join(scratch, `${Date.now()}-${file.suggestedFilename()}`);
+  await file.saveAs(path);
+  await idle(page);
+  if (!path.endsWith('.zip')) return new Map([[file.suggestedFilename(), readFileSync(path)]]);
+  const listed = spawnSync('python3', ['-m', 'zipfile', '-t', path]);
+  check(listed.status === 0, `python's zipfile refuses the download: ${listed.stdout}${listed.stderr}`);
+  return unzip(readFileSync(path));
+}
+
+// PSR-9000: one backup loaded on the right, a rename taken back, stored again.
+async function psr9000Store(browser, origin) {
+  const want = await cliCopy('PSR-9000', 'psr9000');
+  const { page, context, clean } = await openPage(browser, origin);
+  await chooseModel(page, 'PSR-9000');
+  await press(page, 'LoadArchiveRight');
+  await openFolder(page, join(examples, 'psr9000'));
+  await answerList(page, 'Archive Selection', (options) => options.filter((o) => o.text === 'DEMO'));
+  await idle(page);
+  const shown = await lines(page, 'destination');
+  const first = shown.findIndex((text) => text.includes('Piano Ballad'));
+  check(first >= 0, `the backup's first registration is not shown:\n${shown.slice(0, 5).join('\n')}`);
+  await renameAndUndo(page, first);
+  sameFiles(await storeAndDownload(page), want, 'PSR-9000 store');
+  clean();
+  await context.close();
+}
+
+// A bank file with a wrong mark: the desktop's message, and the banks loaded before stay.
+async function damagedBank(browser, origin) {
+  const folder = join(scratch, 'damaged');
+  spawnSync('mkdir', ['-p', folder]);
+  const good = readFileSync(join(examples, 'tyros', 'Jazz Vol.2.S017.rgt'));
+  writeFileSync(join(folder, 'Broken.S001.rgt'), Buffer.concat([Buffer.from('XXXX'), good.subarray(4)]));
+  const { page, context, clean } = await openPage(browser, origin);
+  await chooseModel(page, 'Tyros');
+  await press(page, 'LoadArchiveLeft');
+  await openFolder(page, join(examples, 'tyros'));
+  await answerList(page, 'Select Registration Banks', (options) => options);
+  await idle(page);
+  const loaded = await lines(page, 'source');
+  await press(page, 'LoadArchiveLeft');
+  await openFolder(page, folder);
+  await answerList(page, 'Select Registration Banks', (options) => options);
+  const box = await dialog(page, 'kalivo');
+  const text = await box.textContent();
+  const desktop = spawnSync(cli, ['list', '--model', 'Tyros', '--folder', folder], { encoding: 'utf8' });
+  const said = desktop.stderr.replace(/^kalivo-cli: /gm, '').trim();
+  check(said !== '' && text.includes(said), `the message "${text}" is not kalivo-cli's "${said}"`);
+  await (await box.$('button:text-is("OK")')).click();
+  await idle(page);
+  const after = await lines(page, 'source');
+  check(loaded.every((line, i) => after[i] === line), `the banks loaded before changed:\n${after.join('\n')}`);
+  clean();
+  await context.close();
+}
+
+async function tyrosRoundTrip(browser, origin) {
+  const want = join(scratch, 'cli-tyros');
+  const cliRun = spawnSync(cli, ['copy', '--model', 'tyros', '--folder', join(examples, 'tyros'), '--out', want]);
+  check(cliRun.status === 0, `kalivo-cli copy failed: ${cliRun.stderr}`);
+
+  const { page, context, clean } = await openPage(browser, origin);
   await chooseModel(page, 'Tyros');
   await press(page, 'LoadArchiveLeft');
   await openFolder(page, join(examples, 'tyros'));
@@ -161,7 +260,7 @@ async function tyrosRoundTrip(browser, origin) {
   // Rename the first registration, take it back, do it again, take it back.
   await clickLine(page, 'destination', 1);
   await press(page, 'Rename');
-  const rename = await dialog(page);
+  const rename = await dialog(page, 'Change Name');
   await (await rename.$('input')).fill('Renamed');
   await (await rename.$('button:text-is("OK")')).click();
   await idle(page);
@@ -186,14 +285,14 @@ async function tyrosRoundTrip(browser, origin) {
   const listed = spawnSync('python3', ['-m', 'zipfile', '-t', zipPath]);
   check(listed.status === 0, `python's zipfile refuses the download: ${listed.stdout}${listed.stderr}`);
   sameFiles(unzip(readFileSync(zipPath)), readTree(want), 'Tyros store');
-  check(errors.length === 0, `errors in the page: ${errors}`);
-  check(offsite.length === 0, `requests outside the page's origin: ${offsite}`);
+  clean();
   await context.close();
 }
 
 const { server, origin } = await serve();
 const browser = await chromium.launch({ executablePath: '/usr/bin/chromium', args: ['--no-sandbox'] });
-for (const [name, test] of [['tyros round trip', tyrosRoundTrip]]) {
+for (const [name, test] of [['tyros round trip', tyrosRoundTrip], ['psr9000 store', psr9000Store],
+                            ['damaged bank', damagedBank]]) {
   try {
     await test(browser, origin);
     console.log(`ok    ${name}`);

@@ -23,6 +23,12 @@ const Files = (() => {
     return path;
   }
 
+  // A folder opened in the middle of a command: what it holds now was not written by the command.
+  function keep(folder, info) {
+    folders.set(folder, info);
+    if (before !== null) before.set(folder, listTree(folder));
+  }
+
   function writeFile(path, bytes) {
     FS.mkdirTree(path.slice(0, path.lastIndexOf('/')));
     FS.writeFile(path, bytes);
@@ -39,7 +45,7 @@ const Files = (() => {
     }
     const first = files[0].webkitRelativePath;
     const folder = first ? `${root}/${first.split('/')[0]}` : root;
-    folders.set(folder, { label: folder.slice(folder.lastIndexOf('/') + 1), handle: null });
+    keep(folder, { label: folder.slice(folder.lastIndexOf('/') + 1), handle: null });
     return folder;
   }
 
@@ -70,7 +76,7 @@ const Files = (() => {
       await readEntry(entry, path);
       paths.push(path);
     }
-    folders.set(root, { label: entries[0].name, handle: null });
+    keep(root, { label: entries[0].name, handle: null });
     return paths;
   }
 
@@ -92,14 +98,14 @@ const Files = (() => {
       }
     }
     await copyIn(handle, folder);
-    folders.set(folder, { label: handle.name || 'folder', handle });
+    keep(folder, { label: handle.name || 'folder', handle });
     return folder;
   }
 
   // An empty folder whose results are downloaded.
   function newOutputFolder() {
     const folder = newFolder('/out');
-    folders.set(folder, { label: 'kalivo', handle: null });
+    keep(folder, { label: 'kalivo', handle: null });
     return folder;
   }
 
