@@ -238,12 +238,36 @@ async function renameAndUndo(page, line) {
 
 // Store Archive into a new folder; the download's files by name.
 async function storeAndDownload(page, answer) {
-  await press(page, 'StoreArchive');
+  return downloadFrom(page, () => press(page, 'StoreArchive'), async () => {
+    await newOutputFolder(page);
+    if (answer) await answer();
+  });
+}
+
+const kModels = [['PSR-740', 'psr740'], ['PSR-8000', 'psr8000'], ['PSR-9000', 'psr9000'], ['9000Pro', '9000pro'],
+                 ['PSR-2000', 'psr2000'], ['CVP2 Series', 'cvp2'], ['Tyros', 'tyros']];
+
+function cliTree(args) {
+  const out = mkdtempSync(join(scratch, 'cli-'));
+  const run = spawnSync(cli, [...args, '--out', out]);
+  check(run.status === 0, `kalivo-cli ${args.join(' ')} failed: ${run.stderr}`);
+  return readTree(out);
+}
+
+function cliFile(args, name) {
+  const out = mkdtempSync(join(scratch, 'cli-'));
+  const run = spawnSync(cli, [...args, '--out', join(out, name)]);
+  check(run.status === 0, `kalivo-cli ${args.join(' ')} failed: ${run.stderr}`);
+  return readFileSync(join(out, name));
+}
+
+// Runs a command that writes into a new folder; the files offered, by name.
+async function downloadFrom(page, start, answer) {
   const download = page.waitForEvent('download');
-  await newOutputFolder(page);
+  await start();
   if (answer) await answer();
   const file = await download;
-  const path = join(scratch, `${Date.now()}-${file.suggestedFilename()}`);
+  const path = join(mkdtempSync(join(scratch, 'page-')), file.suggestedFilename());
   await file.saveAs(path);
   await idle(page);
   if (!path.endsWith('.zip')) return new Map([[file.suggestedFilename(), readFileSync(path)]]);
@@ -252,22 +276,51 @@ async function storeAndDownload(page, answer) {
   return unzip(readFileSync(path));
 }
 
-// PSR-9000: one backup loaded on the right, a rename taken back, stored again.
-async function psr9000Store(browser, origin) {
-  const want = await cliCopy('PSR-9000', 'psr9000');
-  const { page, context, clean } = await openPage(browser, origin);
-  await chooseModel(page, 'PSR-9000');
-  await press(page, 'LoadArchiveRight');
-  await openFolder(page, join(examples, 'psr9000'));
-  await answerList(page, 'Archive Selection', (options) => options.filter((o) => o.text === 'DEMO'));
-  await idle(page);
-  const shown = await lines(page, 'destination');
-  const first = shown.findIndex((text) => text.includes('Piano Ballad'));
-  check(first >= 0, `the backup's first registration is not shown:\n${shown.slice(0, 5).join('\n')}`);
-  await renameAndUndo(page, first);
-  sameFiles(await storeAndDownload(page), want, 'PSR-9000 store');
-  clean();
-  await context.close();
+async function protocol(page, command, filter, name) {
+  return downloadFrom(page, () => press(page, command), async () => {
+    const box = await dialog(page, 'Save As');
+    await (await box.$('input')).fill(name);
+    await (await box.$('select')).selectOption(String(filter));
+    await (await box.$('button:text-is("Save")')).click();
+  });
+}
+
+// Each model with its example: loaded on the left, Create Regfiles and the
+// protocols (text, UTF-8 text, HTML) from it; loaded on the right, a rename
+// taken back, and stored. Every file the page offers is kalivo-cli's, byte for byte.
+async function everyModel(browser, origin) {
+  for (const [model, example] of kModels) {
+    const folder = join(examples, example);
+    const tyros = model === 'Tyros';
+    const { page, context, clean } = await openPage(browser, origin);
+    await chooseModel(page, model);
+    await press(page, 'LoadArchiveLeft');
+    await openFolder(page, folder);
+    await answerList(page, tyros ? 'Select Registration Banks' : 'Archive Selection', (options) => (tyros ? options : options.slice(0, 1)));
+    await idle(page);
+
+    const regfiles = await downloadFrom(page, () => press(page, 'CreateRegfilesLeft'), () => newOutputFolder(page));
+    sameFiles(regfiles, cliTree(['regfiles', '--model', model, '--folder', folder]), `${model} regfiles`);
+    const kinds = tyros ? [[0, 'list.txt', []]] : [[0, 'list.txt', []], [1, 'list.txt', ['--encoding', 'utf-8']], [2, 'list.htm', []]];
+    for (const [filter, name, options] of kinds) {
+      const written = await protocol(page, 'ProtocolLeft', filter, name);
+      sameFiles(written, new Map([[name, cliFile(['protocol', '--model', model, '--folder', folder, ...options], name)]]),
+                `${model} protocol ${filter}`);
+    }
+    if (!tyros) {
+      await press(page, 'LoadArchiveRight');
+      await (await (await folderDialog(page)).$(`button:text-matches("${example}")`)).click();
+      await answerList(page, 'Archive Selection', (options) => options.slice(0, 1));
+      await idle(page);
+      const first = (await lines(page, 'destination')).findIndex((text) => !text.includes('--- no reg ---') && /^\s*\d/.test(text));
+      check(first >= 0, `${model}: no registration on the right`);
+      await renameAndUndo(page, first);
+      const stored = await storeAndDownload(page);
+      sameFiles(stored, await cliCopy(model, example), `${model} store`);
+    }
+    clean();
+    await context.close();
+  }
 }
 
 // A bank file with a wrong mark: the desktop's message, and the banks loaded before stay.
@@ -320,7 +373,7 @@ async function tyrosRoundTrip(browser, origin) {
 
 const { server, origin } = await serve();
 const browser = await chromium.launch({ executablePath: '/usr/bin/chromium', args: ['--no-sandbox'] });
-for (const [name, test] of [['tyros round trip', tyrosRoundTrip], ['psr9000 store', psr9000Store],
+for (const [name, test] of [['tyros round trip', tyrosRoundTrip], ['every model', everyModel],
                             ['damaged bank', damagedBank], ['tyros in place', tyrosInPlace]]) {
   try {
     await test(browser, origin);
