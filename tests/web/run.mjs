@@ -3,21 +3,20 @@
 // the files it offers are compared byte for byte with what kalivo-cli copy
 // writes. No request may leave the page's own origin.
 // Usage: node run.mjs SITE_DIR KALIVO_CLI
-import { spawn, spawnSync } from 'node:child_process';
+import { spawnSync } from 'node:child_process';
 import { mkdtempSync, readFileSync, readdirSync, statSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join, relative, resolve } from 'node:path';
-import { chromium } from 'playwright-core';
+import {
+  answerList, check, chooseModel, clickLine, dialog, folderDialog, headerLines, idle, launch, lines, newOutputFolder,
+  openFolder, openPage as open, press, serve,
+} from './steps.mjs';
 
 const [siteDir, cli] = process.argv.slice(2).map((path) => resolve(path));
 const examples = resolve(new URL('../../examples', import.meta.url).pathname);
 const scratch = mkdtempSync(join(tmpdir(), 'kalivo-web-'));
 const failures = [];
 let lastPage = null;  // for a picture when a test fails
-
-function check(condition, what) {
-  if (!condition) throw new Error(what);
-}
 
 // A stored .zip: name -> bytes (the page writes no compression).
 function unzip(bytes) {
@@ -53,96 +52,12 @@ function sameFiles(got, want, what) {
   }
 }
 
-async function serve() {
-  const server = spawn('python3', ['-m', 'http.server', '0', '--bind', '127.0.0.1', '-d', siteDir],
-                       { stdio: ['ignore', 'pipe', 'pipe'] });
-  const port = await new Promise((done, fail) => {
-    server.stdout.on('data', (data) => {
-      const match = /port (\d+)/.exec(String(data));
-      if (match) done(Number(match[1]));
-    });
-    server.on('exit', () => fail(new Error('the web server did not start')));
-  });
-  return { server, origin: `http://127.0.0.1:${port}` };
-}
-
-// ---- steps in the page --------------------------------------------------------
-
-// The open dialog, or the one with that title (another may still be closing).
-async function dialog(page, title) {
-  return page.waitForSelector(title ? `dialog[open]:has(h2:text-is("${title}"))` : 'dialog[open]');
-}
-
-async function press(page, command) {
-  await page.click(`[data-command="${command}"]`);
-}
-
-async function answerList(page, label, pick) {
-  const box = await dialog(page, label);
-  const select = await box.$('select');
-  const options = await select.$$eval('option', (all) => all.map((o) => ({ value: o.value, text: o.textContent })));
-  await select.selectOption(pick(options).map((o) => o.value));
-  await (await box.$('button:text-is("OK")')).click();
-}
-
-async function chooseModel(page, name) {
-  await press(page, 'Model');
-  await answerList(page, 'Select Keyboard Model', (options) => options.filter((o) => o.text.trim() === name));
-}
-
-async function folderDialog(page) { return page.waitForSelector('dialog[open]:has(#folderInput)'); }
-
-async function openFolder(page, folder) {
-  const box = await folderDialog(page);
-  await (await box.$('#folderInput')).setInputFiles(folder);
-}
-
-async function newOutputFolder(page) {
-  const box = await folderDialog(page);
-  await (await box.$('button:text-matches("New empty folder")')).click();
-}
-
-async function lines(page, pane) {
-  return page.$$eval(`#${pane}List li`, (items) => items.map((li) => li.textContent));
-}
-
-async function clickLine(page, pane, line) {
-  await page.click(`#${pane}List li:nth-child(${line + 1})`);
-  await page.waitForFunction(([p, l]) => document.querySelector(`#${p}List li:nth-child(${l + 1})`)
-    .getAttribute('aria-selected') === 'true', [pane, line]);
-}
-
-async function idle(page) {
-  await page.waitForFunction(() => !document.querySelector('dialog[open]'));
-  await page.evaluate(() => Kalivo.call('kalivo_command_states'));
-}
-
-async function headerLines(page, pane) {
-  return page.$$eval(`#${pane}List li`, (items) => items.flatMap((li, i) => (li.classList.contains('header') ? [i] : [])));
-}
-
 // ---- the tests ------------------------------------------------------------------
 
-// A fresh page (its own storage); clean() fails on errors in the page and on
-// any request that left the page's origin.
 async function openPage(browser, origin) {
-  const context = await browser.newContext({ acceptDownloads: true, viewport: { width: 1366, height: 768 } });
-  const page = await context.newPage();
-  const offsite = [];
-  page.on('request', (request) => {
-    const url = new URL(request.url());
-    if (url.protocol !== 'data:' && url.origin !== origin) offsite.push(request.url());
-  });
-  const errors = [];
-  page.on('pageerror', (error) => errors.push(error.message));
-  lastPage = page;
-  await page.goto(origin);
-  await page.waitForSelector('body[data-ready="true"]');
-  const clean = () => {
-    check(errors.length === 0, `errors in the page: ${errors}`);
-    check(offsite.length === 0, `requests outside the page's origin: ${offsite}`);
-  };
-  return { page, context, clean };
+  const opened = await open(browser, origin);
+  lastPage = opened.page;
+  return opened;
 }
 
 // New on the right, then each source bank ">>" onto the same bank: what kalivo-cli copy does.
@@ -352,6 +267,19 @@ async function damagedBank(browser, origin) {
   await context.close();
 }
 
+// Once opened, the page starts again and works with the network cut.
+async function offline(browser, origin) {
+  const { page, context, clean } = await openPage(browser, origin);
+  await page.evaluate(() => navigator.serviceWorker.ready);
+  await context.setOffline(true);
+  await page.reload();
+  await page.waitForSelector('body[data-ready="true"]');
+  await loadTyrosExample(page);
+  check((await headerLines(page, 'source')).length === 3, 'offline, the example did not load');
+  clean();
+  await context.close();
+}
+
 async function tyrosRoundTrip(browser, origin) {
   const want = await cliCopy('Tyros', 'tyros');
   const { page, context, clean } = await openPage(browser, origin);
@@ -371,10 +299,11 @@ async function tyrosRoundTrip(browser, origin) {
   await context.close();
 }
 
-const { server, origin } = await serve();
-const browser = await chromium.launch({ executablePath: '/usr/bin/chromium', args: ['--no-sandbox'] });
+const { server, origin } = await serve(siteDir);
+const browser = await launch();
 for (const [name, test] of [['tyros round trip', tyrosRoundTrip], ['every model', everyModel],
-                            ['damaged bank', damagedBank], ['tyros in place', tyrosInPlace]]) {
+                            ['damaged bank', damagedBank], ['tyros in place', tyrosInPlace],
+                            ['offline', offline]]) {
   try {
     await test(browser, origin);
     console.log(`ok    ${name}`);
