@@ -1,24 +1,25 @@
 // Files in and out of the core's in-memory file system. What the person
-// opens is copied in under /in/<n>/; after each command, whatever the core
+// opens is copied in as a folder of its own name (/tyros, /tyros (2), ...),
+// so the status line names it as the person knows it; after each command, whatever the core
 // wrote into a folder it was given goes back out: into the folder itself where
 // the browser granted write access, otherwise as a download.
 'use strict';
 
 const Files = (() => {
   let FS = null;
-  let next = 1;
   // folder path -> { label, handle (a writable folder) or null }
   const folders = new Map();
   let before = null;
 
-  function attach(module) {
-    FS = module.FS;
-    FS.mkdirTree('/in');
-    FS.mkdirTree('/out');
-  }
+  function attach(module) { FS = module.FS; }
 
-  function newFolder(base) {
-    const path = `${base}/${next++}`;
+  function exists(path) { return FS.analyzePath(path).exists; }
+
+  // A new folder at the top, named as given, or with a number where that name is taken.
+  function newFolder(name) {
+    const clean = name.replace(/[/\\]/g, '_') || 'folder';
+    let path = `/${clean}`;
+    for (let n = 2; exists(path); n++) path = `/${clean} (${n})`;
     FS.mkdirTree(path);
     return path;
   }
@@ -38,14 +39,15 @@ const Files = (() => {
   async function openFileList(fileList) {
     const files = Array.from(fileList);
     if (files.length === 0) return '';
-    const root = newFolder('/in');
-    for (const file of files) {
-      const relative = file.webkitRelativePath || file.name;
-      writeFile(`${root}/${relative}`, new Uint8Array(await file.arrayBuffer()));
-    }
     const first = files[0].webkitRelativePath;
-    const folder = first ? `${root}/${first.split('/')[0]}` : root;
-    keep(folder, { label: folder.slice(folder.lastIndexOf('/') + 1), handle: null });
+    const label = first ? first.split('/')[0] : 'files';
+    const folder = newFolder(label);
+    for (const file of files) {
+      // Below the chosen folder, as it was there.
+      const relative = file.webkitRelativePath ? file.webkitRelativePath.split('/').slice(1).join('/') : file.name;
+      writeFile(`${folder}/${relative}`, new Uint8Array(await file.arrayBuffer()));
+    }
+    keep(folder, { label, handle: null });
     return folder;
   }
 
@@ -69,7 +71,7 @@ const Files = (() => {
     // The entries must be taken before the first wait, while the drop lasts.
     const entries = Array.from(dataTransfer.items).map((item) => item.webkitGetAsEntry()).filter(Boolean);
     if (entries.length === 0) return [];
-    const root = newFolder('/in');
+    const root = newFolder('dropped');
     const paths = [];
     for (const entry of entries) {
       const path = `${root}/${entry.name}`;
@@ -84,9 +86,7 @@ const Files = (() => {
   // or the origin-private folder): its files are copied in, and what the core
   // writes there goes back into it.
   async function openWritable(handle) {
-    const root = newFolder('/io');
-    const folder = `${root}/${handle.name || 'folder'}`;
-    FS.mkdirTree(folder);
+    const folder = newFolder(handle.name || 'folder');
     async function copyIn(dir, path) {
       for await (const [name, child] of dir.entries()) {
         if (child.kind === 'file') {
@@ -104,8 +104,8 @@ const Files = (() => {
 
   // An empty folder whose results are downloaded.
   function newOutputFolder() {
-    const folder = newFolder('/out');
-    keep(folder, { label: 'kalivo', handle: null });
+    const folder = newFolder('download');
+    keep(folder, { label: 'kalivo', handle: null, output: true });
     return folder;
   }
 
@@ -187,7 +187,7 @@ const Files = (() => {
   }
 
   function openedFolders() {
-    return [...folders].filter(([path]) => !path.startsWith('/out/')).map(([path, info]) => ({ path, ...info }));
+    return [...folders].filter(([, info]) => !info.output).map(([path, info]) => ({ path, ...info }));
   }
 
   return { attach, openFileList, openDropped, openWritable, newOutputFolder, beforeCommand, afterCommand,
