@@ -10,6 +10,8 @@
 #include "common/disk/DiskName.h"
 #include "common/text/Cp1252.h"
 #include "ui/ChangeNameFilter.h"
+#include "ui/bank/EditBankFilter.h"
+#include "ui/bank/EditIconFilter.h"
 #include "web/WebCommands.h"
 #include "web/WebSession.h"
 
@@ -116,6 +118,21 @@ EMSCRIPTEN_KEEPALIVE int kalivo_name_fits(const char* text, const char* initial,
 EMSCRIPTEN_KEEPALIVE const char* kalivo_disk_name(const char* text, int length) {
     Returned() = kalivo::Cp1252::ToUtf8(
         kalivo::DiskName::Stored(kalivo::Cp1252::FromUtf8(text), static_cast<std::size_t>(length)));
+    return Returned().c_str();
+}
+
+// Edit Sequence: the digits the bank's registrations allow, cut to the most it keeps.
+EMSCRIPTEN_KEEPALIVE const char* kalivo_filter_sequence(const char* text, const char* usedSlots) {
+    Returned() = text;
+    kalivo::EditBankFilter::FilterSequence(Returned(), usedSlots);
+    return Returned().c_str();
+}
+
+// Edit Icon: digits only, three at most; the caret as kalivo_filter_edit leaves it.
+EMSCRIPTEN_KEEPALIVE const char* kalivo_filter_icon(const char* text, int caret) {
+    Returned() = text;
+    ReturnedCaret() = caret;
+    kalivo::EditIconFilter::FilterTyped(Returned(), ReturnedCaret());
     return Returned().c_str();
 }
 

@@ -8,18 +8,14 @@
 
 #include "ui/BankSelection.h"
 #include "ui/ChangeNameFilter.h"
+#include "ui/bank/ViewBankText.h"
 #include "web/JsonText.h"
+#include "web/WebChoiceDialogs.h"
+#include "web/WebPageDialog.h"
 
 namespace kalivo {
 
 namespace {
-
-// Resolves when the person closes the page's dialog: the answer as a new
-// UTF-8 string (the caller frees it), or 0 when cancelled.
-EM_ASYNC_JS(char*, PageDialog, (const char* name, const char* request), {
-    const answer = await Module.page.dialog(UTF8ToString(name), JSON.parse(UTF8ToString(request)));
-    return answer === null || answer === undefined ? 0 : allocateUTF8(String(answer));
-});
 
 EM_JS(void, PageWait, (int waiting), { Module.page.wait(waiting !== 0); });
 
@@ -56,13 +52,7 @@ std::string FilterList(const std::string& filter) {
 }  // namespace
 
 std::optional<std::string> WebUserInterface::Ask(const char* name, const std::string& request) {
-    char* answer = PageDialog(name, request.c_str());
-    if (answer == nullptr) {
-        return std::nullopt;
-    }
-    std::string text(answer);
-    std::free(answer);
-    return text;
+    return WebPageDialog::Ask(name, request);
 }
 
 Answer WebUserInterface::AskQuestion(const std::string& text, const std::string& title, const std::string& buttons,
@@ -176,24 +166,21 @@ void WebUserInterface::NotYet(const char* dialog) {
                 kProgramTitle);
 }
 
-bool WebUserInterface::EditOptions(const std::string& /*modelName*/, StyleArchiveOptions& /*options*/) {
-    NotYet("Options");
-    return false;
+bool WebUserInterface::EditOptions(const std::string& modelName, StyleArchiveOptions& options) {
+    return WebChoiceDialogs::Options(*this, modelName, options);
 }
 
 bool WebUserInterface::AskFlashStyles() {
-    NotYet("Flash Styles");
-    return false;
+    return AskQuestion("Use Flash Style Names from Style archive?", "Flash Styles", R"(["Yes","No"])", false,
+                       Answer::No) == Answer::Yes;
 }
 
-std::optional<EditBankResult> WebUserInterface::EditBank(const EditBankRequest& /*request*/) {
-    NotYet("Edit Sequence");
-    return std::nullopt;
+std::optional<EditBankResult> WebUserInterface::EditBank(const EditBankRequest& request) {
+    return WebChoiceDialogs::EditBank(request);
 }
 
-std::optional<std::string> WebUserInterface::EditIcon(const std::string& /*title*/, const std::string& /*code*/) {
-    NotYet("Edit Icon");
-    return std::nullopt;
+std::optional<std::string> WebUserInterface::EditIcon(const std::string& title, const std::string& currentCode) {
+    return WebChoiceDialogs::EditIcon(title, currentCode);
 }
 
 std::optional<std::string> WebUserInterface::SelectIcon(const SelectIconRequest& /*request*/) {
@@ -201,23 +188,21 @@ std::optional<std::string> WebUserInterface::SelectIcon(const SelectIconRequest&
     return std::nullopt;
 }
 
-std::optional<std::vector<bool>> WebUserInterface::CopyRegistrationSettings(const CopySettingsRequest& /*request*/) {
-    NotYet("Copy Registration Settings");
-    return std::nullopt;
+std::optional<std::vector<bool>> WebUserInterface::CopyRegistrationSettings(const CopySettingsRequest& request) {
+    return WebChoiceDialogs::CopySettings(request);
 }
 
-std::optional<GpBlockBoxStates> WebUserInterface::CopyGpBlocks(const GpBlockCopyRequest& /*request*/) {
-    NotYet("Copy GP-Block");
-    return std::nullopt;
+std::optional<GpBlockBoxStates> WebUserInterface::CopyGpBlocks(const GpBlockCopyRequest& request) {
+    return WebChoiceDialogs::GpBlocks(request);
 }
 
 // The view dialogs show captions and values; the page lays them out as a table.
 void WebUserInterface::ViewBank(const ViewBankRequest& request) {
+    const ViewBankText text(request);
     Ask("view", JsonText()
                     .Add("title", "View Bank")
-                    .AddRaw("rows", JsonText::Strings({"Sequence", request.sequence, "Sequence end",
-                                                        std::to_string(request.sequenceEnd), "Bank icon",
-                                                        request.bankIconCode}))
+                    .AddRaw("rows", JsonText::Strings({"Sequence", text.Sequence(), "Sequence End", text.EndText(),
+                                                        "Icon", text.IconCode()}))
                     .Text());
 }
 

@@ -43,8 +43,6 @@ public:
     void ViewRegistration(const RegistrationView& view) override;
 
 private:
-    // Opens the page's dialog `name` with the request (JSON) and waits for the
-    // answer; nothing when the dialog was cancelled or closed.
     static std::optional<std::string> Ask(const char* name, const std::string& request);
     static Answer AskQuestion(const std::string& text, const std::string& title, const std::string& buttons,
                               bool defaultNo, Answer onClose);

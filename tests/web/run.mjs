@@ -267,6 +267,73 @@ async function damagedBank(browser, origin) {
   await context.close();
 }
 
+async function boxStates(page, title) {
+  const box = await dialog(page, title);
+  return box.$$eval('input[type=checkbox]', (all) => all.map((b) => (b.indeterminate ? 2 : b.checked ? 1 : 0)));
+}
+
+async function clickBox(page, title, label) {
+  const box = await dialog(page, title);
+  await (await box.$(`input[aria-label="${label}"]`)).click();
+  // The core answers the click by showing the dialog again.
+  await page.waitForFunction((old) => !document.body.contains(old), box);
+}
+
+// The dialogs whose rules the core applies between clicks: Edit Sequence
+// filters what is typed, Copy Registration Settings keeps Style and
+// Style-Path apart, Options is kept in the browser's storage.
+async function dialogRules(browser, origin) {
+  const { page, context, clean } = await openPage(browser, origin);
+  await copyAllBanks(page, await loadTyrosExample(page));
+  const headers = await headerLines(page, 'destination');
+  await clickLine(page, 'destination', headers[0]);
+  await press(page, 'EditSequence');
+  const edit = await dialog(page, 'Edit Sequence:  Für Elise');
+  await (await edit.$('input')).type('1x2');
+  check(await (await edit.$('input')).inputValue() === '12', 'Edit Sequence took a character it refuses');
+  await (await edit.$('select')).selectOption('1');
+  await (await edit.$('button:text-is("OK")')).click();
+  await idle(page);
+  await clickLine(page, 'destination', headers[0]);
+  await page.dblclick(`#destinationList li:nth-child(${headers[0] + 1})`);
+  const view = await (await dialog(page, 'View Bank')).textContent();
+  check(view.includes('Sequence12') && view.includes('Top'), `View Bank shows ${view}`);
+  await (await (await dialog(page, 'View Bank')).$('button')).click();
+  await idle(page);
+
+  await clickLine(page, 'source', 1);
+  await clickLine(page, 'destination', headers[1] + 1);
+  await press(page, 'GroupCopy');
+  const title = 'Copy Registration Settings';
+  await clickBox(page, title, 'Copy Style?');
+  check((await boxStates(page, title))[0] === 1, 'Copy Style? is not checked after a click');
+  await clickBox(page, title, 'Copy Style-Path?');
+  const states = await boxStates(page, title);
+  check(states[0] === 0 && states[1] === 1, `Style and Style-Path both checked: ${states}`);
+  await (await (await dialog(page, title)).$('button:text-is("OK")')).click();
+  await idle(page);
+  await context.close();
+
+  const second = await openPage(browser, origin);
+  await chooseModel(second.page, 'PSR-740');
+  await press(second.page, 'Options');
+  await clickBox(second.page, 'Options', 'Ask for custom-style-archive');
+  await (await (await dialog(second.page, 'Options')).$('button:text-is("OK")')).click();
+  // Asking for a style archive brings the Flash Styles question, after OK and at the start.
+  await (await (await dialog(second.page, 'Flash Styles')).$('button:text-is("No")')).click();
+  await idle(second.page);
+  await second.page.reload();
+  await second.page.waitForSelector('body[data-ready="true"], dialog[open]:has(h2:text-is("Flash Styles"))');
+  const flash = await second.page.$('dialog[open] button:text-is("No")');
+  if (flash) await flash.click();
+  await second.page.waitForSelector('body[data-ready="true"]');
+  await press(second.page, 'Options');
+  check((await boxStates(second.page, 'Options'))[0] === 1, 'Options were not kept across a reload');
+  clean();
+  second.clean();
+  await second.context.close();
+}
+
 // Once opened, the page starts again and works with the network cut.
 async function offline(browser, origin) {
   const { page, context, clean } = await openPage(browser, origin);
@@ -303,7 +370,7 @@ const { server, origin } = await serve(siteDir);
 const browser = await launch();
 for (const [name, test] of [['tyros round trip', tyrosRoundTrip], ['every model', everyModel],
                             ['damaged bank', damagedBank], ['tyros in place', tyrosInPlace],
-                            ['offline', offline]]) {
+                            ['offline', offline], ['dialog rules', dialogRules]]) {
   try {
     await test(browser, origin);
     console.log(`ok    ${name}`);

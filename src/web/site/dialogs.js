@@ -210,12 +210,8 @@ const Dialogs = (() => {
   // The view dialogs: captions and values in pairs.
   function view({ title, rows }) {
     return modal(title, (dialog, done) => {
-      const table = element('table');
-      for (let i = 0; i + 1 < rows.length; i += 2) {
-        table.append(element('tr', {}, element('td', { textContent: rows[i] }), element('td', { textContent: rows[i + 1] })));
-      }
       const ok = button('OK', () => done(''));
-      dialog.append(table, buttonRow(ok));
+      dialog.append(table(rows), buttonRow(ok));
       return ok;
     });
   }
@@ -229,7 +225,70 @@ const Dialogs = (() => {
     });
   }
 
+  // A field whose typing the core's rule filters (Edit Sequence, Edit Icon).
+  function filteredField({ label, value, filter, used, maxLength }) {
+    const input = element('input', { type: 'text', value, maxLength });
+    input.setAttribute('aria-label', label);
+    input.addEventListener('input', () => {
+      const at = filter === 'sequence' ? callNow('kalivo_filter_sequence', input.value, used)
+        : callNow('kalivo_filter_icon', input.value, input.selectionStart);
+      const text = module.UTF8ToString(at);
+      if (text === input.value) return;
+      const caret = filter === 'sequence' ? text.length : callNow('kalivo_filter_caret');
+      input.value = text;
+      input.setSelectionRange(caret, caret);
+    });
+    return input;
+  }
+
+  // Check boxes, a field and a list whose rules the core applies: a click on a
+  // box answers at once ("box:<n>") and the core opens the dialog again with
+  // the new state; a button answers "<button>\n<field>\n<chosen lines>".
+  function choices({ title, intro, rows = [], field, list, buttons, focus }) {
+    return modal(title, (dialog, done) => {
+      if (intro) dialog.append(table(intro));
+      const grid = element('table');
+      const boxes = rows.map((row, i) => {
+        const box = element('input', { type: 'checkbox', checked: row.state === 1, indeterminate: row.state === 2 });
+        box.setAttribute('aria-label', row.box);
+        box.addEventListener('click', (event) => { event.preventDefault(); done(`box:${i}`); });
+        const tr = element('tr', {}, element('td', { textContent: row.label }), element('td', { textContent: row.note }),
+                           element('td', {}, element('label', {}, box, ` ${row.box}`)));
+        tr.hidden = !row.visible;
+        grid.append(tr);
+        return box;
+      });
+      if (rows.length > 0) dialog.append(grid);
+      const input = field ? filteredField(field) : null;
+      if (input) dialog.append(element('label', {}, `${field.label} `, input));
+      let select = null;
+      if (list) {
+        select = element('select', { size: list.lines.length, multiple: true });
+        select.setAttribute('aria-label', list.label);
+        list.lines.forEach((line, i) => select.append(element('option', { value: String(i), textContent: line,
+                                                                           selected: list.chosen.includes(i) })));
+        dialog.append(element('p', { className: 'note', textContent: list.label }), select);
+      }
+      const answer = (name) => {
+        const chosen = select ? Array.from(select.selectedOptions, (option) => option.value).join(',') : '';
+        done(`${name}\n${input ? input.value : ''}\n${chosen}`);
+      };
+      dialog.append(buttonRow(...buttons.map((name) => button(name, () => (name === 'Cancel' ? done(null) : answer(name))))));
+      if (input) input.addEventListener('keydown', (event) => { if (event.key === 'Enter') { event.preventDefault(); answer(buttons[0]); } });
+      return boxes[focus] || input || dialog.querySelector('button');
+    });
+  }
+
+  function table(pairs) {
+    const node = element('table');
+    for (let i = 0; i + 1 < pairs.length; i += 2) {
+      node.append(element('tr', {}, element('td', { textContent: pairs[i] }), element('td', { textContent: pairs[i + 1] })));
+    }
+    return node;
+  }
+
   const dialogs = {
+    choices,
     message,
     question,
     folder,
