@@ -5,6 +5,7 @@
 
 const Dialogs = (() => {
   let module = null;
+  const timing = { answeredAt: 0 };  // when the person last answered a dialog
 
   function attach(theModule) { module = theModule; }
 
@@ -47,6 +48,7 @@ const Dialogs = (() => {
       const done = (value) => {
         if (answered) return;
         answered = true;
+        timing.answeredAt = performance.now();
         dialog.close();
         dialog.remove();
         resolve(value);
@@ -309,5 +311,5 @@ const Dialogs = (() => {
     return dialog(request);
   }
 
-  return { attach, open };
+  return { attach, open, timing };
 })();

@@ -12,6 +12,8 @@ const Kalivo = (() => {
   let states = {};
   let queue = Promise.resolve();
   let settingsText = null;
+  // When the last command ended, for the benchmarks (with Dialogs.answeredAt).
+  const timing = { finished: 0 };
   const settingsKey = 'kalivo.ini';
 
   // ---- calls into the core, one at a time --------------------------------
@@ -25,6 +27,7 @@ const Kalivo = (() => {
       } finally {
         keepSettings();
         await Files.afterCommand();
+        timing.finished = performance.now();
       }
     };
     const result = queue.then(run);
@@ -260,5 +263,5 @@ const Kalivo = (() => {
     navigator.serviceWorker.register('sw.js').catch(() => {});
   }
   start();
-  return { run, call, states: () => states };
+  return { run, call, timing, states: () => states };
 })();
