@@ -49,6 +49,11 @@ EMSCRIPTEN_KEEPALIVE int kalivo_run(const char* command) {
     return 1;
 }
 
+// Whether the right pane holds changes not stored (the page then asks before it is left).
+EMSCRIPTEN_KEEPALIVE int kalivo_changed() {
+    return WebSession::Current() != nullptr && WebSession::Current()->Dialog().Changed() ? 1 : 0;
+}
+
 EMSCRIPTEN_KEEPALIVE const char* kalivo_command_states() {
     Returned() = WebSession::Current()->View().CommandStates();
     return Returned().c_str();

@@ -334,6 +334,68 @@ async function dialogRules(browser, origin) {
   await second.context.close();
 }
 
+// Bank files dropped on the left pane load as Load Archive would; a left line
+// dragged onto a right line copies as ">>" does.
+async function drops(browser, origin) {
+  const { page, context, clean } = await openPage(browser, origin);
+  await chooseModel(page, 'Tyros');
+  const folder = join(examples, 'tyros');
+  const files = readdirSync(folder).map((name) => ({ name, bytes: Array.from(readFileSync(join(folder, name))) }));
+  await page.evaluate((dropped) => {
+    const transfer = new DataTransfer();
+    for (const file of dropped) transfer.items.add(new File([Uint8Array.from(file.bytes)], file.name));
+    const pane = document.getElementById('sourcePane');
+    pane.dispatchEvent(new DragEvent('dragover', { dataTransfer: transfer, bubbles: true, cancelable: true }));
+    pane.dispatchEvent(new DragEvent('drop', { dataTransfer: transfer, bubbles: true, cancelable: true }));
+  }, files);
+  await page.waitForFunction(() => /Loaded 3 bank files/.test(document.getElementById('status').textContent));
+  await idle(page);
+  const source = await lines(page, 'source');
+  check((await headerLines(page, 'source')).length === 3, `the drop did not load 3 banks:\n${source.join('\n')}`);
+  await page.dragAndDrop('#sourceList li:nth-child(2)', '#destinationList li:nth-child(2)');
+  await idle(page);
+  const copied = (await lines(page, 'destination'))[1];
+  check(copied === source[1], `the dragged line shows as "${copied}", not "${source[1]}"`);
+  clean();
+  await context.close();
+}
+
+// Every control is reached with Tab and has a name; at 200 % on a 1366 x 768
+// screen nothing runs off to the side; on an upright tablet the panes stack.
+async function screens(browser, origin) {
+  const { page, context, clean } = await openPage(browser, origin);
+  await loadTyrosExample(page);
+  const controls = await page.$$eval('button, input, [tabindex="0"]', (all) => all
+    .filter((node) => node.offsetParent !== null)
+    .map((node) => ({ id: node.id || node.dataset.command || node.textContent,
+                      name: (node.getAttribute('aria-label') || node.textContent || '').trim() })));
+  check(controls.every((control) => control.name !== ''), `controls without a name: ${JSON.stringify(controls)}`);
+  const reached = new Set();
+  for (let i = 0; i < controls.length + 2; i++) {
+    await page.keyboard.press('Tab');
+    reached.add(await page.evaluate(() => document.activeElement.id || document.activeElement.dataset.command ||
+                                          document.activeElement.textContent));
+  }
+  const missed = controls.filter((control) => !reached.has(control.id));
+  check(missed.length === 0, `not reached with Tab: ${missed.map((control) => control.id)}`);
+  await context.close();
+
+  const zoomed = await browser.newContext({ viewport: { width: 683, height: 384 }, deviceScaleFactor: 2 });
+  const small = await zoomed.newPage();
+  await small.goto(origin);
+  await small.waitForSelector('body[data-ready="true"]');
+  const overflow = await small.evaluate(() => document.documentElement.scrollWidth - window.innerWidth);
+  check(overflow <= 0, `at 200 % the page runs ${overflow} px off to the side`);
+  const listHeight = await small.evaluate(() => document.getElementById('sourceList').getBoundingClientRect().height);
+  check(listHeight >= 150, `at 200 % the source list is squeezed to ${listHeight} px`);
+  await small.setViewportSize({ width: 768, height: 1024 });
+  const stacked = await small.evaluate(() => document.getElementById('sourcePane').getBoundingClientRect().bottom <=
+                                             document.getElementById('destinationPane').getBoundingClientRect().top);
+  check(stacked, 'on a tablet the panes do not stack');
+  await zoomed.close();
+  clean();
+}
+
 // Once opened, the page starts again and works with the network cut.
 async function offline(browser, origin) {
   const { page, context, clean } = await openPage(browser, origin);
@@ -370,7 +432,8 @@ const { server, origin } = await serve(siteDir);
 const browser = await launch();
 for (const [name, test] of [['tyros round trip', tyrosRoundTrip], ['every model', everyModel],
                             ['damaged bank', damagedBank], ['tyros in place', tyrosInPlace],
-                            ['offline', offline], ['dialog rules', dialogRules]]) {
+                            ['offline', offline], ['dialog rules', dialogRules],
+                            ['drops', drops], ['screens', screens]]) {
   try {
     await test(browser, origin);
     console.log(`ok    ${name}`);

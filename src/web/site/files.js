@@ -70,15 +70,19 @@ const Files = (() => {
   async function openDropped(dataTransfer) {
     // The entries must be taken before the first wait, while the drop lasts.
     const entries = Array.from(dataTransfer.items).map((item) => item.webkitGetAsEntry()).filter(Boolean);
-    if (entries.length === 0) return [];
+    // Without entries (a browser that gives none), the dropped files as they are.
+    const files = entries.length === 0 ? Array.from(dataTransfer.files) : [];
+    if (entries.length === 0 && files.length === 0) return [];
     const root = newFolder('dropped');
+    keep(root, { label: 'dropped', handle: null });
+    for (const file of files) writeFile(`${root}/${file.name}`, new Uint8Array(await file.arrayBuffer()));
+    if (files.length > 0) return files.map((file) => `${root}/${file.name}`);
     const paths = [];
     for (const entry of entries) {
       const path = `${root}/${entry.name}`;
       await readEntry(entry, path);
       paths.push(path);
     }
-    keep(root, { label: entries[0].name, handle: null });
     return paths;
   }
 

@@ -253,6 +253,10 @@ const Kalivo = (() => {
     wireFileDrops();
     wireKeys();
     $('restart').addEventListener('click', () => location.reload());
+    // Leaving the page loses what was not stored, as closing the window would.
+    window.addEventListener('beforeunload', (event) => {
+      if (module._kalivo_changed()) event.preventDefault();
+    });
     await call('kalivo_start');
     $('window').setAttribute('aria-busy', 'false');
     lists.source.focus();
