@@ -51,13 +51,9 @@ std::string FilterList(const std::string& filter) {
 
 }  // namespace
 
-std::optional<std::string> WebUserInterface::Ask(const char* name, const std::string& request) {
-    return WebPageDialog::Ask(name, request);
-}
-
 Answer WebUserInterface::AskQuestion(const std::string& text, const std::string& title, const std::string& buttons,
                                      bool defaultNo, Answer onClose) {
-    const auto answer = Ask("question", JsonText()
+    const auto answer = WebPageDialog::Ask("question", JsonText()
                                             .Add("text", text)
                                             .Add("title", title)
                                             .AddRaw("buttons", buttons)
@@ -70,7 +66,7 @@ Answer WebUserInterface::AskQuestion(const std::string& text, const std::string&
 }
 
 void WebUserInterface::ShowMessage(const std::string& text, const std::string& title) {
-    Ask("message", JsonText().Add("text", text).Add("title", title).Text());
+    WebPageDialog::Ask("message", JsonText().Add("text", text).Add("title", title).Text());
 }
 
 bool WebUserInterface::AskYesNo(const std::string& text, const std::string& title) {
@@ -86,11 +82,11 @@ Answer WebUserInterface::AskYesNoOrClose(const std::string& text, const std::str
 }
 
 std::string WebUserInterface::ChooseFolder(const std::string& title) {
-    return Ask("folder", JsonText().Add("title", title).Text()).value_or(std::string());
+    return WebPageDialog::Ask("folder", JsonText().Add("title", title).Text()).value_or(std::string());
 }
 
 std::optional<SaveAsChoice> WebUserInterface::ChooseSaveFile(const SaveAsRequest& request) {
-    const auto answer = Ask("saveFile", JsonText()
+    const auto answer = WebPageDialog::Ask("saveFile", JsonText()
                                             .Add("fileName", request.fileName)
                                             .Add("defaultExtension", request.defaultExtension)
                                             .AddRaw("filters", FilterList(request.filter))
@@ -112,7 +108,7 @@ void WebUserInterface::BeginWait() { PageWait(1); }
 void WebUserInterface::EndWait() { PageWait(0); }
 
 int WebUserInterface::AskForLine(const char* dialog, const std::vector<std::string>& names) {
-    const auto line = ToInt(Ask(dialog, JsonText().AddRaw("names", JsonText::Strings(names)).Text()));
+    const auto line = ToInt(WebPageDialog::Ask(dialog, JsonText().AddRaw("names", JsonText::Strings(names)).Text()));
     return line && *line >= 0 && *line < static_cast<int>(names.size()) ? *line : -1;
 }
 
@@ -123,7 +119,7 @@ int WebUserInterface::SelectArchive(const std::vector<std::string>& names) {
 int WebUserInterface::SelectModel(const std::vector<std::string>& names) { return AskForLine("selectModel", names); }
 
 std::optional<std::vector<int>> WebUserInterface::SelectBanks(const std::vector<std::string>& names) {
-    const auto answer = Ask("selectBanks", JsonText()
+    const auto answer = WebPageDialog::Ask("selectBanks", JsonText()
                                                .AddRaw("names", JsonText::Strings(names))
                                                .Add("most", kMaxSelectedBanks)
                                                .Text());
@@ -143,7 +139,7 @@ std::optional<std::vector<int>> WebUserInterface::SelectBanks(const std::vector<
 }
 
 std::string WebUserInterface::ChangeArchiveName(const ArchiveNameRequest& request) {
-    return Ask("changeArchiveName", JsonText()
+    return WebPageDialog::Ask("changeArchiveName", JsonText()
                                         .Add("current", request.current)
                                         .Add("maxLength", request.maxLength)
                                         .Add("diskNameLength", request.diskNameLength)
@@ -152,14 +148,14 @@ std::string WebUserInterface::ChangeArchiveName(const ArchiveNameRequest& reques
 }
 
 std::string WebUserInterface::ChangeName(const std::string& current, int maxLength) {
-    return Ask("changeName", JsonText()
+    return WebPageDialog::Ask("changeName", JsonText()
                                  .Add("current", ChangeNameFilter::TrimTrailingSpaces(current))
                                  .Add("maxLength", maxLength)
                                  .Text())
         .value_or(std::string());
 }
 
-void WebUserInterface::ShowAbout() { Ask("about", JsonText().Add("version", KALIVO_VERSION).Text()); }
+void WebUserInterface::ShowAbout() { WebPageDialog::Ask("about", JsonText().Add("version", KALIVO_VERSION).Text()); }
 
 void WebUserInterface::NotYet(const char* dialog) {
     ShowMessage(std::string("The dialog \"") + dialog + "\" is not in the browser edition yet; nothing was changed.",
@@ -199,7 +195,7 @@ std::optional<GpBlockBoxStates> WebUserInterface::CopyGpBlocks(const GpBlockCopy
 // The view dialogs show captions and values; the page lays them out as a table.
 void WebUserInterface::ViewBank(const ViewBankRequest& request) {
     const ViewBankText text(request);
-    Ask("view", JsonText()
+    WebPageDialog::Ask("view", JsonText()
                     .Add("title", "View Bank")
                     .AddRaw("rows", JsonText::Strings({"Sequence", text.Sequence(), "Sequence End", text.EndText(),
                                                         "Icon", text.IconCode()}))
@@ -227,7 +223,7 @@ void WebUserInterface::ViewTyrosRegistration(const TyrosRegistrationView& view) 
         rows.push_back(caption);
         rows.push_back(value);
     }
-    Ask("view", JsonText().Add("title", "View Registration").AddRaw("rows", JsonText::Strings(rows)).Text());
+    WebPageDialog::Ask("view", JsonText().Add("title", "View Registration").AddRaw("rows", JsonText::Strings(rows)).Text());
 }
 
 void WebUserInterface::ViewCvp2Registration(const Cvp2RegistrationView& view) {
@@ -244,7 +240,7 @@ void WebUserInterface::ViewCvp2Registration(const Cvp2RegistrationView& view) {
             rows.push_back(view.values[i]);
         }
     }
-    Ask("view", JsonText().Add("title", "View Registration").AddRaw("rows", JsonText::Strings(rows)).Text());
+    WebPageDialog::Ask("view", JsonText().Add("title", "View Registration").AddRaw("rows", JsonText::Strings(rows)).Text());
 }
 
 void WebUserInterface::ViewRegistration(const RegistrationView& view) {
@@ -254,7 +250,7 @@ void WebUserInterface::ViewRegistration(const RegistrationView& view) {
         rows.push_back(kVoices[i]);
         rows.push_back(view.voices[i]);
     }
-    Ask("view", JsonText().Add("title", view.title).AddRaw("rows", JsonText::Strings(rows)).Text());
+    WebPageDialog::Ask("view", JsonText().Add("title", view.title).AddRaw("rows", JsonText::Strings(rows)).Text());
 }
 
 }  // namespace kalivo

@@ -43,7 +43,6 @@ public:
     void ViewRegistration(const RegistrationView& view) override;
 
 private:
-    static std::optional<std::string> Ask(const char* name, const std::string& request);
     static Answer AskQuestion(const std::string& text, const std::string& title, const std::string& buttons,
                               bool defaultNo, Answer onClose);
     static int AskForLine(const char* dialog, const std::vector<std::string>& names);
