@@ -125,6 +125,21 @@ async function tyrosInPlace(browser, origin) {
   const got = new Map(Object.entries(stored).map(([name, bytes]) => [name, Uint8Array.from(bytes)]));
   const wanted = new Map([...want].map(([name, bytes]) => [upper(name), bytes]));
   sameFiles(got, wanted, 'Tyros store in place');
+
+  // A protocol saved into the same folder lands there, not as a download.
+  await press(page, 'ProtocolLeft');
+  const save = await dialog(page, 'Save As');
+  await (await save.$('input')).fill('list.txt');
+  await (await save.$('select[aria-label="Save in"]')).selectOption({ label: 'Folder "stick"' });
+  await (await save.$('button:text-is("Save")')).click();
+  await page.waitForFunction(() => /list\.txt written into the folder/.test(document.getElementById('status').textContent));
+  const listed = await page.evaluate(async () => {
+    const stick = await (await navigator.storage.getDirectory()).getDirectoryHandle('stick');
+    return Array.from(new Uint8Array(await (await (await stick.getFileHandle('list.txt')).getFile()).arrayBuffer()));
+  });
+  const folder = join(examples, 'tyros');
+  sameFiles(new Map([['list.txt', Uint8Array.from(listed)]]),
+            new Map([['list.txt', cliFile(['protocol', '--model', 'Tyros', '--folder', folder], 'list.txt')]]), 'protocol in place');
   clean();
   await context.close();
 }

@@ -189,7 +189,8 @@ const Dialogs = (() => {
     return match ? match[1] : '';
   }
 
-  // Save As: a name and a kind; the file is offered as a download.
+  // Save As: a name, a kind, and where: into a folder opened for writing, or
+  // offered as a download.
   function saveFile({ fileName, defaultExtension, filters }) {
     return modal('Save As', (dialog, done) => {
       const input = element('input', { type: 'text', value: fileName });
@@ -197,14 +198,21 @@ const Dialogs = (() => {
       const kind = element('select');
       kind.setAttribute('aria-label', 'Save as type');
       filters.forEach((filter, i) => kind.append(element('option', { value: String(i), textContent: filter.name })));
+      const place = element('select');
+      place.setAttribute('aria-label', 'Save in');
+      place.append(element('option', { value: '', textContent: 'Download' }));
+      for (const opened of Files.openedFolders().filter((folder) => folder.handle)) {
+        place.append(element('option', { value: opened.path, textContent: `Folder "${opened.label}"` }));
+      }
       const ok = () => {
         let name = input.value.trim().replace(/[\\/]/g, '_');
         if (name === '') return;
         if (!name.includes('.')) name += endingOf(filters[kind.selectedIndex] && filters[kind.selectedIndex].pattern) || defaultExtension;
-        done(`${Math.max(0, kind.selectedIndex)}\n${Files.newOutputFolder()}/${name}`);
+        const folder = place.value || Files.newOutputFolder();
+        done(`${Math.max(0, kind.selectedIndex)}\n${folder}/${name}`);
       };
       input.addEventListener('keydown', (event) => { if (event.key === 'Enter') { event.preventDefault(); ok(); } });
-      dialog.append(input, kind, buttonRow(button('Save', ok), button('Cancel', () => done(null))));
+      dialog.append(input, kind, place, buttonRow(button('Save', ok), button('Cancel', () => done(null))));
       return input;
     });
   }
