@@ -430,6 +430,19 @@ async function tyrosRoundTrip(browser, origin) {
   const sourceHeaders = await loadTyrosExample(page);
   check(sourceHeaders.length === 3, `3 banks loaded, not ${sourceHeaders.length}`);
   const copied = await copyAllBanks(page, sourceHeaders);
+  // Find narrows the list to the matching registrations under their bank; clearing brings all back.
+  await page.fill('#sourceFind', 'swing');
+  await idle(page);
+  const found = await lines(page, 'source');
+  check(found.length === 2 && found[0] === 'Jazz Vol.2' && found[1].includes('Swing'), `find shows ${found}`);
+  await page.fill('#sourceFind', '');
+  await idle(page);
+  check((await lines(page, 'source')).length === copied.length, 'clearing find did not bring every line back');
+  // A greyed button says why it cannot act.
+  await page.click('[data-command="Delete"]', { force: true });
+  await idle(page);
+  const why = await page.textContent('#status');
+  check(why === await page.getAttribute('[data-command="Delete"]', 'title') && why !== '', `a greyed Delete said "${why}"`);
   await renameAndUndo(page, 1);
   await page.keyboard.press('Control+Shift+Z');
   await idle(page);

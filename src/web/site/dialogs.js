@@ -167,7 +167,10 @@ const Dialogs = (() => {
       }
       const input = element('input', { type: 'file', id: 'folderInput', hidden: true, webkitdirectory: true, multiple: true });
       input.addEventListener('change', async () => done((await Files.openFileList(input.files)) || null));
-      list.append(input, button('Open a folder…', () => input.click()));
+      // Some browsers choose files only, not folders: those files then make the folder.
+      const files = element('input', { type: 'file', id: 'filesInput', hidden: true, multiple: true });
+      files.addEventListener('change', async () => done((await Files.openFileList(files.files)) || null));
+      list.append(input, files, button('Open a folder…', () => input.click()), button('Open files…', () => files.click()));
       if (window.showDirectoryPicker) {
         list.append(button('Open a folder to write into…', async () => {
           try {
