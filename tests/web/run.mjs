@@ -464,6 +464,21 @@ async function tyrosRoundTrip(browser, origin) {
   await page.keyboard.press('Control+Z');
   await idle(page);
   check((await lines(page, 'destination')).join('\n') === copied.join('\n'), 'the second undo left other lines');
+  // The desktop's keys: Delete deletes, F2 renames (Escape closes the dialog, nothing changes), Ctrl+F finds.
+  await clickLine(page, 'destination', 1);
+  await page.keyboard.press('Delete');
+  await idle(page);
+  check((await lines(page, 'destination'))[1].includes('--- no reg ---'), 'Delete did not delete');
+  await page.keyboard.press('Control+Z');
+  await idle(page);
+  await clickLine(page, 'destination', 1);
+  await page.keyboard.press('F2');
+  await dialog(page, 'Change Name');
+  await page.keyboard.press('Escape');
+  await idle(page);
+  check((await lines(page, 'destination')).join('\n') === copied.join('\n'), 'Delete, undo and a cancelled F2 changed lines');
+  await page.keyboard.press('Control+F');
+  check(await page.evaluate(() => document.activeElement.id) === 'sourceFind', 'Ctrl+F does not go to the find field');
   const stored = await storeAndDownload(page, () => answerList(page, 'Select Registration Banks', (options) => options));
   sameFiles(stored, want, 'Tyros store');
   clean();
