@@ -12,8 +12,9 @@ const Kalivo = (() => {
   let states = {};
   let queue = Promise.resolve();
   let settingsText = null;
-  // When the last command ended, for the benchmarks (with Dialogs.answeredAt).
-  const timing = { finished: 0 };
+  // When the last command ended and when its result was on the screen, for
+  // the benchmarks (with Dialogs.timing.answeredAt).
+  const timing = { finished: 0, drawn: 0 };
   const settingsKey = 'kalivo.ini';
 
   // ---- calls into the core, one at a time --------------------------------
@@ -28,6 +29,7 @@ const Kalivo = (() => {
         keepSettings();
         await Files.afterCommand();
         timing.finished = performance.now();
+        requestAnimationFrame(() => setTimeout(() => { timing.drawn = performance.now(); }));
       }
     };
     const result = queue.then(run);
