@@ -20,14 +20,17 @@ const Kalivo = (() => {
   // ---- calls into the core, one at a time --------------------------------
 
   // A call that may open a dialog (and so wait) runs after the one before it.
+  // Only commands write files (a store, regfiles, a protocol, also after a
+  // save question), so only around them are the folders compared.
   function call(name, types = [], args = []) {
+    const writes = name === 'kalivo_run';
     const run = async () => {
-      Files.beforeCommand();
+      if (writes) Files.beforeCommand();
       try {
         return await module.ccall(name, 'number', types, args, { async: true });
       } finally {
         keepSettings();
-        await Files.afterCommand();
+        if (writes) await Files.afterCommand();
         timing.finished = performance.now();
         requestAnimationFrame(() => setTimeout(() => { timing.drawn = performance.now(); }));
       }
