@@ -425,6 +425,23 @@ async function screens(browser, origin) {
   clean();
 }
 
+// F1 shows the About box; Exit with a change asks the desktop's question, and No ends the window.
+async function aboutAndExit(browser, origin) {
+  const { page, context, clean } = await openPage(browser, origin);
+  await page.keyboard.press('F1');
+  const about = await dialog(page, 'Info about KALIVO');
+  check(/Version \d+\.\d+/.test(await about.textContent()), 'the About box names no version');
+  await (await about.$('button')).click();
+  await copyAllBanks(page, await loadTyrosExample(page));
+  await press(page, 'Exit');
+  const question = await dialog(page, 'kalivo');
+  check((await question.textContent()).includes('Save changed registrations?'), 'Exit did not ask about the changes');
+  await (await question.$('button:text-is("No")')).click();
+  await page.waitForSelector('#ended:not([hidden])');
+  clean();
+  await context.close();
+}
+
 // Once opened, the page starts again and works with the network cut.
 async function offline(browser, origin) {
   const { page, context, clean } = await openPage(browser, origin);
@@ -490,7 +507,8 @@ const browser = await launch();
 for (const [name, test] of [['tyros round trip', tyrosRoundTrip], ['every model', everyModel],
                             ['damaged bank', damagedBank], ['tyros in place', tyrosInPlace],
                             ['offline', offline], ['dialog rules', dialogRules],
-                            ['drops', drops], ['screens', screens]]) {
+                            ['drops', drops], ['screens', screens],
+                            ['about and exit', aboutAndExit]]) {
   try {
     await test(browser, origin);
     console.log(`ok    ${name}`);
