@@ -1,10 +1,11 @@
 # Entry points: `make run` builds and starts the program, `make test` builds
-# and runs every test, `make deb` builds the Debian package. All of them
-# install missing Debian packages first.
+# and runs every test, `make deb` builds the Debian package, `make web` the
+# browser edition's site folder and `make web-test` its browser tests. All of
+# them install missing Debian packages first.
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: run test build deps configure deb clean
+.PHONY: run test build deps configure deb clean web web-test
 
 deps:
 	@bash scripts/install-deps.sh $(DEPS_FLAGS)
@@ -27,5 +28,22 @@ deb:
 	@bash scripts/install-deps.sh --package
 	@bash scripts/build-deb.sh
 
+# The browser edition: a static site folder (page, scripts, .wasm) built by
+# Debian's Emscripten; its optimiser needs Debian's node modules.
+WEB_BUILD_DIR ?= build-web
+WEB_ENV = NODE_PATH=/usr/share/nodejs
+web:
+	@bash scripts/install-deps.sh --web
+	@$(WEB_ENV) emcmake cmake -S . -B $(WEB_BUILD_DIR) -G Ninja -DKALIVO_WEB=ON -DCMAKE_BUILD_TYPE=Release $(CMAKE_FLAGS) >/dev/null
+	@$(WEB_ENV) cmake --build $(WEB_BUILD_DIR) -j $(JOBS)
+	@echo "kalivo: site written to $(WEB_BUILD_DIR)/site (serve it, e.g. python3 -m http.server -d $(WEB_BUILD_DIR)/site)"
+
+# The page in headless Chromium, its files compared with what kalivo-cli writes.
+web-test: web
+	@$(MAKE) --no-print-directory configure
+	@cmake --build $(BUILD_DIR) -j $(JOBS) --target kalivo-cli
+	@cd tests/web && npm ci --no-audit --no-fund --silent
+	@node tests/web/run.mjs $(WEB_BUILD_DIR)/site $(BUILD_DIR)/src/cli/kalivo-cli
+
 clean:
-	rm -rf $(BUILD_DIR)
+	rm -rf $(BUILD_DIR) $(WEB_BUILD_DIR)

@@ -14,6 +14,12 @@ case "${1:-}" in
     # (dosfstools and fusefat).
     packages+=(clang-14 libclang-rt-14-dev xvfb xauth imagemagick x11-apps
       dpkg-dev file desktop-file-utils dosfstools fusefat) ;;
+  --web)
+    # The browser edition: Emscripten builds the core to WebAssembly; Chromium
+    # and Node run the page's tests (playwright-core comes from npm).
+    packages+=(emscripten chromium python3)
+    # A Node from elsewhere (nodesource) brings its own npm; Debian's would clash.
+    command -v npm >/dev/null 2>&1 || packages+=(nodejs npm) ;;
   --package)
     # The package's library dependencies come from dpkg-shlibdeps, which
     # needs file to tell programs from other files.

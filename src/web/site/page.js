@@ -1,0 +1,278 @@
+// The main window in the page: draws what the core's view calls say and
+// passes every click, key and drop to the core. The rules (what a list shows,
+// when a command can act and why not, what the status line says) are the core's.
+'use strict';
+
+const Kalivo = (() => {
+  const $ = (id) => document.getElementById(id);
+  const panes = { source: 0, destination: 1 };
+  const lists = { source: $('sourceList'), destination: $('destinationList') };
+  const finds = { source: $('sourceFind'), destination: $('destinationFind') };
+  let module = null;
+  let states = {};
+  let queue = Promise.resolve();
+  let settingsText = null;
+  // When the last command ended and when its result was on the screen, for
+  // the benchmarks (with Dialogs.timing.answeredAt).
+  const timing = { finished: 0, drawn: 0 };
+  const settingsKey = 'kalivo.ini';
+
+  // ---- calls into the core, one at a time --------------------------------
+
+  // A call that may open a dialog (and so wait) runs after the one before it.
+  // Only commands write files (a store, regfiles, a protocol, also after a
+  // save question), so only around them are the folders compared.
+  function call(name, types = [], args = []) {
+    const writes = name === 'kalivo_run';
+    const run = async () => {
+      if (writes) Files.beforeCommand();
+      try {
+        return await module.ccall(name, 'number', types, args, { async: true });
+      } finally {
+        keepSettings();
+        if (writes) await Files.afterCommand();
+        timing.finished = performance.now();
+        requestAnimationFrame(() => setTimeout(() => { timing.drawn = performance.now(); }));
+      }
+    };
+    const result = queue.then(run);
+    queue = result.catch((error) => console.error(error));
+    return result;
+  }
+
+  function run(command) {
+    if (command === 'FindSource' || command === 'FindDestination') {
+      const pane = command === 'FindSource' ? 'source' : 'destination';
+      if (states[command] && states[command].enabled) {
+        finds[pane].focus();
+        finds[pane].select();
+        return Promise.resolve();
+      }
+    }
+    return call('kalivo_run', ['string'], [command]);
+  }
+
+  // ---- the view ------------------------------------------------------------
+
+  function lineOf(li) { return Array.prototype.indexOf.call(li.parentNode.children, li); }
+
+  const view = {
+    setLines({ pane, lines }) {
+      // One template line cloned: 512 banks are 4608 lines.
+      const model = document.createElement('li');
+      model.setAttribute('role', 'option');
+      model.setAttribute('aria-selected', 'false');
+      model.draggable = pane === 'source';
+      const fragment = document.createDocumentFragment();
+      for (const text of lines) {
+        const li = model.cloneNode(false);
+        li.textContent = text;
+        fragment.append(li);
+      }
+      lists[pane].replaceChildren(fragment);
+    },
+    setLineKinds({ pane, headers }) {
+      Array.from(lists[pane].children).forEach((li, i) => li.classList.toggle('header', !!headers[i]));
+    },
+    selectLine({ pane, line }) {
+      const list = lists[pane];
+      Array.from(list.children).forEach((li, i) => li.setAttribute('aria-selected', String(i === line)));
+      const li = list.children[line];
+      if (li) {
+        li.scrollIntoView({ block: 'nearest' });
+        list.setAttribute('aria-activedescendant', li.id = `${pane}-line-${line}`);
+      } else {
+        list.removeAttribute('aria-activedescendant');
+      }
+    },
+    setEditText({ field, text }) { $(field).textContent = text; },
+    setButtonVisible({ command, visible }) {
+      document.querySelectorAll(`[data-command="${command}"]`).forEach((b) => { b.hidden = !visible; });
+    },
+    setEnabled({ enabled }) { $('window').inert = !enabled; },
+    showStatus({ text }) { $('status').textContent = text; },
+    setCommandStates(all) {
+      states = all;
+      for (const [command, state] of Object.entries(all)) {
+        document.querySelectorAll(`[data-command="${command}"]`).forEach((button) => {
+          // Greyed, but still clickable: a click says why it cannot act.
+          button.setAttribute('aria-disabled', String(!state.enabled));
+          button.title = state.enabled ? '' : state.whyNot;
+          if (!state.visible) button.hidden = true;
+        });
+      }
+      finds.source.disabled = !(all.FindSource && all.FindSource.enabled);
+      finds.destination.disabled = !(all.FindDestination && all.FindDestination.enabled);
+    },
+    close() { $('window').hidden = true; $('ended').hidden = false; },
+    wait(waiting) { $('window').setAttribute('aria-busy', String(waiting)); },
+    dialog(name, request) { return Dialogs.open(name, request); },
+  };
+
+  // ---- lists ---------------------------------------------------------------
+
+  function wireList(pane) {
+    const list = lists[pane];
+    let held = null;  // a second click on the chosen right-hand line waits for a double-click
+    list.addEventListener('click', (event) => {
+      const li = event.target.closest('li');
+      if (!li) return;
+      const line = lineOf(li);
+      const again = li.getAttribute('aria-selected') === 'true';
+      if (pane === 'destination' && again) {
+        clearTimeout(held);
+        held = setTimeout(() => call('kalivo_select', ['number', 'number'], [panes[pane], line]), 400);
+        return;
+      }
+      view.selectLine({ pane, line });
+      call('kalivo_select', ['number', 'number'], [panes[pane], line]);
+    });
+    list.addEventListener('dblclick', (event) => {
+      if (!event.target.closest('li')) return;
+      clearTimeout(held);
+      call('kalivo_double_click', ['number'], [panes[pane]]);
+    });
+    list.addEventListener('keydown', (event) => {
+      const count = list.children.length;
+      const current = Array.from(list.children).findIndex((li) => li.getAttribute('aria-selected') === 'true');
+      const page = Math.max(1, Math.floor(list.clientHeight / 18) - 1);
+      const moves = { ArrowDown: current + 1, ArrowUp: current - 1, Home: 0, End: count - 1,
+                      PageDown: current + page, PageUp: current - page };
+      if (event.key in moves && count > 0 && !event.ctrlKey && !event.altKey) {
+        event.preventDefault();
+        const line = Math.min(count - 1, Math.max(0, current < 0 && event.key === 'ArrowDown' ? 0 : moves[event.key]));
+        if (line !== current) {
+          view.selectLine({ pane, line });
+          call('kalivo_select', ['number', 'number'], [panes[pane], line]);
+        }
+      } else if (event.key === 'Enter' && current >= 0) {
+        event.preventDefault();
+        call('kalivo_double_click', ['number'], [panes[pane]]);
+      }
+    });
+    finds[pane].addEventListener('input', () => {
+      call('kalivo_set_filter', ['number', 'string'], [panes[pane], finds[pane].value]);
+    });
+  }
+
+  // A left line dragged onto a right line is ">>" with those two lines.
+  function wireLineDrops() {
+    lists.source.addEventListener('dragstart', (event) => {
+      const li = event.target.closest('li');
+      if (!li) return;
+      event.dataTransfer.setData('application/x-kalivo-line', String(lineOf(li)));
+      event.dataTransfer.effectAllowed = 'copy';
+    });
+    const target = lists.destination;
+    target.addEventListener('dragover', (event) => {
+      if (!event.dataTransfer.types.includes('application/x-kalivo-line')) return;
+      event.preventDefault();
+      target.querySelectorAll('.drop').forEach((li) => li.classList.remove('drop'));
+      const li = event.target.closest('li');
+      if (li) li.classList.add('drop');
+    });
+    target.addEventListener('drop', (event) => {
+      const data = event.dataTransfer.getData('application/x-kalivo-line');
+      const li = event.target.closest('li');
+      target.querySelectorAll('.drop').forEach((item) => item.classList.remove('drop'));
+      if (data === '' || !li) return;
+      event.preventDefault();
+      call('kalivo_drop_line', ['number', 'number'], [Number(data), lineOf(li)]);
+    });
+  }
+
+  // Files or a folder dropped on the left pane load as Load Archive would.
+  function wireFileDrops() {
+    const pane = $('sourcePane');
+    pane.addEventListener('dragover', (event) => {
+      if (!event.dataTransfer.types.includes('Files')) return;
+      event.preventDefault();
+      pane.classList.add('dropping');
+    });
+    pane.addEventListener('dragleave', () => pane.classList.remove('dropping'));
+    pane.addEventListener('drop', async (event) => {
+      if (!event.dataTransfer.types.includes('Files')) return;
+      event.preventDefault();
+      pane.classList.remove('dropping');
+      const paths = await Files.openDropped(event.dataTransfer);
+      if (paths.length > 0) call('kalivo_drop_files', ['string'], [paths.join('\n')]);
+    });
+  }
+
+  // ---- keys ----------------------------------------------------------------
+
+  // The desktop's keys; those the browser keeps for itself (Ctrl+N, Ctrl+Q) may not arrive.
+  function commandForKey(event) {
+    const ctrl = event.ctrlKey || event.metaKey;
+    const key = event.key.length === 1 ? event.key.toLowerCase() : event.key;
+    const inField = event.target instanceof HTMLInputElement;
+    if (key === 'F1') return 'Info';
+    if (key === 'F2') return 'Rename';
+    if (!ctrl) return key === 'Delete' && !inField ? 'Delete' : null;
+    if (event.shiftKey) return { o: 'LoadArchiveLeft', f: 'FindDestination', z: 'Redo' }[key] || null;
+    if (inField && (key === 'z' || key === 'y')) return null;
+    return { o: 'LoadArchiveRight', n: 'NewRight', s: 'StoreArchive', z: 'Undo', y: 'Redo', f: 'FindSource',
+             q: 'Exit' }[key] || null;
+  }
+
+  function wireKeys() {
+    document.addEventListener('keydown', (event) => {
+      if (document.querySelector('dialog[open]')) return;
+      const command = commandForKey(event);
+      if (command) {
+        event.preventDefault();
+        run(command);
+      }
+    });
+    document.querySelectorAll('[data-command]').forEach((button) => {
+      button.addEventListener('click', () => run(button.dataset.command));
+    });
+  }
+
+  // ---- the settings file, kept in the browser's storage ----------------------
+
+  function restoreSettings() {
+    module.FS.mkdirTree('/settings');
+    settingsText = localStorage.getItem(settingsKey);
+    if (settingsText !== null) module.FS.writeFile('/settings/kalivo.ini', settingsText);
+  }
+
+  function keepSettings() {
+    try {
+      const text = module.FS.readFile('/settings/kalivo.ini', { encoding: 'utf8' });
+      if (text !== settingsText) {
+        localStorage.setItem(settingsKey, text);
+        settingsText = text;
+      }
+    } catch (error) {
+      // No settings file yet: nothing chosen to remember.
+    }
+  }
+
+  async function start() {
+    module = await createKalivo({ page: view });
+    Files.attach(module);
+    Dialogs.attach(module);
+    restoreSettings();
+    wireList('source');
+    wireList('destination');
+    wireLineDrops();
+    wireFileDrops();
+    wireKeys();
+    $('restart').addEventListener('click', () => location.reload());
+    // Leaving the page loses what was not stored, as closing the window would.
+    window.addEventListener('beforeunload', (event) => {
+      if (module._kalivo_changed()) event.preventDefault();
+    });
+    await call('kalivo_start');
+    $('window').setAttribute('aria-busy', 'false');
+    lists.source.focus();
+    document.body.dataset.ready = 'true';
+  }
+
+  if ('serviceWorker' in navigator && location.protocol !== 'file:') {
+    navigator.serviceWorker.register('sw.js').catch(() => {});
+  }
+  start();
+  return { run, call, timing, states: () => states };
+})();

@@ -1,0 +1,531 @@
+// The browser edition in headless Chromium: for a model's example, the page
+// loads it, copies it bank by bank, renames, undoes and redoes, stores, and
+// the files it offers are compared byte for byte with what kalivo-cli copy
+// writes. No request may leave the page's own origin.
+// Usage: node run.mjs SITE_DIR KALIVO_CLI
+import { spawnSync } from 'node:child_process';
+import { mkdtempSync, readFileSync, readdirSync, statSync, writeFileSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import { join, relative, resolve } from 'node:path';
+import {
+  answerList, check, chooseModel, clickLine, dialog, folderDialog, headerLines, idle, launch, lines, newOutputFolder,
+  openFolder, openPage as open, press, serve,
+} from './steps.mjs';
+
+const [siteDir, cli] = process.argv.slice(2).map((path) => resolve(path));
+const examples = resolve(new URL('../../examples', import.meta.url).pathname);
+const scratch = mkdtempSync(join(tmpdir(), 'kalivo-web-'));
+const failures = [];
+let lastPage = null;  // for a picture when a test fails
+
+// A stored .zip: name -> bytes (the page writes no compression).
+function unzip(bytes) {
+  const files = new Map();
+  const view = new DataView(bytes.buffer, bytes.byteOffset, bytes.byteLength);
+  for (let at = 0; at + 30 <= bytes.length && view.getUint32(at, true) === 0x04034b50;) {
+    check(view.getUint16(at + 8, true) === 0, 'zip entry is compressed');
+    const size = view.getUint32(at + 18, true);
+    const nameLength = view.getUint16(at + 26, true);
+    const extra = view.getUint16(at + 28, true);
+    const name = new TextDecoder().decode(bytes.subarray(at + 30, at + 30 + nameLength));
+    const start = at + 30 + nameLength + extra;
+    files.set(name, bytes.subarray(start, start + size));
+    at = start + size;
+  }
+  return files;
+}
+
+function readTree(folder, into = new Map(), root = folder) {
+  for (const name of readdirSync(folder)) {
+    const path = join(folder, name);
+    if (statSync(path).isDirectory()) readTree(path, into, root);
+    else into.set(relative(root, path), readFileSync(path));
+  }
+  return into;
+}
+
+function sameFiles(got, want, what) {
+  check([...got.keys()].sort().join('|') === [...want.keys()].sort().join('|'),
+        `${what}: files ${[...got.keys()].sort()} instead of ${[...want.keys()].sort()}`);
+  for (const [name, bytes] of want) {
+    check(Buffer.compare(Buffer.from(got.get(name)), bytes) === 0, `${what}: ${name} differs from kalivo-cli's`);
+  }
+}
+
+// ---- the tests ------------------------------------------------------------------
+
+async function openPage(browser, origin) {
+  const opened = await open(browser, origin);
+  lastPage = opened.page;
+  return opened;
+}
+
+// New on the right, then each source bank ">>" onto the same bank: what kalivo-cli copy does.
+async function copyAllBanks(page, sourceHeaders) {
+  await press(page, 'NewRight');
+  await idle(page);
+  for (let bank = 0; bank < sourceHeaders.length; bank++) {
+    const destinationHeaders = await headerLines(page, 'destination');
+    await clickLine(page, 'source', sourceHeaders[bank]);
+    await clickLine(page, 'destination', destinationHeaders[bank]);
+    await press(page, 'Copy');
+    await idle(page);
+  }
+  const copied = await lines(page, 'destination');
+  const sourceLines = await lines(page, 'source');
+  check(copied.join('\n') === sourceLines.join('\n'), `the copy shows other lines:\n${copied.join('\n')}`);
+  return copied;
+}
+
+async function loadTyrosExample(page) {
+  await chooseModel(page, 'Tyros');
+  await press(page, 'LoadArchiveLeft');
+  await openFolder(page, join(examples, 'tyros'));
+  await answerList(page, 'Select Registration Banks', (options) => options);
+  await idle(page);
+  return headerLines(page, 'source');
+}
+
+// Tyros stored in place into a folder of the browser's own (the same folder
+// interface as a folder the person picks) that holds the files in capitals:
+// each is written over under its own spelling, none twice.
+async function tyrosInPlace(browser, origin) {
+  const want = await cliCopy('Tyros', 'tyros');
+  const { page, context, clean } = await openPage(browser, origin);
+  // ASCII letters only: the program folds no others when it matches names.
+  const upper = (name) => name.replace(/[a-z]/g, (c) => c.toUpperCase());
+  const capitals = [...want.keys()].map(upper);
+  await page.evaluate(async (names) => {
+    const root = await navigator.storage.getDirectory();
+    const stick = await root.getDirectoryHandle('stick', { create: true });
+    for (const name of names) {
+      const writable = await (await stick.getFileHandle(name, { create: true })).createWritable();
+      await writable.write('old');
+      await writable.close();
+    }
+    await Files.openWritable(stick);
+  }, capitals);
+  await copyAllBanks(page, await loadTyrosExample(page));
+  await press(page, 'StoreArchive');
+  await (await folderDialog(page)).$('button:text-matches("stick")').then((b) => b.click());
+  await answerList(page, 'Select Registration Banks', (options) => options);
+  // Replacing the older files is asked for; Yes to each.
+  while (await page.waitForFunction(() => document.querySelector('dialog[open]') ||
+                                          /written into the folder/.test(document.getElementById('status').textContent))
+    .then(() => page.$('dialog[open] button:text-is("Yes")'))
+    .then(async (yes) => (yes ? (await yes.click(), true) : false)));
+  const stored = await page.evaluate(async () => {
+    const stick = await (await navigator.storage.getDirectory()).getDirectoryHandle('stick');
+    const files = {};
+    for await (const [name, handle] of stick.entries()) {
+      files[name] = Array.from(new Uint8Array(await (await handle.getFile()).arrayBuffer()));
+    }
+    return files;
+  });
+  const got = new Map(Object.entries(stored).map(([name, bytes]) => [name, Uint8Array.from(bytes)]));
+  const wanted = new Map([...want].map(([name, bytes]) => [upper(name), bytes]));
+  sameFiles(got, wanted, 'Tyros store in place');
+
+  // A protocol saved into the same folder lands there, not as a download.
+  await press(page, 'ProtocolLeft');
+  const save = await dialog(page, 'Save As');
+  await (await save.$('input')).fill('list.txt');
+  await (await save.$('select[aria-label="Save in"]')).selectOption({ label: 'Folder "stick"' });
+  await (await save.$('button:text-is("Save")')).click();
+  await page.waitForFunction(() => /list\.txt written into the folder/.test(document.getElementById('status').textContent));
+  const listed = await page.evaluate(async () => {
+    const stick = await (await navigator.storage.getDirectory()).getDirectoryHandle('stick');
+    return Array.from(new Uint8Array(await (await (await stick.getFileHandle('list.txt')).getFile()).arrayBuffer()));
+  });
+  const folder = join(examples, 'tyros');
+  sameFiles(new Map([['list.txt', Uint8Array.from(listed)]]),
+            new Map([['list.txt', cliFile(['protocol', '--model', 'Tyros', '--folder', folder], 'list.txt')]]), 'protocol in place');
+  clean();
+  await context.close();
+}
+
+async function cliCopy(model, example) {
+  const out = mkdtempSync(join(scratch, `cli-${example}-`));
+  const run = spawnSync(cli, ['copy', '--model', model, '--folder', join(examples, example), '--out', out]);
+  check(run.status === 0, `kalivo-cli copy failed: ${run.stderr}`);
+  return readTree(out);
+}
+
+async function renameAndUndo(page, line) {
+  const before = await lines(page, 'destination');
+  await clickLine(page, 'destination', line);
+  await press(page, 'Rename');
+  const rename = await dialog(page, 'Change Name');
+  await (await rename.$('input')).fill('Renamed');
+  await (await rename.$('button:text-is("OK")')).click();
+  await idle(page);
+  check((await lines(page, 'destination'))[line].includes('Renamed'), 'the rename does not show');
+  await page.keyboard.press('Control+Z');
+  await idle(page);
+  check((await lines(page, 'destination')).join('\n') === before.join('\n'), 'undo did not bring the lines back');
+  return before;
+}
+
+// Store Archive into a new folder; the download's files by name.
+async function storeAndDownload(page, answer) {
+  return downloadFrom(page, () => press(page, 'StoreArchive'), async () => {
+    await newOutputFolder(page);
+    if (answer) await answer();
+  });
+}
+
+const kModels = [['PSR-740', 'psr740'], ['PSR-8000', 'psr8000'], ['PSR-9000', 'psr9000'], ['9000Pro', '9000pro'],
+                 ['PSR-2000', 'psr2000'], ['CVP2 Series', 'cvp2'], ['Tyros', 'tyros']];
+
+function cliTree(args) {
+  const out = mkdtempSync(join(scratch, 'cli-'));
+  const run = spawnSync(cli, [...args, '--out', out]);
+  check(run.status === 0, `kalivo-cli ${args.join(' ')} failed: ${run.stderr}`);
+  return readTree(out);
+}
+
+function cliFile(args, name) {
+  const out = mkdtempSync(join(scratch, 'cli-'));
+  const run = spawnSync(cli, [...args, '--out', join(out, name)]);
+  check(run.status === 0, `kalivo-cli ${args.join(' ')} failed: ${run.stderr}`);
+  return readFileSync(join(out, name));
+}
+
+// Runs a command that writes into a new folder; the files offered, by name.
+async function downloadFrom(page, start, answer) {
+  const download = page.waitForEvent('download');
+  await start();
+  if (answer) await answer();
+  const file = await download;
+  const path = join(mkdtempSync(join(scratch, 'page-')), file.suggestedFilename());
+  await file.saveAs(path);
+  await idle(page);
+  if (!path.endsWith('.zip')) return new Map([[file.suggestedFilename(), readFileSync(path)]]);
+  const listed = spawnSync('python3', ['-m', 'zipfile', '-t', path]);
+  check(listed.status === 0, `python's zipfile refuses the download: ${listed.stdout}${listed.stderr}`);
+  return unzip(readFileSync(path));
+}
+
+async function protocol(page, command, filter, name) {
+  return downloadFrom(page, () => press(page, command), async () => {
+    const box = await dialog(page, 'Save As');
+    await (await box.$('input')).fill(name);
+    await (await box.$('select')).selectOption(String(filter));
+    await (await box.$('button:text-is("Save")')).click();
+  });
+}
+
+// Each model with its example: loaded on the left, Create Regfiles and the
+// protocols (text, UTF-8 text, HTML) from it; loaded on the right, a
+// registration copied, renamed, the rename undone, redone and undone, and stored. Every file the page offers is kalivo-cli's, byte for byte.
+async function everyModel(browser, origin) {
+  for (const [model, example] of kModels) {
+    const folder = join(examples, example);
+    const tyros = model === 'Tyros';
+    const { page, context, clean } = await openPage(browser, origin);
+    await chooseModel(page, model);
+    await press(page, 'LoadArchiveLeft');
+    await openFolder(page, folder);
+    await answerList(page, tyros ? 'Select Registration Banks' : 'Archive Selection', (options) => (tyros ? options : options.slice(0, 1)));
+    await idle(page);
+
+    const regfiles = await downloadFrom(page, () => press(page, 'CreateRegfilesLeft'), () => newOutputFolder(page));
+    sameFiles(regfiles, cliTree(['regfiles', '--model', model, '--folder', folder]), `${model} regfiles`);
+    const kinds = tyros ? [[0, 'list.txt', []]] : [[0, 'list.txt', []], [1, 'list.txt', ['--encoding', 'utf-8']], [2, 'list.htm', []]];
+    for (const [filter, name, options] of kinds) {
+      const written = await protocol(page, 'ProtocolLeft', filter, name);
+      sameFiles(written, new Map([[name, cliFile(['protocol', '--model', model, '--folder', folder, ...options], name)]]),
+                `${model} protocol ${filter}`);
+    }
+    if (!tyros) {
+      await press(page, 'LoadArchiveRight');
+      await (await (await folderDialog(page)).$(`button:text-matches("${example}")`)).click();
+      await answerList(page, 'Archive Selection', (options) => options.slice(0, 1));
+      await idle(page);
+      const first = (await lines(page, 'destination')).findIndex((text) => !text.includes('--- no reg ---') && /^\s*\d/.test(text));
+      check(first >= 0, `${model}: no registration on the right`);
+      // The same registration copied over itself, renamed, undone, redone and undone: the archive as loaded.
+      // (Not on the PSR-9000 family: a backup keeps its style backup only while every registration
+      // comes from that one backup, and a copy from the left comes from another.)
+      if (!['PSR-9000', '9000Pro'].includes(model)) {
+        await clickLine(page, 'source', first);
+        await clickLine(page, 'destination', first);
+        await press(page, 'Copy');
+        await idle(page);
+      }
+      await renameAndUndo(page, first);
+      await page.keyboard.press('Control+Shift+Z');
+      await idle(page);
+      check((await lines(page, 'destination'))[first].includes('Renamed'), `${model}: redo did not rename again`);
+      await page.keyboard.press('Control+Z');
+      await idle(page);
+      const stored = await storeAndDownload(page);
+      sameFiles(stored, await cliCopy(model, example), `${model} store`);
+    }
+    clean();
+    await context.close();
+  }
+}
+
+// A bank file with a wrong mark: the desktop's message, and the banks loaded before stay.
+async function damagedBank(browser, origin) {
+  const folder = join(scratch, 'damaged');
+  spawnSync('mkdir', ['-p', folder]);
+  const good = readFileSync(join(examples, 'tyros', 'Jazz Vol.2.S017.rgt'));
+  writeFileSync(join(folder, 'Broken.S001.rgt'), Buffer.concat([Buffer.from('XXXX'), good.subarray(4)]));
+  const { page, context, clean } = await openPage(browser, origin);
+  await chooseModel(page, 'Tyros');
+  await press(page, 'LoadArchiveLeft');
+  await openFolder(page, join(examples, 'tyros'));
+  await answerList(page, 'Select Registration Banks', (options) => options);
+  await idle(page);
+  const loaded = await lines(page, 'source');
+  await press(page, 'LoadArchiveLeft');
+  await openFolder(page, folder);
+  await answerList(page, 'Select Registration Banks', (options) => options);
+  const box = await dialog(page, 'kalivo');
+  const text = await box.textContent();
+  const desktop = spawnSync(cli, ['list', '--model', 'Tyros', '--folder', folder], { encoding: 'utf8' });
+  const said = desktop.stderr.replace(/^kalivo-cli: /gm, '').trim();
+  check(said !== '' && text.includes(said), `the message "${text}" is not kalivo-cli's "${said}"`);
+  await (await box.$('button:text-is("OK")')).click();
+  await idle(page);
+  const after = await lines(page, 'source');
+  check(loaded.every((line, i) => after[i] === line), `the banks loaded before changed:\n${after.join('\n')}`);
+  clean();
+  await context.close();
+}
+
+async function boxStates(page, title) {
+  const box = await dialog(page, title);
+  return box.$$eval('input[type=checkbox]', (all) => all.map((b) => (b.indeterminate ? 2 : b.checked ? 1 : 0)));
+}
+
+async function clickBox(page, title, label) {
+  const box = await dialog(page, title);
+  await (await box.$(`input[aria-label="${label}"]`)).click();
+  // The core answers the click by showing the dialog again.
+  await page.waitForFunction((old) => !document.body.contains(old), box);
+}
+
+// The dialogs whose rules the core applies between clicks: Edit Sequence
+// filters what is typed, Copy Registration Settings keeps Style and
+// Style-Path apart, Options is kept in the browser's storage.
+async function dialogRules(browser, origin) {
+  const { page, context, clean } = await openPage(browser, origin);
+  await copyAllBanks(page, await loadTyrosExample(page));
+  const headers = await headerLines(page, 'destination');
+  await clickLine(page, 'destination', headers[0]);
+  await press(page, 'EditSequence');
+  const edit = await dialog(page, 'Edit Sequence:  Für Elise');
+  await (await edit.$('input')).type('1x2');
+  check(await (await edit.$('input')).inputValue() === '12', 'Edit Sequence took a character it refuses');
+  await (await edit.$('select')).selectOption('1');
+  await (await edit.$('button:text-is("OK")')).click();
+  await idle(page);
+  await clickLine(page, 'destination', headers[0]);
+  await page.dblclick(`#destinationList li:nth-child(${headers[0] + 1})`);
+  const view = await (await dialog(page, 'View Bank')).textContent();
+  check(view.includes('Sequence12') && view.includes('Top'), `View Bank shows ${view}`);
+  await (await (await dialog(page, 'View Bank')).$('button')).click();
+  await idle(page);
+
+  await clickLine(page, 'source', 1);
+  await clickLine(page, 'destination', headers[1] + 1);
+  await press(page, 'GroupCopy');
+  const title = 'Copy Registration Settings';
+  await clickBox(page, title, 'Copy Style?');
+  check((await boxStates(page, title))[0] === 1, 'Copy Style? is not checked after a click');
+  await clickBox(page, title, 'Copy Style-Path?');
+  const states = await boxStates(page, title);
+  check(states[0] === 0 && states[1] === 1, `Style and Style-Path both checked: ${states}`);
+  await (await (await dialog(page, title)).$('button:text-is("OK")')).click();
+  await idle(page);
+  await context.close();
+
+  const second = await openPage(browser, origin);
+  await chooseModel(second.page, 'PSR-740');
+  await press(second.page, 'Options');
+  await clickBox(second.page, 'Options', 'Ask for custom-style-archive');
+  await (await (await dialog(second.page, 'Options')).$('button:text-is("OK")')).click();
+  // Asking for a style archive brings the Flash Styles question, after OK and at the start.
+  await (await (await dialog(second.page, 'Flash Styles')).$('button:text-is("No")')).click();
+  await idle(second.page);
+  await second.page.reload();
+  await second.page.waitForSelector('body[data-ready="true"], dialog[open]:has(h2:text-is("Flash Styles"))');
+  const flash = await second.page.$('dialog[open] button:text-is("No")');
+  if (flash) await flash.click();
+  await second.page.waitForSelector('body[data-ready="true"]');
+  await press(second.page, 'Options');
+  check((await boxStates(second.page, 'Options'))[0] === 1, 'Options were not kept across a reload');
+  clean();
+  second.clean();
+  await second.context.close();
+}
+
+// Bank files dropped on the left pane load as Load Archive would; a left line
+// dragged onto a right line copies as ">>" does.
+async function drops(browser, origin) {
+  const { page, context, clean } = await openPage(browser, origin);
+  await chooseModel(page, 'Tyros');
+  const folder = join(examples, 'tyros');
+  const files = readdirSync(folder).map((name) => ({ name, bytes: Array.from(readFileSync(join(folder, name))) }));
+  await page.evaluate((dropped) => {
+    const transfer = new DataTransfer();
+    for (const file of dropped) transfer.items.add(new File([Uint8Array.from(file.bytes)], file.name));
+    const pane = document.getElementById('sourcePane');
+    pane.dispatchEvent(new DragEvent('dragover', { dataTransfer: transfer, bubbles: true, cancelable: true }));
+    pane.dispatchEvent(new DragEvent('drop', { dataTransfer: transfer, bubbles: true, cancelable: true }));
+  }, files);
+  await page.waitForFunction(() => /Loaded 3 bank files/.test(document.getElementById('status').textContent));
+  await idle(page);
+  const source = await lines(page, 'source');
+  check((await headerLines(page, 'source')).length === 3, `the drop did not load 3 banks:\n${source.join('\n')}`);
+  await page.dragAndDrop('#sourceList li:nth-child(2)', '#destinationList li:nth-child(2)');
+  await idle(page);
+  const copied = (await lines(page, 'destination'))[1];
+  check(copied === source[1], `the dragged line shows as "${copied}", not "${source[1]}"`);
+  clean();
+  await context.close();
+}
+
+// Every control is reached with Tab and has a name; at 200 % on a 1366 x 768
+// screen nothing runs off to the side; on an upright tablet the panes stack.
+async function screens(browser, origin) {
+  const { page, context, clean } = await openPage(browser, origin);
+  await loadTyrosExample(page);
+  const controls = await page.$$eval('button, input, [tabindex="0"]', (all) => all
+    .filter((node) => node.offsetParent !== null)
+    .map((node) => ({ id: node.id || node.dataset.command || node.textContent,
+                      name: (node.getAttribute('aria-label') || node.textContent || '').trim() })));
+  check(controls.every((control) => control.name !== ''), `controls without a name: ${JSON.stringify(controls)}`);
+  const reached = new Set();
+  for (let i = 0; i < controls.length + 2; i++) {
+    await page.keyboard.press('Tab');
+    reached.add(await page.evaluate(() => document.activeElement.id || document.activeElement.dataset.command ||
+                                          document.activeElement.textContent));
+  }
+  const missed = controls.filter((control) => !reached.has(control.id));
+  check(missed.length === 0, `not reached with Tab: ${missed.map((control) => control.id)}`);
+  await context.close();
+
+  const zoomed = await browser.newContext({ viewport: { width: 683, height: 384 }, deviceScaleFactor: 2 });
+  const small = await zoomed.newPage();
+  await small.goto(origin);
+  await small.waitForSelector('body[data-ready="true"]');
+  const overflow = await small.evaluate(() => document.documentElement.scrollWidth - window.innerWidth);
+  check(overflow <= 0, `at 200 % the page runs ${overflow} px off to the side`);
+  const listHeight = await small.evaluate(() => document.getElementById('sourceList').getBoundingClientRect().height);
+  check(listHeight >= 150, `at 200 % the source list is squeezed to ${listHeight} px`);
+  await small.setViewportSize({ width: 768, height: 1024 });
+  const stacked = await small.evaluate(() => document.getElementById('sourcePane').getBoundingClientRect().bottom <=
+                                             document.getElementById('destinationPane').getBoundingClientRect().top);
+  check(stacked, 'on a tablet the panes do not stack');
+  await zoomed.close();
+  clean();
+}
+
+// F1 shows the About box; Exit with a change asks the desktop's question, and No ends the window.
+async function aboutAndExit(browser, origin) {
+  const { page, context, clean } = await openPage(browser, origin);
+  await page.keyboard.press('F1');
+  const about = await dialog(page, 'Info about KALIVO');
+  check(/Version \d+\.\d+/.test(await about.textContent()), 'the About box names no version');
+  await (await about.$('button')).click();
+  await copyAllBanks(page, await loadTyrosExample(page));
+  await press(page, 'Exit');
+  const question = await dialog(page, 'kalivo');
+  check((await question.textContent()).includes('Save changed registrations?'), 'Exit did not ask about the changes');
+  await (await question.$('button:text-is("No")')).click();
+  await page.waitForSelector('#ended:not([hidden])');
+  clean();
+  await context.close();
+}
+
+// Once opened, the page starts again and works with the network cut.
+async function offline(browser, origin) {
+  const { page, context, clean } = await openPage(browser, origin);
+  await page.evaluate(() => navigator.serviceWorker.ready);
+  await context.setOffline(true);
+  await page.reload();
+  await page.waitForSelector('body[data-ready="true"]');
+  await loadTyrosExample(page);
+  check((await headerLines(page, 'source')).length === 3, 'offline, the example did not load');
+  clean();
+  await context.close();
+}
+
+async function tyrosRoundTrip(browser, origin) {
+  const want = await cliCopy('Tyros', 'tyros');
+  const { page, context, clean } = await openPage(browser, origin);
+  const sourceHeaders = await loadTyrosExample(page);
+  check(sourceHeaders.length === 3, `3 banks loaded, not ${sourceHeaders.length}`);
+  const copied = await copyAllBanks(page, sourceHeaders);
+  // Find narrows the list to the matching registrations under their bank; clearing brings all back.
+  await page.fill('#sourceFind', 'swing');
+  await idle(page);
+  const found = await lines(page, 'source');
+  check(found.length === 2 && found[0] === 'Jazz Vol.2' && found[1].includes('Swing'), `find shows ${found}`);
+  await page.fill('#sourceFind', '');
+  await idle(page);
+  check((await lines(page, 'source')).length === copied.length, 'clearing find did not bring every line back');
+  // A greyed button says why it cannot act.
+  await page.click('[data-command="Delete"]', { force: true });
+  await idle(page);
+  const why = await page.textContent('#status');
+  check(why === await page.getAttribute('[data-command="Delete"]', 'title') && why !== '', `a greyed Delete said "${why}"`);
+  await renameAndUndo(page, 1);
+  await page.keyboard.press('Control+Shift+Z');
+  await idle(page);
+  check((await lines(page, 'destination'))[1].includes('Renamed'), 'redo did not rename again');
+  await page.keyboard.press('Control+Z');
+  await idle(page);
+  check((await lines(page, 'destination')).join('\n') === copied.join('\n'), 'the second undo left other lines');
+  // The desktop's keys: Delete deletes, F2 renames (Escape closes the dialog, nothing changes), Ctrl+F finds.
+  await clickLine(page, 'destination', 1);
+  await page.keyboard.press('Delete');
+  await idle(page);
+  check((await lines(page, 'destination'))[1].includes('--- no reg ---'), 'Delete did not delete');
+  await page.keyboard.press('Control+Z');
+  await idle(page);
+  await clickLine(page, 'destination', 1);
+  await page.keyboard.press('F2');
+  await dialog(page, 'Change Name');
+  await page.keyboard.press('Escape');
+  await idle(page);
+  check((await lines(page, 'destination')).join('\n') === copied.join('\n'), 'Delete, undo and a cancelled F2 changed lines');
+  await page.keyboard.press('Control+F');
+  check(await page.evaluate(() => document.activeElement.id) === 'sourceFind', 'Ctrl+F does not go to the find field');
+  const stored = await storeAndDownload(page, () => answerList(page, 'Select Registration Banks', (options) => options));
+  sameFiles(stored, want, 'Tyros store');
+  clean();
+  await context.close();
+}
+
+const { server, origin } = await serve(siteDir);
+const browser = await launch();
+for (const [name, test] of [['tyros round trip', tyrosRoundTrip], ['every model', everyModel],
+                            ['damaged bank', damagedBank], ['tyros in place', tyrosInPlace],
+                            ['offline', offline], ['dialog rules', dialogRules],
+                            ['drops', drops], ['screens', screens],
+                            ['about and exit', aboutAndExit]]) {
+  try {
+    await test(browser, origin);
+    console.log(`ok    ${name}`);
+  } catch (error) {
+    failures.push(name);
+    console.log(`FAIL  ${name}: ${error.message}`);
+    if (lastPage) {
+      const picture = join(scratch, `${name.replace(/\W+/g, '-')}.png`);
+      await lastPage.screenshot({ path: picture }).catch((e) => console.log(e.message));
+      console.log('      status:', await lastPage.textContent('#status').catch(() => '?'));
+      console.log('      dialogs:', await lastPage.evaluate(() => Array.from(document.querySelectorAll('dialog'), (d) => d.outerHTML)).catch(() => '?'));
+      console.log(`      the page as it was: ${picture}`);
+    }
+  }
+}
+await browser.close();
+server.kill();
+writeFileSync(join(scratch, 'result.txt'), failures.join('\n'));
+console.log(failures.length === 0 ? 'all browser tests passed' : `${failures.length} browser test(s) failed`);
+process.exit(failures.length === 0 ? 0 : 1);
