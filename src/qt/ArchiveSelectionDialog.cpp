@@ -6,7 +6,7 @@ namespace {
 
 ListChoiceDialog::Shape ArchiveListShape() {
     ListChoiceDialog::Shape shape;
-    shape.nothingChosen = "Select an archive in the list, then OK";
+    shape.nothingChosen = kChooseArchiveFirst;
     return shape;
 }
 

@@ -9,7 +9,7 @@ namespace {
 ListChoiceDialog::Shape BankListShape() {
     ListChoiceDialog::Shape shape;
     shape.selection = QAbstractItemView::ExtendedSelection;
-    shape.nothingChosen = "Select one bank or more in the list, then OK";
+    shape.nothingChosen = kChooseBanksFirst;
     return shape;
 }
 

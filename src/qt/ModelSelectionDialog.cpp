@@ -12,7 +12,7 @@ ListChoiceDialog::Shape ModelListShape() {
     shape.height = 73;
     shape.listWidth = 70;
     shape.listHeight = 59;
-    shape.nothingChosen = "Choose your keyboard in the list, then OK";
+    shape.nothingChosen = kChooseModelFirst;
     return shape;
 }
 

@@ -28,6 +28,11 @@ struct ArchiveNameRequest {
     int diskNameLength = 0;
 };
 
+// What a list dialog says, inside it, when OK finds nothing selected.
+inline constexpr const char* kChooseModelFirst = "Choose your keyboard in the list, then OK";
+inline constexpr const char* kChooseArchiveFirst = "Select an archive in the list, then OK";
+inline constexpr const char* kChooseBanksFirst = "Select one bank or more in the list, then OK";
+
 struct SaveAsRequest {
     std::string fileName = "untitled";
     std::string defaultExtension = ".htm";

@@ -107,21 +107,32 @@ void WebUserInterface::BeginWait() { PageWait(1); }
 
 void WebUserInterface::EndWait() { PageWait(0); }
 
-int WebUserInterface::AskForLine(const char* dialog, const std::vector<std::string>& names) {
-    const auto line = ToInt(WebPageDialog::Ask(dialog, JsonText().AddRaw("names", JsonText::Strings(names)).Text()));
+// Opens on the current line, or on the only one; OK without a line says why.
+int WebUserInterface::AskForLine(const char* dialog, const std::vector<std::string>& names, int current,
+                                 const char* nothingChosen) {
+    const int opening = current >= 0 ? current : (names.size() == 1 ? 0 : -1);
+    const auto line = ToInt(WebPageDialog::Ask(dialog, JsonText()
+                                                           .AddRaw("names", JsonText::Strings(names))
+                                                           .Add("current", opening)
+                                                           .Add("nothingChosen", nothingChosen)
+                                                           .Text()));
     return line && *line >= 0 && *line < static_cast<int>(names.size()) ? *line : -1;
 }
 
-int WebUserInterface::SelectArchive(const std::vector<std::string>& names) {
-    return AskForLine("selectArchive", names);
+int WebUserInterface::SelectArchive(const std::vector<std::string>& names, int current) {
+    return AskForLine("selectArchive", names, current, kChooseArchiveFirst);
 }
 
-int WebUserInterface::SelectModel(const std::vector<std::string>& names) { return AskForLine("selectModel", names); }
+int WebUserInterface::SelectModel(const std::vector<std::string>& names, int current) {
+    return AskForLine("selectModel", names, current, kChooseModelFirst);
+}
 
 std::optional<std::vector<int>> WebUserInterface::SelectBanks(const std::vector<std::string>& names) {
     const auto answer = WebPageDialog::Ask("selectBanks", JsonText()
                                                .AddRaw("names", JsonText::Strings(names))
                                                .Add("most", kMaxSelectedBanks)
+                                               .Add("current", names.size() == 1 ? 0 : -1)
+                                               .Add("nothingChosen", kChooseBanksFirst)
                                                .Text());
     if (!answer) {
         return std::nullopt;

@@ -22,11 +22,11 @@ public:
     void BeginWait() override;
     void EndWait() override;
 
-    int SelectArchive(const std::vector<std::string>& names) override;
+    int SelectArchive(const std::vector<std::string>& names, int current) override;
     std::optional<std::vector<int>> SelectBanks(const std::vector<std::string>& names) override;
     std::string ChangeArchiveName(const ArchiveNameRequest& request) override;
     std::string ChangeName(const std::string& current, int maxLength) override;
-    int SelectModel(const std::vector<std::string>& names) override;
+    int SelectModel(const std::vector<std::string>& names, int current) override;
     bool EditOptions(const std::string& modelName, StyleArchiveOptions& options) override;
     bool AskFlashStyles() override;
     void ShowAbout() override;
@@ -45,7 +45,8 @@ public:
 private:
     static Answer AskQuestion(const std::string& text, const std::string& title, const std::string& buttons,
                               bool defaultNo, Answer onClose);
-    static int AskForLine(const char* dialog, const std::vector<std::string>& names);
+    static int AskForLine(const char* dialog, const std::vector<std::string>& names, int current,
+                          const char* nothingChosen);
     // A dialog the page does not have yet: says so, and the command is not done.
     void NotYet(const char* dialog);
 };

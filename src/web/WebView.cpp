@@ -57,6 +57,16 @@ void WebView::SelectLine(Pane pane, int line) {
     Call("selectLine", JsonText().Add("pane", PaneName(pane)).Add("line", line).Text());
 }
 
+void WebView::KeepLineInView(Pane pane, int line) {
+    Call("keepLineInView", JsonText().Add("pane", PaneName(pane)).Add("line", line).Text());
+}
+
+void WebView::ScrollToTop(Pane pane) { Call("scrollToTop", JsonText().Add("pane", PaneName(pane)).Text()); }
+
+void WebView::FocusList(Pane pane) { Call("focusList", JsonText().Add("pane", PaneName(pane)).Text()); }
+
+void WebView::ClearFind(Pane pane) { Call("clearFind", JsonText().Add("pane", PaneName(pane)).Text()); }
+
 void WebView::SetEditText(EditField field, const std::string& text) {
     Call("setEditText", JsonText().Add("field", FieldName(field)).Add("text", text).Text());
 }

@@ -18,6 +18,10 @@ public:
     void SetLines(Pane pane, const std::vector<std::string>& lines) override;
     void SetLineKinds(Pane pane, const std::vector<bool>& isBankHeader) override;
     void SelectLine(Pane pane, int line) override;
+    void KeepLineInView(Pane pane, int line) override;
+    void ScrollToTop(Pane pane) override;
+    void FocusList(Pane pane) override;
+    void ClearFind(Pane pane) override;
     void SetEditText(EditField field, const std::string& text) override;
     void SetButtonVisible(ModelButton button, bool visible) override;
     void Redraw() override {}

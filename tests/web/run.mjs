@@ -283,7 +283,7 @@ async function damagedBank(browser, origin) {
   await press(page, 'LoadArchiveLeft');
   await openFolder(page, folder);
   await answerList(page, 'Select Registration Banks', (options) => options);
-  const box = await dialog(page, 'kalivo');
+  const box = await dialog(page, 'KALIVO');
   const text = await box.textContent();
   const desktop = spawnSync(cli, ['list', '--model', 'Tyros', '--folder', folder], { encoding: 'utf8' });
   const said = desktop.stderr.replace(/^kalivo-cli: /gm, '').trim();
@@ -377,7 +377,7 @@ async function drops(browser, origin) {
     pane.dispatchEvent(new DragEvent('dragover', { dataTransfer: transfer, bubbles: true, cancelable: true }));
     pane.dispatchEvent(new DragEvent('drop', { dataTransfer: transfer, bubbles: true, cancelable: true }));
   }, files);
-  await page.waitForFunction(() => /Loaded 3 bank files/.test(document.getElementById('status').textContent));
+  await page.waitForFunction(() => /Added 3 banks/.test(document.getElementById('status').textContent));
   await idle(page);
   const source = await lines(page, 'source');
   check((await headerLines(page, 'source')).length === 3, `the drop did not load 3 banks:\n${source.join('\n')}`);
@@ -434,7 +434,7 @@ async function aboutAndExit(browser, origin) {
   await (await about.$('button')).click();
   await copyAllBanks(page, await loadTyrosExample(page));
   await press(page, 'Exit');
-  const question = await dialog(page, 'kalivo');
+  const question = await dialog(page, 'KALIVO');
   check((await question.textContent()).includes('Save changed registrations?'), 'Exit did not ask about the changes');
   await (await question.$('button:text-is("No")')).click();
   await page.waitForSelector('#ended:not([hidden])');

@@ -86,20 +86,24 @@ const Dialogs = (() => {
   }
 
   // A list to choose one line (or several) from; double-click or Enter is OK.
-  function listChoice(title, { names }, multiple) {
+  // It opens on the line the core names (current), and OK with nothing chosen
+  // says, inside the dialog, what the core says.
+  function listChoice(title, { names, current, nothingChosen }, multiple) {
     return modal(title, (dialog, done) => {
       const select = element('select', { size: Math.min(12, Math.max(4, names.length)), multiple });
       select.setAttribute('aria-label', title);
       names.forEach((name, i) => select.append(element('option', { value: String(i), textContent: name })));
-      if (!multiple && names.length > 0) select.selectedIndex = 0;
+      select.selectedIndex = current;
+      const hint = element('p', { textContent: nothingChosen, hidden: true });
+      hint.setAttribute('role', 'status');
       const answer = () => {
         const chosen = Array.from(select.selectedOptions).map((option) => option.value);
-        if (!multiple && chosen.length === 0) return;
+        if (chosen.length === 0) { hint.hidden = false; return; }
         done(chosen.join(','));
       };
       select.addEventListener('dblclick', answer);
       select.addEventListener('keydown', (event) => { if (event.key === 'Enter') { event.preventDefault(); answer(); } });
-      dialog.append(select, buttonRow(button('OK', answer), button('Cancel', () => done(null))));
+      dialog.append(select, hint, buttonRow(button('OK', answer), button('Cancel', () => done(null))));
       return select;
     });
   }

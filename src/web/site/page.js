@@ -85,6 +85,19 @@ const Kalivo = (() => {
         list.removeAttribute('aria-activedescendant');
       }
     },
+    // The line worked on comes just into view and is where the keys start;
+    // the list keeps its scroll offset otherwise.
+    keepLineInView({ pane, line }) {
+      const list = lists[pane];
+      const li = list.children[line];
+      if (li) {
+        li.scrollIntoView({ block: 'nearest' });
+        list.setAttribute('aria-activedescendant', li.id = `${pane}-line-${line}`);
+      }
+    },
+    scrollToTop({ pane }) { lists[pane].scrollTop = 0; },
+    focusList({ pane }) { lists[pane].focus(); },
+    clearFind({ pane }) { finds[pane].value = ''; },
     setEditText({ field, text }) { $(field).textContent = text; },
     setButtonVisible({ command, visible }) {
       document.querySelectorAll(`[data-command="${command}"]`).forEach((b) => { b.hidden = !visible; });
