@@ -1,5 +1,7 @@
 #include "qt/ArchiveSelectionDialog.h"
 
+#include "ui/DialogData.h"
+
 namespace kalivo {
 
 namespace {

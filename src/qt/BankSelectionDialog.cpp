@@ -1,6 +1,7 @@
 #include "qt/BankSelectionDialog.h"
 
 #include "ui/BankSelection.h"
+#include "ui/DialogData.h"
 
 namespace kalivo {
 

@@ -1,5 +1,7 @@
 #include "qt/ModelSelectionDialog.h"
 
+#include "ui/DialogData.h"
+
 namespace kalivo {
 
 namespace {
