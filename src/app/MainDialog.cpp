@@ -1,6 +1,7 @@
 #include "app/MainDialog.h"
 
 #include <algorithm>
+#include <unordered_map>
 #include <utility>
 
 #include "app/ArchiveCopier.h"
@@ -1185,23 +1186,42 @@ void MainDialog::DropOnDestination(int sourceLine, int destinationLine) {
 
 namespace {
 
+std::string Folded(std::string text) {
+    for (char& c : text) {
+        if (c >= 'A' && c <= 'Z') {
+            c = static_cast<char>(c - 'A' + 'a');
+        }
+    }
+    return text;
+}
+
+// The listed archives by their names ignoring case, made once per drop so that
+// 512 dropped files are not each compared with every listed name.
+using ArchiveIndex = std::unordered_map<std::string, const std::string*>;
+
+ArchiveIndex IndexOf(const StringList& listed) {
+    ArchiveIndex index;
+    for (const std::string& archive : listed) {
+        index.emplace(Folded(archive), &archive);
+    }
+    return index;
+}
+
 // The listed archive a file or folder name stands for: the name itself, or
 // the name without the ending the model adds ("Jazz" for "JAZZ.RGT"); the
 // longest such name wins.
-const std::string* ListedArchiveOf(const StringList& listed, const std::string& name) {
-    const std::string* best = nullptr;
-    for (const std::string& archive : listed) {
-        const bool exact = FileSystem::EqualsNoCase(archive, name);
-        const bool stem = name.size() > archive.size() && name[archive.size()] == '.' &&
-                          FileSystem::EqualsNoCase(name.substr(0, archive.size()), archive);
-        if (exact) {
-            return &archive;
-        }
-        if (stem && (best == nullptr || archive.size() > best->size())) {
-            best = &archive;
+const std::string* ListedArchiveOf(const ArchiveIndex& index, const std::string& name) {
+    const std::string folded = Folded(name);
+    if (const auto found = index.find(folded); found != index.end()) {
+        return found->second;
+    }
+    for (std::size_t dot = folded.rfind('.'); dot != std::string::npos;
+         dot = dot == 0 ? std::string::npos : folded.rfind('.', dot - 1)) {
+        if (const auto found = index.find(folded.substr(0, dot)); found != index.end()) {
+            return found->second;
         }
     }
-    return best;
+    return nullptr;
 }
 
 }  // namespace
@@ -1221,6 +1241,7 @@ bool MainDialog::DropOnSource(const std::vector<std::string>& paths) {
     std::string folder = FileSystem::ParentFolder(first);
     StringList listed;
     source_->ListArchives(FileSystem::WithSeparator(folder), listed);
+    const ArchiveIndex index = IndexOf(listed);
     std::vector<std::string> chosen;
     for (const std::string& dropped : paths) {
         const std::string path = FileSystem::WithoutTrailingSeparator(dropped);
@@ -1228,7 +1249,7 @@ bool MainDialog::DropOnSource(const std::vector<std::string>& paths) {
             Status("Drop bank files of one folder at a time");
             return false;
         }
-        if (const std::string* archive = ListedArchiveOf(listed, FileSystem::LastComponent(path))) {
+        if (const std::string* archive = ListedArchiveOf(index, FileSystem::LastComponent(path))) {
             chosen.push_back(*archive);
         }
     }
