@@ -1186,15 +1186,6 @@ void MainDialog::DropOnDestination(int sourceLine, int destinationLine) {
 
 namespace {
 
-std::string Folded(std::string text) {
-    for (char& c : text) {
-        if (c >= 'A' && c <= 'Z') {
-            c = static_cast<char>(c - 'A' + 'a');
-        }
-    }
-    return text;
-}
-
 // The listed archives by their names ignoring case, made once per drop so that
 // 512 dropped files are not each compared with every listed name.
 using ArchiveIndex = std::unordered_map<std::string, const std::string*>;
@@ -1202,7 +1193,7 @@ using ArchiveIndex = std::unordered_map<std::string, const std::string*>;
 ArchiveIndex IndexOf(const StringList& listed) {
     ArchiveIndex index;
     for (const std::string& archive : listed) {
-        index.emplace(Folded(archive), &archive);
+        index.emplace(FileSystem::Folded(archive), &archive);
     }
     return index;
 }
@@ -1211,7 +1202,7 @@ ArchiveIndex IndexOf(const StringList& listed) {
 // the name without the ending the model adds ("Jazz" for "JAZZ.RGT"); the
 // longest such name wins.
 const std::string* ListedArchiveOf(const ArchiveIndex& index, const std::string& name) {
-    const std::string folded = Folded(name);
+    const std::string folded = FileSystem::Folded(name);
     if (const auto found = index.find(folded); found != index.end()) {
         return found->second;
     }

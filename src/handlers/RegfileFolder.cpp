@@ -27,15 +27,7 @@ std::string RegfileFolder::Underscored(std::string name) {
     return name;
 }
 
-std::string RegfileFolder::Key(const std::string& name) {
-    std::string key = name;
-    for (char& c : key) {
-        if (c >= 'A' && c <= 'Z') {
-            c = static_cast<char>(c - 'A' + 'a');
-        }
-    }
-    return key;
-}
+std::string RegfileFolder::Key(const std::string& name) { return FileSystem::Folded(name); }
 
 std::string RegfileFolder::FreeName(const std::string& base) const {
     const auto taken = [this](const std::string& name) {

@@ -105,6 +105,12 @@ bool FileSystem::CreateDirectory(const std::string& path) {
     return IsDirectory(path);
 }
 
+std::string FileSystem::Folded(const std::string& name) {
+    std::string folded(name.size(), '\0');
+    std::transform(name.begin(), name.end(), folded.begin(), [](char c) { return static_cast<char>(Lower(c)); });
+    return folded;
+}
+
 bool FileSystem::EqualsNoCase(const std::string& a, const std::string& b) {
     return a.size() == b.size() &&
            std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return Lower(x) == Lower(y); });

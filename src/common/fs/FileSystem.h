@@ -52,6 +52,8 @@ public:
     static bool WildcardMatch(const std::string& pattern, const std::string& name);
     // Bytes compared unsigned with only the ASCII letters folded.
     static bool EqualsNoCase(const std::string& a, const std::string& b);
+    // The name as the comparisons ignoring case see it, for keys of lookups.
+    static std::string Folded(const std::string& name);
     static bool LessNoCase(const std::string& a, const std::string& b);
     static bool EndsWithNoCase(const std::string& text, const std::string& end);
     // True when both paths name one file: the same entry of the file system,
