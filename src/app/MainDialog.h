@@ -117,6 +117,9 @@ public:
 private:
     // Parts of the window's logic kept in files of their own.
     friend class BankEditCommands;
+    friend class EditCommands;
+    friend class FileCommands;
+    friend class ModelCommands;
 
     bool BankFiles() const;
     const ListPane& PaneOf(Pane pane) const { return pane == Pane::Source ? sourcePane_ : destinationPane_; }
@@ -131,7 +134,6 @@ private:
     std::shared_ptr<const HandlerSnapshot> Before() const;
     void Changed(std::shared_ptr<const HandlerSnapshot> before, const std::string& what);
     void MarkStored();
-    void ForgetHistory();
     void StepBack(bool undo);
     void ShowList(Pane pane);
     void ApplySourceLine(int fullLine);
@@ -139,11 +141,7 @@ private:
     void SelectShown(Pane pane, int fullLine);
     std::string DestinationLineName() const;
     std::string SourceLineName() const;
-    void LoadedStatus(const std::vector<std::string>& names, const std::string& folder, bool destination);
     TyrosExtras* DestinationTyros() const;
-    void ActivateModel(Model model);
-    void ShowModelControls();
-    bool SelectModelAndSwitch();
     bool EnsureModel();
     void ResetState();
 
@@ -153,23 +151,10 @@ private:
     void ClearSourceSelection();
     void ClearDestinationSelection();
     void KeepWorkedLineInView();
-    void StartListsAfresh();
-    bool AskArchiveName();
-    void StoreSingleArchive();
 
     // Asks "Save changed registrations?" when needed; true when the command may go on.
     bool SaveQuestionLetsGoOn();
-    void RunOptionCheck();
-    void RunStyleArchiveQuestion();
     void WriteSettings();
-    bool ChooseAndLoadArchives(bool destination);
-    int LoadArchives(bool destination, const std::string& folder, const std::vector<std::string>& names);
-    bool ChooseArchives(const std::string& folder, ModelHandler& handler, std::vector<std::string>& chosen);
-    void CreateRegfilesWith(ModelHandler& handler, int registrations);
-    void WriteProtocolWith(ModelHandler& handler, bool regfiles);
-    void CopyWholeBank();
-    bool CopySingle(bool group);
-    void FinishCopy(std::shared_ptr<const HandlerSnapshot> before, const std::string& what);
 
     MainView& view_;
     UserInterface& ui_;
@@ -194,8 +179,6 @@ private:
     ListPane sourcePane_;
     ListPane destinationPane_;
     UndoHistory history_;
-    int loadedCount_ = 0;  // archives the last load took
-    int notLoadedCount_ = 0;  // archives it left out for want of room
 };
 
 }  // namespace kalivo

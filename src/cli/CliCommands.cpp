@@ -1,10 +1,12 @@
 #include "cli/CliCommands.h"
 
+#include <numeric>
 #include <optional>
 #include <ostream>
 
-#include "app/ListBuilder.h"
 #include "app/ArchiveCopier.h"
+#include "app/ArchiveWorkflow.h"
+#include "app/ListBuilder.h"
 #include "app/VoiceListSource.h"
 #include "cli/ConsoleUserInterface.h"
 #include "cli/StatusDescription.h"
@@ -13,7 +15,6 @@
 #include "common/text/Cp1252.h"
 #include "common/voices/VoiceListFile.h"
 #include "handlers/StatusCodes.h"
-#include "handlers/TyrosExtras.h"
 
 namespace kalivo {
 
@@ -96,7 +97,7 @@ bool CliCommands::ChooseArchives(const std::string& folder, const std::vector<st
     }
     source_.ListArchives(folder, names);
     if (names.empty()) {
-        return Usage("No Archive found");
+        return Usage(ArchiveWorkflow::kNoArchiveFound);
     }
     if (!BankFiles() && names.size() > 1) {
         Usage(FormatNumbers("%i archives found; choose one with --archive:", static_cast<int>(names.size())));
@@ -107,16 +108,14 @@ bool CliCommands::ChooseArchives(const std::string& folder, const std::vector<st
 }
 
 bool CliCommands::LoadArchives(const std::string& folder, const std::vector<std::string>& names) {
-    for (const auto& name : names) {
-        const int status = source_.LoadSourceArchive(folder, name);
-        // A wanted style archive only adds style names; the archive itself is loaded.
-        Check(status == status::kStyleArchiveWanted ? status::kDone : status, Quoted("loading %s", name));
-        if (!BankFiles() && result_ != status::kDone) {
-            return false;
-        }
-        if (status == status::kNoRoomForBank) {
-            break;  // the rest would not fit either
-        }
+    ArchiveWorkflow::LoadArchives(source_, ArchiveWorkflow::Side::Source, folder, names,
+                                  [this](const std::string& name, int status) {
+                                      // A wanted style archive only adds style names; the archive itself is loaded.
+                                      Check(ArchiveWorkflow::IsLoadFailure(status) ? status : status::kDone,
+                                            Quoted("loading %s", name));
+                                  });
+    if (!BankFiles()) {
+        return result_ == status::kDone;
     }
     // Tyros goes on with the banks that did load.
     return result_ == status::kDone || source_.SourceBankCount() > 0;
@@ -176,7 +175,7 @@ bool CliCommands::LoadSource(const CliRequest& request) {
         const std::string folder = FileSystem::WithoutTrailingSeparator(request.regfiles);
         const int loadedStatus = Check(source_.LoadRegfiles(folder), Quoted("loading the regfiles of %s", folder));
         // What was valid is still listed; the exit status tells of the rest.
-        loaded = loadedStatus == status::kDone || loadedStatus == status::kSomeLeftOut;
+        loaded = ArchiveWorkflow::RegfilesLoaded(loadedStatus);
     } else {
         const std::string folder = FileSystem::WithSeparator(request.folder);
         std::vector<std::string> names;
@@ -185,10 +184,7 @@ bool CliCommands::LoadSource(const CliRequest& request) {
     if (loaded && !request.styles.empty() && request.styles != kImplicitStyles) {
         LoadChosenStyles(request.styles);
     }
-    // What the load could not name is told once, after the whole load.
-    if (auto* tyros = dynamic_cast<TyrosExtras*>(&source_)) {
-        tyros->ReportUnknownVoices();
-    }
+    ArchiveWorkflow::ReportUnknownVoices(source_);
     return loaded;
 }
 
@@ -243,24 +239,20 @@ int CliCommands::Regfiles(const CliRequest& request) {
 
 void CliCommands::StoreDestination(const std::string& folder) {
     if (!BankFiles()) {
-        const std::string name = destination_.GetArchiveName();
-        Check(destination_.StoreArchive(name, folder, 0), Quoted("storing %s", Cp1252::ToUtf8(name)));
+        Check(ArchiveWorkflow::StoreNamedArchive(destination_, folder),
+              Quoted("storing %s", Cp1252::ToUtf8(destination_.GetArchiveName())));
         return;
     }
-    if (auto* tyros = dynamic_cast<TyrosExtras*>(&destination_)) {
-        tyros->ClearStoreCancelled();
-    }
-    StringList banks;
-    destination_.ListBanks(banks);
+    const StringList banks = ArchiveWorkflow::BanksToStore(destination_, ui_);
     if (banks.empty()) {
-        ui_.ShowMessage("No bank found");
         Check(status::kNotValid, "storing");
         return;
     }
-    for (std::size_t i = 0; i < banks.size(); ++i) {
-        Check(destination_.StoreArchive(banks[i], folder, static_cast<int>(i)),
-              Quoted("storing bank %s", Cp1252::ToUtf8(banks[i])));
-    }
+    std::vector<int> all(banks.size());
+    std::iota(all.begin(), all.end(), 0);
+    ArchiveWorkflow::StoreBanks(destination_, banks, all, folder, [this](const std::string& bank, int status) {
+        Check(status, Quoted("storing bank %s", Cp1252::ToUtf8(bank)));
+    });
 }
 
 int CliCommands::Copy(const CliRequest& request) {
