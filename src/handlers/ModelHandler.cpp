@@ -78,33 +78,7 @@ int ModelHandler::GetRegfileName(int /*regfile*/, std::string& /*name*/) { retur
 
 int ModelHandler::RenameRegistration(int /*bank*/, int /*slot*/, const std::string& /*name*/) { return 0; }
 
-int ModelHandler::GetStyleName(int /*bank*/, int /*slot*/, std::string& /*name*/, int /*form*/) { return 0; }
-
-int ModelHandler::GetMultiPadName(int /*bank*/, int /*slot*/, std::string& /*name*/) { return 0; }
-
-int ModelHandler::GetRegfileMultiPadName(int /*regfile*/, std::string& /*name*/) { return 0; }
-
-int ModelHandler::GetRegfileStyleName(int /*regfile*/, std::string& /*name*/) { return 0; }
-
-int ModelHandler::GetTempo(int /*bank*/, int /*slot*/, int& /*tempo*/) { return 0; }
-
-int ModelHandler::GetRegfileTempo(int /*regfile*/, int& /*tempo*/) { return 0; }
-
-int ModelHandler::GetVoiceName1(int /*bank*/, int /*slot*/, std::string& /*name*/) { return 0; }
-
-int ModelHandler::GetVoiceName2(int /*bank*/, int /*slot*/, std::string& /*name*/) { return 0; }
-
-int ModelHandler::GetVoiceName3(int /*bank*/, int /*slot*/, std::string& /*name*/) { return 0; }
-
-int ModelHandler::GetVoiceName4(int /*bank*/, int /*slot*/, std::string& /*name*/) { return 0; }
-
-int ModelHandler::GetRegfileVoiceName1(int /*regfile*/, std::string& /*name*/) { return 0; }
-
-int ModelHandler::GetRegfileVoiceName2(int /*regfile*/, std::string& /*name*/) { return 0; }
-
-int ModelHandler::GetRegfileVoiceName3(int /*regfile*/, std::string& /*name*/) { return 0; }
-
-int ModelHandler::GetRegfileVoiceName4(int /*regfile*/, std::string& /*name*/) { return 0; }
+RegistrationContent ModelHandler::ContentOf(const RegistrationRef& /*at*/) { return {}; }
 
 int ModelHandler::CopyRegistration(int /*dstBank*/, int /*dstSlot*/, ModelHandler* /*source*/, int /*srcBank*/, int /*srcSlot*/) { return 0; }
 

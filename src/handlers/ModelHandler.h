@@ -10,6 +10,7 @@
 
 #include "common/text/TextEncoding.h"
 #include "common/voices/VoiceList.h"
+#include "handlers/RegistrationContent.h"
 #include "ui/UserInterface.h"
 
 namespace kalivo {
@@ -64,20 +65,8 @@ public:
     virtual int GetRegistrationName(int bank, int slot, std::string& name);
     virtual int GetRegfileName(int regfile, std::string& name);
     virtual int RenameRegistration(int bank, int slot, const std::string& name);
-    virtual int GetStyleName(int bank, int slot, std::string& name, int form);
-    virtual int GetMultiPadName(int bank, int slot, std::string& name);
-    virtual int GetRegfileMultiPadName(int regfile, std::string& name);
-    virtual int GetRegfileStyleName(int regfile, std::string& name);
-    virtual int GetTempo(int bank, int slot, int& tempo);
-    virtual int GetRegfileTempo(int regfile, int& tempo);
-    virtual int GetVoiceName1(int bank, int slot, std::string& name);
-    virtual int GetVoiceName2(int bank, int slot, std::string& name);
-    virtual int GetVoiceName3(int bank, int slot, std::string& name);
-    virtual int GetVoiceName4(int bank, int slot, std::string& name);
-    virtual int GetRegfileVoiceName1(int regfile, std::string& name);
-    virtual int GetRegfileVoiceName2(int regfile, std::string& name);
-    virtual int GetRegfileVoiceName3(int regfile, std::string& name);
-    virtual int GetRegfileVoiceName4(int regfile, std::string& name);
+    // Everything the registration shows, in one call.
+    virtual RegistrationContent ContentOf(const RegistrationRef& at);
     virtual int CopyRegistration(int dstBank, int dstSlot, ModelHandler* source, int srcBank, int srcSlot);
     virtual int CopyBankSequence(int dstBank, ModelHandler* source, int srcBank);
     virtual int ResetBankSequence(int bank);

@@ -353,6 +353,8 @@ int S917Handler::GetRegfileName(int regfile, std::string& name) {
     return status::kDone;
 }
 
+RegistrationContent S917Handler::ContentOf(const RegistrationRef& at) { return ReadRegistrationContent(*this, at); }
+
 int S917Handler::RenameRegistration(int bank, int slot, const std::string& name) {
     std::optional<S917Registration>* target = Slot(bank, slot);
     if (target == nullptr || !*target) {
@@ -678,33 +680,16 @@ int S917Handler::WriteProtocolFile(const std::string& path, const std::string& t
 // ---- view --------------------------------------------------------------------------
 
 int S917Handler::ShowRegistration(int regfile, int bank, int slot) {
-    std::string name, style, multiPad;
-    std::array<std::string, 3> voices;  // Main, Layer, Left
-    int tempo = -1;
-    if (regfile >= 0) {
-        if (Entry(regfile) == nullptr) {
-            return status::kDone;
-        }
-        GetRegfileName(regfile, name);
-        GetRegfileStyleName(regfile, style);
-        GetRegfileMultiPadName(regfile, multiPad);
-        GetRegfileTempo(regfile, tempo);
-        GetRegfileVoiceName2(regfile, voices[0]);
-        GetRegfileVoiceName3(regfile, voices[1]);
-        GetRegfileVoiceName1(regfile, voices[2]);
-    } else {
-        const int results[] = {
-            GetRegistrationName(bank, slot, name), GetStyleName(bank, slot, style, 0),
-            GetMultiPadName(bank, slot, multiPad), GetTempo(bank, slot, tempo),
-            GetVoiceName2(bank, slot, voices[0]),  GetVoiceName3(bank, slot, voices[1]),
-            GetVoiceName1(bank, slot, voices[2]),
-        };
-        if (std::any_of(std::begin(results), std::end(results), [](int r) { return r != status::kDone; })) {
-            return status::kDone;
-        }
+    if (regfile >= 0 && Entry(regfile) == nullptr) {
+        return status::kDone;
+    }
+    const RegistrationContent content =
+        ContentOf(regfile >= 0 ? RegistrationRef::Regfile(regfile) : RegistrationRef::Slot(bank, slot));
+    if (content.status != status::kDone) {
+        return status::kDone;  // an empty slot opens no dialog
     }
     Cvp2RegistrationView view;
-    view.name = Cp1252::ToUtf8(name);
+    view.name = Cp1252::ToUtf8(content.name);
     DescribeSettingBlocks(regfile, bank, slot, view.settings);
     struct Pair {
         Setting setting;
@@ -712,12 +697,12 @@ int S917Handler::ShowRegistration(int regfile, int bank, int slot) {
         std::string value;
     };
     const std::array<Pair, Cvp2RegistrationView::kPairs> pairs{{
-        {Style, "Style:", style},
-        {Main, "Main:", voices[0]},
-        {Layer, "Layer:", voices[1]},
-        {Left, "Left:", voices[2]},
-        {MultiPad, "MultiPad:", multiPad},
-        {Tempo, "Tempo:", FormatNumbers("%i", tempo)},
+        {Style, "Style:", content.style},
+        {Main, "Main:", content.voices[1]},
+        {Layer, "Layer:", content.voices[2]},
+        {Left, "Left:", content.voices[0]},
+        {MultiPad, "MultiPad:", content.multiPad},
+        {Tempo, "Tempo:", FormatNumbers("%i", content.tempo)},
     }};
     for (std::size_t i = 0; i < pairs.size(); ++i) {
         if (view.settings[static_cast<std::size_t>(pairs[i].setting)] == "+") {

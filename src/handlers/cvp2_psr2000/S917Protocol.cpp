@@ -53,32 +53,31 @@ struct Row {
     std::string name, style, multiPad, tempo, main, layer, left, settings;
 };
 
-Row BankRow(S917Handler& handler, int bank, int slot) {
+// The model's voices in ContentOf's order: left, main, layer.
+Row RowOf(const RegistrationContent& content) {
     Row row;
-    int tempo = -1;
-    handler.GetRegistrationName(bank, slot, row.name);
-    handler.GetStyleName(bank, slot, row.style, 0);
-    handler.GetMultiPadName(bank, slot, row.multiPad);
-    handler.GetTempo(bank, slot, tempo);
-    row.tempo = FormatNumbers("%i", tempo);
-    handler.GetVoiceName2(bank, slot, row.main);
-    handler.GetVoiceName3(bank, slot, row.layer);
-    handler.GetVoiceName1(bank, slot, row.left);
+    row.name = content.name;
+    row.style = content.style;
+    row.multiPad = content.multiPad;
+    row.main = content.voices[1];
+    row.layer = content.voices[2];
+    row.left = content.voices[0];
+    return row;
+}
+
+Row BankRow(S917Handler& handler, int bank, int slot) {
+    const RegistrationContent content = handler.ContentOf(RegistrationRef::Slot(bank, slot));
+    Row row = RowOf(content);
+    row.tempo = FormatNumbers("%i", content.tempo);
     handler.GetSettingsAbbreviation(-1, bank, slot, row.settings);
     return row;
 }
 
 Row RegfileRow(S917Handler& handler, int index) {
-    Row row;
-    int tempo = -1;
+    const RegistrationContent content = handler.ContentOf(RegistrationRef::Regfile(index));
+    Row row = RowOf(content);
     row.name = handler.Entry(index)->name;
-    handler.GetRegfileStyleName(index, row.style);
-    handler.GetRegfileMultiPadName(index, row.multiPad);
-    handler.GetRegfileTempo(index, tempo);
-    row.tempo = tempo < 0 ? std::string() : FormatNumbers("%i", tempo);
-    handler.GetRegfileVoiceName2(index, row.main);
-    handler.GetRegfileVoiceName3(index, row.layer);
-    handler.GetRegfileVoiceName1(index, row.left);
+    row.tempo = content.tempo < 0 ? std::string() : FormatNumbers("%i", content.tempo);
     handler.GetSettingsAbbreviation(index, -1, -1, row.settings);
     return row;
 }

@@ -402,6 +402,8 @@ int PsrFamilyHandler::GetRegfileName(int regfile, std::string& name) {
     return status::kDone;
 }
 
+RegistrationContent PsrFamilyHandler::ContentOf(const RegistrationRef& at) { return ReadRegistrationContent(*this, at); }
+
 int PsrFamilyHandler::GetRegfileStyleName(int regfile, std::string& name) {
     const PsrRegfileEntry* entry = regfiles_.Entry(regfile);
     if (entry == nullptr) {

@@ -78,82 +78,48 @@ const Layout& LayoutOf(const PsrModel& model) {
     return &model == &PsrModel::Psr740() ? Psr740Layout() : Psr8000Layout();
 }
 
-// Reads the fields of one registration: of regfile entry regfile when it is
-// 0 or more, else of (bank, slot).
+// The fields of one registration: of regfile entry regfile when it is 0 or
+// more, else of (bank, slot).
 class RowReader {
 public:
     RowReader(PsrFamilyHandler& handler, const Layout& layout, int regfile, int bank, int slot)
-        : handler_(handler), layout_(layout), regfile_(regfile), bank_(bank), slot_(slot) {}
+        : handler_(handler),
+          layout_(layout),
+          regfile_(regfile),
+          bank_(bank),
+          slot_(slot),
+          content_(handler.ContentOf(regfile >= 0 ? RegistrationRef::Regfile(regfile)
+                                                  : RegistrationRef::Slot(bank, slot))) {}
 
-    std::string Text(Field field) { return Value(field, false); }
-    std::string Html(Field field) { return Value(field, true); }
+    std::string Text(Field field) const { return Value(field, false); }
+    std::string Html(Field field) const { return Value(field, true); }
 
 private:
-    std::string Value(Field field, bool html);
-    std::string Voice(int part);
-    int Tempo();
+    std::string Value(Field field, bool html) const;
 
     PsrFamilyHandler& handler_;
     const Layout& layout_;
     int regfile_;
     int bank_;
     int slot_;
+    RegistrationContent content_;
 };
 
-int RowReader::Tempo() {
-    int tempo = 0;
-    if (regfile_ >= 0) {
-        handler_.GetRegfileTempo(regfile_, tempo);
-    } else {
-        handler_.GetTempo(bank_, slot_, tempo);
-    }
-    return tempo;
-}
-
-std::string RowReader::Voice(int part) {
-    std::string name;
-    using Getter = int (PsrFamilyHandler::*)(int, int, std::string&);
-    using RegfileGetter = int (PsrFamilyHandler::*)(int, std::string&);
-    static constexpr Getter kGetters[] = {&PsrFamilyHandler::GetVoiceName1, &PsrFamilyHandler::GetVoiceName2,
-                                          &PsrFamilyHandler::GetVoiceName3, &PsrFamilyHandler::GetVoiceName4};
-    static constexpr RegfileGetter kRegfileGetters[] = {
-        &PsrFamilyHandler::GetRegfileVoiceName1, &PsrFamilyHandler::GetRegfileVoiceName2,
-        &PsrFamilyHandler::GetRegfileVoiceName3, &PsrFamilyHandler::GetRegfileVoiceName4};
-    if (regfile_ >= 0) {
-        (handler_.*kRegfileGetters[part])(regfile_, name);
-    } else {
-        (handler_.*kGetters[part])(bank_, slot_, name);
-    }
-    return name;
-}
-
-std::string RowReader::Value(Field field, bool html) {
-    std::string text;
+std::string RowReader::Value(Field field, bool html) const {
     switch (field) {
-        case Field::Title:
-            if (regfile_ >= 0) {
-                text = handler_.Regfiles().Entry(regfile_)->title;
-            } else {
-                handler_.GetRegistrationName(bank_, slot_, text);
-            }
-            return text;
-        case Field::Style:
-        case Field::MarkedStyle:
-            if (regfile_ >= 0) {
-                handler_.GetRegfileStyleName(regfile_, text);
-            } else {
-                handler_.GetStyleName(bank_, slot_, text, field == Field::MarkedStyle ? 1 : 0);
-            }
-            return text;
+        case Field::Title: return regfile_ >= 0 ? handler_.Regfiles().Entry(regfile_)->title : content_.name;
+        case Field::Style: return content_.style;
+        case Field::MarkedStyle: return content_.markedStyle;
         case Field::Bank: return FormatNumbers(html ? "%2i" : "%i", bank_ + 1);
         case Field::Part: return FormatNumbers(html ? " %i" : "%i", slot_ + 1);
-        case Field::Tempo: return html ? PsrProtocol::HtmlTempo(Tempo()) : FormatNumbers(layout_.textTempo, Tempo());
-        case Field::Left: return Voice(0);
-        case Field::Right1: return Voice(1);
-        case Field::Right2: return Voice(2);
-        case Field::Lead: return Voice(3);
+        case Field::Tempo:
+            return html ? PsrProtocol::HtmlTempo(content_.tempo) : FormatNumbers(layout_.textTempo, content_.tempo);
+        case Field::Left: return content_.voices[0];
+        case Field::Right1: return content_.voices[1];
+        case Field::Right2: return content_.voices[2];
+        case Field::Lead: return content_.voices[3];
     }
-    return text;
+    return std::string();
 }
 
 // Collects the rows of one protocol in the form its path asks for.

@@ -505,6 +505,8 @@ int Psr9000FamilyHandler::GetRegfileName(int regfile, std::string& name) {
     return status::kDone;
 }
 
+RegistrationContent Psr9000FamilyHandler::ContentOf(const RegistrationRef& at) { return ReadRegistrationContent(*this, at); }
+
 int Psr9000FamilyHandler::GetRegfileStyleName(int regfile, std::string& name) {
     // Regfiles stand alone: a user style is shown by its default name.
     if (const Psr9000RegfileEntry* entry = Entry(regfile)) {

@@ -41,21 +41,22 @@ public:
     int GetBankName(int bank, std::string& name) override;
     int GetRegistrationName(int bank, int slot, std::string& name) override;
     int GetRegfileName(int regfile, std::string& name) override;
+    RegistrationContent ContentOf(const RegistrationRef& at) override;
     int RenameRegistration(int bank, int slot, const std::string& name) override;
     // form 1 writes a user style between asterisks.
-    int GetStyleName(int bank, int slot, std::string& name, int form) override;
-    int GetRegfileStyleName(int regfile, std::string& name) override;
-    int GetTempo(int bank, int slot, int& tempo) override;
-    int GetRegfileTempo(int regfile, int& tempo) override;
+    int GetStyleName(int bank, int slot, std::string& name, int form);
+    int GetRegfileStyleName(int regfile, std::string& name);
+    int GetTempo(int bank, int slot, int& tempo);
+    int GetRegfileTempo(int regfile, int& tempo);
     // Voices 1..4 are the Left, R1, R2 and R3 parts.
-    int GetVoiceName1(int bank, int slot, std::string& name) override;
-    int GetVoiceName2(int bank, int slot, std::string& name) override;
-    int GetVoiceName3(int bank, int slot, std::string& name) override;
-    int GetVoiceName4(int bank, int slot, std::string& name) override;
-    int GetRegfileVoiceName1(int regfile, std::string& name) override;
-    int GetRegfileVoiceName2(int regfile, std::string& name) override;
-    int GetRegfileVoiceName3(int regfile, std::string& name) override;
-    int GetRegfileVoiceName4(int regfile, std::string& name) override;
+    int GetVoiceName1(int bank, int slot, std::string& name);
+    int GetVoiceName2(int bank, int slot, std::string& name);
+    int GetVoiceName3(int bank, int slot, std::string& name);
+    int GetVoiceName4(int bank, int slot, std::string& name);
+    int GetRegfileVoiceName1(int regfile, std::string& name);
+    int GetRegfileVoiceName2(int regfile, std::string& name);
+    int GetRegfileVoiceName3(int regfile, std::string& name);
+    int GetRegfileVoiceName4(int regfile, std::string& name);
     int CopyRegistration(int dstBank, int dstSlot, ModelHandler* source, int srcBank, int srcSlot) override;
     int CopyRegfile(int dstBank, int dstSlot, ModelHandler* source, int regfile) override;
     int WriteProtocol(const std::string& path) override;

@@ -38,30 +38,19 @@ struct Line {
 
 // The registration at (bank, slot); false when there is none.
 bool ReadLine(ModelHandler& handler, int bank, int slot, Line& line) {
-    if (handler.GetRegistrationName(bank, slot, line.name) != status::kDone) {
+    std::string name;
+    if (handler.GetRegistrationName(bank, slot, name) != status::kDone) {
         return false;
     }
-    handler.GetStyleName(bank, slot, line.style, 0);
-    handler.GetStyleName(bank, slot, line.markedStyle, 1);
+    const RegistrationContent content = handler.ContentOf(RegistrationRef::Slot(bank, slot));
+    line = Line{content.name, content.style, content.markedStyle, std::string(), content.tempo, content.voices};
     handler.GetBankName(bank, line.bankName);
-    handler.GetTempo(bank, slot, line.tempo);
-    handler.GetVoiceName1(bank, slot, line.voices[0]);
-    handler.GetVoiceName2(bank, slot, line.voices[1]);
-    handler.GetVoiceName3(bank, slot, line.voices[2]);
-    handler.GetVoiceName4(bank, slot, line.voices[3]);
     return true;
 }
 
 Line ReadRegfileLine(ModelHandler& handler, int regfile, const std::string& title) {
-    Line line;
-    line.name = title;
-    handler.GetRegfileStyleName(regfile, line.style);
-    handler.GetRegfileTempo(regfile, line.tempo);
-    handler.GetRegfileVoiceName1(regfile, line.voices[0]);
-    handler.GetRegfileVoiceName2(regfile, line.voices[1]);
-    handler.GetRegfileVoiceName3(regfile, line.voices[2]);
-    handler.GetRegfileVoiceName4(regfile, line.voices[3]);
-    return line;
+    const RegistrationContent content = handler.ContentOf(RegistrationRef::Regfile(regfile));
+    return Line{title, content.style, content.markedStyle, std::string(), content.tempo, content.voices};
 }
 
 std::string TempoText(int tempo) { return FormatNumbers("%3.3i", tempo); }

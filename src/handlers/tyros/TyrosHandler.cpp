@@ -520,6 +520,8 @@ int TyrosHandler::GetRegfileName(int regfile, std::string& name) {
     return status::kDone;
 }
 
+RegistrationContent TyrosHandler::ContentOf(const RegistrationRef& at) { return ReadRegistrationContent(*this, at); }
+
 int TyrosHandler::RenameRegistration(int bank, int slot, const std::string& name) {
     TyrosRegistration* registration = MutableRegistration(bank, slot);
     if (registration == nullptr || registration->IsEmpty() || !registration->Has(type::kName)) {

@@ -8,17 +8,17 @@
 namespace kalivo::test {
 namespace {
 
-// The in-memory handler with the style, tempo and voice accessors of a simple
+// The in-memory handler with the style, tempo and voice readers of a simple
 // model; names are Windows-1252 as a real handler's are.
 class DetailedHandler : public MemoryHandler {
 public:
     explicit DetailedHandler(UserInterface& ui) : MemoryHandler(ui, ListGeometry{false, 4, 4, 4}) {}
 
     int failingVoice = 0;  // 1..4: that voice accessor reports "no registration"
-    std::vector<int> styleForms;
 
-    int GetStyleName(int bank, int slot, std::string& name, int form) override {
-        styleForms.push_back(form);
+    RegistrationContent ContentOf(const RegistrationRef& at) override { return ReadRegistrationContent(*this, at); }
+
+    int GetStyleName(int bank, int slot, std::string& name, int form) {
         std::string title;
         if (const int result = GetRegistrationName(bank, slot, title); result != status::kDone) {
             return result;
@@ -26,14 +26,14 @@ public:
         name = form == 1 ? "*Funky*" : "Funky";
         return status::kDone;
     }
-    int GetTempo(int, int, int& tempo) override {
+    int GetTempo(int, int, int& tempo) {
         tempo = 90;
         return status::kDone;
     }
-    int GetVoiceName1(int, int, std::string& name) override { return Voice(1, "Strings", name); }
-    int GetVoiceName2(int, int, std::string& name) override { return Voice(2, std::string("60\x91s Organ"), name); }
-    int GetVoiceName3(int, int, std::string& name) override { return Voice(3, "GrandPno", name); }
-    int GetVoiceName4(int, int, std::string& name) override { return Voice(4, "***********", name); }
+    int GetVoiceName1(int, int, std::string& name) { return Voice(1, "Strings", name); }
+    int GetVoiceName2(int, int, std::string& name) { return Voice(2, std::string("60\x91s Organ"), name); }
+    int GetVoiceName3(int, int, std::string& name) { return Voice(3, "GrandPno", name); }
+    int GetVoiceName4(int, int, std::string& name) { return Voice(4, "***********", name); }
 
     int GetRegfileName(int regfile, std::string& name) override {
         if (regfile >= static_cast<int>(regfiles.size())) {
@@ -42,18 +42,18 @@ public:
         name = regfiles[static_cast<std::size_t>(regfile)];
         return status::kDone;
     }
-    int GetRegfileStyleName(int, std::string& name) override {
+    int GetRegfileStyleName(int, std::string& name) {
         name = "Custom 1";
         return status::kDone;
     }
-    int GetRegfileTempo(int, int& tempo) override {
+    int GetRegfileTempo(int, int& tempo) {
         tempo = 5;
         return status::kDone;
     }
-    int GetRegfileVoiceName1(int, std::string& name) override { return Voice(-1, "a", name); }
-    int GetRegfileVoiceName2(int, std::string& name) override { return Voice(-1, "b", name); }
-    int GetRegfileVoiceName3(int, std::string& name) override { return Voice(-1, "c", name); }
-    int GetRegfileVoiceName4(int, std::string& name) override { return Voice(-1, "d", name); }
+    int GetRegfileVoiceName1(int, std::string& name) { return Voice(-1, "a", name); }
+    int GetRegfileVoiceName2(int, std::string& name) { return Voice(-1, "b", name); }
+    int GetRegfileVoiceName3(int, std::string& name) { return Voice(-1, "c", name); }
+    int GetRegfileVoiceName4(int, std::string& name) { return Voice(-1, "d", name); }
 
 private:
     int Voice(int which, const std::string& value, std::string& name) const {
@@ -82,7 +82,6 @@ TEST_F(RegistrationViewerTest, BankSlotShowsMarkedStyleTempoAndVoicesInUtf8) {
     const RegistrationView& view = ui.simpleRegistrationViews.back();
     EXPECT_EQ(view.title, "Caf\xc3\xa9");
     EXPECT_EQ(view.style, "*Funky*");
-    EXPECT_EQ(handler.styleForms, std::vector<int>{1});
     EXPECT_EQ(view.tempo, "90");
     EXPECT_EQ(view.voices[0], "Strings");
     EXPECT_EQ(view.voices[1], "60\xe2\x80\x98s Organ");

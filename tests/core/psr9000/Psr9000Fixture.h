@@ -72,9 +72,8 @@ protected:
         return name;
     }
     static std::string StyleAt(ModelHandler& handler, int bank, int slot, int form = 0) {
-        std::string name;
-        handler.GetStyleName(bank, slot, name, form);
-        return name;
+        const RegistrationContent content = handler.ContentOf(RegistrationRef::Slot(bank, slot));
+        return form == 1 ? content.markedStyle : content.style;
     }
     bool AnyMessageContains(const std::string& text) const {
         for (const std::string& message : ui.MessageTexts()) {
