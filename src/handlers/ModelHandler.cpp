@@ -6,8 +6,6 @@ namespace kalivo {
 
 ModelHandler::ModelHandler(UserInterface& ui, std::string name) : ui_(ui), name_(std::move(name)) {}
 
-int ModelHandler::IsRegistrationEmpty(int /*bank*/, int /*slot*/, bool& /*empty*/) { return 0; }
-
 void ModelHandler::CreateStore() {}
 
 void ModelHandler::ReleaseStore() {}
@@ -35,8 +33,6 @@ int ModelHandler::ListBanks(StringList& /*names*/) { return 0; }
 std::string ModelHandler::GetBankIcon(int /*bank*/) { return {}; }
 
 std::string ModelHandler::GetRegistrationIcon(int /*bank*/, int /*slot*/) { return {}; }
-
-std::string ModelHandler::GetRegfileIcon(int /*regfile*/) { return {}; }
 
 int ModelHandler::LoadRegfiles(const std::string& /*folder*/) { return 0; }
 
@@ -101,10 +97,6 @@ int ModelHandler::ShowRegistration(int /*regfile*/, int /*bank*/, int /*slot*/) 
 bool ModelHandler::SetStyleArchiveOptions(bool /*askForStyleArchive*/, bool /*useDefaultArchive*/, const std::string& /*defaultArchivePath*/, bool /*implicitSearch*/) { return false; }
 
 bool ModelHandler::HasNoStyleOptions() { return false; }
-
-int ModelHandler::DescribeSettingBlocks(int /*regfile*/, int /*bank*/, int /*slot*/, std::array<std::string, 11>& /*texts*/) { return 0; }
-
-int ModelHandler::CopySettingBlock(int /*dstBank*/, int /*dstSlot*/, ModelHandler* /*source*/, int /*srcBank*/, int /*srcSlot*/, int /*srcRegfile*/, const std::vector<bool>& /*selection*/) { return 0; }
 
 std::shared_ptr<const HandlerSnapshot> ModelHandler::SaveDestinationState() const { return nullptr; }
 

@@ -30,7 +30,6 @@ public:
     ModelHandler(const ModelHandler&) = delete;
     ModelHandler& operator=(const ModelHandler&) = delete;
 
-    virtual int IsRegistrationEmpty(int bank, int slot, bool& empty);
     virtual void CreateStore();
     virtual void ReleaseStore();
     virtual bool HasBankHeaders();
@@ -46,7 +45,6 @@ public:
     virtual int ListBanks(StringList& names);
     virtual std::string GetBankIcon(int bank);
     virtual std::string GetRegistrationIcon(int bank, int slot);
-    virtual std::string GetRegfileIcon(int regfile);
     virtual int LoadRegfiles(const std::string& folder);
     virtual int ListRegfiles(StringList& names);
     virtual int CreateRegfiles(const std::string& folder);
@@ -79,9 +77,6 @@ public:
     virtual bool SetStyleArchiveOptions(bool askForStyleArchive, bool useDefaultArchive,
                                         const std::string& defaultArchivePath, bool implicitSearch);
     virtual bool HasNoStyleOptions();
-    virtual int DescribeSettingBlocks(int regfile, int bank, int slot, std::array<std::string, 11>& texts);
-    virtual int CopySettingBlock(int dstBank, int dstSlot, ModelHandler* source, int srcBank, int srcSlot,
-                                 int srcRegfile, const std::vector<bool>& selection);
     // A remark on what the last successful StoreArchive wrote, for the status
     // line ("; ..."), or "" when there is nothing to add.
     virtual std::string LastStoreNote() const;

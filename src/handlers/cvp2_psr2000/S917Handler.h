@@ -69,9 +69,9 @@ public:
     bool SetStyleArchiveOptions(bool askForStyleArchive, bool useDefaultArchive,
                                 const std::string& defaultArchivePath, bool implicitSearch) override;
     bool HasNoStyleOptions() override;
-    int DescribeSettingBlocks(int regfile, int bank, int slot, std::array<std::string, 11>& texts) override;
+    int DescribeSettingBlocks(int regfile, int bank, int slot, std::array<std::string, 11>& texts);
     int CopySettingBlock(int dstBank, int dstSlot, ModelHandler* source, int srcBank, int srcSlot, int srcRegfile,
-                         const std::vector<bool>& selection) override;
+                         const std::vector<bool>& selection);
     std::shared_ptr<const HandlerSnapshot> SaveDestinationState() const override;
     void RestoreDestinationState(const HandlerSnapshot& snapshot) override;
     std::string LastStoredName() const override;

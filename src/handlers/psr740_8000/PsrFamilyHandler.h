@@ -16,7 +16,7 @@ class PsrFamilyHandler : public FixedGeometryHandler {
 public:
     PsrFamilyHandler(UserInterface& ui, const PsrModel& model);
 
-    int IsRegistrationEmpty(int bank, int slot, bool& empty) override;
+    int IsRegistrationEmpty(int bank, int slot, bool& empty);
     void CreateStore() override;
     void ReleaseStore() override;
     int LoadSourceArchive(const std::string& folder, const std::string& archive) override;

@@ -21,7 +21,7 @@ class Psr9000FamilyHandler : public FixedGeometryHandler {
 public:
     Psr9000FamilyHandler(UserInterface& ui, const Psr9000Model& model);
 
-    int IsRegistrationEmpty(int bank, int slot, bool& empty) override;
+    int IsRegistrationEmpty(int bank, int slot, bool& empty);
     void CreateStore() override;
     void ReleaseStore() override;
     int LoadSourceArchive(const std::string& folder, const std::string& archive) override;

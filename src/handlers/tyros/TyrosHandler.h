@@ -31,7 +31,7 @@ public:
     int ListBanks(StringList& names) override;
     std::string GetBankIcon(int bank) override;
     std::string GetRegistrationIcon(int bank, int slot) override;
-    std::string GetRegfileIcon(int regfile) override;
+    std::string GetRegfileIcon(int regfile);
     int LoadRegfiles(const std::string& folder) override;
     int ListRegfiles(StringList& names) override;
     int CreateRegfiles(const std::string& folder) override;
@@ -77,7 +77,7 @@ public:
                                 const std::string& defaultArchivePath, bool implicitSearch) override;
     bool HasNoStyleOptions() override;
     int CopySettingBlock(int dstBank, int dstSlot, ModelHandler* source, int srcBank, int srcSlot, int srcRegfile,
-                         const std::vector<bool>& selection) override;
+                         const std::vector<bool>& selection);
     std::shared_ptr<const HandlerSnapshot> SaveDestinationState() const override;
     void RestoreDestinationState(const HandlerSnapshot& snapshot) override;
 
