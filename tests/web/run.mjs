@@ -8,7 +8,7 @@ import { mkdtempSync, readFileSync, readdirSync, statSync, writeFileSync } from 
 import { tmpdir } from 'node:os';
 import { join, relative, resolve } from 'node:path';
 import {
-  answerList, check, chooseModel, clickLine, dialog, folderDialog, headerLines, idle, launch, lines, newOutputFolder,
+  answerList, bankFolder, check, chooseModel, clickLine, dialog, folderDialog, headerLines, idle, launch, lineElement, lines, newOutputFolder,
   openFolder, openPage as open, press, serve,
 } from './steps.mjs';
 
@@ -324,7 +324,7 @@ async function dialogRules(browser, origin) {
   await (await edit.$('button:text-is("OK")')).click();
   await idle(page);
   await clickLine(page, 'destination', headers[0]);
-  await page.dblclick(`#destinationList li:nth-child(${headers[0] + 1})`);
+  await (await lineElement(page, 'destination', headers[0])).dblclick();
   const view = await (await dialog(page, 'View Bank')).textContent();
   check(view.includes('Sequence12') && view.includes('Top'), `View Bank shows ${view}`);
   await (await (await dialog(page, 'View Bank')).$('button')).click();
@@ -381,10 +381,55 @@ async function drops(browser, origin) {
   await idle(page);
   const source = await lines(page, 'source');
   check((await headerLines(page, 'source')).length === 3, `the drop did not load 3 banks:\n${source.join('\n')}`);
-  await page.dragAndDrop('#sourceList li:nth-child(2)', '#destinationList li:nth-child(2)');
+  await page.dragAndDrop('#sourceList li[data-line="1"]', '#destinationList li[data-line="1"]');
   await idle(page);
   const copied = (await lines(page, 'destination'))[1];
   check(copied === source[1], `the dragged line shows as "${copied}", not "${source[1]}"`);
+  clean();
+  await context.close();
+}
+
+// 60 banks (540 lines): only the lines in view are drawn, each with its place
+// in the whole list; the keys, a click and a find act on the whole list.
+async function longList(browser, origin) {
+  const folder = bankFolder(examples, 60);
+  const { page, context, clean } = await openPage(browser, origin);
+  await chooseModel(page, 'Tyros');
+  await press(page, 'LoadArchiveLeft');
+  await openFolder(page, folder);
+  await answerList(page, 'Select Registration Banks', (options) => options);
+  await idle(page);
+  const all = await lines(page, 'source');
+  const listed = spawnSync(cli, ['list', '--model', 'Tyros', '--folder', folder], { encoding: 'utf8' }).stdout;
+  check(all.join('\n') === listed.trimEnd(), 'the list holds other lines than kalivo-cli list');
+  // The drawn lines are the whole list's lines at their places, and the line asked for is among them.
+  const drawn = (line) => page.$$eval('#sourceList li[data-line]', (items, [l, texts]) => {
+    const list = document.getElementById('sourceList').getBoundingClientRect();
+    const shown = items.find((li) => li.dataset.line === String(l));
+    const box = shown && shown.getBoundingClientRect();
+    return { count: items.length,
+             inView: !!box && box.top >= list.top && box.bottom <= list.bottom,
+             selected: !!shown && shown.getAttribute('aria-selected') === 'true',
+             right: items.every((li) => li.textContent === texts[Number(li.dataset.line)] &&
+                                        li.getAttribute('aria-setsize') === String(texts.length) &&
+                                        li.getAttribute('aria-posinset') === String(Number(li.dataset.line) + 1)) };
+  }, [line, all]);
+  await clickLine(page, 'source', 270);
+  for (const [key, line] of [[null, 270], ['End', all.length - 1], ['PageUp', null], ['Home', 0], ['ArrowDown', 1]]) {
+    if (key) await page.keyboard.press(key);
+    await idle(page);
+    const selected = await page.evaluate(() => Kalivo.list('source').selected);
+    const at = await drawn(selected);
+    check(line === null || selected === line, `after ${key} line ${selected} is selected, not ${line}`);
+    check(at.count < 100 && at.inView && at.selected && at.right, `after ${key}: ${JSON.stringify(at)}`);
+  }
+  // Found lines are drawn from the top even after a scroll to the end.
+  await page.keyboard.press('End');
+  await page.fill('#sourceFind', 'swing');
+  await idle(page);
+  const found = await lines(page, 'source');
+  const shown = await page.$$eval('#sourceList li[data-line]', (items) => items.map((li) => li.textContent));
+  check(found.length === 40 && shown.join('\n') === found.join('\n'), `find shows ${shown.length} of ${found.length} lines`);
   clean();
   await context.close();
 }
@@ -507,7 +552,7 @@ const browser = await launch();
 for (const [name, test] of [['tyros round trip', tyrosRoundTrip], ['every model', everyModel],
                             ['damaged bank', damagedBank], ['tyros in place', tyrosInPlace],
                             ['offline', offline], ['dialog rules', dialogRules],
-                            ['drops', drops], ['screens', screens],
+                            ['drops', drops], ['long list', longList], ['screens', screens],
                             ['about and exit', aboutAndExit]]) {
   try {
     await test(browser, origin);
