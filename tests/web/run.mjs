@@ -88,7 +88,8 @@ async function loadTyrosExample(page) {
 
 // Tyros stored in place into a folder of the browser's own (the same folder
 // interface as a folder the person picks) that holds the files in capitals:
-// each is written over under its own spelling, none twice.
+// each is written over under its own spelling, none twice. A folder that
+// refuses a write is not reported as written.
 async function tyrosInPlace(browser, origin) {
   const want = await cliCopy('Tyros', 'tyros');
   const { page, context, clean } = await openPage(browser, origin);
@@ -117,6 +118,19 @@ async function tyrosInPlace(browser, origin) {
   const got = await privateFiles(page, 'stick');
   const wanted = new Map([...want].map(([name, bytes]) => [upper(name), bytes]));
   sameFiles(got, wanted, 'Tyros store in place');
+
+  // A folder that refuses to be written: the status line says so, and not that it was written.
+  await page.evaluate(() => Files.openWritable({
+    name: 'locked',
+    entries: async function* nothing() {},
+    getFileHandle: async () => ({ createWritable: async () => { throw new DOMException('The folder is locked.'); } }),
+  }));
+  await press(page, 'CreateRegfilesLeft');
+  await clickButton(await folderDialog(page), 'Folder "locked" (written in place)');
+  await idle(page);
+  const status = await page.textContent('#status');
+  check(/NOT done: the folder "locked" refused a change \(The folder is locked\.\); 0 of \d+ files written$/.test(status),
+        `a refused write says "${status}"`);
 
   clean();
   await context.close();

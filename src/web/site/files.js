@@ -152,19 +152,29 @@ const Files = (() => {
     return dir;
   }
 
-  // Each file written whole and committed when its stream closes.
+  // Each file written whole and committed when its stream closes. A folder
+  // that refuses (access taken back, disk full) is named in the status line,
+  // with how far the writing got: the core's "stored" holds only in the page.
   async function writeBack(handle, files, removed) {
-    for (const file of files) {
-      const parts = file.name.split('/');
-      const dir = await folderHandle(handle, parts.slice(0, -1));
-      const writable = await (await dir.getFileHandle(parts[parts.length - 1], { create: true })).createWritable();
-      await writable.write(file.bytes);
-      await writable.close();
-    }
-    for (const name of removed) {
-      const parts = name.split('/');
-      const dir = await folderHandle(handle, parts.slice(0, -1));
-      await dir.removeEntry(parts[parts.length - 1]).catch(() => {});
+    let written = 0;
+    try {
+      for (const file of files) {
+        const parts = file.name.split('/');
+        const dir = await folderHandle(handle, parts.slice(0, -1));
+        const writable = await (await dir.getFileHandle(parts[parts.length - 1], { create: true })).createWritable();
+        await writable.write(file.bytes);
+        await writable.close();
+        written++;
+      }
+      for (const name of removed) {
+        const parts = name.split('/');
+        const dir = await folderHandle(handle, parts.slice(0, -1));
+        // Already gone is as good as removed.
+        await dir.removeEntry(parts[parts.length - 1]).catch((error) => { if (error.name !== 'NotFoundError') throw error; });
+      }
+    } catch (error) {
+      note(`NOT done: the folder "${handle.name}" refused a change (${error.message}); ${written} of ${files.length} files written`);
+      return;
     }
     note(`${files.length === 1 ? files[0].name : `${files.length} files`} written into the folder "${handle.name}"`);
   }
