@@ -26,10 +26,13 @@ class LineList {
 
   get count() { return this.lines.length; }
 
-  // The scroll offset stays, as on the desktop: lines that stay stay under the mouse.
+  // The scroll offset stays, as on the desktop: lines that stay stay under the
+  // mouse. Selection and current line go with the old lines; the core sets them again.
   setLines(lines) {
     this.lines = lines;
     this.headers = [];
+    this.selected = -1;
+    this.current = -1;
     this.dropLine = -1;
     // Lines are monospaced: the longest gives the width to scroll sideways to.
     let widest = 0;
@@ -60,7 +63,11 @@ class LineList {
     this.draw(true);
   }
 
-  scrollToTop() { this.element.scrollTop = 0; }
+  // Drawn at once: the scroll event comes only with the next frame.
+  scrollToTop() {
+    this.element.scrollTop = 0;
+    this.draw();
+  }
 
   setDropLine(line) {
     if (line !== this.dropLine) {
@@ -81,8 +88,10 @@ class LineList {
   draw(changed = false) {
     const list = this.element;
     const margin = 20;
-    const first = Math.max(0, Math.floor(list.scrollTop / this.lineHeight) - margin);
-    const last = Math.min(this.count, Math.ceil((list.scrollTop + list.clientHeight) / this.lineHeight) + margin);
+    // A shorter list than before: the offset the browser will clamp to.
+    const top = Math.min(list.scrollTop, Math.max(0, this.count * this.lineHeight - list.clientHeight));
+    const first = Math.max(0, Math.floor(top / this.lineHeight) - margin);
+    const last = Math.min(this.count, Math.ceil((top + list.clientHeight) / this.lineHeight) + margin);
     if (!changed && first === this.drawn.first && last === this.drawn.last) return;
     this.drawn = { first, last };
     this.above.style.height = `${first * this.lineHeight}px`;
