@@ -8,10 +8,10 @@
 
 #include "ui/BankSelection.h"
 #include "ui/ChangeNameFilter.h"
-#include "ui/bank/ViewBankText.h"
 #include "web/JsonText.h"
 #include "web/WebChoiceDialogs.h"
 #include "web/WebPageDialog.h"
+#include "web/WebViewDialogs.h"
 
 namespace kalivo {
 
@@ -203,65 +203,12 @@ std::optional<GpBlockBoxStates> WebUserInterface::CopyGpBlocks(const GpBlockCopy
     return WebChoiceDialogs::GpBlocks(request);
 }
 
-// The view dialogs show captions and values; the page lays them out as a table.
-void WebUserInterface::ViewBank(const ViewBankRequest& request) {
-    const ViewBankText text(request);
-    WebPageDialog::Ask("view", JsonText()
-                    .Add("title", "View Bank")
-                    .AddRaw("rows", JsonText::Strings({"Sequence", text.Sequence(), "Sequence End", text.EndText(),
-                                                        "Icon", text.IconCode()}))
-                    .Text());
-}
+void WebUserInterface::ViewBank(const ViewBankRequest& request) { WebViewDialogs::Bank(request); }
 
-void WebUserInterface::ViewTyrosRegistration(const TyrosRegistrationView& view) {
-    static const char* const kParts[4] = {"Right1", "Right2", "Right3", "Left"};
-    std::vector<std::string> rows = {"Bank", view.bankName, "Registration", view.name,
-                                     "Style " + view.style, view.styleName};
-    for (std::size_t i = 0; i < 4; ++i) {
-        rows.push_back(std::string(kParts[i]) + " " + view.voicePresence[i]);
-        rows.push_back(view.voices[i].name + " " + view.voices[i].onOff);
-    }
-    for (const auto& [caption, value] : {std::pair{"Multi Pad " + view.multiPad, view.multiPadName},
-                                         {"Tempo " + view.tempo, view.tempoValue},
-                                         {"Tune Trans", view.tuneTrans},
-                                         {"Scale", view.scale},
-                                         {"Pedal", view.pedal},
-                                         {"Harmony " + view.harmony, view.harmonyType + " " + view.harmonyOnOff},
-                                         {"Song " + view.song, view.songName},
-                                         {"Mic", view.mic},
-                                         {"Line Out", view.lineOut},
-                                         {"Icon", view.iconCode}}) {
-        rows.push_back(caption);
-        rows.push_back(value);
-    }
-    WebPageDialog::Ask("view", JsonText().Add("title", "View Registration").AddRaw("rows", JsonText::Strings(rows)).Text());
-}
+void WebUserInterface::ViewTyrosRegistration(const TyrosRegistrationView& view) { WebViewDialogs::Tyros(view); }
 
-void WebUserInterface::ViewCvp2Registration(const Cvp2RegistrationView& view) {
-    static const char* const kSettings[kGpBlockSettings] = {"Style", "Main", "Layer", "Left", "Tune Trans", "Scale",
-                                                            "Harmony", "Tempo", "Pedal", "Multi pad", "Song/Mic"};
-    std::vector<std::string> rows = {"Registration", view.name};
-    for (std::size_t i = 0; i < kGpBlockSettings; ++i) {
-        rows.push_back(std::string(kSettings[i]) + " " + view.settings[i]);
-        rows.push_back("");
-    }
-    for (std::size_t i = 0; i < Cvp2RegistrationView::kPairs; ++i) {
-        if (!view.captions[i].empty() || !view.values[i].empty()) {
-            rows.push_back(view.captions[i]);
-            rows.push_back(view.values[i]);
-        }
-    }
-    WebPageDialog::Ask("view", JsonText().Add("title", "View Registration").AddRaw("rows", JsonText::Strings(rows)).Text());
-}
+void WebUserInterface::ViewCvp2Registration(const Cvp2RegistrationView& view) { WebViewDialogs::Cvp2(view); }
 
-void WebUserInterface::ViewRegistration(const RegistrationView& view) {
-    static const char* const kVoices[4] = {"Left", "Layer", "Main", "Lead"};
-    std::vector<std::string> rows = {"Style", view.style, "Tempo", view.tempo};
-    for (std::size_t i = 0; i < 4; ++i) {
-        rows.push_back(kVoices[i]);
-        rows.push_back(view.voices[i]);
-    }
-    WebPageDialog::Ask("view", JsonText().Add("title", view.title).AddRaw("rows", JsonText::Strings(rows)).Text());
-}
+void WebUserInterface::ViewRegistration(const RegistrationView& view) { WebViewDialogs::Simple(view); }
 
 }  // namespace kalivo

@@ -8,7 +8,7 @@ import { mkdtempSync, readFileSync, readdirSync, statSync, writeFileSync } from 
 import { tmpdir } from 'node:os';
 import { join, relative, resolve } from 'node:path';
 import {
-  answerList, check, chooseModel, clickLine, dialog, folderDialog, headerLines, idle, launch, lines, newOutputFolder,
+  answerList, bankFolder, check, chooseModel, clickLine, dialog, folderDialog, headerLines, idle, launch, lineElement, lines, newOutputFolder,
   openFolder, openPage as open, press, serve,
 } from './steps.mjs';
 
@@ -88,7 +88,8 @@ async function loadTyrosExample(page) {
 
 // Tyros stored in place into a folder of the browser's own (the same folder
 // interface as a folder the person picks) that holds the files in capitals:
-// each is written over under its own spelling, none twice.
+// each is written over under its own spelling, none twice. A folder that
+// refuses a write is not reported as written.
 async function tyrosInPlace(browser, origin) {
   const want = await cliCopy('Tyros', 'tyros');
   const { page, context, clean } = await openPage(browser, origin);
@@ -114,32 +115,23 @@ async function tyrosInPlace(browser, origin) {
                                           /written into the folder/.test(document.getElementById('status').textContent))
     .then(() => page.$('dialog[open] button:text-is("Yes")'))
     .then(async (yes) => (yes ? (await yes.click(), true) : false)));
-  const stored = await page.evaluate(async () => {
-    const stick = await (await navigator.storage.getDirectory()).getDirectoryHandle('stick');
-    const files = {};
-    for await (const [name, handle] of stick.entries()) {
-      files[name] = Array.from(new Uint8Array(await (await handle.getFile()).arrayBuffer()));
-    }
-    return files;
-  });
-  const got = new Map(Object.entries(stored).map(([name, bytes]) => [name, Uint8Array.from(bytes)]));
+  const got = await privateFiles(page, 'stick');
   const wanted = new Map([...want].map(([name, bytes]) => [upper(name), bytes]));
   sameFiles(got, wanted, 'Tyros store in place');
 
-  // A protocol saved into the same folder lands there, not as a download.
-  await press(page, 'ProtocolLeft');
-  const save = await dialog(page, 'Save As');
-  await (await save.$('input')).fill('list.txt');
-  await (await save.$('select[aria-label="Save in"]')).selectOption({ label: 'Folder "stick"' });
-  await (await save.$('button:text-is("Save")')).click();
-  await page.waitForFunction(() => /list\.txt written into the folder/.test(document.getElementById('status').textContent));
-  const listed = await page.evaluate(async () => {
-    const stick = await (await navigator.storage.getDirectory()).getDirectoryHandle('stick');
-    return Array.from(new Uint8Array(await (await (await stick.getFileHandle('list.txt')).getFile()).arrayBuffer()));
-  });
-  const folder = join(examples, 'tyros');
-  sameFiles(new Map([['list.txt', Uint8Array.from(listed)]]),
-            new Map([['list.txt', cliFile(['protocol', '--model', 'Tyros', '--folder', folder], 'list.txt')]]), 'protocol in place');
+  // A folder that refuses to be written: the status line says so, and not that it was written.
+  await page.evaluate(() => Files.openWritable({
+    name: 'locked',
+    entries: async function* nothing() {},
+    getFileHandle: async () => ({ createWritable: async () => { throw new DOMException('The folder is locked.'); } }),
+  }));
+  await press(page, 'CreateRegfilesLeft');
+  await clickButton(await folderDialog(page), 'Folder "locked" (written in place)');
+  await idle(page);
+  const status = await page.textContent('#status');
+  check(/NOT done: the folder "locked" refused a change \(The folder is locked\.\); 0 of \d+ files written$/.test(status),
+        `a refused write says "${status}"`);
+
   clean();
   await context.close();
 }
@@ -164,14 +156,6 @@ async function renameAndUndo(page, line) {
   await idle(page);
   check((await lines(page, 'destination')).join('\n') === before.join('\n'), 'undo did not bring the lines back');
   return before;
-}
-
-// Store Archive into a new folder; the download's files by name.
-async function storeAndDownload(page, answer) {
-  return downloadFrom(page, () => press(page, 'StoreArchive'), async () => {
-    await newOutputFolder(page);
-    if (answer) await answer();
-  });
 }
 
 const kModels = [['PSR-740', 'psr740'], ['PSR-8000', 'psr8000'], ['PSR-9000', 'psr9000'], ['9000Pro', '9000pro'],
@@ -206,19 +190,84 @@ async function downloadFrom(page, start, answer) {
   return unzip(readFileSync(path));
 }
 
-async function protocol(page, command, filter, name) {
-  return downloadFrom(page, () => press(page, command), async () => {
-    const box = await dialog(page, 'Save As');
-    await (await box.$('input')).fill(name);
-    await (await box.$('select')).selectOption(String(filter));
-    await (await box.$('button:text-is("Save")')).click();
-  });
+// Save As: the name, the kind and where.
+async function saveAs(page, filter, name, place) {
+  const box = await dialog(page, 'Save As');
+  await (await box.$('input')).fill(name);
+  await (await box.$('select[aria-label="Save as type"]')).selectOption(String(filter));
+  await (await box.$('select[aria-label="Save in"]')).selectOption({ label: place });
+  await (await box.$('button:text-is("Save")')).click();
 }
+
+// A new empty folder of the browser's own, opened for writing in place.
+let privateFolders = 0;
+async function openPrivateFolder(page) {
+  const name = `place-${++privateFolders}`;
+  await page.evaluate(async (folder) => {
+    const root = await navigator.storage.getDirectory();
+    await Files.openWritable(await root.getDirectoryHandle(folder, { create: true }));
+  }, name);
+  return name;
+}
+
+// The files of a folder of the browser's own, by their paths in it.
+async function privateFiles(page, name) {
+  const files = await page.evaluate(async (folder) => {
+    const found = {};
+    async function read(dir, path) {
+      for await (const [entry, handle] of dir.entries()) {
+        if (handle.kind === 'file') found[path + entry] = Array.from(new Uint8Array(await (await handle.getFile()).arrayBuffer()));
+        else await read(handle, `${path}${entry}/`);
+      }
+    }
+    await read(await (await navigator.storage.getDirectory()).getDirectoryHandle(folder), '');
+    return found;
+  }, name);
+  return new Map(Object.entries(files).map(([path, bytes]) => [path, Uint8Array.from(bytes)]));
+}
+
+async function clickButton(box, text) {
+  const buttons = await box.$$('button');
+  const texts = await Promise.all(buttons.map((b) => b.textContent()));
+  check(texts.includes(text), `no button "${text}" among ${texts}`);
+  await buttons[texts.indexOf(text)].click();
+}
+
+// Where the page's files go, each returning the files written by name: offered
+// as downloads (a new folder, a download in Save As), or written in place into
+// a new folder of the browser's own (the interface of a folder the person picks).
+const kOutputs = {
+  download: {
+    folder: (page, start, answer) => downloadFrom(page, start, async () => {
+      await newOutputFolder(page);
+      if (answer) await answer();
+    }),
+    file: (page, start, filter, name) => downloadFrom(page, start, () => saveAs(page, filter, name, 'Download')),
+  },
+  inPlace: {
+    async folder(page, start, answer) {
+      const folder = await openPrivateFolder(page);
+      await start();
+      await clickButton(await folderDialog(page), `Folder "${folder}" (written in place)`);
+      if (answer) await answer();
+      await idle(page);
+      return privateFiles(page, folder);
+    },
+    async file(page, start, filter, name) {
+      const folder = await openPrivateFolder(page);
+      await start();
+      await saveAs(page, filter, name, `Folder "${folder}"`);
+      await idle(page);
+      return privateFiles(page, folder);
+    },
+  },
+};
 
 // Each model with its example: loaded on the left, Create Regfiles and the
 // protocols (text, UTF-8 text, HTML) from it; loaded on the right, a
-// registration copied, renamed, the rename undone, redone and undone, and stored. Every file the page offers is kalivo-cli's, byte for byte.
-async function everyModel(browser, origin) {
+// registration copied, renamed, the rename undone, redone and undone, and
+// stored. Every file the page writes to the output is kalivo-cli's, byte for byte.
+async function everyModel(browser, origin, output) {
   for (const [model, example] of kModels) {
     const folder = join(examples, example);
     const tyros = model === 'Tyros';
@@ -229,11 +278,22 @@ async function everyModel(browser, origin) {
     await answerList(page, tyros ? 'Select Registration Banks' : 'Archive Selection', (options) => (tyros ? options : options.slice(0, 1)));
     await idle(page);
 
-    const regfiles = await downloadFrom(page, () => press(page, 'CreateRegfilesLeft'), () => newOutputFolder(page));
+    // View Registration shows the registration's name in its field for the name.
+    const listed = await lines(page, 'source');
+    const viewed = listed.findIndex((text) => /^\s*[\d-]+: /.test(text) && !text.includes('--- no reg ---'));
+    await (await lineElement(page, 'source', viewed)).dblclick();
+    const name = listed[viewed].replace(/^\s*[\d-]+: /, '').trim();
+    const shown = await viewFields(page, 'View Registration');
+    const field = { Tyros: 'Name', 'CVP2 Series': 'Registration', 'PSR-2000': 'Registration' }[model] || 'Title';
+    check(shown[field].trim() === name, `${model}: View Registration shows ${JSON.stringify(shown)} for "${name}"`);
+    await (await (await dialog(page, 'View Registration')).$('.buttons button')).click();
+    await idle(page);
+
+    const regfiles = await output.folder(page, () => press(page, 'CreateRegfilesLeft'));
     sameFiles(regfiles, cliTree(['regfiles', '--model', model, '--folder', folder]), `${model} regfiles`);
     const kinds = tyros ? [[0, 'list.txt', []]] : [[0, 'list.txt', []], [1, 'list.txt', ['--encoding', 'utf-8']], [2, 'list.htm', []]];
     for (const [filter, name, options] of kinds) {
-      const written = await protocol(page, 'ProtocolLeft', filter, name);
+      const written = await output.file(page, () => press(page, 'ProtocolLeft'), filter, name);
       sameFiles(written, new Map([[name, cliFile(['protocol', '--model', model, '--folder', folder, ...options], name)]]),
                 `${model} protocol ${filter}`);
     }
@@ -259,7 +319,7 @@ async function everyModel(browser, origin) {
       check((await lines(page, 'destination'))[first].includes('Renamed'), `${model}: redo did not rename again`);
       await page.keyboard.press('Control+Z');
       await idle(page);
-      const stored = await storeAndDownload(page);
+      const stored = await output.folder(page, () => press(page, 'StoreArchive'));
       sameFiles(stored, await cliCopy(model, example), `${model} store`);
     }
     clean();
@@ -296,6 +356,14 @@ async function damagedBank(browser, origin) {
   await context.close();
 }
 
+// A view dialog's fields by name; every field has one.
+async function viewFields(page, title) {
+  const box = await dialog(page, title);
+  const fields = await box.$$eval('input', (all) => all.map((field) => [field.getAttribute('aria-label'), field.value]));
+  check(fields.length > 0 && fields.every(([name]) => name), `${title}: fields without a name: ${JSON.stringify(fields)}`);
+  return Object.fromEntries(fields);
+}
+
 async function boxStates(page, title) {
   const box = await dialog(page, title);
   return box.$$eval('input[type=checkbox]', (all) => all.map((b) => (b.indeterminate ? 2 : b.checked ? 1 : 0)));
@@ -324,9 +392,9 @@ async function dialogRules(browser, origin) {
   await (await edit.$('button:text-is("OK")')).click();
   await idle(page);
   await clickLine(page, 'destination', headers[0]);
-  await page.dblclick(`#destinationList li:nth-child(${headers[0] + 1})`);
-  const view = await (await dialog(page, 'View Bank')).textContent();
-  check(view.includes('Sequence12') && view.includes('Top'), `View Bank shows ${view}`);
+  await (await lineElement(page, 'destination', headers[0])).dblclick();
+  const bank = await viewFields(page, 'View Bank');
+  check(bank.Sequence === '12' && bank['Sequence End'] === 'Top', `View Bank shows ${JSON.stringify(bank)}`);
   await (await (await dialog(page, 'View Bank')).$('button')).click();
   await idle(page);
 
@@ -381,10 +449,55 @@ async function drops(browser, origin) {
   await idle(page);
   const source = await lines(page, 'source');
   check((await headerLines(page, 'source')).length === 3, `the drop did not load 3 banks:\n${source.join('\n')}`);
-  await page.dragAndDrop('#sourceList li:nth-child(2)', '#destinationList li:nth-child(2)');
+  await page.dragAndDrop('#sourceList li[data-line="1"]', '#destinationList li[data-line="1"]');
   await idle(page);
   const copied = (await lines(page, 'destination'))[1];
   check(copied === source[1], `the dragged line shows as "${copied}", not "${source[1]}"`);
+  clean();
+  await context.close();
+}
+
+// 60 banks (540 lines): only the lines in view are drawn, each with its place
+// in the whole list; the keys, a click and a find act on the whole list.
+async function longList(browser, origin) {
+  const folder = bankFolder(examples, 60);
+  const { page, context, clean } = await openPage(browser, origin);
+  await chooseModel(page, 'Tyros');
+  await press(page, 'LoadArchiveLeft');
+  await openFolder(page, folder);
+  await answerList(page, 'Select Registration Banks', (options) => options);
+  await idle(page);
+  const all = await lines(page, 'source');
+  const listed = spawnSync(cli, ['list', '--model', 'Tyros', '--folder', folder], { encoding: 'utf8' }).stdout;
+  check(all.join('\n') === listed.trimEnd(), 'the list holds other lines than kalivo-cli list');
+  // The drawn lines are the whole list's lines at their places, and the line asked for is among them.
+  const drawn = (line) => page.$$eval('#sourceList li[data-line]', (items, [l, texts]) => {
+    const list = document.getElementById('sourceList').getBoundingClientRect();
+    const shown = items.find((li) => li.dataset.line === String(l));
+    const box = shown && shown.getBoundingClientRect();
+    return { count: items.length,
+             inView: !!box && box.top >= list.top && box.bottom <= list.bottom,
+             selected: !!shown && shown.getAttribute('aria-selected') === 'true',
+             right: items.every((li) => li.textContent === texts[Number(li.dataset.line)] &&
+                                        li.getAttribute('aria-setsize') === String(texts.length) &&
+                                        li.getAttribute('aria-posinset') === String(Number(li.dataset.line) + 1)) };
+  }, [line, all]);
+  await clickLine(page, 'source', 270);
+  for (const [key, line] of [[null, 270], ['End', all.length - 1], ['PageUp', null], ['Home', 0], ['ArrowDown', 1]]) {
+    if (key) await page.keyboard.press(key);
+    await idle(page);
+    const selected = await page.evaluate(() => Kalivo.list('source').selected);
+    const at = await drawn(selected);
+    check(line === null || selected === line, `after ${key} line ${selected} is selected, not ${line}`);
+    check(at.count < 100 && at.inView && at.selected && at.right, `after ${key}: ${JSON.stringify(at)}`);
+  }
+  // Found lines are drawn from the top even after a scroll to the end.
+  await page.keyboard.press('End');
+  await page.fill('#sourceFind', 'swing');
+  await idle(page);
+  const found = await lines(page, 'source');
+  const shown = await page.$$eval('#sourceList li[data-line]', (items) => items.map((li) => li.textContent));
+  check(found.length === 40 && shown.join('\n') === found.join('\n'), `find shows ${shown.length} of ${found.length} lines`);
   clean();
   await context.close();
 }
@@ -496,7 +609,8 @@ async function tyrosRoundTrip(browser, origin) {
   check((await lines(page, 'destination')).join('\n') === copied.join('\n'), 'Delete, undo and a cancelled F2 changed lines');
   await page.keyboard.press('Control+F');
   check(await page.evaluate(() => document.activeElement.id) === 'sourceFind', 'Ctrl+F does not go to the find field');
-  const stored = await storeAndDownload(page, () => answerList(page, 'Select Registration Banks', (options) => options));
+  const stored = await kOutputs.download.folder(page, () => press(page, 'StoreArchive'),
+                                                () => answerList(page, 'Select Registration Banks', (options) => options));
   sameFiles(stored, want, 'Tyros store');
   clean();
   await context.close();
@@ -504,10 +618,12 @@ async function tyrosRoundTrip(browser, origin) {
 
 const { server, origin } = await serve(siteDir);
 const browser = await launch();
-for (const [name, test] of [['tyros round trip', tyrosRoundTrip], ['every model', everyModel],
+for (const [name, test] of [['tyros round trip', tyrosRoundTrip],
+                            ['every model', (b, o) => everyModel(b, o, kOutputs.download)],
+                            ['every model in place', (b, o) => everyModel(b, o, kOutputs.inPlace)],
                             ['damaged bank', damagedBank], ['tyros in place', tyrosInPlace],
                             ['offline', offline], ['dialog rules', dialogRules],
-                            ['drops', drops], ['screens', screens],
+                            ['drops', drops], ['long list', longList], ['screens', screens],
                             ['about and exit', aboutAndExit]]) {
   try {
     await test(browser, origin);

@@ -1,9 +1,23 @@
 // Steps in the page that the browser tests and the benchmarks share.
 import { spawn } from 'node:child_process';
+import { copyFileSync, mkdtempSync, readdirSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import { join } from 'node:path';
 import { chromium } from 'playwright-core';
 
 export function check(condition, what) {
   if (!condition) throw new Error(what);
+}
+
+// A folder of count Tyros bank files, "Bank 001" on, made from the example's banks.
+export function bankFolder(examples, count) {
+  const folder = mkdtempSync(join(tmpdir(), 'kalivo-banks-'));
+  const banks = readdirSync(join(examples, 'tyros'));
+  for (let i = 0; i < count; i++) {
+    const model = banks[i % banks.length];
+    copyFileSync(join(examples, 'tyros', model), join(folder, `Bank ${String(i + 1).padStart(3, '0')}${model.slice(model.indexOf('.'))}`));
+  }
+  return folder;
 }
 
 // The site on a free port of this machine.
@@ -60,13 +74,23 @@ export async function newOutputFolder(page) {
   await (await box.$('button:text-matches("New empty folder")')).click();
 }
 
+// What a list holds, drawn or not (the list draws only the lines in view).
 export async function lines(page, pane) {
-  return page.$$eval(`#${pane}List li`, (items) => items.map((li) => li.textContent));
+  return page.evaluate((p) => Kalivo.list(p).lines, pane);
+}
+
+// The line's element, scrolled into view as the person would.
+export async function lineElement(page, pane, line) {
+  await page.evaluate(([p, l]) => {
+    const list = Kalivo.list(p);
+    list.element.scrollTop = Math.max(0, (l + 0.5) * list.lineHeight - list.element.clientHeight / 2);
+  }, [pane, line]);
+  return page.waitForSelector(`#${pane}List li[data-line="${line}"]`);
 }
 
 export async function clickLine(page, pane, line) {
-  await page.click(`#${pane}List li:nth-child(${line + 1})`);
-  await page.waitForFunction(([p, l]) => document.querySelector(`#${p}List li:nth-child(${l + 1})`)
+  await (await lineElement(page, pane, line)).click();
+  await page.waitForFunction(([p, l]) => document.querySelector(`#${p}List li[data-line="${l}"]`)
     .getAttribute('aria-selected') === 'true', [pane, line]);
 }
 
@@ -76,7 +100,7 @@ export async function idle(page) {
 }
 
 export async function headerLines(page, pane) {
-  return page.$$eval(`#${pane}List li`, (items) => items.flatMap((li, i) => (li.classList.contains('header') ? [i] : [])));
+  return page.evaluate((p) => Kalivo.list(p).headers.flatMap((header, i) => (header ? [i] : [])), pane);
 }
 
 // A fresh page (its own storage); clean() fails on errors in the page and on

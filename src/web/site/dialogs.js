@@ -224,13 +224,34 @@ const Dialogs = (() => {
     });
   }
 
-  // The view dialogs: captions and values in pairs.
-  function view({ title, rows }) {
+  // The view dialogs: read-only fields where the core places them (its
+  // tables, rows and columns), a frame with a caption around a group.
+  function view({ title, button: name, tables }) {
     return modal(title, (dialog, done) => {
-      const ok = button('OK', () => done(''));
-      dialog.append(table(rows), buttonRow(ok));
+      dialog.classList.add('form');
+      for (const { caption, rows } of tables) {
+        const grid = element('table', {}, ...rows.map((cells) => element('tr', {}, ...cells.map(formCell))));
+        dialog.append(caption ? element('fieldset', {}, element('legend', { textContent: caption }), grid) : grid);
+      }
+      const ok = button(name, () => done(''));
+      dialog.append(buttonRow(ok));
       return ok;
     });
+  }
+
+  // A hidden cell keeps its room, so the columns below stay put.
+  function formCell({ label, name, value, chars, span = 1, hidden = false }) {
+    const cell = element('td', { colSpan: span });
+    if (hidden) cell.style.visibility = 'hidden';
+    if (label !== undefined) {
+      cell.textContent = label;
+    } else if (value !== undefined) {
+      const field = element('input', { type: 'text', readOnly: true, value });
+      field.style.width = `${chars + 1}ch`;
+      field.setAttribute('aria-label', name);
+      cell.append(field);
+    }
+    return cell;
   }
 
   function about({ version }) {

@@ -35,6 +35,12 @@ const Files = (() => {
     FS.writeFile(path, bytes);
   }
 
+  // The files' bytes, read side by side: read one after the other, 512 bank
+  // files took most of a second.
+  function readAll(files) {
+    return Promise.all(files.map(async (file) => new Uint8Array(await file.arrayBuffer())));
+  }
+
   // Files from <input type=file> (webkitdirectory or not): the folder they are in.
   async function openFileList(fileList) {
     const files = Array.from(fileList);
@@ -42,11 +48,12 @@ const Files = (() => {
     const first = files[0].webkitRelativePath;
     const label = first ? first.split('/')[0] : 'files';
     const folder = newFolder(label);
-    for (const file of files) {
+    const contents = await readAll(files);
+    files.forEach((file, i) => {
       // Below the chosen folder, as it was there.
       const relative = file.webkitRelativePath ? file.webkitRelativePath.split('/').slice(1).join('/') : file.name;
-      writeFile(`${folder}/${relative}`, new Uint8Array(await file.arrayBuffer()));
-    }
+      writeFile(`${folder}/${relative}`, contents[i]);
+    });
     keep(folder, { label, handle: null });
     return folder;
   }
@@ -75,7 +82,8 @@ const Files = (() => {
     if (entries.length === 0 && files.length === 0) return [];
     const root = newFolder('dropped');
     keep(root, { label: 'dropped', handle: null });
-    for (const file of files) writeFile(`${root}/${file.name}`, new Uint8Array(await file.arrayBuffer()));
+    const contents = await readAll(files);
+    files.forEach((file, i) => writeFile(`${root}/${file.name}`, contents[i]));
     if (files.length > 0) return files.map((file) => `${root}/${file.name}`);
     const paths = [];
     for (const entry of entries) {
@@ -92,14 +100,17 @@ const Files = (() => {
   async function openWritable(handle) {
     const folder = newFolder(handle.name || 'folder');
     async function copyIn(dir, path) {
+      const files = [];
       for await (const [name, child] of dir.entries()) {
         if (child.kind === 'file') {
-          writeFile(`${path}/${name}`, new Uint8Array(await (await child.getFile()).arrayBuffer()));
+          files.push([name, child.getFile()]);
         } else {
           FS.mkdirTree(`${path}/${name}`);
           await copyIn(child, `${path}/${name}`);
         }
       }
+      const contents = await readAll(await Promise.all(files.map(([, file]) => file)));
+      files.forEach(([name], i) => writeFile(`${path}/${name}`, contents[i]));
     }
     await copyIn(handle, folder);
     keep(folder, { label: handle.name || 'folder', handle });
@@ -152,19 +163,29 @@ const Files = (() => {
     return dir;
   }
 
-  // Each file written whole and committed when its stream closes.
+  // Each file written whole and committed when its stream closes. A folder
+  // that refuses (access taken back, disk full) is named in the status line,
+  // with how far the writing got: the core's "stored" holds only in the page.
   async function writeBack(handle, files, removed) {
-    for (const file of files) {
-      const parts = file.name.split('/');
-      const dir = await folderHandle(handle, parts.slice(0, -1));
-      const writable = await (await dir.getFileHandle(parts[parts.length - 1], { create: true })).createWritable();
-      await writable.write(file.bytes);
-      await writable.close();
-    }
-    for (const name of removed) {
-      const parts = name.split('/');
-      const dir = await folderHandle(handle, parts.slice(0, -1));
-      await dir.removeEntry(parts[parts.length - 1]).catch(() => {});
+    let written = 0;
+    try {
+      for (const file of files) {
+        const parts = file.name.split('/');
+        const dir = await folderHandle(handle, parts.slice(0, -1));
+        const writable = await (await dir.getFileHandle(parts[parts.length - 1], { create: true })).createWritable();
+        await writable.write(file.bytes);
+        await writable.close();
+        written++;
+      }
+      for (const name of removed) {
+        const parts = name.split('/');
+        const dir = await folderHandle(handle, parts.slice(0, -1));
+        // Already gone is as good as removed.
+        await dir.removeEntry(parts[parts.length - 1]).catch((error) => { if (error.name !== 'NotFoundError') throw error; });
+      }
+    } catch (error) {
+      note(`NOT done: the folder "${handle.name}" refused a change (${error.message}); ${written} of ${files.length} files written`);
+      return;
     }
     note(`${files.length === 1 ? files[0].name : `${files.length} files`} written into the folder "${handle.name}"`);
   }

@@ -6,7 +6,8 @@
 const Kalivo = (() => {
   const $ = (id) => document.getElementById(id);
   const panes = { source: 0, destination: 1 };
-  const lists = { source: $('sourceList'), destination: $('destinationList') };
+  const lists = { source: new LineList($('sourceList'), 'source'),
+                  destination: new LineList($('destinationList'), 'destination') };
   const finds = { source: $('sourceFind'), destination: $('destinationFind') };
   let module = null;
   let states = {};
@@ -54,49 +55,15 @@ const Kalivo = (() => {
 
   // ---- the view ------------------------------------------------------------
 
-  function lineOf(li) { return Array.prototype.indexOf.call(li.parentNode.children, li); }
-
   const view = {
-    setLines({ pane, lines }) {
-      // One template line cloned: 512 banks are 4608 lines.
-      const model = document.createElement('li');
-      model.setAttribute('role', 'option');
-      model.setAttribute('aria-selected', 'false');
-      model.draggable = pane === 'source';
-      const fragment = document.createDocumentFragment();
-      for (const text of lines) {
-        const li = model.cloneNode(false);
-        li.textContent = text;
-        fragment.append(li);
-      }
-      lists[pane].replaceChildren(fragment);
-    },
-    setLineKinds({ pane, headers }) {
-      Array.from(lists[pane].children).forEach((li, i) => li.classList.toggle('header', !!headers[i]));
-    },
-    selectLine({ pane, line }) {
-      const list = lists[pane];
-      Array.from(list.children).forEach((li, i) => li.setAttribute('aria-selected', String(i === line)));
-      const li = list.children[line];
-      if (li) {
-        li.scrollIntoView({ block: 'nearest' });
-        list.setAttribute('aria-activedescendant', li.id = `${pane}-line-${line}`);
-      } else {
-        list.removeAttribute('aria-activedescendant');
-      }
-    },
+    setLines({ pane, lines }) { lists[pane].setLines(lines); },
+    setLineKinds({ pane, headers }) { lists[pane].setKinds(headers); },
+    selectLine({ pane, line }) { lists[pane].select(line); },
     // The line worked on comes just into view and is where the keys start;
     // the list keeps its scroll offset otherwise.
-    keepLineInView({ pane, line }) {
-      const list = lists[pane];
-      const li = list.children[line];
-      if (li) {
-        li.scrollIntoView({ block: 'nearest' });
-        list.setAttribute('aria-activedescendant', li.id = `${pane}-line-${line}`);
-      }
-    },
-    scrollToTop({ pane }) { lists[pane].scrollTop = 0; },
-    focusList({ pane }) { lists[pane].focus(); },
+    keepLineInView({ pane, line }) { lists[pane].keepInView(line); },
+    scrollToTop({ pane }) { lists[pane].scrollToTop(); },
+    focusList({ pane }) { lists[pane].element.focus(); },
     clearFind({ pane }) { finds[pane].value = ''; },
     setEditText({ field, text }) { $(field).textContent = text; },
     setButtonVisible({ command, visible }) {
@@ -126,39 +93,38 @@ const Kalivo = (() => {
 
   function wireList(pane) {
     const list = lists[pane];
+    const element = list.element;
     let held = null;  // a second click on the chosen right-hand line waits for a double-click
-    list.addEventListener('click', (event) => {
-      const li = event.target.closest('li');
-      if (!li) return;
-      const line = lineOf(li);
-      const again = li.getAttribute('aria-selected') === 'true';
-      if (pane === 'destination' && again) {
+    const choose = (line) => call('kalivo_select', ['number', 'number'], [panes[pane], line]);
+    element.addEventListener('click', (event) => {
+      const line = list.lineOf(event.target);
+      if (line < 0) return;
+      if (pane === 'destination' && line === list.selected) {
         clearTimeout(held);
-        held = setTimeout(() => call('kalivo_select', ['number', 'number'], [panes[pane], line]), 400);
+        held = setTimeout(() => choose(line), 400);
         return;
       }
-      view.selectLine({ pane, line });
-      call('kalivo_select', ['number', 'number'], [panes[pane], line]);
+      list.select(line);
+      choose(line);
     });
-    list.addEventListener('dblclick', (event) => {
-      if (!event.target.closest('li')) return;
+    element.addEventListener('dblclick', (event) => {
+      if (list.lineOf(event.target) < 0) return;
       clearTimeout(held);
       call('kalivo_double_click', ['number'], [panes[pane]]);
     });
-    list.addEventListener('keydown', (event) => {
-      const count = list.children.length;
-      const current = Array.from(list.children).findIndex((li) => li.getAttribute('aria-selected') === 'true');
-      const page = Math.max(1, Math.floor(list.clientHeight / 18) - 1);
+    element.addEventListener('keydown', (event) => {
+      const { count, current } = list;
+      const page = list.pageSize();
       const moves = { ArrowDown: current + 1, ArrowUp: current - 1, Home: 0, End: count - 1,
                       PageDown: current + page, PageUp: current - page };
       if (event.key in moves && count > 0 && !event.ctrlKey && !event.altKey) {
         event.preventDefault();
         const line = Math.min(count - 1, Math.max(0, current < 0 && event.key === 'ArrowDown' ? 0 : moves[event.key]));
-        if (line !== current) {
-          view.selectLine({ pane, line });
-          call('kalivo_select', ['number', 'number'], [panes[pane], line]);
+        if (line !== list.selected) {
+          list.select(line);
+          choose(line);
         }
-      } else if (event.key === 'Enter' && current >= 0) {
+      } else if (event.key === 'Enter' && list.selected >= 0) {
         event.preventDefault();
         call('kalivo_double_click', ['number'], [panes[pane]]);
       }
@@ -170,27 +136,27 @@ const Kalivo = (() => {
 
   // A left line dragged onto a right line is ">>" with those two lines.
   function wireLineDrops() {
-    lists.source.addEventListener('dragstart', (event) => {
-      const li = event.target.closest('li');
-      if (!li) return;
-      event.dataTransfer.setData('application/x-kalivo-line', String(lineOf(li)));
+    const source = lists.source;
+    source.element.addEventListener('dragstart', (event) => {
+      const line = source.lineOf(event.target);
+      if (line < 0) return;
+      event.dataTransfer.setData('application/x-kalivo-line', String(line));
       event.dataTransfer.effectAllowed = 'copy';
     });
     const target = lists.destination;
-    target.addEventListener('dragover', (event) => {
+    target.element.addEventListener('dragover', (event) => {
       if (!event.dataTransfer.types.includes('application/x-kalivo-line')) return;
       event.preventDefault();
-      target.querySelectorAll('.drop').forEach((li) => li.classList.remove('drop'));
-      const li = event.target.closest('li');
-      if (li) li.classList.add('drop');
+      target.setDropLine(target.lineOf(event.target));
     });
-    target.addEventListener('drop', (event) => {
+    target.element.addEventListener('dragleave', () => target.setDropLine(-1));
+    target.element.addEventListener('drop', (event) => {
       const data = event.dataTransfer.getData('application/x-kalivo-line');
-      const li = event.target.closest('li');
-      target.querySelectorAll('.drop').forEach((item) => item.classList.remove('drop'));
-      if (data === '' || !li) return;
+      const line = target.lineOf(event.target);
+      target.setDropLine(-1);
+      if (data === '' || line < 0) return;
       event.preventDefault();
-      call('kalivo_drop_line', ['number', 'number'], [Number(data), lineOf(li)]);
+      call('kalivo_drop_line', ['number', 'number'], [Number(data), line]);
     });
   }
 
@@ -279,7 +245,7 @@ const Kalivo = (() => {
     });
     await call('kalivo_start');
     $('window').setAttribute('aria-busy', 'false');
-    lists.source.focus();
+    lists.source.element.focus();
     document.body.dataset.ready = 'true';
   }
 
@@ -287,5 +253,5 @@ const Kalivo = (() => {
     navigator.serviceWorker.register('sw.js').catch(() => {});
   }
   start();
-  return { run, call, timing, states: () => states };
+  return { run, call, timing, states: () => states, list: (pane) => lists[pane] };
 })();

@@ -2,8 +2,8 @@
 // served from there; the page fetches nothing else.
 'use strict';
 
-const CACHE = 'kalivo-site-1';
-const FILES = ['./', 'index.html', 'kalivo.css', 'page.js', 'dialogs.js', 'files.js', 'zip.js', 'kalivo.js',
+const CACHE = 'kalivo-site-2';
+const FILES = ['./', 'index.html', 'kalivo.css', 'page.js', 'list.js', 'dialogs.js', 'files.js', 'zip.js', 'kalivo.js',
                'kalivo.wasm', 'kalivo.svg', 'manifest.webmanifest'];
 
 self.addEventListener('install', (event) => {
