@@ -37,7 +37,7 @@ bool WriteExample(const Psr9000Model& model, const std::string& folder) {
     std::filesystem::remove_all(folder);
     std::filesystem::create_directories(folder + "/regfiles");
     test::ScriptedUserInterface ui;
-    if (Psr9000BackupFolder::Store(model, DemoTable(model), kArchive, folder, ui) != 0) {
+    if (!Psr9000BackupFolder::Store(model, DemoTable(model), kArchive, folder).Succeeded()) {
         return false;
     }
     // The instrument writes style backups; the program only reads them.

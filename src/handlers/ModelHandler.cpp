@@ -74,6 +74,13 @@ int ModelHandler::GetRegfileName(int /*regfile*/, std::string& /*name*/) { retur
 
 int ModelHandler::RenameRegistration(int /*bank*/, int /*slot*/, const std::string& /*name*/) { return 0; }
 
+int ModelHandler::Tell(const Outcome& outcome) {
+    if (!outcome.message.empty()) {
+        ui_.ShowMessage(outcome.message);
+    }
+    return outcome.status;
+}
+
 RegistrationContent ModelHandler::ContentOf(const RegistrationRef& /*at*/) { return {}; }
 
 int ModelHandler::CopyRegistration(int /*dstBank*/, int /*dstSlot*/, ModelHandler* /*source*/, int /*srcBank*/, int /*srcSlot*/) { return 0; }

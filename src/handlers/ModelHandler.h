@@ -10,6 +10,7 @@
 
 #include "common/text/TextEncoding.h"
 #include "common/voices/VoiceList.h"
+#include "handlers/Outcome.h"
 #include "handlers/RegistrationContent.h"
 #include "ui/UserInterface.h"
 
@@ -103,6 +104,8 @@ public:
 
 protected:
     UserInterface& ui() { return ui_; }
+    // Shows what a reader or writer had to say, if anything; gives its status.
+    int Tell(const Outcome& outcome);
     const std::string& nameString() const { return name_; }
     void setNameString(const std::string& name) { name_ = name; }
     const VoiceList* voiceList() const { return voiceList_.get(); }

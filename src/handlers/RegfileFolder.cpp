@@ -53,14 +53,13 @@ bool RegfileFolder::Write(const std::string& base, const std::vector<std::uint8_
     return true;
 }
 
-bool RegfileFolder::ReportFailures(UserInterface& ui) const {
+Outcome RegfileFolder::Failures() const {
     if (failed_.empty()) {
-        return false;
+        return Outcome::Done();
     }
     const std::string more =
         failed_.size() > 1 ? FormatNumbers(" (and %i more)", static_cast<int>(failed_.size() - 1)) : std::string();
-    ui.ShowMessage(InsertText("File %s cannot be written", failed_.front()) + more);
-    return true;
+    return Outcome::Failed(status::kNotValid, InsertText("File %s cannot be written", failed_.front()) + more);
 }
 
 }  // namespace kalivo

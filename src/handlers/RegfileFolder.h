@@ -4,7 +4,7 @@
 #include <unordered_set>
 #include <vector>
 
-#include "ui/UserInterface.h"
+#include "handlers/Outcome.h"
 
 namespace kalivo {
 
@@ -19,10 +19,10 @@ public:
     static std::string Underscored(std::string name);
     // Writes base (Windows-1252) as a file name; path is the file chosen.
     bool Write(const std::string& base, const std::vector<std::uint8_t>& bytes, std::string& path);
-    // After the last Write: one message naming the first file that could not
-    // be written and how many more failed (a folder refusing every file must
-    // not ask for hundreds of clicks). False when every file was written.
-    bool ReportFailures(UserInterface& ui) const;
+    // After the last Write: done, or kNotValid with one message naming the
+    // first file that could not be written and how many more failed (a folder
+    // refusing every file must not ask for hundreds of clicks).
+    Outcome Failures() const;
 
 private:
     static std::string Key(const std::string& name);

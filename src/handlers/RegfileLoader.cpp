@@ -34,12 +34,11 @@ std::string RegfileLoader::LeftOutMessage(const std::vector<std::string>& paths,
     return text;
 }
 
-int RegfileLoader::Load(UserInterface& ui, const std::string& folder, const Take& take) const {
+Outcome RegfileLoader::Load(const std::string& folder, const Take& take) const {
     const std::string dir = FileSystem::WithSeparator(folder);
     const auto names = FileSystem::FindEntries(dir, "*" + extension_);
     if (names.empty()) {
-        ui.ShowMessage(noneFoundMessage_);
-        return status::kNoRegfileFound;
+        return Outcome::Failed(status::kNoRegfileFound, noneFoundMessage_);
     }
     std::vector<std::string> leftOut;
     for (const std::string& name : names) {
@@ -52,13 +51,10 @@ int RegfileLoader::Load(UserInterface& ui, const std::string& folder, const Take
             leftOut.push_back(dir + name);
         }
     }
-    if (!leftOut.empty()) {
-        ui.ShowMessage(LeftOutMessage(leftOut, names.size()));
-    }
-    if (leftOut.size() == names.size()) {
-        return status::kNoRegfileFound;
-    }
-    return leftOut.empty() ? status::kDone : status::kSomeLeftOut;
+    const int status = leftOut.empty()                  ? status::kDone
+                       : leftOut.size() == names.size() ? status::kNoRegfileFound
+                                                        : status::kSomeLeftOut;
+    return {status, LeftOutMessage(leftOut, names.size())};
 }
 
 }  // namespace kalivo

@@ -4,14 +4,14 @@
 #include <string>
 #include <vector>
 
-#include "ui/UserInterface.h"
+#include "handlers/Outcome.h"
 
 namespace kalivo {
 
 // Reads the regfiles of one folder for any model. The folder is listed once;
 // an entry that is no readable file (a folder, a device, a link loop), is
-// larger than maxSize, or whose bytes the model refuses is left out, and one
-// message after the load names what was left out and how many.
+// larger than maxSize, or whose bytes the model refuses is left out, and the
+// one message of the load names what was left out and how many.
 class RegfileLoader {
 public:
     // title: the file name without its extension, as instrument text. Returns
@@ -20,8 +20,8 @@ public:
 
     RegfileLoader(std::string extension, std::uintmax_t maxSize, std::string noneFoundMessage);
     // kDone, kSomeLeftOut (some loaded, some left out) or kNoRegfileFound
-    // (nothing found, or nothing valid).
-    int Load(UserInterface& ui, const std::string& folder, const Take& take) const;
+    // (nothing found, or nothing valid), with the message to tell.
+    Outcome Load(const std::string& folder, const Take& take) const;
 
     // The one message naming the files left out ("" when none was).
     static std::string LeftOutMessage(const std::vector<std::string>& paths, std::size_t total);

@@ -275,11 +275,11 @@ int S917Handler::LoadRegfiles(const std::string& folder) {
         entries_.push_back({title, std::move(*registration)});
         return true;
     };
-    const int result = loader.Load(ui(), Folder(folder), take);
+    const Outcome result = loader.Load(Folder(folder), take);
     std::stable_sort(entries_.begin(), entries_.end(), [](const S917RegfileEntry& a, const S917RegfileEntry& b) {
         return FileSystem::LessNoCase(a.name, b.name);
     });
-    return result;
+    return Tell(result);
 }
 
 int S917Handler::ListRegfiles(StringList& names) {
@@ -313,7 +313,7 @@ int S917Handler::CreateRegfiles(const std::string& folder) {
                          path);
         }
     }
-    return target.ReportFailures(ui()) ? status::kNotValid : status::kDone;
+    return Tell(target.Failures());
 }
 
 // ---- names -----------------------------------------------------------------------

@@ -80,18 +80,18 @@ void AppendRegMngEntry(const PsrModel& model, Bytes& out, const std::string& dat
 
 class SetLoader {
 public:
-    SetLoader(const PsrModel& model, UserInterface& ui, const std::string& folder)
-        : model_(model), ui_(ui), folder_(folder) {}
+    SetLoader(const PsrModel& model, const std::string& folder) : model_(model), folder_(folder) {}
 
     int Load(const std::string& setName, PsrBankMemory& memory, std::string& setNumber, PsrStyleEntry& styleEntry);
+    const std::string& Message() const { return message_; }
 
 private:
     int Fail(int result, const std::string& path, const std::string& what) {
-        ui_.ShowMessage("Archive not loaded: " + path + " " + what);
+        message_ = "Archive not loaded: " + path + " " + what;
         return result;
     }
     int NotCorrect(const std::string& text) {
-        ui_.ShowMessage("Archive not correct: " + text);
+        message_ = "Archive not correct: " + text;
         return status::kNotValid;
     }
     int ReadData(const PsrSetContents& contents, const std::optional<FolderListing>& reg, PsrBankMemory& memory);
@@ -100,8 +100,8 @@ private:
                                                const std::optional<FolderListing>& reg) const;
 
     const PsrModel& model_;
-    UserInterface& ui_;
     std::string folder_;
+    std::string message_;
 };
 
 int SetLoader::Load(const std::string& setName, PsrBankMemory& memory, std::string& setNumber,
@@ -110,7 +110,7 @@ int SetLoader::Load(const std::string& setName, PsrBankMemory& memory, std::stri
     const FolderListing root(folder_);
     if (DiskMngHeader::CheckFile(root.FindPath(DiskMngHeader::kFileName), model_.modelString, model_.diskModelBytes) ==
         DiskMngHeader::Check::WrongModel) {
-        ui_.ShowMessage("Model not correct");
+        message_ = "Model not correct";
         return status::kWrongModel;
     }
     const std::string userName = FileNameOf(setName) + ".usr";
@@ -193,17 +193,21 @@ int SetLoader::ReadData(const PsrSetContents& contents, const std::optional<Fold
 
 class SetStorer {
 public:
-    SetStorer(const PsrModel& model, UserInterface& ui, const PsrBankMemory& memory, const std::string& folder,
+    SetStorer(const PsrModel& model, const PsrBankMemory& memory, const std::string& folder,
               const PsrStyleEntry& styleEntry, const PsrDiskSet::WriteFile& write)
-        : model_(model), ui_(ui), memory_(memory), folder_(folder), styleEntry_(styleEntry), write_(write) {}
+        : model_(model), memory_(memory), folder_(folder), styleEntry_(styleEntry), write_(write) {}
 
     int Store(const std::string& name, std::string& setNumberText);
+    const std::string& Message() const { return message_; }
 
 private:
     int Refuse(const std::string& text) {
-        ui_.ShowMessage(text);
+        Tell(text);
         return status::kNotValid;
     }
+    // A failed store may have two things to say: what failed, and a file it
+    // could not put back.
+    void Tell(const std::string& text) { message_ += (message_.empty() ? "" : "\n") + text; }
     // The next set number from the data files already in REG; -1 past 999.
     int NextSetNumber(const FolderListing& reg) const;
     std::vector<int> UsedBanks() const;
@@ -215,7 +219,6 @@ private:
     bool AddStyleEntry(const std::string& setNumber);
 
     const PsrModel& model_;
-    UserInterface& ui_;
     const PsrBankMemory& memory_;
     std::string folder_;
     const PsrStyleEntry& styleEntry_;
@@ -224,13 +227,14 @@ private:
     std::vector<std::string> written_;                    // new files, removed by Undo
     std::vector<std::pair<std::string, Bytes>> replaced_;  // files replaced, with what they held
     std::optional<std::string> createdFolder_;
+    std::string message_;
 };
 
 bool SetStorer::Write(const std::string& path, const Bytes& bytes) {
     if (write_(path, bytes)) {
         return true;
     }
-    ui_.ShowMessage("Archive not stored: the file " + path + " cannot be written.");
+    Tell("Archive not stored: the file " + path + " cannot be written.");
     return false;
 }
 
@@ -240,7 +244,7 @@ int SetStorer::Undo() {
     }
     for (const auto& [path, bytes] : replaced_) {
         if (!FileSystem::WriteBytesSafely(path, bytes)) {
-            ui_.ShowMessage("The file " + path + " could not be put back as it was.");
+            Tell("The file " + path + " could not be put back as it was.");
         }
     }
     if (createdFolder_) {
@@ -254,7 +258,7 @@ bool SetStorer::AddStyleEntry(const std::string& setNumber) {
     const std::string path = found.value_or(FileSystem::WithSeparator(folder_) + "STY.MNG");
     Bytes bytes;
     if (found && !FileSystem::ReadBytes(*found, bytes)) {
-        ui_.ShowMessage("Archive not stored: the style archive " + path + " cannot be read.");
+        Tell("Archive not stored: the style archive " + path + " cannot be read.");
         return false;
     }
     const Bytes old = bytes;
@@ -400,16 +404,19 @@ std::string PsrDiskSet::StoredUserFile(const std::string& archive) {
     return FileNameOf(DiskName::Stored(archive, kStoredNameLength)) + ".USR";
 }
 
-int PsrDiskSet::Load(const PsrModel& model, UserInterface& ui, const std::string& folder, const std::string& setName,
-                     PsrBankMemory& memory, std::string& setNumber, PsrStyleEntry& styleEntry) {
-    return SetLoader(model, ui, folder).Load(setName, memory, setNumber, styleEntry);
+Outcome PsrDiskSet::Load(const PsrModel& model, const std::string& folder, const std::string& setName,
+                         PsrBankMemory& memory, std::string& setNumber, PsrStyleEntry& styleEntry) {
+    SetLoader loader(model, folder);
+    const int status = loader.Load(setName, memory, setNumber, styleEntry);
+    return {status, loader.Message()};
 }
 
-int PsrDiskSet::Store(const PsrModel& model, UserInterface& ui, const PsrBankMemory& memory,
-                      const std::string& archive, const std::string& folder, const PsrStyleEntry& styleEntry,
-                      std::string& setNumber, const WriteFile& write) {
-    return SetStorer(model, ui, memory, folder, styleEntry, write)
-        .Store(DiskName::Stored(archive, kStoredNameLength), setNumber);
+Outcome PsrDiskSet::Store(const PsrModel& model, const PsrBankMemory& memory, const std::string& archive,
+                          const std::string& folder, const PsrStyleEntry& styleEntry, std::string& setNumber,
+                          const WriteFile& write) {
+    SetStorer storer(model, memory, folder, styleEntry, write);
+    const int status = storer.Store(DiskName::Stored(archive, kStoredNameLength), setNumber);
+    return {status, storer.Message()};
 }
 
 }  // namespace kalivo

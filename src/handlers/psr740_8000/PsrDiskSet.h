@@ -8,7 +8,7 @@
 
 #include "handlers/psr740_8000/PsrBankMemory.h"
 #include "handlers/psr740_8000/PsrStyleEntry.h"
-#include "ui/UserInterface.h"
+#include "handlers/Outcome.h"
 
 namespace kalivo {
 
@@ -19,20 +19,19 @@ public:
 
     // Reads set setName of folder into memory (a fresh store the caller keeps
     // only on success), the set number of its data files and its entry in the
-    // disk's STY.MNG. 0, or the load result; every failure is reported to the
-    // person, naming the file.
-    static int Load(const PsrModel& model, UserInterface& ui, const std::string& folder, const std::string& setName,
-                    PsrBankMemory& memory, std::string& setNumber, PsrStyleEntry& styleEntry);
+    // disk's STY.MNG. Done, or the load result with a message naming the file.
+    static Outcome Load(const PsrModel& model, const std::string& folder, const std::string& setName,
+                        PsrBankMemory& memory, std::string& setNumber, PsrStyleEntry& styleEntry);
 
     // Writes memory as a new set named archive (as a disk keeps it, 8
     // characters) into folder, with styleEntry (when not empty) added to the
     // disk's STY.MNG under the new set number; setNumber is the number it
-    // got. 0, or 2 with a message when the name is empty as stored, the set
-    // exists or a file cannot be written; a store that cannot finish removes
-    // what it wrote and puts REG.MNG and STY.MNG back as they were.
-    static int Store(const PsrModel& model, UserInterface& ui, const PsrBankMemory& memory,
-                     const std::string& archive, const std::string& folder, const PsrStyleEntry& styleEntry,
-                     std::string& setNumber, const WriteFile& write = DefaultWrite());
+    // got. Done, or kNotValid with a message when the name is empty as
+    // stored, the set exists or a file cannot be written; a store that cannot
+    // finish removes what it wrote and puts REG.MNG and STY.MNG back as they were.
+    static Outcome Store(const PsrModel& model, const PsrBankMemory& memory, const std::string& archive,
+                         const std::string& folder, const PsrStyleEntry& styleEntry, std::string& setNumber,
+                         const WriteFile& write = DefaultWrite());
 
     static WriteFile DefaultWrite();
     // The user file a store of archive writes ("MY REGS.USR").

@@ -135,7 +135,7 @@ int PsrFamilyHandler::LoadArchive(const std::string& folder, const std::string& 
     PsrBankMemory loaded(model_);
     std::string setNumber;
     PsrStyleEntry styleEntry;
-    const int result = PsrDiskSet::Load(model_, ui(), folder, archive, loaded, setNumber, styleEntry);
+    const int result = Tell(PsrDiskSet::Load(model_, folder, archive, loaded, setNumber, styleEntry));
     if (result != status::kDone) {
         return result;
     }
@@ -164,7 +164,7 @@ int PsrFamilyHandler::StoreArchive(const std::string& archive, const std::string
     std::string setNumber;
     const PsrStyleEntry carried = origin_ == Origin::OneSet ? styleEntry_ : PsrStyleEntry();
     storedName_ = PsrDiskSet::StoredUserFile(archive);
-    return PsrDiskSet::Store(model_, ui(), memory_, archive, folder, carried, setNumber);
+    return Tell(PsrDiskSet::Store(model_, memory_, archive, folder, carried, setNumber));
 }
 
 std::string PsrFamilyHandler::LastStoredName() const { return storedName_; }
@@ -364,7 +364,7 @@ int PsrFamilyHandler::CopyRegfile(int dstBank, int dstSlot, ModelHandler* source
 
 // ---- regfiles ------------------------------------------------------------------------
 
-int PsrFamilyHandler::LoadRegfiles(const std::string& folder) { return regfiles_.Load(ui(), folder); }
+int PsrFamilyHandler::LoadRegfiles(const std::string& folder) { return Tell(regfiles_.Load(folder)); }
 
 int PsrFamilyHandler::ListRegfiles(StringList& names) {
     for (const PsrRegfileEntry& entry : regfiles_.Entries()) {
@@ -390,7 +390,7 @@ int PsrFamilyHandler::CreateRegfiles(const std::string& folder) {
             target.Write(base, std::vector<std::uint8_t>(record.begin(), record.end()), path);
         }
     }
-    return target.ReportFailures(ui()) ? status::kNotValid : status::kDone;
+    return Tell(target.Failures());
 }
 
 int PsrFamilyHandler::GetRegfileName(int regfile, std::string& name) {
@@ -438,10 +438,10 @@ int PsrFamilyHandler::GetRegfileVoiceName4(int regfile, std::string& name) { ret
 
 // ---- protocols and view ----------------------------------------------------------------
 
-int PsrFamilyHandler::WriteProtocol(const std::string& path) { return PsrProtocol::WriteBanks(*this, ui(), path); }
+int PsrFamilyHandler::WriteProtocol(const std::string& path) { return Tell(PsrProtocol::WriteBanks(*this, path)); }
 
 int PsrFamilyHandler::WriteRegfileProtocol(const std::string& path) {
-    return PsrProtocol::WriteRegfiles(*this, ui(), path);
+    return Tell(PsrProtocol::WriteRegfiles(*this, path));
 }
 
 int PsrFamilyHandler::ShowRegistration(int regfile, int bank, int slot) {

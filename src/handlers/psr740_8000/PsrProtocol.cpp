@@ -161,12 +161,11 @@ private:
     HtmlProtocolPage page_;
 };
 
-int Write(UserInterface& ui, const std::string& path, const std::string& bytes, TextEncoding encoding) {
+Outcome Write(const std::string& path, const std::string& bytes, TextEncoding encoding) {
     if (!ProtocolFile::Write(path, bytes, encoding)) {
-        ui.ShowMessage("Protocol file " + path + " cannot be written.");
-        return status::kProtocolNotCreated;
+        return Outcome::Failed(status::kProtocolNotCreated, "Protocol file " + path + " cannot be written.");
     }
-    return status::kDone;
+    return Outcome::Done();
 }
 
 }  // namespace
@@ -179,14 +178,14 @@ std::string PsrProtocol::HtmlTempo(int tempo) {
     return text;
 }
 
-int PsrProtocol::WriteBanks(PsrFamilyHandler& handler, UserInterface& ui, const std::string& path) {
+Outcome PsrProtocol::WriteBanks(PsrFamilyHandler& handler, const std::string& path) {
     const ProtocolForm form = ProtocolPath::FormOf(path);
     if (form == ProtocolForm::None) {
-        return status::kWrongProtocolEnding;
+        return {status::kWrongProtocolEnding, ""};
     }
     const PsrModel& model = handler.Model();
     if (!handler.Memory().AnyBankUsed()) {
-        return status::kNothingToWrite;
+        return {status::kNothingToWrite, ""};
     }
     const Layout& layout = LayoutOf(model);
     const std::string archive = handler.GetArchiveName();
@@ -201,18 +200,18 @@ int PsrProtocol::WriteBanks(PsrFamilyHandler& handler, UserInterface& ui, const 
             }
         }
     }
-    return Write(ui, path, builder.Bytes(), handler.ProtocolEncoding());
+    return Write(path, builder.Bytes(), handler.ProtocolEncoding());
 }
 
-int PsrProtocol::WriteRegfiles(PsrFamilyHandler& handler, UserInterface& ui, const std::string& path) {
+Outcome PsrProtocol::WriteRegfiles(PsrFamilyHandler& handler, const std::string& path) {
     const ProtocolForm form = ProtocolPath::FormOf(path);
     if (form == ProtocolForm::None) {
-        return status::kWrongProtocolEnding;
+        return {status::kWrongProtocolEnding, ""};
     }
     const PsrModel& model = handler.Model();
     const int count = static_cast<int>(handler.Regfiles().Entries().size());
     if (count == 0) {
-        return status::kRegfileListEmpty;
+        return {status::kRegfileListEmpty, ""};
     }
     const Layout& layout = LayoutOf(model);
     ProtocolBuilder builder(form, layout.regfiles, std::string(model.protocolModel) + " Registration Archive",
@@ -221,7 +220,7 @@ int PsrProtocol::WriteRegfiles(PsrFamilyHandler& handler, UserInterface& ui, con
         builder.BeforePosition();
         builder.Row(RowReader(handler, layout, index, -1, -1));
     }
-    return Write(ui, path, builder.Bytes(), handler.ProtocolEncoding());
+    return Write(path, builder.Bytes(), handler.ProtocolEncoding());
 }
 
 }  // namespace kalivo

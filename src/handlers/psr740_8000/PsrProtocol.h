@@ -3,7 +3,7 @@
 // text or as the "Registration Archive" HTML page.
 #include <string>
 
-#include "ui/UserInterface.h"
+#include "handlers/Outcome.h"
 
 namespace kalivo {
 
@@ -11,11 +11,11 @@ class PsrFamilyHandler;
 
 class PsrProtocol {
 public:
-    // 0, 13 (path ends neither in "txt" nor "htm"), 14 (no bank used) or 10
-    // (file not written, reported to the person).
-    static int WriteBanks(PsrFamilyHandler& handler, UserInterface& ui, const std::string& path);
-    // The same for the regfile list; 15 when it is empty.
-    static int WriteRegfiles(PsrFamilyHandler& handler, UserInterface& ui, const std::string& path);
+    // Done, kWrongProtocolEnding (path ends neither in "txt" nor "htm"),
+    // kNothingToWrite (no bank used) or kProtocolNotCreated (with its message).
+    static Outcome WriteBanks(PsrFamilyHandler& handler, const std::string& path);
+    // The same for the regfile list; kRegfileListEmpty when it is empty.
+    static Outcome WriteRegfiles(PsrFamilyHandler& handler, const std::string& path);
 
     // The tempo as the HTML pages show it: three digits, a leading 0 blank.
     static std::string HtmlTempo(int tempo);

@@ -16,11 +16,11 @@ const PsrRegfileEntry* PsrRegfiles::Entry(int index) const {
                                                                     : nullptr;
 }
 
-int PsrRegfiles::Load(UserInterface& ui, const std::string& folder) {
+Outcome PsrRegfiles::Load(const std::string& folder) {
     entries_.clear();
     const PsrModel& model = *model_;
     const RegfileLoader loader(model.regfileExtension, model.recordSize, "No reg-files found");
-    const int result = loader.Load(ui, folder, [&](const std::string& title, const std::vector<std::uint8_t>& bytes) {
+    const Outcome result = loader.Load(folder, [&](const std::string& title, const std::vector<std::uint8_t>& bytes) {
         if (!PsrRecord::IsSound(model, bytes)) {
             return false;
         }

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "handlers/psr740_8000/PsrModel.h"
-#include "ui/UserInterface.h"
+#include "handlers/Outcome.h"
 
 namespace kalivo {
 
@@ -23,7 +23,7 @@ public:
     // case. A file that is no whole, sound record of the model is left out and
     // named. 0; 21 when some were left out; 12 with "No reg-files found" or
     // when none was sound (the old list is gone then).
-    int Load(UserInterface& ui, const std::string& folder);
+    Outcome Load(const std::string& folder);
     void Clear() { entries_.clear(); }
     const PsrRegfileEntry* Entry(int index) const;
     const std::vector<PsrRegfileEntry>& Entries() const { return entries_; }

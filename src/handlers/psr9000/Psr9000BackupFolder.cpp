@@ -56,9 +56,8 @@ private:
     bool kept_ = false;
 };
 
-int CannotWrite(UserInterface& ui, const std::string& path) {
-    ui.ShowMessage(InsertText("File %s cannot be written", path));
-    return status::kNotValid;
+Outcome CannotWrite(const std::string& path) {
+    return Outcome::Failed(status::kNotValid, InsertText("File %s cannot be written", path));
 }
 
 }  // namespace
@@ -119,22 +118,22 @@ std::string Psr9000BackupFolder::StoredFolderName(const std::string& archive) {
 namespace {
 
 // BACKUP.INI, the registration file and the style backup, when there is one.
-int WriteBackupFiles(CreatedFolder& folder, const Psr9000Model& model, const Psr9000BankTable& table,
-                     const std::vector<std::uint8_t>* styleBackup, UserInterface& ui) {
+Outcome WriteBackupFiles(CreatedFolder& folder, const Psr9000Model& model, const Psr9000BankTable& table,
+                         const std::vector<std::uint8_t>* styleBackup) {
     const auto iniLines = model.BackupIniLines();
     if (const std::string ini = folder.File(kIniFile);
         !TextFile::WriteLines(ini, std::vector<std::string>(iniLines.begin(), iniLines.end()))) {
-        return CannotWrite(ui, ini);
+        return CannotWrite(ini);
     }
     if (const std::string reg = folder.File(model.registrationFile);
         !FileSystem::WriteBytesSafely(reg, Psr9000BackupFile::Write(table))) {
-        return CannotWrite(ui, reg);
+        return CannotWrite(reg);
     }
     if (const std::string sty = styleBackup != nullptr ? folder.File(model.styleBackupFile) : std::string();
         styleBackup != nullptr && !FileSystem::WriteBytesSafely(sty, *styleBackup)) {
-        return CannotWrite(ui, sty);
+        return CannotWrite(sty);
     }
-    return status::kDone;
+    return Outcome::Done();
 }
 
 bool HoldsRegistrationFile(const Psr9000Model& model, const std::string& folder) {
@@ -144,56 +143,55 @@ bool HoldsRegistrationFile(const Psr9000Model& model, const std::string& folder)
 
 }  // namespace
 
-int Psr9000BackupFolder::Store(const Psr9000Model& model, const Psr9000BankTable& table, const std::string& archive,
-                               const std::string& folder, UserInterface& ui,
-                               const std::vector<std::uint8_t>* styleBackup) {
+Outcome Psr9000BackupFolder::Store(const Psr9000Model& model, const Psr9000BankTable& table,
+                                   const std::string& archive, const std::string& folder,
+                                   const std::vector<std::uint8_t>* styleBackup) {
     const std::string base = FileSystem::WithSeparator(folder);
     FileSystem::RemoveLeftovers(base);
     const std::string name = StoredName(archive);
     if (name.empty()) {
-        ui.ShowMessage(InsertText("Archive name %s holds no character a disk name can keep", Cp1252::ToUtf8(archive)));
-        return status::kNotValid;
+        return Outcome::Failed(status::kNotValid, InsertText("Archive name %s holds no character a disk name can keep",
+                                                             Cp1252::ToUtf8(archive)));
     }
     // A stored name holds only characters every file system accepts.
     const std::string target = base + name + kStoredKind;
     if (FileSystem::FindNoCase(base, name + kStoredKind)) {
-        ui.ShowMessage(InsertText("Archive %s already exists", name));
-        return status::kNotValid;
+        return Outcome::Failed(status::kNotValid, InsertText("Archive %s already exists", name));
     }
     {
         CreatedFolder built(FileSystem::TemporaryNameBeside(target));
         if (!FileSystem::CreateDirectory(built.Path())) {
-            return CannotWrite(ui, target);
+            return CannotWrite(target);
         }
-        if (const int written = WriteBackupFiles(built, model, table, styleBackup, ui); written != status::kDone) {
+        if (Outcome written = WriteBackupFiles(built, model, table, styleBackup); !written.Succeeded()) {
             return written;
         }
         if (FatVolume::IsDiskRoot(folder)) {
             // An old DISK.MNG is replaced under the spelling the disk already uses.
             const std::string mng = FileSystem::FindNoCase(base, kDiskMng).value_or(base + kDiskMng);
             if (!FileSystem::WriteBytesSafely(mng, DiskMngHeader::Build(model.instrument, "Ver1.00Rev1.00"))) {
-                return CannotWrite(ui, mng);
+                return CannotWrite(mng);
             }
         }
         if (!built.MoveTo(target)) {
-            return CannotWrite(ui, target);
+            return CannotWrite(target);
         }
     }
     if (HoldsRegistrationFile(model, target)) {
-        return status::kDone;
+        return Outcome::Done();
     }
     // Some FAT drivers lose the files of a folder they rename: there the
     // folder is written in place, and taken away again if that fails.
     FileSystem::Remove(target);
     CreatedFolder inPlace(target);
     if (!FileSystem::CreateDirectory(target)) {
-        return CannotWrite(ui, target);
+        return CannotWrite(target);
     }
-    if (const int written = WriteBackupFiles(inPlace, model, table, styleBackup, ui); written != status::kDone) {
+    if (Outcome written = WriteBackupFiles(inPlace, model, table, styleBackup); !written.Succeeded()) {
         return written;
     }
     inPlace.Keep();
-    return status::kDone;
+    return Outcome::Done();
 }
 
 }  // namespace kalivo

@@ -10,7 +10,7 @@
 #include "common/fs/FolderListing.h"
 #include "handlers/psr9000/Psr9000BankTable.h"
 #include "handlers/psr9000/Psr9000Model.h"
-#include "ui/UserInterface.h"
+#include "handlers/Outcome.h"
 
 namespace kalivo {
 
@@ -34,11 +34,10 @@ public:
     // folder is the root of an instrument disk), with a copy of styleBackup
     // when given. The folder is built under a temporary name and renamed into
     // place whole, so a store that fails or is killed leaves no half-made
-    // backup; the next store removes such leftovers. 0, or 2 after a message
-    // naming what failed.
-    static int Store(const Psr9000Model& model, const Psr9000BankTable& table, const std::string& archive,
-                     const std::string& folder, UserInterface& ui,
-                     const std::vector<std::uint8_t>* styleBackup = nullptr);
+    // backup; the next store removes such leftovers. Done, or kNotValid with
+    // the message naming what failed.
+    static Outcome Store(const Psr9000Model& model, const Psr9000BankTable& table, const std::string& archive,
+                         const std::string& folder, const std::vector<std::uint8_t>* styleBackup = nullptr);
     // The archive name (instrument text) as a disk keeps it: the folder name
     // without ".BUF". Empty when no character of archive can be kept.
     static std::string StoredName(const std::string& archive);

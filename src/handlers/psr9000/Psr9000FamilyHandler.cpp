@@ -249,7 +249,7 @@ int Psr9000FamilyHandler::StoreArchive(const std::string& archive, const std::st
     }
     WaitCursor wait(ui());
     const std::vector<std::uint8_t>* styleBackup = table_->SharedStyleBackup();
-    const int result = Psr9000BackupFolder::Store(model_, *table_, archive, folder, ui(), styleBackup);
+    const int result = Tell(Psr9000BackupFolder::Store(model_, *table_, archive, folder, styleBackup));
     storeNote_ = result == status::kDone && styleBackup == nullptr ? "; the new backup holds no style backup" : "";
     storedName_ = Cp1252::ToUtf8(Psr9000BackupFolder::StoredFolderName(archive));
     return result;
@@ -452,8 +452,8 @@ int Psr9000FamilyHandler::LoadRegfiles(const std::string& folder) {
     entries_.clear();
     // A regfile is one record and nothing else: a longer file is refused unread.
     const RegfileLoader loader(model_.regfileExtension, kRecordSize, "No reg-files found");
-    const int result =
-        loader.Load(ui(), folder, [&](const std::string& title, const std::vector<std::uint8_t>& bytes) {
+    const Outcome result =
+        loader.Load(folder, [&](const std::string& title, const std::vector<std::uint8_t>& bytes) {
             if (!LooksLikeRecord(bytes)) {
                 return false;
             }
@@ -465,7 +465,7 @@ int Psr9000FamilyHandler::LoadRegfiles(const std::string& folder) {
     std::stable_sort(entries_.begin(), entries_.end(), [](const Psr9000RegfileEntry& a, const Psr9000RegfileEntry& b) {
         return FileSystem::LessNoCase(a.title, b.title);
     });
-    return result;
+    return Tell(result);
 }
 
 int Psr9000FamilyHandler::ListRegfiles(StringList& names) {
@@ -495,7 +495,7 @@ int Psr9000FamilyHandler::CreateRegfiles(const std::string& folder) {
             target.Write(base, std::vector<std::uint8_t>(entry.record.begin(), entry.record.end()), path);
         }
     }
-    return target.ReportFailures(ui()) ? status::kNotValid : status::kDone;
+    return Tell(target.Failures());
 }
 
 int Psr9000FamilyHandler::GetRegfileName(int regfile, std::string& name) {
@@ -549,11 +549,11 @@ int Psr9000FamilyHandler::ShowRegistration(int regfile, int bank, int slot) {
 }
 
 int Psr9000FamilyHandler::WriteProtocol(const std::string& path) {
-    return Psr9000Protocol(*this, ui()).WriteBanks(path);
+    return Tell(Psr9000Protocol(*this).WriteBanks(path));
 }
 
 int Psr9000FamilyHandler::WriteRegfileProtocol(const std::string& path) {
-    return Psr9000Protocol(*this, ui()).WriteRegfiles(path, static_cast<int>(entries_.size()));
+    return Tell(Psr9000Protocol(*this).WriteRegfiles(path, static_cast<int>(entries_.size())));
 }
 
 }  // namespace kalivo

@@ -57,8 +57,6 @@ std::string TempoText(int tempo) { return FormatNumbers("%3.3i", tempo); }
 
 }  // namespace
 
-Psr9000Protocol::Psr9000Protocol(Psr9000FamilyHandler& handler, UserInterface& ui) : handler_(handler), ui_(ui) {}
-
 bool Psr9000Protocol::AnyBankUsed() {
     std::string name;
     for (int bank = 0; bank < kBanks; ++bank) {
@@ -69,34 +67,33 @@ bool Psr9000Protocol::AnyBankUsed() {
     return false;
 }
 
-int Psr9000Protocol::WriteBanks(const std::string& path) {
+Outcome Psr9000Protocol::WriteBanks(const std::string& path) {
     const ProtocolForm form = ProtocolPath::FormOf(path);
     if (form == ProtocolForm::None) {
-        return status::kWrongProtocolEnding;
+        return {status::kWrongProtocolEnding, ""};
     }
     if (!AnyBankUsed()) {
-        return status::kNothingToWrite;
+        return {status::kNothingToWrite, ""};
     }
     return Write(path, form == ProtocolForm::Text ? BankText() : BankHtml());
 }
 
-int Psr9000Protocol::WriteRegfiles(const std::string& path, int count) {
+Outcome Psr9000Protocol::WriteRegfiles(const std::string& path, int count) {
     if (count <= 0) {
-        return status::kRegfileListEmpty;
+        return {status::kRegfileListEmpty, ""};
     }
     const ProtocolForm form = ProtocolPath::FormOf(path);
     if (form == ProtocolForm::None) {
-        return status::kWrongProtocolEnding;
+        return {status::kWrongProtocolEnding, ""};
     }
     return Write(path, form == ProtocolForm::Text ? RegfileText(count) : RegfileHtml(count));
 }
 
-int Psr9000Protocol::Write(const std::string& path, const std::string& bytes) {
+Outcome Psr9000Protocol::Write(const std::string& path, const std::string& bytes) {
     if (!ProtocolFile::Write(path, bytes, handler_.ProtocolEncoding())) {
-        ui_.ShowMessage(InsertText("Error create protocol file %s", path));
-        return status::kProtocolNotCreated;
+        return Outcome::Failed(status::kProtocolNotCreated, InsertText("Error create protocol file %s", path));
     }
-    return status::kDone;
+    return Outcome::Done();
 }
 
 std::string Psr9000Protocol::BankText() {

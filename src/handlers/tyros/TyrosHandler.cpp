@@ -371,7 +371,7 @@ int TyrosHandler::StoreArchive(const std::string& archive, const std::string& fo
 int TyrosHandler::LoadRegfiles(const std::string& folder) {
     ClearEntries();
     const RegfileLoader loader(kRegfileExtension, FileSystem::kMaxReadSize, "no reg-files found");
-    const int result = loader.Load(ui(), Folder(folder), [&](const std::string& title, const std::vector<std::uint8_t>& bytes) {
+    const Outcome result = loader.Load(Folder(folder), [&](const std::string& title, const std::vector<std::uint8_t>& bytes) {
         TyrosRegfileEntry entry;
         const std::string file = Cp1252::ToUtf8(title) + kRegfileExtension;
         if (!TyrosRegfile::Read(bytes, entry.header, entry.registration, ui(), warningCarry_, LoadOptions(file))) {
@@ -383,7 +383,7 @@ int TyrosHandler::LoadRegfiles(const std::string& folder) {
         return true;
     });
     SortByTitle(entries_, [](const TyrosRegfileEntry& entry) -> const std::string& { return entry.title; });
-    return result;
+    return Tell(result);
 }
 
 int TyrosHandler::ListRegfiles(StringList& names) {
