@@ -648,10 +648,11 @@ async function unreadableFiles(browser, origin) {
     const read = Blob.prototype.arrayBuffer;
     const refuse = () => Promise.reject(new DOMException('The file could not be read.', 'NotReadableError'));
     Blob.prototype.arrayBuffer = function arrayBuffer() { return this.name === 'Unreadable.S002.rgt' ? refuse() : read.call(this); };
-    window.showDirectoryPicker = async () => ({
-      name: 'picked',
-      entries: async function* one() { yield ['Unreadable.S002.rgt', { kind: 'file', getFile: refuse }]; },
-    });
+    const picked = [
+      { name: 'picked', entries: async function* one() { yield ['Unreadable.S002.rgt', { kind: 'file', getFile: refuse }]; } },
+      { name: 'unlisted', entries: async function* none() { yield await refuse(); } },
+    ];
+    window.showDirectoryPicker = async () => picked.shift();
   });
   await loadTyrosExample(page);
   const loaded = await lines(page, 'source');
@@ -662,15 +663,17 @@ async function unreadableFiles(browser, origin) {
     transfer.items.add(new File(['bank'], 'Unreadable.S002.rgt'));
     document.getElementById('sourcePane').dispatchEvent(new DragEvent('drop', { dataTransfer: transfer, bubbles: true, cancelable: true }));
   });
-  for (const [how, start, name] of [
-    ['Open a folder…', async () => { await press(page, 'LoadArchiveLeft'); await openFolder(page, folder); }, 'unreadable/Unreadable.S002.rgt'],
-    ['Open a folder to write into…', async () => { await press(page, 'LoadArchiveLeft'); await clickButton(await folderDialog(page), 'Open a folder to write into…'); },
-     'picked/Unreadable.S002.rgt'],
-    ['a drop', drop, 'Unreadable.S002.rgt']]) {
+  const pick = async () => { await press(page, 'LoadArchiveLeft'); await clickButton(await folderDialog(page), 'Open a folder to write into…'); };
+  for (const [how, start, said] of [
+    ['Open a folder…', async () => { await press(page, 'LoadArchiveLeft'); await openFolder(page, folder); },
+     'File unreadable/Unreadable.S002.rgt cannot be read'],
+    ['Open a folder to write into…', pick, 'File picked/Unreadable.S002.rgt cannot be read'],
+    ['a folder to write into that cannot be listed', pick, 'Folder unlisted cannot be read'],
+    ['a drop', drop, 'File Unreadable.S002.rgt cannot be read']]) {
     await start();
     const box = await dialog(page, 'KALIVO');
     const text = await box.textContent();
-    check(text.includes(`File ${name} cannot be read`), `${how}: the message says "${text}"`);
+    check(text.includes(said), `${how}: the message says "${text}"`);
     await (await box.$('button:text-is("OK")')).click();
     await idle(page);
     const status = await page.textContent('#status');

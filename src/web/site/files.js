@@ -35,11 +35,20 @@ const Files = (() => {
     FS.writeFile(path, bytes);
   }
 
-  // A file the browser would not hand over (NotReadableError: gone, locked,
-  // access taken back), named as the person knows it.
+  // A file or folder the browser would not hand over (NotReadableError: gone,
+  // locked, access taken back), named as the person knows it.
   class Unreadable extends Error {
-    constructor(name) {
-      super(`File ${name} cannot be read`);
+    constructor(name, kind = 'File') {
+      super(`${kind} ${name} cannot be read`);
+    }
+  }
+
+  // The entries of a folder, a folder that cannot be listed said as such.
+  async function listed(name, list) {
+    try {
+      return await list();
+    } catch (error) {
+      throw error instanceof Unreadable ? error : new Unreadable(name, 'Folder');
     }
   }
 
@@ -90,7 +99,8 @@ const Files = (() => {
     into.push({ path });
     const reader = entry.createReader();
     for (;;) {
-      const batch = await new Promise((resolve, reject) => reader.readEntries(resolve, reject));
+      const batch = await listed(entry.fullPath.replace(/^\//, ''),
+                                 () => new Promise((resolve, reject) => reader.readEntries(resolve, reject)));
       if (batch.length === 0) break;
       for (const child of batch) await listEntry(child, `${path}/${child.name}`, into);
     }
@@ -116,7 +126,7 @@ const Files = (() => {
   // writes there goes back into it.
   async function openWritable(handle) {
     const label = handle.name || 'folder';
-    async function list(dir, path, into) {
+    const list = (dir, path, into) => listed(path ? `${label}/${path}` : label, async () => {
       for await (const [name, child] of dir.entries()) {
         const below = path ? `${path}/${name}` : name;
         if (child.kind === 'file') {
@@ -127,7 +137,7 @@ const Files = (() => {
         }
       }
       return into;
-    }
+    });
     const folder = await copyIn(label, await list(handle, '', []));
     keep(folder, { label, handle });
     return folder;
