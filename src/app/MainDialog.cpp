@@ -395,6 +395,12 @@ void MainDialog::Changed(std::shared_ptr<const HandlerSnapshot> before, const st
 
 void MainDialog::MarkStored() { history_.MarkStored(); }
 
+void MainDialog::StoreNotOnDisk(const std::string& status) {
+    history_.MarkNotStored();
+    Status(status);
+    StatesChanged();
+}
+
 
 void MainDialog::StepBack(bool undo) {
     if (destination_ == nullptr) {

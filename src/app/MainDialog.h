@@ -97,6 +97,11 @@ public:
     // False (with the reason in the status bar) when nothing can be loaded.
     bool DropOnSource(const std::vector<std::string>& paths);
 
+    // A front end that writes the stored files out after the command (the
+    // browser's) says so when the folder refused them: the changes count as
+    // unsaved again, and the status line says why.
+    void StoreNotOnDisk(const std::string& status);
+
     // State, for the front ends and the tests.
     bool Changed() const { return history_.Unsaved(); }
     const std::string& ModelName() const { return modelName_; }

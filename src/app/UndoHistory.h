@@ -27,6 +27,8 @@ public:
     // the states they name, so the history ends there.
     void Record(std::shared_ptr<const HandlerSnapshot> before, const std::string& what);
     void MarkStored();
+    // The store did not reach the disk after all: the present state is unsaved again.
+    void MarkNotStored() { storedId_ = -1; }
     // No steps any more; an unsaved state stays unsaved.
     void Forget();
     // No steps, and the present state counts as the one on disk.

@@ -54,6 +54,11 @@ EMSCRIPTEN_KEEPALIVE int kalivo_changed() {
     return WebSession::Current() != nullptr && WebSession::Current()->Dialog().Changed() ? 1 : 0;
 }
 
+// The page writes what a store put into a folder after the command; the folder refused it.
+EMSCRIPTEN_KEEPALIVE void kalivo_store_not_on_disk(const char* status) {
+    WebSession::Current()->Dialog().StoreNotOnDisk(status);
+}
+
 EMSCRIPTEN_KEEPALIVE const char* kalivo_command_states() {
     Returned() = WebSession::Current()->View().CommandStates();
     return Returned().c_str();

@@ -2,7 +2,7 @@
 // loads it, copies it bank by bank, renames, undoes and redoes, stores, and
 // the files it offers are compared byte for byte with what kalivo-cli copy
 // writes. No request may leave the page's own origin.
-// Usage: node run.mjs SITE_DIR KALIVO_CLI
+// Usage: node run.mjs SITE_DIR KALIVO_CLI [TEST_NAME_PART]
 import { spawnSync } from 'node:child_process';
 import { mkdtempSync, readFileSync, readdirSync, statSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
@@ -12,7 +12,8 @@ import {
   openFolder, openPage as open, press, serve,
 } from './steps.mjs';
 
-const [siteDir, cli] = process.argv.slice(2).map((path) => resolve(path));
+const [siteDir, cli] = process.argv.slice(2, 4).map((path) => resolve(path));
+const only = process.argv[4] || '';
 const examples = resolve(new URL('../../examples', import.meta.url).pathname);
 const scratch = mkdtempSync(join(tmpdir(), 'kalivo-web-'));
 const failures = [];
@@ -118,19 +119,39 @@ async function tyrosInPlace(browser, origin) {
   const got = await privateFiles(page, 'stick');
   const wanted = new Map([...want].map(([name, bytes]) => [upper(name), bytes]));
   sameFiles(got, wanted, 'Tyros store in place');
+  // The folder as the person chose it, not the page's own path for it.
+  const stored = await page.textContent('#status');
+  check(stored.startsWith('Stored 3 banks in stick — '), `the store in place says "${stored}"`);
 
-  // A folder that refuses to be written: the status line says so, and not that it was written.
+  // A folder that refuses to be written: the status line says so and not that
+  // anything was written, and changes the store did not save stay unsaved.
   await page.evaluate(() => Files.openWritable({
     name: 'locked',
     entries: async function* nothing() {},
     getFileHandle: async () => ({ createWritable: async () => { throw new DOMException('The folder is locked.'); } }),
   }));
-  await press(page, 'CreateRegfilesLeft');
-  await clickButton(await folderDialog(page), 'Folder "locked" (written in place)');
+  await clickLine(page, 'destination', 1);
+  await page.keyboard.press('Delete');
   await idle(page);
-  const status = await page.textContent('#status');
-  check(/NOT done: the folder "locked" refused a change \(The folder is locked\.\); 0 of \d+ files written$/.test(status),
-        `a refused write says "${status}"`);
+  const intoLocked = async () => clickButton(await folderDialog(page), 'Folder "locked" (written in place)');
+  for (const [command, answer] of [
+    ['StoreArchive', async () => { await intoLocked(); await answerList(page, 'Select Registration Banks', (options) => options); }],
+    ['CreateRegfilesLeft', intoLocked],
+    ['ProtocolLeft', () => saveAs(page, 0, 'list.txt', 'Folder "locked"')]]) {
+    await press(page, command);
+    await answer();
+    await idle(page);
+    const status = await page.textContent('#status');
+    check(/^NOT done: the folder "locked" refused a change \(The folder is locked\.\); 0 of \d+ files written$/.test(status),
+          `${command} into a refusing folder says "${status}"`);
+    await press(page, 'Exit');
+    await page.waitForSelector('dialog[open], #ended:not([hidden])');
+    const question = await page.$('dialog[open]');
+    check(question && (await question.textContent()).includes('Save changed registrations?'),
+          `after ${command} into a refusing folder, Exit does not ask about the changes`);
+    await page.keyboard.press('Escape');
+    await idle(page);
+  }
 
   clean();
   await context.close();
@@ -616,6 +637,54 @@ async function tyrosRoundTrip(browser, origin) {
   await context.close();
 }
 
+// A file the browser will not hand over, chosen, picked to write into or
+// dropped: its message, and the banks loaded before stay, with no folder for it.
+async function unreadableFiles(browser, origin) {
+  const folder = join(scratch, 'unreadable');
+  spawnSync('mkdir', ['-p', folder]);
+  writeFileSync(join(folder, 'Unreadable.S002.rgt'), readFileSync(join(examples, 'tyros', 'Jazz Vol.2.S017.rgt')));
+  const { page, context, clean } = await openPage(browser, origin);
+  await page.evaluate(() => {
+    const read = Blob.prototype.arrayBuffer;
+    const refuse = () => Promise.reject(new DOMException('The file could not be read.', 'NotReadableError'));
+    Blob.prototype.arrayBuffer = function arrayBuffer() { return this.name === 'Unreadable.S002.rgt' ? refuse() : read.call(this); };
+    const picked = [
+      { name: 'picked', entries: async function* one() { yield ['Unreadable.S002.rgt', { kind: 'file', getFile: refuse }]; } },
+      { name: 'unlisted', entries: async function* none() { yield await refuse(); } },
+    ];
+    window.showDirectoryPicker = async () => picked.shift();
+  });
+  await loadTyrosExample(page);
+  const loaded = await lines(page, 'source');
+  const folders = () => page.evaluate(() => Files.openedFolders().length);
+  const opened = await folders();
+  const drop = () => page.evaluate(() => {
+    const transfer = new DataTransfer();
+    transfer.items.add(new File(['bank'], 'Unreadable.S002.rgt'));
+    document.getElementById('sourcePane').dispatchEvent(new DragEvent('drop', { dataTransfer: transfer, bubbles: true, cancelable: true }));
+  });
+  const pick = async () => { await press(page, 'LoadArchiveLeft'); await clickButton(await folderDialog(page), 'Open a folder to write into…'); };
+  for (const [how, start, said] of [
+    ['Open a folder…', async () => { await press(page, 'LoadArchiveLeft'); await openFolder(page, folder); },
+     'File unreadable/Unreadable.S002.rgt cannot be read'],
+    ['Open a folder to write into…', pick, 'File picked/Unreadable.S002.rgt cannot be read'],
+    ['a folder to write into that cannot be listed', pick, 'Folder unlisted cannot be read'],
+    ['a drop', drop, 'File Unreadable.S002.rgt cannot be read']]) {
+    await start();
+    const box = await dialog(page, 'KALIVO');
+    const text = await box.textContent();
+    check(text.includes(said), `${how}: the message says "${text}"`);
+    await (await box.$('button:text-is("OK")')).click();
+    await idle(page);
+    const status = await page.textContent('#status');
+    check(!/Added|Loaded/.test(status), `${how}: the status line says "${status}"`);
+    check((await lines(page, 'source')).join('\n') === loaded.join('\n'), `${how}: the banks loaded before changed`);
+    check(await folders() === opened, `${how}: a folder was opened for a file that could not be read`);
+  }
+  clean();
+  await context.close();
+}
+
 const { server, origin } = await serve(siteDir);
 const browser = await launch();
 for (const [name, test] of [['tyros round trip', tyrosRoundTrip],
@@ -624,7 +693,8 @@ for (const [name, test] of [['tyros round trip', tyrosRoundTrip],
                             ['damaged bank', damagedBank], ['tyros in place', tyrosInPlace],
                             ['offline', offline], ['dialog rules', dialogRules],
                             ['drops', drops], ['long list', longList], ['screens', screens],
-                            ['about and exit', aboutAndExit]]) {
+                            ['about and exit', aboutAndExit], ['unreadable files', unreadableFiles]]) {
+  if (!name.includes(only)) continue;
   try {
     await test(browser, origin);
     console.log(`ok    ${name}`);

@@ -4,6 +4,8 @@
 'use strict';
 
 const Dialogs = (() => {
+  // The title of the core's own messages.
+  const kProgramTitle = 'KALIVO';
   let module = null;
   const timing = { answeredAt: 0 };  // when the person last answered a dialog
 
@@ -163,31 +165,51 @@ const Dialogs = (() => {
   // Where a command reads or writes: a folder opened before, a folder to open
   // (copied in, read only), a folder to write into where the browser allows
   // it, or a new empty folder whose results are downloaded.
+  // A file the browser would not hand over: said as the core says a file it
+  // cannot read, and the command goes on as if nothing was chosen.
+  async function unreadable(error) {
+    if (!(error instanceof Files.Unreadable)) throw error;
+    await message({ text: error.message, title: kProgramTitle });
+  }
+
   function folder({ title }) {
     return modal(title, (dialog, done) => {
+      // Opening copies the files in; one that cannot be read opens nothing.
+      const open = async (opening) => {
+        try {
+          done((await opening()) || null);
+        } catch (error) {
+          done({ error });
+        }
+      };
       const list = element('div', { className: 'folders' });
       for (const opened of Files.openedFolders()) {
         list.append(button(`Folder "${opened.label}"${opened.handle ? ' (written in place)' : ''}`, () => done(opened.path)));
       }
       const input = element('input', { type: 'file', id: 'folderInput', hidden: true, webkitdirectory: true, multiple: true });
-      input.addEventListener('change', async () => done((await Files.openFileList(input.files)) || null));
+      input.addEventListener('change', () => open(() => Files.openFileList(input.files)));
       // Some browsers choose files only, not folders: those files then make the folder.
       const files = element('input', { type: 'file', id: 'filesInput', hidden: true, multiple: true });
-      files.addEventListener('change', async () => done((await Files.openFileList(files.files)) || null));
+      files.addEventListener('change', () => open(() => Files.openFileList(files.files)));
       list.append(input, files, button('Open a folder…', () => input.click()), button('Open files…', () => files.click()));
       if (window.showDirectoryPicker) {
         list.append(button('Open a folder to write into…', async () => {
+          let handle = null;
           try {
-            const handle = await window.showDirectoryPicker({ mode: 'readwrite' });
-            done(await Files.openWritable(handle));
+            handle = await window.showDirectoryPicker({ mode: 'readwrite' });
           } catch (error) {
-            // The person closed the picker: the choice stays open.
+            return;  // the person closed the picker: the choice stays open
           }
+          open(() => Files.openWritable(handle));
         }));
       }
       list.append(button('New empty folder (the results are downloaded)', () => done(Files.newOutputFolder())));
       dialog.append(list, buttonRow(button('Cancel', () => done(null))));
       return list.querySelector('button');
+    }).then(async (answer) => {
+      if (answer === null || typeof answer === 'string') return answer;
+      await unreadable(answer.error);
+      return null;
     });
   }
 
@@ -347,5 +369,5 @@ const Dialogs = (() => {
     return dialog(request);
   }
 
-  return { attach, open, timing };
+  return { attach, open, unreadable, timing };
 })();

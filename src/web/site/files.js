@@ -35,10 +35,43 @@ const Files = (() => {
     FS.writeFile(path, bytes);
   }
 
-  // The files' bytes, read side by side: read one after the other, 512 bank
-  // files took most of a second.
-  function readAll(files) {
-    return Promise.all(files.map(async (file) => new Uint8Array(await file.arrayBuffer())));
+  // A file or folder the browser would not hand over (NotReadableError: gone,
+  // locked, access taken back), named as the person knows it.
+  class Unreadable extends Error {
+    constructor(name, kind = 'File') {
+      super(`${kind} ${name} cannot be read`);
+    }
+  }
+
+  // The entries of a folder, a folder that cannot be listed said as such.
+  async function listed(name, list) {
+    try {
+      return await list();
+    } catch (error) {
+      throw error instanceof Unreadable ? error : new Unreadable(name, 'Folder');
+    }
+  }
+
+  // What was read, copied in only once all of it could be read, so that a
+  // file that fails leaves no half-opened folder behind. `read` is a list of
+  // { path below the new folder, name as shown, open (gives the File, or a
+  // promise of it) }; without open, a folder, kept even when empty.
+  async function copyIn(label, read) {
+    // Read side by side: one after the other, 512 bank files took most of a second.
+    const contents = await Promise.all(read.map(async ({ name, open }) => {
+      if (!open) return null;
+      try {
+        return new Uint8Array(await (await open()).arrayBuffer());
+      } catch (error) {
+        throw new Unreadable(name);
+      }
+    }));
+    const folder = newFolder(label);
+    read.forEach(({ path }, i) => {
+      if (contents[i]) writeFile(`${folder}/${path}`, contents[i]);
+      else FS.mkdirTree(`${folder}/${path}`);
+    });
+    return folder;
   }
 
   // Files from <input type=file> (webkitdirectory or not): the folder they are in.
@@ -47,29 +80,29 @@ const Files = (() => {
     if (files.length === 0) return '';
     const first = files[0].webkitRelativePath;
     const label = first ? first.split('/')[0] : 'files';
-    const folder = newFolder(label);
-    const contents = await readAll(files);
-    files.forEach((file, i) => {
-      // Below the chosen folder, as it was there.
-      const relative = file.webkitRelativePath ? file.webkitRelativePath.split('/').slice(1).join('/') : file.name;
-      writeFile(`${folder}/${relative}`, contents[i]);
-    });
+    // Below the chosen folder, as it was there.
+    const folder = await copyIn(label, files.map((file) => ({
+      path: file.webkitRelativePath ? file.webkitRelativePath.split('/').slice(1).join('/') : file.name,
+      name: file.webkitRelativePath || file.name,
+      open: () => file,
+    })));
     keep(folder, { label, handle: null });
     return folder;
   }
 
-  async function readEntry(entry, path) {
+  async function listEntry(entry, path, into) {
     if (entry.isFile) {
-      const file = await new Promise((resolve, reject) => entry.file(resolve, reject));
-      writeFile(path, new Uint8Array(await file.arrayBuffer()));
+      into.push({ path, name: entry.fullPath.replace(/^\//, ''),
+                  open: () => new Promise((resolve, reject) => entry.file(resolve, reject)) });
       return;
     }
-    FS.mkdirTree(path);
+    into.push({ path });
     const reader = entry.createReader();
     for (;;) {
-      const batch = await new Promise((resolve, reject) => reader.readEntries(resolve, reject));
+      const batch = await listed(entry.fullPath.replace(/^\//, ''),
+                                 () => new Promise((resolve, reject) => reader.readEntries(resolve, reject)));
       if (batch.length === 0) break;
-      for (const child of batch) await readEntry(child, `${path}/${child.name}`);
+      for (const child of batch) await listEntry(child, `${path}/${child.name}`, into);
     }
   }
 
@@ -80,40 +113,33 @@ const Files = (() => {
     // Without entries (a browser that gives none), the dropped files as they are.
     const files = entries.length === 0 ? Array.from(dataTransfer.files) : [];
     if (entries.length === 0 && files.length === 0) return [];
-    const root = newFolder('dropped');
+    const read = files.map((file) => ({ path: file.name, name: file.name, open: () => file }));
+    for (const entry of entries) await listEntry(entry, entry.name, read);
+    const root = await copyIn('dropped', read);
     keep(root, { label: 'dropped', handle: null });
-    const contents = await readAll(files);
-    files.forEach((file, i) => writeFile(`${root}/${file.name}`, contents[i]));
-    if (files.length > 0) return files.map((file) => `${root}/${file.name}`);
-    const paths = [];
-    for (const entry of entries) {
-      const path = `${root}/${entry.name}`;
-      await readEntry(entry, path);
-      paths.push(path);
-    }
-    return paths;
+    const top = files.length > 0 ? files : entries;
+    return top.map((item) => `${root}/${item.name}`);
   }
 
   // A folder the browser lets the page write into (Chromium's folder picker,
   // or the origin-private folder): its files are copied in, and what the core
   // writes there goes back into it.
   async function openWritable(handle) {
-    const folder = newFolder(handle.name || 'folder');
-    async function copyIn(dir, path) {
-      const files = [];
+    const label = handle.name || 'folder';
+    const list = (dir, path, into) => listed(path ? `${label}/${path}` : label, async () => {
       for await (const [name, child] of dir.entries()) {
+        const below = path ? `${path}/${name}` : name;
         if (child.kind === 'file') {
-          files.push([name, child.getFile()]);
+          into.push({ path: below, name: `${label}/${below}`, open: () => child.getFile() });
         } else {
-          FS.mkdirTree(`${path}/${name}`);
-          await copyIn(child, `${path}/${name}`);
+          into.push({ path: below });
+          await list(child, below, into);
         }
       }
-      const contents = await readAll(await Promise.all(files.map(([, file]) => file)));
-      files.forEach(([name], i) => writeFile(`${path}/${name}`, contents[i]));
-    }
-    await copyIn(handle, folder);
-    keep(folder, { label: handle.name || 'folder', handle });
+      return into;
+    });
+    const folder = await copyIn(label, await list(handle, '', []));
+    keep(folder, { label, handle });
     return folder;
   }
 
@@ -141,10 +167,13 @@ const Files = (() => {
     for (const folder of folders.keys()) before.set(folder, listTree(folder));
   }
 
+  // What the last command wrote goes out; a refusal comes back as the status
+  // line's text (null when every folder took its files).
   async function afterCommand() {
-    if (before === null) return;
+    if (before === null) return null;
     const was = before;
     before = null;
+    let refused = null;
     for (const [folder, info] of folders) {
       const old = was.get(folder) || new Map();
       const now = listTree(folder);
@@ -152,9 +181,10 @@ const Files = (() => {
       const removed = [...old.keys()].filter((path) => !now.has(path));
       if (written.length === 0 && removed.length === 0) continue;
       const files = written.map((path) => ({ name: path.slice(folder.length + 1), bytes: FS.readFile(path) }));
-      if (info.handle) await writeBack(info.handle, files, removed.map((path) => path.slice(folder.length + 1)));
+      if (info.handle) refused = (await writeBack(info, files, removed.map((path) => path.slice(folder.length + 1)))) || refused;
       else if (files.length > 0) offer(info.label, files);
     }
+    return refused;
   }
 
   async function folderHandle(root, parts) {
@@ -164,9 +194,9 @@ const Files = (() => {
   }
 
   // Each file written whole and committed when its stream closes. A folder
-  // that refuses (access taken back, disk full) is named in the status line,
+  // that refuses (access taken back, disk full) gives the text that names it,
   // with how far the writing got: the core's "stored" holds only in the page.
-  async function writeBack(handle, files, removed) {
+  async function writeBack({ handle, label }, files, removed) {
     let written = 0;
     try {
       for (const file of files) {
@@ -184,10 +214,10 @@ const Files = (() => {
         await dir.removeEntry(parts[parts.length - 1]).catch((error) => { if (error.name !== 'NotFoundError') throw error; });
       }
     } catch (error) {
-      note(`NOT done: the folder "${handle.name}" refused a change (${error.message}); ${written} of ${files.length} files written`);
-      return;
+      return `NOT done: the folder "${label}" refused a change (${error.message}); ${written} of ${files.length} files written`;
     }
-    note(`${files.length === 1 ? files[0].name : `${files.length} files`} written into the folder "${handle.name}"`);
+    note(`${files.length === 1 ? files[0].name : `${files.length} files`} written into the folder "${label}"`);
+    return null;
   }
 
   // One file as itself, several as one .zip.
@@ -211,10 +241,23 @@ const Files = (() => {
     status.textContent = status.textContent ? `${status.textContent} — ${text}` : text;
   }
 
+  // A text of the core's with the page's own folder paths (/stick (2)/REGS)
+  // named as the person knows them (stick/REGS): a path counts where it
+  // starts a word and ends at a "/", a space, a sign or the end.
+  function shown(text) {
+    let named = text;
+    // The longer path first, so /stick (2) is not taken for /stick.
+    for (const [path, { label }] of [...folders].sort(([a], [b]) => b.length - a.length)) {
+      const quoted = path.replace(/[.*+?^${}()|[\]\\]/g, '\\$&');
+      named = named.replace(new RegExp(`(?<![^\\s"'(])${quoted}(?=[\\s/;,:"')]|\\.(?:\\s|$)|$)`, 'g'), label);
+    }
+    return named;
+  }
+
   function openedFolders() {
     return [...folders].filter(([, info]) => !info.output).map(([path, info]) => ({ path, ...info }));
   }
 
   return { attach, openFileList, openDropped, openWritable, newOutputFolder, beforeCommand, afterCommand,
-           openedFolders };
+           openedFolders, shown, Unreadable };
 })();

@@ -27,11 +27,12 @@ const Kalivo = (() => {
     const writes = name === 'kalivo_run';
     const run = async () => {
       if (writes) Files.beforeCommand();
+      const unsavedBefore = writes && module._kalivo_changed();
       try {
         return await module.ccall(name, 'number', types, args, { async: true });
       } finally {
         keepSettings();
-        if (writes) await Files.afterCommand();
+        if (writes) refused(await Files.afterCommand(), unsavedBefore);
         timing.finished = performance.now();
         requestAnimationFrame(() => setTimeout(() => { timing.drawn = performance.now(); }));
       }
@@ -39,6 +40,15 @@ const Kalivo = (() => {
     const result = queue.then(run);
     queue = result.catch((error) => console.error(error));
     return result;
+  }
+
+  // A folder refused what the command wrote. If the command stored the
+  // changes (they were unsaved and are no longer), the core counts them as
+  // unsaved again; either way the status line says what did not happen.
+  function refused(text, unsavedBefore) {
+    if (text === null) return;
+    if (unsavedBefore && !module._kalivo_changed()) module.ccall('kalivo_store_not_on_disk', null, ['string'], [text]);
+    else view.showStatus({ text });
   }
 
   function run(command) {
@@ -70,7 +80,7 @@ const Kalivo = (() => {
       document.querySelectorAll(`[data-command="${command}"]`).forEach((b) => { b.hidden = !visible; });
     },
     setEnabled({ enabled }) { $('window').inert = !enabled; },
-    showStatus({ text }) { $('status').textContent = text; },
+    showStatus({ text }) { $('status').textContent = Files.shown(text); },
     setCommandStates(all) {
       states = all;
       for (const [command, state] of Object.entries(all)) {
@@ -86,7 +96,9 @@ const Kalivo = (() => {
     },
     close() { $('window').hidden = true; $('ended').hidden = false; },
     wait(waiting) { $('window').setAttribute('aria-busy', String(waiting)); },
-    dialog(name, request) { return Dialogs.open(name, request); },
+    dialog(name, request) {
+      return Dialogs.open(name, typeof request.text === 'string' ? { ...request, text: Files.shown(request.text) } : request);
+    },
   };
 
   // ---- lists ---------------------------------------------------------------
@@ -173,7 +185,14 @@ const Kalivo = (() => {
       if (!event.dataTransfer.types.includes('Files')) return;
       event.preventDefault();
       pane.classList.remove('dropping');
-      const paths = await Files.openDropped(event.dataTransfer);
+      let paths = [];
+      try {
+        paths = await Files.openDropped(event.dataTransfer);
+      } catch (error) {
+        await Dialogs.unreadable(error);
+        view.showStatus({ text: error.message });
+        return;
+      }
       if (paths.length > 0) call('kalivo_drop_files', ['string'], [paths.join('\n')]);
     });
   }
