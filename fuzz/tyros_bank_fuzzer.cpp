@@ -10,12 +10,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     bool carry = false;
     TyrosBank bank;
     bank.Reset();
-    if (!TyrosBankFile::Read({data, size}, bank, ui, carry)) {
+    if (!TyrosBankFile::Read({data, size}, bank, ui, carry).Succeeded()) {
         return 0;
     }
     const std::vector<std::uint8_t> written = TyrosBankFile::Write(bank);
     TyrosBank again;
-    fuzz::Require(TyrosBankFile::Read(written, again, ui, carry));
+    fuzz::Require(TyrosBankFile::Read(written, again, ui, carry).Succeeded());
     fuzz::Require(TyrosBankFile::Write(again) == written);
     for (const TyrosRegistration& registration : bank.registrations) {
         fuzz::ExerciseRegistration(registration, ui);

@@ -10,7 +10,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     bool carry = false;
     TyrosRegfile::Header header{};
     TyrosRegistration registration;
-    if (!TyrosRegfile::Read({data, size}, header, registration, ui, carry)) {
+    if (!TyrosRegfile::Read({data, size}, header, registration, ui, carry).Succeeded()) {
         return 0;
     }
     TyrosRegfile::BankName(header);
@@ -18,7 +18,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::vector<std::uint8_t> written = TyrosRegfile::Write(header, registration);
     TyrosRegfile::Header headerAgain{};
     TyrosRegistration again;
-    fuzz::Require(TyrosRegfile::Read(written, headerAgain, again, ui, carry));
+    fuzz::Require(TyrosRegfile::Read(written, headerAgain, again, ui, carry).Succeeded());
     fuzz::Require(TyrosRegfile::Write(headerAgain, again) == written);
     fuzz::ExerciseRegistration(registration, ui);
     return 0;

@@ -15,11 +15,12 @@ bool TyrosBankFile::IsBankFile(std::span<const std::uint8_t> bytes) {
            StartsWithId(bytes.subspan(kBankMagic2At), kBankMagic2);
 }
 
-bool TyrosBankFile::Read(std::span<const std::uint8_t> bytes, TyrosBank& bank, UserInterface& ui,
-                         bool& warningCarry, const TyrosRegistration::ParseOptions& options) {
+Outcome TyrosBankFile::Read(std::span<const std::uint8_t> bytes, TyrosBank& bank, UserInterface& ui,
+                            bool& warningCarry, const TyrosRegistration::ParseOptions& options) {
     if (!IsBankFile(bytes)) {
-        return false;
+        return {status::kNotValid, std::string()};
     }
+    Outcome outcome;
     // Past the magic nothing can fail as a whole: each registration is read
     // into its place, and one that is broken is empty.
     std::copy_n(bytes.begin(), kBankHeaderSize, bank.header.begin());
@@ -33,14 +34,17 @@ bool TyrosBankFile::Read(std::span<const std::uint8_t> bytes, TyrosBank& bank, U
         const std::size_t size = kHeadSize + ByteReader::U16At(rest, 4);
         // A block running past the file is passed whole: the parse reports it.
         const auto block = rest.first(std::min(size, rest.size()));
-        registration.Parse(block, false, warningCarry, ui, options);
+        const std::string problem = registration.Parse(block, false, warningCarry, ui, options);
+        if (!problem.empty()) {
+            outcome.message += (outcome.message.empty() ? "" : "\n") + problem;
+        }
         warningCarry = registration.StopWarnings();
         if (size > rest.size()) {
             break;
         }
         rest = rest.subspan(size);
     }
-    return true;
+    return outcome;
 }
 
 std::vector<std::uint8_t> TyrosBankFile::Write(TyrosBank& bank) {

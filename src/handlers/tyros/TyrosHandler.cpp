@@ -213,10 +213,13 @@ void TyrosHandler::ReadBankFile(int bankIndex, const std::string& folder, const 
     std::vector<std::uint8_t> bytes;
     const std::string file = ListedBankFile(folder, archive);
     const bool read = FileSystem::ReadBytes(Folder(folder) + file, bytes);
-    if (!read || !TyrosBankFile::Read(bytes, bank, ui(), warningCarry_, LoadOptions(file))) {
+    const Outcome outcome = read ? TyrosBankFile::Read(bytes, bank, ui(), warningCarry_, LoadOptions(file))
+                                 : Outcome::Failed(status::kNotValid, std::string());
+    if (!outcome.Succeeded()) {
         ui().ShowMessage("no valid archive");
         return;
     }
+    Tell(outcome);  // the registrations that were broken
     for (const TyrosRegistration& registration : bank.registrations) {
         CountUnknownVoices(registration);
     }
@@ -374,7 +377,9 @@ int TyrosHandler::LoadRegfiles(const std::string& folder) {
     const Outcome result = loader.Load(Folder(folder), [&](const std::string& title, const std::vector<std::uint8_t>& bytes) {
         TyrosRegfileEntry entry;
         const std::string file = Cp1252::ToUtf8(title) + kRegfileExtension;
-        if (!TyrosRegfile::Read(bytes, entry.header, entry.registration, ui(), warningCarry_, LoadOptions(file))) {
+        // What a broken block lacks is told before the load names the files it left out.
+        if (Tell(TyrosRegfile::Read(bytes, entry.header, entry.registration, ui(), warningCarry_, LoadOptions(file))) !=
+            status::kDone) {
             return false;
         }
         CountUnknownVoices(entry.registration);
@@ -643,7 +648,7 @@ int TyrosHandler::PutCopy(int dstBank, int dstSlot, const TyrosRegistration& sou
     target.Clear();
     // Through the file layout, as a copy on the instrument would go.
     TyrosRegistration copy;
-    copy.Parse(source.Serialize(), target.Quiet(), warningCarry_, ui(), LoadOptions(std::string()));
+    Tell({status::kDone, copy.Parse(source.Serialize(), target.Quiet(), warningCarry_, ui(), LoadOptions(std::string()))});
     warningCarry_ = copy.StopWarnings();
     target = std::move(copy);
     MarkCopiedInto(dstBank);

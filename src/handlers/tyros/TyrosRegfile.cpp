@@ -39,18 +39,19 @@ std::vector<std::uint8_t> TyrosRegfile::Write(const Header& header, const TyrosR
     return out.Take();
 }
 
-bool TyrosRegfile::Read(std::span<const std::uint8_t> bytes, Header& header, TyrosRegistration& registration,
-                        UserInterface& ui, bool& warningCarry, TyrosRegistration::ParseOptions options) {
+Outcome TyrosRegfile::Read(std::span<const std::uint8_t> bytes, Header& header, TyrosRegistration& registration,
+                           UserInterface& ui, bool& warningCarry, TyrosRegistration::ParseOptions options) {
     if (bytes.size() < kRegfileHeaderSize || !StartsWithId(bytes, kRegfileMagic)) {
-        return false;
+        return {status::kNotValid, std::string()};
     }
     std::copy_n(bytes.begin(), kRegfileHeaderSize, header.begin());
     options.toEnd = true;
-    registration.Parse(bytes.subspan(kRegfileHeaderSize), false, warningCarry, ui, options);
+    const std::string problem = registration.Parse(bytes.subspan(kRegfileHeaderSize), false, warningCarry, ui, options);
     warningCarry = registration.StopWarnings();
     // A regfile is written only for a registration: one that parses to none,
     // or holds only blocks that are never written back (type 0), is damaged.
-    return !registration.IsEmpty() && registration.SerializedSize() > kHeadSize;
+    const bool sound = !registration.IsEmpty() && registration.SerializedSize() > kHeadSize;
+    return {sound ? status::kDone : status::kNotValid, problem};
 }
 
 }  // namespace kalivo

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "handlers/Outcome.h"
 #include "handlers/tyros/TyrosFormat.h"
 #include "handlers/tyros/TyrosRegistration.h"
 #include "ui/UserInterface.h"
@@ -25,12 +26,13 @@ public:
     static int Part(const Header& header);
 
     static std::vector<std::uint8_t> Write(const Header& header, const TyrosRegistration& registration);
-    // False (nothing changed) when the bytes are not a regfile: shorter than
-    // the header or without "RegF". Otherwise the rest is parsed as one
+    // kNotValid (nothing changed) when the bytes are not a regfile: shorter
+    // than the header or without "RegF". Otherwise the rest is parsed as one
     // registration block whose setting blocks run to the end of the file,
-    // whatever length its head gives; warningCarry is passed in and out.
-    static bool Read(std::span<const std::uint8_t> bytes, Header& header, TyrosRegistration& registration,
-                     UserInterface& ui, bool& warningCarry, TyrosRegistration::ParseOptions options = {});
+    // whatever length its head gives; warningCarry is passed in and out. A
+    // block that holds no registration is kNotValid with what it lacks.
+    static Outcome Read(std::span<const std::uint8_t> bytes, Header& header, TyrosRegistration& registration,
+                        UserInterface& ui, bool& warningCarry, TyrosRegistration::ParseOptions options = {});
 };
 
 }  // namespace kalivo

@@ -63,8 +63,8 @@ void TyrosRegistration::Clear() {
     }
 }
 
-void TyrosRegistration::Parse(std::span<const std::uint8_t> block, bool quiet, bool stopWarnings,
-                              UserInterface& ui, const ParseOptions& options) {
+std::string TyrosRegistration::Parse(std::span<const std::uint8_t> block, bool quiet, bool stopWarnings,
+                                     UserInterface& ui, const ParseOptions& options) {
     MakeEmpty();
     warnShown_.fill(quiet || stopWarnings);
     stopWarnings_ = stopWarnings;
@@ -72,23 +72,22 @@ void TyrosRegistration::Parse(std::span<const std::uint8_t> block, bool quiet, b
     ByteReader reader(block);
     std::span<const std::uint8_t> head;
     if (!reader.ReadBytes(kHeadSize, head) || !StartsWithId(head, kRegistrationId)) {
-        ui.ShowMessage("Bad registration: no Bhd-block");
-        return;
+        return "Bad registration: no Bhd-block";
     }
     const std::size_t payload = options.toEnd ? block.size() - kHeadSize : ByteReader::U16At(head, 4);
     if (payload == 0) {
-        return;
+        return std::string();
     }
     std::span<const std::uint8_t> settings;
     if (!FitsOneBlock(payload) || !reader.ReadBytes(payload, settings) || !ParseSettingBlocks(settings)) {
         MakeEmpty();  // nothing of a broken registration is kept
-        ui.ShowMessage("Bad registration: no GPm-block");
-        return;
+        return "Bad registration: no GPm-block";
     }
     empty_ = false;
     origin_ = options.origin;
     NameVoices(options.askAboutVoices ? &ui : nullptr, options.voices);
     origin_.clear();
+    return std::string();
 }
 
 bool TyrosRegistration::ParseSettingBlocks(Bytes settings) {

@@ -41,10 +41,10 @@ public:
 
     // Builds the registration from one registration block. quiet or
     // stopWarnings keep the voice warnings away; a No to a warning sets
-    // StopWarnings(). A block that does not hold a whole registration is
-    // reported and leaves the registration empty.
-    void Parse(std::span<const std::uint8_t> block, bool quiet, bool stopWarnings, UserInterface& ui,
-               const ParseOptions& options = {});
+    // StopWarnings(). A block that does not hold a whole registration leaves
+    // the registration empty; the message for it is returned ("" when none).
+    std::string Parse(std::span<const std::uint8_t> block, bool quiet, bool stopWarnings, UserInterface& ui,
+                      const ParseOptions& options = {});
     void MakeEmpty();
     // MakeEmpty, but only on a registration that holds something; the warning
     // flags stay as they are.

@@ -64,7 +64,7 @@ bool WriteBank(const ExampleBank& example, const std::string& folder) {
     ScriptedUserInterface ui;
     TyrosBank bank;
     bool warningCarry = false;
-    if (!TyrosBankFile::Read(made, bank, ui, warningCarry)) {
+    if (!TyrosBankFile::Read(made, bank, ui, warningCarry).Succeeded()) {
         return false;
     }
     bank.inUse = true;
