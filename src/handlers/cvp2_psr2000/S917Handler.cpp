@@ -200,7 +200,9 @@ int S917Handler::ReadBankFile(S917Bank& bank, const std::string& folder, const s
     int damagedSlot = -1;
     switch (S917BankFile::Read(bytes, model_, read, damagedSlot)) {
         case S917BankFile::Verdict::Read: break;
-        case S917BankFile::Verdict::NotOfModel: ui().ShowMessage("no valid archive"); return status::kNotValid;
+        case S917BankFile::Verdict::NotOfModel:
+            ui().ShowMessage(InsertText("File %s is no valid archive", path));
+            return status::kNotValid;
         case S917BankFile::Verdict::Damaged:
             // Loading the rest would show the damaged slot as empty, and a store would drop it for good.
             ui().ShowMessage(InsertText("File %s is damaged", path) +

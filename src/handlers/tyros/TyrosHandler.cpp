@@ -204,20 +204,20 @@ int TyrosHandler::LoadArchiveInto(int& counter, const std::string& folder, const
         return status::kNoRoomForBank;
     }
     // An invalid file still uses up its bank, which stays as it was.
-    ReadBankFile(counter++, folder, archive);
-    return status::kDone;
+    return ReadBankFile(counter++, folder, archive);
 }
 
-void TyrosHandler::ReadBankFile(int bankIndex, const std::string& folder, const std::string& archive) {
+int TyrosHandler::ReadBankFile(int bankIndex, const std::string& folder, const std::string& archive) {
     TyrosBank& bank = banks_[static_cast<std::size_t>(bankIndex)];
     std::vector<std::uint8_t> bytes;
     const std::string file = ListedBankFile(folder, archive);
-    const bool read = FileSystem::ReadBytes(Folder(folder) + file, bytes);
-    const Outcome outcome = read ? TyrosBankFile::Read(bytes, bank, ui(), warningCarry_, LoadOptions(file))
-                                 : Outcome::Failed(status::kNotValid, std::string());
+    const std::string path = Folder(folder) + file;
+    if (!FileSystem::ReadBytes(path, bytes)) {
+        return Tell(Outcome::Failed(status::kNotValid, InsertText("File %s cannot be read", path)));
+    }
+    const Outcome outcome = TyrosBankFile::Read(bytes, bank, ui(), warningCarry_, LoadOptions(file));
     if (!outcome.Succeeded()) {
-        ui().ShowMessage("no valid archive");
-        return;
+        return Tell(Outcome::Failed(status::kNotValid, InsertText("File %s is no valid archive", path)));
     }
     Tell(outcome);  // the registrations that were broken
     for (const TyrosRegistration& registration : bank.registrations) {
@@ -227,6 +227,7 @@ void TyrosHandler::ReadBankFile(int bankIndex, const std::string& folder, const 
     bank.iconCode = TyrosFileNames::IconCodeOf(archive);
     bank.extension = file.substr(file.size() - kExtensionSize);
     bank.inUse = true;
+    return status::kDone;
 }
 
 // The name as the folder lists it, so that its extension keeps its letters.

@@ -123,7 +123,7 @@ private:
     static TyrosHandler* SameModel(ModelHandler* source);
 
     int LoadArchiveInto(int& counter, const std::string& folder, const std::string& archive);
-    void ReadBankFile(int bank, const std::string& folder, const std::string& archive);
+    int ReadBankFile(int bank, const std::string& folder, const std::string& archive);
     bool AnyBankInUse() const;
     // What a load passes to the parse, and what it counts afterwards.
     TyrosRegistration::ParseOptions LoadOptions(const std::string& origin) const;

@@ -62,7 +62,9 @@ TEST_P(S917HandlerTest, AFailedLoadChangesNeitherTheBankNorTheArchiveName) {
     bad.resize(100);
     dir.Write("Bad.S917.REG", bad);
     EXPECT_EQ(source->LoadSourceArchive(Folder(), Listed("Bad")), status::kNotValid);
-    EXPECT_EQ(ui.MessageTexts().back(), "no valid archive");
+    const std::string said = ui.MessageTexts().back();
+    EXPECT_EQ(said.rfind("File " + Folder() + "Bad.S917.REG", 0), 0u) << said;
+    EXPECT_TRUE(said.ends_with(" is no valid archive")) << said;
     EXPECT_EQ(source->SourceBankCount(), 1);
     EXPECT_EQ(source->GetArchiveName(), IsCvp2() ? "Good.S917" : "Good");
 

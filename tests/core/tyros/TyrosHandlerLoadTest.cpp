@@ -50,16 +50,18 @@ TEST_F(Fixture, LoadingFillsTheNextBankWithNameAndIconCode) {
 TEST_F(Fixture, AnInvalidBankFileUsesUpItsBankAndChangesNothing) {
     dir.Write("Broken.rgt", std::string("SpfF....XXXX"));
     WriteBank("Good", {"Fine"});
-    LoadSource("Broken");
-    LoadSource("Missing");
+    // Each refusal names its file and is no success (kalivo-cli's exit status).
+    EXPECT_EQ(source.LoadSourceArchive(Folder(), "Broken"), status::kNotValid);
+    EXPECT_EQ(source.LoadSourceArchive(Folder(), "Missing"), status::kNotValid);
     LoadSource("Good");
-    EXPECT_EQ(ui.MessageTexts(), (std::vector<std::string>{"no valid archive", "no valid archive"}));
+    EXPECT_EQ(ui.MessageTexts(), (std::vector<std::string>{"File " + Folder() + "Broken.rgt is no valid archive",
+                                                          "File " + Folder() + "Missing.rgt cannot be read"}));
     EXPECT_EQ(source.SourceBankCount(), 3);
     EXPECT_EQ(BankName(source, 0), "Empty Bank");
     EXPECT_EQ(BankName(source, 2), "Good");
 
     destination.ClearDestination(0);
-    EXPECT_EQ(destination.LoadDestinationArchive(Folder(), "Broken"), 0);
+    EXPECT_EQ(destination.LoadDestinationArchive(Folder(), "Broken"), status::kNotValid);
     StringList banks;
     destination.ListBanks(banks);
     EXPECT_TRUE(banks.empty());
