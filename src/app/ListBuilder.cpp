@@ -34,16 +34,19 @@ struct Prefix {
     }
 };
 
+// A side without banks still shows one.
+int BankCount(ModelHandler& handler, ListBuilder::Side side) {
+    const int banks =
+        side == ListBuilder::Side::Source ? handler.SourceBankCount() : handler.DestinationBankCount();
+    return banks == 0 ? 1 : banks;
+}
+
 // Calls line(bank, slot, name, empty) for every line in list order, slot
 // kWholeBank for a bank's header line. name is instrument text, one string
 // reused for every line: a list asks the handler for each of its names.
 template <class Line>
 void Walk(ModelHandler& handler, ListBuilder::Side side, Line line) {
-    int banks =
-        side == ListBuilder::Side::Source ? handler.SourceBankCount() : handler.DestinationBankCount();
-    if (banks == 0) {
-        banks = 1;
-    }
+    const int banks = BankCount(handler, side);
     const int perBank = handler.RegistrationsPerBank();
     const bool headers = handler.HasBankHeaders();
     std::string name;
@@ -62,10 +65,8 @@ void Walk(ModelHandler& handler, ListBuilder::Side side, Line line) {
 }
 
 std::size_t LineCount(ModelHandler& handler, ListBuilder::Side side) {
-    const int banks =
-        side == ListBuilder::Side::Source ? handler.SourceBankCount() : handler.DestinationBankCount();
     const int perBank = handler.RegistrationsPerBank() + (handler.HasBankHeaders() ? 1 : 0);
-    return static_cast<std::size_t>(std::max(0, std::max(banks, 1) * perBank));
+    return static_cast<std::size_t>(std::max(0, BankCount(handler, side) * perBank));
 }
 
 }  // namespace
