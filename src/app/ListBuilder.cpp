@@ -80,10 +80,10 @@ std::vector<std::string> ListBuilder::Build(ModelHandler& handler, Side side, bo
             lines.push_back(Cp1252::ToUtf8(name));
             return;
         }
-        // Prefix and name go straight into the line, without a UTF-8 copy of
-        // the name in between.
+        // Prefix and name go straight into the line in its place, without a
+        // UTF-8 copy of the name in between.
         const Prefix prefix(bank, slot, tyrosPrefix);
-        std::string text;
+        std::string& text = lines.emplace_back();
         text.reserve(prefix.size + (empty ? noRegistration.size() : name.size()));
         text.append(prefix.chars.data(), prefix.size);
         if (empty) {
@@ -91,7 +91,6 @@ std::vector<std::string> ListBuilder::Build(ModelHandler& handler, Side side, bo
         } else {
             Cp1252::AppendUtf8(text, name);
         }
-        lines.push_back(std::move(text));
     });
     return lines;
 }
