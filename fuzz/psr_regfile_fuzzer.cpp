@@ -1,6 +1,8 @@
 // Reads arbitrary bytes as a PSR-740 or PSR-8000 regfile (the first byte
 // chooses the model): a file that is no sound record is left out; a sound one
 // is copied into a bank, listed, viewed and written again.
+#include <initializer_list>
+
 #include "PsrFuzzDisk.h"
 #include "TyrosFuzzChecks.h"
 #include "core/tyros/AlternatingUserInterface.h"
@@ -14,19 +16,26 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (size == 0) {
         return 0;
     }
-    test::AlternatingUserInterface ui;
-    std::unique_ptr<PsrFamilyHandler> source, destination;
-    if ((data[0] & 1) == 0) {
-        source = std::make_unique<Psr740Handler>(ui);
-        destination = std::make_unique<Psr740Handler>(ui);
-    } else {
-        source = std::make_unique<Psr8000Handler>(ui);
-        destination = std::make_unique<Psr8000Handler>(ui);
-    }
+    // One pair of handlers per model for the whole run: making and clearing
+    // a bank memory cost more than the rest of an input. A load replaces the
+    // source's regfile list, and the destination only ever holds the one
+    // registration copied into the same slot.
+    static test::AlternatingUserInterface ui;
+    static Psr740Handler source740(ui), destination740(ui);
+    static Psr8000Handler source8000(ui), destination8000(ui);
+    static const bool created = [] {
+        for (PsrFamilyHandler* handler :
+             std::initializer_list<PsrFamilyHandler*>{&source740, &destination740, &source8000, &destination8000}) {
+            handler->CreateStore();
+        }
+        return true;
+    }();
+    (void)created;
+    PsrFamilyHandler* source = (data[0] & 1) == 0 ? static_cast<PsrFamilyHandler*>(&source740) : &source8000;
+    PsrFamilyHandler* destination =
+        (data[0] & 1) == 0 ? static_cast<PsrFamilyHandler*>(&destination740) : &destination8000;
     const std::string folder = disk.Fresh("regfiles");
     fuzz::PsrFuzzDisk::Write(folder + "one" + source->Model().regfileExtension, {data + 1, size - 1});
-    source->CreateStore();
-    destination->CreateStore();
     const int loaded = source->LoadRegfiles(folder);
     fuzz::Require(loaded == 0 || loaded == 12);
     if (loaded != 0) {
@@ -44,7 +53,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     source->ShowRegistration(0, -1, -1);
     fuzz::Require(source->WriteRegfileProtocol(folder + "r.htm") == 0);
 
-    fuzz::Require(destination->CopyRegfile(1, 2, source.get(), 0) == 0);
+    fuzz::Require(destination->CopyRegfile(1, 2, source, 0) == 0);
     fuzz::Require(destination->GetRegistrationName(1, 2, text) == 0);
     destination->ShowRegistration(-1, 1, 2);
     fuzz::Require(destination->CreateRegfiles(folder) == 0);

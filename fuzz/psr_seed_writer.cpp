@@ -84,7 +84,8 @@ int main(int argc, char** argv) {
         const Bytes index = Read(out + "REG/REG.MNG");
         const Bytes data = Read(out + (is8000 ? "REG/RPK00201.REG" : "REG/RPK002AL.REG"));
         for (int pad = 0; pad < 2; ++pad) {
-            Bytes seed{static_cast<std::uint8_t>((is8000 ? 1 : 0) | (pad << 1))};
+            // The whole set also asks for its protocol (flags bit 2).
+            Bytes seed{static_cast<std::uint8_t>((is8000 ? 1 : 0) | (pad << 1) | (pad == 0 ? 4 : 0))};
             AppendSlice(seed, user);
             AppendSlice(seed, index);
             // Padding stands in for most of the PSR-740's large data file.

@@ -2,8 +2,9 @@
 // REG.MNG a store then updates, and the data file the user file names.
 // Input: a flags byte (bit 0: PSR-8000, bit 1: lay the data file over a
 // whole, sound one, so that a short input still passes the size, header and
-// trailer checks), a big-endian u16 length and the user file, a u16 length and
-// REG.MNG, then the data file.
+// trailer checks, bit 2: write the protocol of the loaded set too, which costs
+// about as much as the load, store and load again before it), a big-endian u16
+// length and the user file, a u16 length and REG.MNG, then the data file.
 #include <algorithm>
 #include <filesystem>
 #include <vector>
@@ -132,6 +133,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
     }
     // 14: a set without a used bank has nothing to list.
-    fuzz::Require(loaded->WriteProtocol(out + "p.htm") == (loaded->Memory().AnyBankUsed() ? 0 : 14));
+    if ((flags & 4) != 0) {
+        fuzz::Require(loaded->WriteProtocol(out + "p.htm") == (loaded->Memory().AnyBankUsed() ? 0 : 14));
+    }
     return 0;
 }

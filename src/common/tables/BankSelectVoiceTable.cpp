@@ -1,9 +1,16 @@
 #include "common/tables/BankSelectVoiceTable.h"
 
+#include <algorithm>
+
 #include "common/tables/NameTableData.h"
 
 namespace kalivo {
 namespace {
+
+std::uint32_t Key(int msb, int lsb, int program) {
+    return static_cast<std::uint32_t>(msb) << 16 | static_cast<std::uint32_t>(lsb) << 8 |
+           static_cast<std::uint32_t>(program);
+}
 
 BankSelectVoiceTable Make(const detail::BankSelectTableData& data, const char* fallback) {
     return BankSelectVoiceTable(data.rows, data.instrumentRowCount, data.complete, fallback);
@@ -28,15 +35,27 @@ const BankSelectVoiceTable& BankSelectVoiceTable::For(BankSelectTableId id) {
     return psr740;
 }
 
-// A plain scan: the tables hold well under a thousand rows and the first
-// match must win where a key occurs twice.
-const BankSelectVoiceRow* BankSelectVoiceTable::FindRow(int msb, int lsb, int program) const {
-    for (const BankSelectVoiceRow& row : rows_) {
-        if (row.program == program && row.lsb == lsb && row.msb == msb) {
-            return &row;
-        }
+BankSelectVoiceTable::BankSelectVoiceTable(std::span<const BankSelectVoiceRow> rows, int instrumentRowCount,
+                                           bool complete, const char* fallback)
+    : rows_(rows), instrumentRowCount_(instrumentRowCount), complete_(complete), fallback_(fallback) {
+    index_.reserve(rows.size());
+    for (const BankSelectVoiceRow& row : rows) {
+        index_.emplace_back(Key(row.msb, row.lsb, row.program), &row);
     }
-    return nullptr;
+    // Stable, so that the first row of a key that occurs twice is found.
+    std::stable_sort(index_.begin(), index_.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+}
+
+const BankSelectVoiceRow* BankSelectVoiceTable::FindRow(int msb, int lsb, int program) const {
+    const auto isByte = [](int value) { return value >= 0 && value <= 0xFF; };
+    if (!isByte(msb) || !isByte(lsb) || !isByte(program)) {
+        return nullptr;  // no row holds such a value
+    }
+    const std::uint32_t key = Key(msb, lsb, program);
+    const auto found = std::lower_bound(index_.begin(), index_.end(), key,
+                                        [](const auto& entry, std::uint32_t k) { return entry.first < k; });
+    return found != index_.end() && found->first == key ? found->second : nullptr;
 }
 
 bool BankSelectVoiceTable::Find(int msb, int lsb, int program, std::string& name) const {

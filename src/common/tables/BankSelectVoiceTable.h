@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "common/voices/VoiceList.h"
 
@@ -37,13 +39,15 @@ public:
     const char* Fallback() const { return fallback_; }
 
     BankSelectVoiceTable(std::span<const BankSelectVoiceRow> rows, int instrumentRowCount, bool complete,
-                         const char* fallback)
-        : rows_(rows), instrumentRowCount_(instrumentRowCount), complete_(complete), fallback_(fallback) {}
+                         const char* fallback);
 
 private:
     const BankSelectVoiceRow* FindRow(int msb, int lsb, int program) const;
 
     std::span<const BankSelectVoiceRow> rows_;
+    // (MSB, LSB, program) as one key beside its row, in key order and, within
+    // a key, in table order: a protocol looks up four voices a registration.
+    std::vector<std::pair<std::uint32_t, const BankSelectVoiceRow*>> index_;
     int instrumentRowCount_;
     bool complete_;
     const char* fallback_;

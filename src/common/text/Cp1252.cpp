@@ -24,7 +24,7 @@ char32_t CodePointOf(unsigned char byte) {
     return byte;
 }
 
-void AppendUtf8(std::string& out, char32_t cp) {
+void AppendCodePoint(std::string& out, char32_t cp) {
     if (cp < 0x80) {
         out += static_cast<char>(cp);
     } else if (cp < 0x800) {
@@ -86,16 +86,21 @@ std::size_t SequenceLength(std::string_view text, std::size_t at, char32_t& cp) 
 }  // namespace
 
 std::string Cp1252::ToUtf8(std::string_view text) {
+    std::string out;
+    AppendUtf8(out, text);
+    return out;
+}
+
+void Cp1252::AppendUtf8(std::string& out, std::string_view text) {
     // Most names are plain ASCII, the same bytes in both.
     if (std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
-        return std::string(text);
+        out.append(text);
+        return;
     }
-    std::string out;
-    out.reserve(text.size());
+    out.reserve(out.size() + text.size());
     for (char c : text) {
-        AppendUtf8(out, CodePointOf(static_cast<unsigned char>(c)));
+        AppendCodePoint(out, CodePointOf(static_cast<unsigned char>(c)));
     }
-    return out;
 }
 
 std::string Cp1252::FromUtf8(std::string_view text) {

@@ -12,6 +12,8 @@ public:
     // Instrument text to UTF-8. Every byte has a form, so nothing is lost: the
     // five bytes Windows-1252 leaves undefined become U+0081 etc., as on Windows.
     static std::string ToUtf8(std::string_view text);
+    // The same appended to out (a list line after its prefix).
+    static void AppendUtf8(std::string& out, std::string_view text);
     // UTF-8 to instrument text. A character without a Windows-1252 form
     // becomes "_". A byte that is not valid UTF-8 is kept as it is, since such
     // a name was most likely written in the single-byte text already.

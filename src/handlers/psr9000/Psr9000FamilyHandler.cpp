@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <utility>
 
 #include "common/Format.h"
 #include "common/disk/DiskMngHeader.h"
@@ -214,10 +215,10 @@ std::string Psr9000FamilyHandler::MissingRegistrationFile(const FolderListing& f
 void Psr9000FamilyHandler::ReadBesideStyleBackup(const FolderListing& folder, const std::string& archive,
                                                  Psr9000BackupOrigin& origin, bool takeNames) {
     const auto path = Psr9000BackupFolder::FindStyleBackup(model_, folder, archive);
-    if (takeNames) {
-        userStyles_.Reset();
-    }
     if (!path) {
+        if (takeNames) {
+            userStyles_.Reset();
+        }
         return;
     }
     std::vector<std::uint8_t> bytes;
@@ -228,7 +229,7 @@ void Psr9000FamilyHandler::ReadBesideStyleBackup(const FolderListing& folder, co
     }
     if (takeNames) {
         // The names read before a damaged record still hold, as with a chosen style archive.
-        userStyles_ = names;
+        userStyles_ = std::move(names);
         if (!valid) {
             ui().ShowMessage(InsertText("Style backup %s cannot be read or is not valid; user styles keep their "
                                         "default names",
@@ -489,7 +490,7 @@ int Psr9000FamilyHandler::CreateRegfiles(const std::string& folder) {
                 continue;
             }
             const std::string base =
-                RegfileBase(RecordName(entry.record), HeaderText(source.header), archiveName_, slot);
+                RegfileBase(std::string(RecordName(entry.record)), HeaderText(source.header), archiveName_, slot);
             std::string path;
             // One file the disk refuses must not keep the others from being written.
             target.Write(base, std::vector<std::uint8_t>(entry.record.begin(), entry.record.end()), path);

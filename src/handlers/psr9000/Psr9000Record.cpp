@@ -13,10 +13,9 @@ namespace {
 bool IsNameFiller(char c) { return c == '\x01' || c == ' ' || c == '\'' || c == '*' || c == '?'; }
 
 // Bytes up to the first NUL of a fixed text field.
-std::string FieldText(std::span<const std::uint8_t> field) {
+std::string_view FieldText(std::span<const std::uint8_t> field) {
     const auto end = std::find(field.begin(), field.end(), std::uint8_t{0});
-    // Copied as chars at once rather than converted byte by byte: every list line reads one.
-    return std::string(reinterpret_cast<const char*>(field.data()), static_cast<std::size_t>(end - field.begin()));
+    return {reinterpret_cast<const char*>(field.data()), static_cast<std::size_t>(end - field.begin())};
 }
 
 constexpr int kMaxTempo = 500;
@@ -52,10 +51,10 @@ bool IsEmptyRecord(std::span<const std::uint8_t, kRecordSize> record) {
     return std::all_of(record.begin() + kNameSize, record.end(), [](std::uint8_t b) { return b == 0; });
 }
 
-std::string RecordName(std::span<const std::uint8_t, kRecordSize> record) {
-    std::string name = FieldText(record.first(kNameSize));
+std::string_view RecordName(std::span<const std::uint8_t, kRecordSize> record) {
+    std::string_view name = FieldText(record.first(kNameSize));
     while (!name.empty() && IsNameFiller(name.back())) {
-        name.pop_back();
+        name.remove_suffix(1);
     }
     return name;
 }
@@ -81,9 +80,8 @@ std::array<std::uint8_t, kBankHeaderSize> DefaultBankHeader(int bank) {
 }
 
 std::string HeaderText(std::span<const std::uint8_t> header) {
-    std::string text = FieldText(header.first(std::min(header.size(), kBankHeaderSize)));
-    text.erase(text.find_last_not_of(' ') + 1);
-    return text;
+    std::string_view text = FieldText(header.first(std::min(header.size(), kBankHeaderSize)));
+    return std::string(text.substr(0, text.find_last_not_of(' ') + 1));
 }
 
 void SetHeaderText(std::array<std::uint8_t, kBankHeaderSize>& header, const std::string& text) {

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <string_view>
 
 namespace kalivo::psr9000 {
 
@@ -33,8 +34,9 @@ bool LooksLikeRecord(std::span<const std::uint8_t> bytes);
 // Empty when everything after the name equals the default record.
 bool IsEmptyRecord(std::span<const std::uint8_t, kRecordSize> record);
 // Name bytes up to the first NUL, without the trailing filler the instrument
-// leaves (byte 01, blanks, "'", "*", "?").
-std::string RecordName(std::span<const std::uint8_t, kRecordSize> record);
+// leaves (byte 01, blanks, "'", "*", "?"). A view into record: every list
+// line reads one, so no string is made until the caller keeps it.
+std::string_view RecordName(std::span<const std::uint8_t, kRecordSize> record);
 // Clears the name field and copies in at most 16 bytes of name.
 void SetRecordName(Record& record, const std::string& name);
 std::uint8_t StyleNumber(std::span<const std::uint8_t, kRecordSize> record);

@@ -39,6 +39,19 @@ TEST(Psr9000BackupFile, WritesTheWholeFileWithTheChecksumOfItsBanksAtTheEnd) {
     EXPECT_EQ(bytes[241688 - 470], 'L');
 }
 
+TEST(Psr9000BackupFile, ChecksumOfTheLargestBytesAndOfEveryByteDifferent) {
+    // All 0xFF fills each partial sum to its limit; a counting pattern tells
+    // the four byte positions of a word apart.
+    std::vector<std::uint8_t> largest(241692, 0xFF);
+    std::vector<std::uint8_t> counting(241692);
+    for (std::size_t at = 0; at < counting.size(); ++at) {
+        counting[at] = static_cast<std::uint8_t>(at * 7 + at / 251);
+    }
+    for (const auto* bytes : {&largest, &counting}) {
+        EXPECT_EQ(Psr9000BackupFile::Checksum(*bytes), SumOfWords(*bytes));
+    }
+}
+
 TEST(Psr9000BackupFile, DefaultHeadersNameTheModel) {
     const auto plain = Psr9000Model::Psr9000().DefaultHeader();
     const auto pro = Psr9000Model::Pro().DefaultHeader();
