@@ -24,7 +24,7 @@ constexpr int kRegfiles = 4096;
 using Bytes = std::vector<std::uint8_t>;
 
 // A registration as the instrument writes it: the default, a title, a tempo, a style.
-Bytes Registration(const PsrModel& model, int number) {
+Bytes Registration(const Psr740Model& model, int number) {
     Bytes record(model.recordSize);
     model.makeDefault(record, 0, 0);
     const std::string title = FormatNumbers("Reg %05i", number);
@@ -44,8 +44,8 @@ void Need(bool ok, const std::string& what) {
 }
 
 // Returns whether both ratios are within the target.
-bool Measure(PsrFamilyHandler& source, PsrFamilyHandler& destination, test::AlternatingUserInterface& ui) {
-    const PsrModel& model = source.Model();
+bool Measure(Psr740FamilyHandler& source, Psr740FamilyHandler& destination, test::AlternatingUserInterface& ui) {
+    const Psr740Model& model = source.Model();
     std::printf("%s\n", model.protocolModel);
 
     // A folder of regfiles, also the registrations that fill the set.

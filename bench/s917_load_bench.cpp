@@ -16,7 +16,7 @@
 #include "common/fs/FileSystem.h"
 #include "core/tyros/AlternatingUserInterface.h"
 #include "handlers/cvp2_psr2000/Cvp2Handler.h"
-#include "support/S917Bytes.h"
+#include "support/Cvp2Bytes.h"
 
 using namespace kalivo;
 namespace bytes = kalivo::test::s917_bytes;

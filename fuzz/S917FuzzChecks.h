@@ -5,8 +5,8 @@
 #include <cstdlib>
 #include <vector>
 
-#include "handlers/cvp2_psr2000/S917BlockRebuild.h"
-#include "handlers/cvp2_psr2000/S917Registration.h"
+#include "handlers/cvp2_psr2000/Cvp2BlockRebuild.h"
+#include "handlers/cvp2_psr2000/Cvp2Registration.h"
 
 namespace kalivo::fuzz {
 
@@ -16,7 +16,7 @@ inline void RequireS917(bool condition) {
     }
 }
 
-inline void ExerciseS917(const S917Registration& registration) {
+inline void ExerciseS917(const Cvp2Registration& registration) {
     volatile std::size_t sink = registration.Name().size() + registration.LongName().size();
     sink = sink + registration.PathName(16).size() + registration.PathName(17).size();
     sink = sink + static_cast<std::size_t>(registration.Tempo() + 1) + registration.SettingsMask();
@@ -27,14 +27,14 @@ inline void ExerciseS917(const S917Registration& registration) {
     }
     std::string error;
     const std::vector<bool> all(24, true);
-    const auto merged = S917BlockRebuild::Build(&registration, registration, all, error);
-    const auto fresh = S917BlockRebuild::Build(nullptr, registration, all, error);
+    const auto merged = Cvp2BlockRebuild::Build(&registration, registration, all, error);
+    const auto fresh = Cvp2BlockRebuild::Build(nullptr, registration, all, error);
     RequireS917(merged.has_value() && fresh.has_value());
     RequireS917(merged->Length() <= 1680 && fresh->Length() <= 1680);
     auto renamed = *fresh;
     renamed.Rename("NewRegist");
     // A block read back from what it holds is the same block.
-    const auto again = S917Registration::FromRelative(registration.Bytes());
+    const auto again = Cvp2Registration::FromRelative(registration.Bytes());
     RequireS917(again.has_value() && again->Bytes() == registration.Bytes());
 }
 

@@ -24,16 +24,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static Psr740Handler source740(ui), destination740(ui);
     static Psr8000Handler source8000(ui), destination8000(ui);
     static const bool created = [] {
-        for (PsrFamilyHandler* handler :
-             std::initializer_list<PsrFamilyHandler*>{&source740, &destination740, &source8000, &destination8000}) {
+        for (Psr740FamilyHandler* handler :
+             std::initializer_list<Psr740FamilyHandler*>{&source740, &destination740, &source8000, &destination8000}) {
             handler->CreateStore();
         }
         return true;
     }();
     (void)created;
-    PsrFamilyHandler* source = (data[0] & 1) == 0 ? static_cast<PsrFamilyHandler*>(&source740) : &source8000;
-    PsrFamilyHandler* destination =
-        (data[0] & 1) == 0 ? static_cast<PsrFamilyHandler*>(&destination740) : &destination8000;
+    Psr740FamilyHandler* source = (data[0] & 1) == 0 ? static_cast<Psr740FamilyHandler*>(&source740) : &source8000;
+    Psr740FamilyHandler* destination =
+        (data[0] & 1) == 0 ? static_cast<Psr740FamilyHandler*>(&destination740) : &destination8000;
     const std::string folder = disk.Fresh("regfiles");
     fuzz::PsrFuzzDisk::Write(folder + "one" + source->Model().regfileExtension, {data + 1, size - 1});
     const int loaded = source->LoadRegfiles(folder);

@@ -36,10 +36,10 @@ void AppendSlice(Bytes& out, const Bytes& part) {
 }
 
 // A set with a few registrations, made through regfiles and ">>".
-void Fill(PsrFamilyHandler& handler, const fuzz::PsrFuzzDisk& disk) {
-    const PsrModel& model = handler.Model();
+void Fill(Psr740FamilyHandler& handler, const fuzz::PsrFuzzDisk& disk) {
+    const Psr740Model& model = handler.Model();
     test::AlternatingUserInterface ui;
-    std::unique_ptr<PsrFamilyHandler> carrier;
+    std::unique_ptr<Psr740FamilyHandler> carrier;
     if (model.oneDataFile) {
         carrier = std::make_unique<Psr740Handler>(ui);
     } else {
@@ -73,7 +73,7 @@ int main(int argc, char** argv) {
     Psr740Handler psr740(ui);
     Psr8000Handler psr8000(ui);
     int n = 0;
-    for (PsrFamilyHandler* handler : {static_cast<PsrFamilyHandler*>(&psr740), static_cast<PsrFamilyHandler*>(&psr8000)}) {
+    for (Psr740FamilyHandler* handler : {static_cast<Psr740FamilyHandler*>(&psr740), static_cast<Psr740FamilyHandler*>(&psr8000)}) {
         const bool is8000 = !handler->Model().oneDataFile;
         handler->CreateStore();
         Fill(*handler, disk);

@@ -17,8 +17,8 @@
 #include "core/tyros/AlternatingUserInterface.h"
 #include "handlers/psr740_8000/Psr740Handler.h"
 #include "handlers/psr740_8000/Psr8000Handler.h"
-#include "handlers/psr740_8000/PsrDataFile.h"
-#include "handlers/psr740_8000/PsrUserFile.h"
+#include "handlers/psr740_8000/Psr740DataFile.h"
+#include "handlers/psr740_8000/Psr740UserFile.h"
 
 using namespace kalivo;
 
@@ -29,8 +29,8 @@ bool Slice(ByteReader& reader, std::span<const std::uint8_t>& out) {
     return reader.ReadU16(size) && reader.ReadBytes(std::min<std::size_t>(size, reader.Remaining()), out);
 }
 
-void RequireSameMemory(const PsrFamilyHandler& a, const PsrFamilyHandler& b) {
-    const PsrModel& model = a.Model();
+void RequireSameMemory(const Psr740FamilyHandler& a, const Psr740FamilyHandler& b) {
+    const Psr740Model& model = a.Model();
     for (int bank = 0; bank < model.banks; ++bank) {
         fuzz::Require(a.Memory().IsUsed(bank) == b.Memory().IsUsed(bank));
         for (int slot = 0; slot < model.slots; ++slot) {
@@ -43,10 +43,10 @@ void RequireSameMemory(const PsrFamilyHandler& a, const PsrFamilyHandler& b) {
     }
 }
 
-std::vector<std::uint8_t> SoundDataFile(const PsrModel& model) {
-    PsrBankMemory memory(model);
+std::vector<std::uint8_t> SoundDataFile(const Psr740Model& model) {
+    Psr740BankMemory memory(model);
     memory.Clear();
-    return PsrDataFile::Build(model, memory, 0);
+    return Psr740DataFile::Build(model, memory, 0);
 }
 
 }  // namespace
@@ -67,19 +67,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static Psr740Handler loaded740(ui), again740(ui);
     static Psr8000Handler loaded8000(ui), again8000(ui);
     static const bool created = [] {
-        for (PsrFamilyHandler* handler : std::initializer_list<PsrFamilyHandler*>{&loaded740, &again740, &loaded8000, &again8000}) {
+        for (Psr740FamilyHandler* handler : std::initializer_list<Psr740FamilyHandler*>{&loaded740, &again740, &loaded8000, &again8000}) {
             handler->CreateStore();
         }
         return true;
     }();
     (void)created;
-    PsrFamilyHandler* loaded = (flags & 1) == 0 ? static_cast<PsrFamilyHandler*>(&loaded740) : &loaded8000;
-    PsrFamilyHandler* again = (flags & 1) == 0 ? static_cast<PsrFamilyHandler*>(&again740) : &again8000;
-    const PsrModel& model = loaded->Model();
+    Psr740FamilyHandler* loaded = (flags & 1) == 0 ? static_cast<Psr740FamilyHandler*>(&loaded740) : &loaded8000;
+    Psr740FamilyHandler* again = (flags & 1) == 0 ? static_cast<Psr740FamilyHandler*>(&again740) : &again8000;
+    const Psr740Model& model = loaded->Model();
     std::vector<std::uint8_t> dataBytes(dataFile.begin(), dataFile.end());
     if ((flags & 2) != 0) {
-        static const std::vector<std::uint8_t> sound740 = SoundDataFile(PsrModel::Psr740());
-        static const std::vector<std::uint8_t> sound8000 = SoundDataFile(PsrModel::Psr8000());
+        static const std::vector<std::uint8_t> sound740 = SoundDataFile(Psr740Model::Psr740());
+        static const std::vector<std::uint8_t> sound8000 = SoundDataFile(Psr740Model::Psr8000());
         std::vector<std::uint8_t> laid = model.oneDataFile ? sound740 : sound8000;
         std::copy_n(dataBytes.begin(), std::min(dataBytes.size(), laid.size()), laid.begin());
         dataBytes = std::move(laid);
@@ -97,13 +97,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::filesystem::create_directories(in + "REG");
     std::vector<std::string> lines;
     fuzz::Require(TextFile::ReadLines(in + "SET.USR", lines));
-    PsrSetContents contents;
+    Psr740SetContents contents;
     // A user file the load cannot parse is refused by this same parse before
     // any other file is looked at: such inputs stop here.
-    if (PsrUserFile::Parse(model, lines, contents) != 0) {
+    if (Psr740UserFile::Parse(model, lines, contents) != 0) {
         return 0;
     }
-    for (const PsrDataFileRef& ref : contents.files) {
+    for (const Psr740DataFileRef& ref : contents.files) {
         dataFiles.push_back(in + "REG/" + FileNameSanitizer::Sanitize(ref.stem) + ".REG");
         fuzz::PsrFuzzDisk::Write(dataFiles.back(), dataBytes);
     }

@@ -4,7 +4,7 @@
 using namespace kalivo;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    if (const auto registration = S917Registration::FromRegfile({data, size})) {
+    if (const auto registration = Cvp2Registration::FromRegfile({data, size})) {
         fuzz::ExerciseS917(*registration);
     }
     return 0;

@@ -5,8 +5,8 @@
 #include <string>
 
 #include "SeedFiles.h"
-#include "handlers/cvp2_psr2000/S917BankFile.h"
-#include "support/S917Bytes.h"
+#include "handlers/cvp2_psr2000/Cvp2BankFile.h"
+#include "support/Cvp2Bytes.h"
 
 using namespace kalivo;
 namespace bytes = kalivo::test::s917_bytes;
@@ -33,13 +33,13 @@ int main(int argc, char** argv) {
     const std::string banks = argv[1];
     const std::string regfiles = argv[2];
     const auto samples = Samples();
-    S917Bank bank;
+    Cvp2Bank bank;
     for (std::size_t i = 0; i < samples.size(); ++i) {
         fuzz::SaveSeed(regfiles + "/regfile" + std::to_string(i), samples[i]);
-        bank.slots[i * 2] = S917Registration::FromRelative(samples[i]);
+        bank.slots[i * 2] = Cvp2Registration::FromRelative(samples[i]);
     }
-    fuzz::SaveSeed(banks + "/cvp2", S917BankFile::Write(bank, S917Model::Cvp2()));
-    fuzz::SaveSeed(banks + "/psr2000", S917BankFile::Write(bank, S917Model::Psr2000()));
-    fuzz::SaveSeed(banks + "/empty", S917BankFile::Write(S917Bank{}, S917Model::Psr2000()));
+    fuzz::SaveSeed(banks + "/cvp2", Cvp2BankFile::Write(bank, Cvp2Model::Cvp2()));
+    fuzz::SaveSeed(banks + "/psr2000", Cvp2BankFile::Write(bank, Cvp2Model::Psr2000()));
+    fuzz::SaveSeed(banks + "/empty", Cvp2BankFile::Write(Cvp2Bank{}, Cvp2Model::Psr2000()));
     return 0;
 }

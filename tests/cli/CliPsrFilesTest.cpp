@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "cli/CliFixture.h"
-#include "core/psr740_8000/PsrTestSupport.h"
+#include "core/psr740_8000/Psr740TestSupport.h"
 
 namespace kalivo::test {
 namespace {
@@ -33,7 +33,7 @@ protected:
         CliApplication application;
         return RunCli(application, args, printed, errors);
     }
-    void Store(PsrFamilyHandler& handler, const std::vector<psr::Placed>& placed, const std::string& name) {
+    void Store(Psr740FamilyHandler& handler, const std::vector<psr::Placed>& placed, const std::string& name) {
         handler.CreateStore();
         Fill(handler, placed);
         ASSERT_EQ(handler.StoreArchive(name, FileSystem::WithSeparator(in.Path()), 0), 0);

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "cli/CliFixture.h"
-#include "support/S917Bytes.h"
+#include "support/Cvp2Bytes.h"
 #include "support/TempFolder.h"
 
 namespace kalivo::test {

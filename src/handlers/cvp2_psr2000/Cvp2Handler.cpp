@@ -2,6 +2,6 @@
 
 namespace kalivo {
 
-Cvp2Handler::Cvp2Handler(UserInterface& ui) : S917Handler(ui, S917Model::Cvp2()) {}
+Cvp2Handler::Cvp2Handler(UserInterface& ui) : Cvp2FamilyHandler(ui, Cvp2Model::Cvp2()) {}
 
 }  // namespace kalivo

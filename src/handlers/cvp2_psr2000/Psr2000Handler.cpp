@@ -2,6 +2,6 @@
 
 namespace kalivo {
 
-Psr2000Handler::Psr2000Handler(UserInterface& ui) : S917Handler(ui, S917Model::Psr2000()) {}
+Psr2000Handler::Psr2000Handler(UserInterface& ui) : Cvp2FamilyHandler(ui, Cvp2Model::Psr2000()) {}
 
 }  // namespace kalivo

@@ -1,10 +1,10 @@
 #pragma once
-#include "handlers/cvp2_psr2000/S917Handler.h"
+#include "handlers/cvp2_psr2000/Cvp2FamilyHandler.h"
 
 namespace kalivo {
 
 // PSR-2000: one destination bank; the source shows the banks loaded.
-class Psr2000Handler : public S917Handler {
+class Psr2000Handler : public Cvp2FamilyHandler {
 public:
     explicit Psr2000Handler(UserInterface& ui);
 };

@@ -2,6 +2,6 @@
 
 namespace kalivo {
 
-Psr740Handler::Psr740Handler(UserInterface& ui) : PsrFamilyHandler(ui, PsrModel::Psr740()) {}
+Psr740Handler::Psr740Handler(UserInterface& ui) : Psr740FamilyHandler(ui, Psr740Model::Psr740()) {}
 
 }  // namespace kalivo

@@ -2,6 +2,6 @@
 
 namespace kalivo {
 
-Psr8000Handler::Psr8000Handler(UserInterface& ui) : PsrFamilyHandler(ui, PsrModel::Psr8000()) {}
+Psr8000Handler::Psr8000Handler(UserInterface& ui) : Psr740FamilyHandler(ui, Psr740Model::Psr8000()) {}
 
 }  // namespace kalivo
