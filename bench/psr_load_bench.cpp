@@ -74,7 +74,7 @@ bool Measure(Psr740FamilyHandler& source, Psr740FamilyHandler& destination, test
         }
     }
     const std::string disk = MakeFolder();
-    Need(destination.StoreArchive("BENCH", disk, 0) == 0, "store the set");
+    Need(destination.StoreArchive("BENCH", disk, 0) == Status::kDone, "store the set");
     std::vector<std::string> setPaths{disk + "BENCH.USR"};
     for (const std::string& file : FileSystem::FindFiles(disk + "REG", "*")) {
         setPaths.push_back(disk + "REG/" + file);

@@ -47,7 +47,7 @@ bool WriteExample(const Psr9000Model& model, const std::string& folder) {
     }
     Psr9000FamilyHandler handler(ui, model);
     handler.CreateStore();
-    return handler.LoadSourceArchive(folder + "/", kArchive) == 0 && handler.CreateRegfiles(folder + "/regfiles/") == 0;
+    return handler.LoadSourceArchive(folder + "/", kArchive) == Status::kDone && handler.CreateRegfiles(folder + "/regfiles/") == Status::kDone;
 }
 
 }  // namespace

@@ -13,8 +13,8 @@ namespace {
 
 void Exercise(const std::vector<std::uint8_t>& file) {
     Psr9000UserStyles styles;
-    const int result = styles.ReadBackup(file);
-    if (result != 0 && result != 2) {
+    const Status result = styles.ReadBackup(file);
+    if (result != Status::kDone && result != Status::kNotValid) {
         std::abort();
     }
     for (int number = 0; number < 256; ++number) {

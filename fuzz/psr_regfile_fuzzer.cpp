@@ -36,9 +36,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         (data[0] & 1) == 0 ? static_cast<Psr740FamilyHandler*>(&destination740) : &destination8000;
     const std::string folder = disk.Fresh("regfiles");
     fuzz::PsrFuzzDisk::Write(folder + "one" + source->Model().regfileExtension, {data + 1, size - 1});
-    const int loaded = source->LoadRegfiles(folder);
-    fuzz::Require(loaded == 0 || loaded == 12);
-    if (loaded != 0) {
+    const Status loaded = source->LoadRegfiles(folder);
+    fuzz::Require(loaded == Status::kDone || loaded == Status::kNoRegfileFound);
+    if (loaded != Status::kDone) {
         fuzz::Require(source->Regfiles().Entries().empty());
         return 0;
     }
@@ -51,14 +51,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     source->GetRegfileVoiceName1(0, text);
     source->GetRegfileVoiceName4(0, text);
     source->ShowRegistration(0, -1, -1);
-    fuzz::Require(source->WriteRegfileProtocol(folder + "r.htm") == 0);
+    fuzz::Require(source->WriteRegfileProtocol(folder + "r.htm") == Status::kDone);
 
-    fuzz::Require(destination->CopyRegfile(1, 2, source, 0) == 0);
-    fuzz::Require(destination->GetRegistrationName(1, 2, text) == 0);
+    fuzz::Require(destination->CopyRegfile(1, 2, source, 0) == Status::kDone);
+    fuzz::Require(destination->GetRegistrationName(1, 2, text) == Status::kDone);
     destination->ShowRegistration(-1, 1, 2);
-    fuzz::Require(destination->CreateRegfiles(folder) == 0);
+    fuzz::Require(destination->CreateRegfiles(folder) == Status::kDone);
     // What the program writes, it reads back.
-    fuzz::Require(source->LoadRegfiles(folder) == 0);
+    fuzz::Require(source->LoadRegfiles(folder) == Status::kDone);
     fuzz::Require(source->Regfiles().Entries().size() == 2);
     return 0;
 }

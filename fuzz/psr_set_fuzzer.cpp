@@ -100,7 +100,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Psr740SetContents contents;
     // A user file the load cannot parse is refused by this same parse before
     // any other file is looked at: such inputs stop here.
-    if (Psr740UserFile::Parse(model, lines, contents) != 0) {
+    if (Psr740UserFile::Parse(model, lines, contents) != Status::kDone) {
         return 0;
     }
     for (const Psr740DataFileRef& ref : contents.files) {
@@ -108,7 +108,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         fuzz::PsrFuzzDisk::Write(dataFiles.back(), dataBytes);
     }
 
-    if (loaded->LoadSourceArchive(in, "SET") != 0) {
+    if (loaded->LoadSourceArchive(in, "SET") != Status::kDone) {
         return 0;
     }
     // Store beside a REG.MNG of the input, load what was stored: the same memory.
@@ -116,10 +116,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::filesystem::create_directories(out + "REG");
     fuzz::PsrFuzzDisk::Write(out + "REG/REG.MNG", regMng);
     fuzz::PsrFuzzDisk::Write(out + "REG/RPK001AL.REG", regMng);
-    if (loaded->StoreArchive("COPY", out, 0) != 0) {
+    if (loaded->StoreArchive("COPY", out, 0) != Status::kDone) {
         return 0;
     }
-    fuzz::Require(again->LoadSourceArchive(out, "COPY") == 0);
+    fuzz::Require(again->LoadSourceArchive(out, "COPY") == Status::kDone);
     RequireSameMemory(*loaded, *again);
     for (int bank = 0; bank < model.banks; ++bank) {
         for (int slot = 0; slot < model.slots; ++slot) {
@@ -132,9 +132,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             loaded->GetVoiceName4(bank, slot, name);
         }
     }
-    // 14: a set without a used bank has nothing to list.
+    // A set without a used bank has nothing to list.
     if ((flags & 4) != 0) {
-        fuzz::Require(loaded->WriteProtocol(out + "p.htm") == (loaded->Memory().AnyBankUsed() ? 0 : 14));
+        fuzz::Require(loaded->WriteProtocol(out + "p.htm") ==
+                      (loaded->Memory().AnyBankUsed() ? Status::kDone : Status::kNothingToWrite));
     }
     return 0;
 }

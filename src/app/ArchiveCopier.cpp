@@ -17,19 +17,19 @@ void CopyBankHeader(ModelHandler& destination, int dstBank, ModelHandler& source
 
 bool InUse(ModelHandler& source, int bank) {
     std::string name;
-    return source.GetRegistrationName(bank, 0, name) != status::kBankNotInUse;
+    return source.GetRegistrationName(bank, 0, name) != Status::kBankNotInUse;
 }
 
 }  // namespace
 
 void ArchiveCopier::CopyWholeBank(ModelHandler& destination, int dstBank, ModelHandler& source, int srcBank) {
     for (int slot = 0; slot < source.RegistrationsPerBank(); ++slot) {
-        const int result = destination.CopyRegistration(dstBank, slot, &source, srcBank, slot);
-        if (result == status::kBankNotInUse) {
+        const Status result = destination.CopyRegistration(dstBank, slot, &source, srcBank, slot);
+        if (result == Status::kBankNotInUse) {
             break;
         }
         // An empty source slot empties the destination slot, so the bank becomes a copy.
-        if (result == status::kNoRegistration) {
+        if (result == Status::kNoRegistration) {
             destination.DeleteRegistration(dstBank, slot);
         }
     }

@@ -5,11 +5,11 @@
 
 namespace kalivo {
 
-bool ArchiveWorkflow::IsLoadFailure(int status) {
-    return status != status::kDone && status != status::kStyleArchiveWanted;
+bool ArchiveWorkflow::IsLoadFailure(Status status) {
+    return status != Status::kDone && status != Status::kStyleArchiveWanted;
 }
 
-bool ArchiveWorkflow::RegfilesLoaded(int status) { return status == status::kDone || status == status::kSomeLeftOut; }
+bool ArchiveWorkflow::RegfilesLoaded(Status status) { return status == Status::kDone || status == Status::kSomeLeftOut; }
 
 ArchiveWorkflow::LoadOutcome ArchiveWorkflow::LoadArchives(ModelHandler& handler, Side side, const std::string& folder,
                                                            const std::vector<std::string>& names,
@@ -23,7 +23,7 @@ ArchiveWorkflow::LoadOutcome ArchiveWorkflow::LoadArchives(ModelHandler& handler
             each(name, outcome.status);
         }
         outcome.loaded += IsLoadFailure(outcome.status) ? 0 : 1;
-        if (outcome.status == status::kNoRoomForBank) {
+        if (outcome.status == Status::kNoRoomForBank) {
             outcome.notLoaded = static_cast<int>(names.size() - i);
             break;
         }
@@ -60,16 +60,16 @@ ArchiveWorkflow::StoreOutcome ArchiveWorkflow::StoreBanks(ModelHandler& handler,
         }
         const std::string& bank = banks[static_cast<std::size_t>(index)];
         ++outcome.tried;
-        const int status = handler.StoreArchive(bank, folder, index);
+        const Status status = handler.StoreArchive(bank, folder, index);
         if (each) {
             each(bank, status);
         }
-        outcome.stored += status == status::kDone ? 1 : 0;
+        outcome.stored += status == Status::kDone ? 1 : 0;
     }
     return outcome;
 }
 
-int ArchiveWorkflow::StoreNamedArchive(ModelHandler& handler, const std::string& folder) {
+Status ArchiveWorkflow::StoreNamedArchive(ModelHandler& handler, const std::string& folder) {
     return handler.StoreArchive(handler.GetArchiveName(), folder, 0);
 }
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "handlers/ModelHandler.h"
+#include "handlers/StatusCodes.h"
 #include "ui/UserInterface.h"
 
 namespace kalivo {
@@ -15,10 +16,10 @@ class ArchiveWorkflow {
 public:
     enum class Side { Source, Destination };
     // Told after each archive or bank, with the handler's status for it.
-    using EachStatus = std::function<void(const std::string& name, int status)>;
+    using EachStatus = std::function<void(const std::string& name, Status status)>;
 
     struct LoadOutcome {
-        int status = 0;     // of the last archive tried
+        Status status = Status::kDone;  // of the last archive tried
         int loaded = 0;     // archives that loaded
         int notLoaded = 0;  // archives left out because no bank was free
     };
@@ -30,9 +31,9 @@ public:
     static constexpr const char* kNoArchiveFound = "No Archive found";
 
     // A wanted style archive only adds user style names: the archive loaded.
-    static bool IsLoadFailure(int status);
+    static bool IsLoadFailure(Status status);
     // Regfiles loaded, perhaps with some files left out.
-    static bool RegfilesLoaded(int status);
+    static bool RegfilesLoaded(Status status);
 
     // Loads the named archives of the folder one after another; stops at the
     // first that finds no free bank, since the rest would not fit either.
@@ -47,7 +48,7 @@ public:
     static StoreOutcome StoreBanks(ModelHandler& handler, const StringList& banks, const std::vector<int>& chosen,
                                    const std::string& folder, const EachStatus& each = nullptr);
     // Stores the whole archive of a one-archive model under its own name.
-    static int StoreNamedArchive(ModelHandler& handler, const std::string& folder);
+    static Status StoreNamedArchive(ModelHandler& handler, const std::string& folder);
 };
 
 }  // namespace kalivo

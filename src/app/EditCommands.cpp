@@ -49,7 +49,7 @@ void EditCommands::Rename() {
     auto before = d_.Before();
     if (header) {
         d_.destination_->SetBankName(bank, text);
-    } else if (d_.destination_->RenameRegistration(bank, slot, text) != 0) {
+    } else if (d_.destination_->RenameRegistration(bank, slot, text) != Status::kDone) {
         d_.Status("Not renamed: " + Shown(current));
         return;
     }
@@ -107,7 +107,7 @@ void EditCommands::CopyWholeBank() {
 bool EditCommands::CopySingle(bool group) {
     const int dstBank = d_.destinationPane_.position.bank;
     const int dstSlot = d_.destinationPane_.position.slot;
-    int result = status::kDone;
+    Status result = Status::kDone;
     if (d_.sourceShowsRegfiles_) {
         if (d_.sourceRegfile_ < 0) {
             d_.ClearSourceSelection();
@@ -127,10 +127,10 @@ bool EditCommands::CopySingle(bool group) {
                        : d_.destination_->CopyRegistration(dstBank, dstSlot, d_.source_, d_.sourcePane_.position.bank, d_.sourcePane_.position.slot);
     }
     // A group copy that copied nothing keeps both lines chosen, to try again.
-    if (group && result != status::kDone && result != status::kNoRegistration) {
+    if (group && result != Status::kDone && result != Status::kNoRegistration) {
         return false;
     }
-    if (result == status::kNoRegistration) {
+    if (result == Status::kNoRegistration) {
         d_.ui_.ShowMessage("No registration");
         d_.Status("Nothing copied: no registration there");
         if (group) {

@@ -95,7 +95,7 @@ bool FileCommands::ChooseArchives(const std::string& folder, ModelHandler& handl
 }
 
 // Loads the chosen archives; returns the status of a single-archive load (0 for Tyros).
-int FileCommands::LoadArchives(bool destination, const std::string& folder, const std::vector<std::string>& names) {
+Status FileCommands::LoadArchives(bool destination, const std::string& folder, const std::vector<std::string>& names) {
     ModelHandler& handler = destination ? *d_.destination_ : *d_.source_;
     {
         WaitCursor wait(d_.ui_);
@@ -104,9 +104,9 @@ int FileCommands::LoadArchives(bool destination, const std::string& folder, cons
     }
     ArchiveWorkflow::ReportUnknownVoices(handler);
     if (!d_.singleArchiveMode_) {
-        return status::kDone;
+        return Status::kDone;
     }
-    if (lastLoad_.status == status::kStyleArchiveWanted) {
+    if (lastLoad_.status == Status::kStyleArchiveWanted) {
         ModelCommands(d_).RunStyleArchiveQuestion();
     }
     return lastLoad_.status;
@@ -184,13 +184,13 @@ void FileCommands::LoadRegfiles() {
         return;
     }
     d_.regfileNames_.clear();
-    const int result = d_.source_->LoadRegfiles(folder);
+    const Status result = d_.source_->LoadRegfiles(folder);
     if (ArchiveWorkflow::RegfilesLoaded(result)) {
         d_.source_->ListRegfiles(d_.regfileNames_);
         ArchiveWorkflow::ReportUnknownVoices(*d_.source_);
         d_.ShowRegfiles();
         d_.Status(Counted(static_cast<int>(d_.regfileNames_.size()), "regfile") + " loaded from " + folder +
-               (result == status::kSomeLeftOut ? "; some files were left out" : ""));
+               (result == Status::kSomeLeftOut ? "; some files were left out" : ""));
         return;
     }
     // A failed load has emptied the handler's regfile list: a list of regfiles
@@ -213,12 +213,12 @@ void FileCommands::CreateRegfilesWith(ModelHandler& handler, int registrations) 
         d_.Status("No regfile written");
         return;
     }
-    int result = status::kDone;
+    Status result = Status::kDone;
     {
         WaitCursor wait(d_.ui_);
         result = handler.CreateRegfiles(FileSystem::WithSeparator(folder));
     }
-    d_.Status(result == status::kDone ? Counted(registrations, "regfile") + " written to " + folder
+    d_.Status(result == Status::kDone ? Counted(registrations, "regfile") + " written to " + folder
                                    : "Not every regfile was written to " + folder);
 }
 
@@ -253,19 +253,19 @@ void FileCommands::WriteProtocolWith(ModelHandler& handler, bool regfiles) {
     constexpr std::size_t kUtf8Filter = 1;
     handler.SetProtocolEncoding(choice->filter == kUtf8Filter ? TextEncoding::Utf8 : TextEncoding::Windows1252);
     d_.view_.SetEnabled(false);
-    const int result = regfiles ? handler.WriteRegfileProtocol(path) : handler.WriteProtocol(path);
+    const Status result = regfiles ? handler.WriteRegfileProtocol(path) : handler.WriteProtocol(path);
     d_.view_.SetEnabled(true);
     // Handlers report a file they cannot create and an HTML refusal themselves;
     // the other failures are told here, so each is told once.
     const bool knownEnding = ProtocolPath::FormOf(path) != ProtocolForm::None;
-    if (result == status::kWrongProtocolEnding && !knownEnding) {
+    if (result == Status::kWrongProtocolEnding && !knownEnding) {
         d_.ui_.ShowMessage("Protocol not written: the file name must end in .txt or .htm");
-    } else if (result == status::kNothingToWrite) {
+    } else if (result == Status::kNothingToWrite) {
         d_.ui_.ShowMessage("Protocol not written: nothing to write");
-    } else if (result == status::kRegfileListEmpty) {
+    } else if (result == Status::kRegfileListEmpty) {
         d_.ui_.ShowMessage("Protocol not written: no regfiles loaded");
     }
-    d_.Status(result == status::kDone ? "Protocol written to " + path : "Protocol not written");
+    d_.Status(result == Status::kDone ? "Protocol written to " + path : "Protocol not written");
 }
 
 void FileCommands::ProtocolLeft() {
@@ -335,7 +335,7 @@ void FileCommands::StoreSingleArchive() {
         return;
     }
     const std::string archive = d_.destination_->GetArchiveName();
-    if (ArchiveWorkflow::StoreNamedArchive(*d_.destination_, FileSystem::WithSeparator(folder)) != status::kDone) {
+    if (ArchiveWorkflow::StoreNamedArchive(*d_.destination_, FileSystem::WithSeparator(folder)) != Status::kDone) {
         d_.Status("Not stored");
         return;
     }

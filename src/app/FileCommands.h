@@ -30,7 +30,7 @@ public:
 
 private:
     bool ChooseArchives(const std::string& folder, ModelHandler& handler, std::vector<std::string>& chosen);
-    int LoadArchives(bool destination, const std::string& folder, const std::vector<std::string>& names);
+    Status LoadArchives(bool destination, const std::string& folder, const std::vector<std::string>& names);
     bool ChooseAndLoadArchives(bool destination);
     void LoadedStatus(const std::vector<std::string>& names, const std::string& folder, bool destination);
     void CreateRegfilesWith(ModelHandler& handler, int registrations);

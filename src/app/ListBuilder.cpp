@@ -58,7 +58,7 @@ void Walk(ModelHandler& handler, ListBuilder::Side side, Line line) {
         }
         for (int slot = 0; slot < perBank; ++slot) {
             name.clear();
-            const bool empty = handler.GetRegistrationName(bank, slot, name) != 0;
+            const bool empty = handler.GetRegistrationName(bank, slot, name) != Status::kDone;
             line(bank, slot, name, empty);
         }
     }

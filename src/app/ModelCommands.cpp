@@ -180,11 +180,11 @@ void ModelCommands::RunStyleArchiveQuestion() {
             return;
         }
         const std::string& name = names[static_cast<std::size_t>(chosen)];
-        if (d_.source_->LoadStyleArchive(path, name) == status::kNotValid) {
+        if (d_.source_->LoadStyleArchive(path, name) == Status::kNotValid) {
             d_.ui_.ShowMessage("Not valid style archive");
             continue;
         }
-        if (d_.destination_->LoadStyleArchive(path, name) == status::kNotValid) {
+        if (d_.destination_->LoadStyleArchive(path, name) == Status::kNotValid) {
             d_.ui_.ShowMessage("No valid style archive");
             continue;
         }

@@ -70,11 +70,12 @@ CliCommands::~CliCommands() {
     destination_.ReleaseStore();
 }
 
-int CliCommands::Check(int status, const std::string& what) {
-    if (status != status::kDone) {
-        ui_.ShowMessage(what + FormatNumbers(" failed with status %i: ", status) + StatusDescription::Of(status));
-        if (result_ == status::kDone) {
-            result_ = status;
+Status CliCommands::Check(Status status, const std::string& what) {
+    if (status != Status::kDone) {
+        ui_.ShowMessage(what + FormatNumbers(" failed with status %i: ", ExitCodeOf(status)) +
+                        StatusDescription::Of(status));
+        if (result_ == kAllDone) {
+            result_ = ExitCodeOf(status);
         }
     }
     return status;
@@ -109,16 +110,16 @@ bool CliCommands::ChooseArchives(const std::string& folder, const std::vector<st
 
 bool CliCommands::LoadArchives(const std::string& folder, const std::vector<std::string>& names) {
     ArchiveWorkflow::LoadArchives(source_, ArchiveWorkflow::Side::Source, folder, names,
-                                  [this](const std::string& name, int status) {
+                                  [this](const std::string& name, Status status) {
                                       // A wanted style archive only adds style names; the archive itself is loaded.
-                                      Check(ArchiveWorkflow::IsLoadFailure(status) ? status : status::kDone,
+                                      Check(ArchiveWorkflow::IsLoadFailure(status) ? status : Status::kDone,
                                             Quoted("loading %s", name));
                                   });
     if (!BankFiles()) {
-        return result_ == status::kDone;
+        return result_ == kAllDone;
     }
     // Tyros goes on with the banks that did load.
-    return result_ == status::kDone || source_.SourceBankCount() > 0;
+    return result_ == kAllDone || source_.SourceBankCount() > 0;
 }
 
 bool CliCommands::PrepareStyles(const std::string& styles) {
@@ -142,7 +143,7 @@ void CliCommands::LoadChosenStyles(const std::string& path) {
     source_.ListArchives(folder, listed);
     const std::optional<std::string> name = ListedName(listed, FileSystem::LastComponent(path));
     if (!name) {
-        Check(status::kNotValid, Quoted("finding the style archive %s", path));
+        Check(Status::kNotValid, Quoted("finding the style archive %s", path));
         return;
     }
     Check(source_.LoadStyleArchive(folder, *name), Quoted("loading the style archive %s", path));
@@ -173,7 +174,7 @@ bool CliCommands::LoadSource(const CliRequest& request) {
     bool loaded = false;
     if (!request.regfiles.empty()) {
         const std::string folder = FileSystem::WithoutTrailingSeparator(request.regfiles);
-        const int loadedStatus = Check(source_.LoadRegfiles(folder), Quoted("loading the regfiles of %s", folder));
+        const Status loadedStatus = Check(source_.LoadRegfiles(folder), Quoted("loading the regfiles of %s", folder));
         // What was valid is still listed; the exit status tells of the rest.
         loaded = ArchiveWorkflow::RegfilesLoaded(loadedStatus);
     } else {
@@ -210,7 +211,7 @@ int CliCommands::Protocol(const CliRequest& request) {
         return result_;
     }
     source_.SetProtocolEncoding(request.encoding == "utf-8" ? TextEncoding::Utf8 : TextEncoding::Windows1252);
-    const int status = request.regfiles.empty() ? source_.WriteProtocol(request.out)
+    const Status status = request.regfiles.empty() ? source_.WriteProtocol(request.out)
                                                 : source_.WriteRegfileProtocol(request.out);
     Check(status, Quoted("writing the protocol %s", request.out));
     return result_;
@@ -221,7 +222,7 @@ bool CliCommands::CreateOutFolder(const std::string& folder) {
     if (FileSystem::CreateDirectory(folder)) {
         return true;
     }
-    Check(status::kNotValid, Quoted("creating the folder %s", folder));
+    Check(Status::kNotValid, Quoted("creating the folder %s", folder));
     return false;
 }
 
@@ -245,12 +246,12 @@ void CliCommands::StoreDestination(const std::string& folder) {
     }
     const StringList banks = ArchiveWorkflow::BanksToStore(destination_, ui_);
     if (banks.empty()) {
-        Check(status::kNotValid, "storing");
+        Check(Status::kNotValid, "storing");
         return;
     }
     std::vector<int> all(banks.size());
     std::iota(all.begin(), all.end(), 0);
-    ArchiveWorkflow::StoreBanks(destination_, banks, all, folder, [this](const std::string& bank, int status) {
+    ArchiveWorkflow::StoreBanks(destination_, banks, all, folder, [this](const std::string& bank, Status status) {
         Check(status, Quoted("storing bank %s", Cp1252::ToUtf8(bank)));
     });
 }

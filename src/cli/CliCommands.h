@@ -49,7 +49,7 @@ private:
     // --voices: false (the command cannot go on) when the list cannot be had.
     bool ApplyVoiceList(const CliRequest& request);
     // Remembers the first failure and says which call failed; returns status.
-    int Check(int status, const std::string& what);
+    Status Check(Status status, const std::string& what);
     bool Usage(const std::string& reason);
 
     Model model_;

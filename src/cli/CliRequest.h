@@ -6,6 +6,7 @@
 namespace kalivo {
 
 // Exit status of a command line that cannot be carried out as written.
+inline constexpr int kAllDone = 0;  // the exit status of a run that did everything
 inline constexpr int kUsageError = 2;
 
 struct CliRequest {

@@ -12,33 +12,33 @@ void ModelHandler::ReleaseStore() {}
 
 bool ModelHandler::HasBankHeaders() { return false; }
 
-int ModelHandler::LoadSourceArchive(const std::string& /*folder*/, const std::string& /*archive*/) { return 0; }
+Status ModelHandler::LoadSourceArchive(const std::string& /*folder*/, const std::string& /*archive*/) { return Status::kDone; }
 
-int ModelHandler::LoadDestinationArchive(const std::string& /*folder*/, const std::string& /*archive*/) { return 0; }
+Status ModelHandler::LoadDestinationArchive(const std::string& /*folder*/, const std::string& /*archive*/) { return Status::kDone; }
 
-int ModelHandler::LoadStyleArchive(const std::string& /*folder*/, const std::string& /*styleArchive*/) { return 0; }
+Status ModelHandler::LoadStyleArchive(const std::string& /*folder*/, const std::string& /*styleArchive*/) { return Status::kDone; }
 
-int ModelHandler::ClearSource() { return 0; }
+Status ModelHandler::ClearSource() { return Status::kDone; }
 
-int ModelHandler::ClearDestination(int /*bankCount*/) { return 0; }
+Status ModelHandler::ClearDestination(int /*bankCount*/) { return Status::kDone; }
 
-int ModelHandler::DeleteRegistration(int /*bank*/, int /*slot*/) { return 0; }
+Status ModelHandler::DeleteRegistration(int /*bank*/, int /*slot*/) { return Status::kDone; }
 
-int ModelHandler::StoreArchive(const std::string& /*archive*/, const std::string& /*folder*/, int /*bankPosition*/) { return 0; }
+Status ModelHandler::StoreArchive(const std::string& /*archive*/, const std::string& /*folder*/, int /*bankPosition*/) { return Status::kDone; }
 
-int ModelHandler::ListArchives(const std::string& /*folder*/, StringList& /*names*/) { return 0; }
+Status ModelHandler::ListArchives(const std::string& /*folder*/, StringList& /*names*/) { return Status::kDone; }
 
-int ModelHandler::ListBanks(StringList& /*names*/) { return 0; }
+Status ModelHandler::ListBanks(StringList& /*names*/) { return Status::kDone; }
 
 std::string ModelHandler::GetBankIcon(int /*bank*/) { return {}; }
 
 std::string ModelHandler::GetRegistrationIcon(int /*bank*/, int /*slot*/) { return {}; }
 
-int ModelHandler::LoadRegfiles(const std::string& /*folder*/) { return 0; }
+Status ModelHandler::LoadRegfiles(const std::string& /*folder*/) { return Status::kDone; }
 
-int ModelHandler::ListRegfiles(StringList& /*names*/) { return 0; }
+Status ModelHandler::ListRegfiles(StringList& /*names*/) { return Status::kDone; }
 
-int ModelHandler::CreateRegfiles(const std::string& /*folder*/) { return 0; }
+Status ModelHandler::CreateRegfiles(const std::string& /*folder*/) { return Status::kDone; }
 
 std::string ModelHandler::GetArchiveName() { return nameString(); }
 
@@ -62,19 +62,19 @@ std::string ModelHandler::LastStoreNote() const { return std::string(); }
 
 std::string ModelHandler::LastStoredName() const { return std::string(); }
 
-int ModelHandler::GetUsedSlots(int /*bank*/, std::string& /*slots*/) { return 0; }
+Status ModelHandler::GetUsedSlots(int /*bank*/, std::string& /*slots*/) { return Status::kDone; }
 
-int ModelHandler::GetBankName(int /*bank*/, std::string& /*name*/) { return 0; }
+Status ModelHandler::GetBankName(int /*bank*/, std::string& /*name*/) { return Status::kDone; }
 
-int ModelHandler::GetBankSequence(int /*bank*/, std::string& /*digits*/, int& /*sequenceEnd*/) { return 0; }
+Status ModelHandler::GetBankSequence(int /*bank*/, std::string& /*digits*/, int& /*sequenceEnd*/) { return Status::kDone; }
 
-int ModelHandler::GetRegistrationName(int /*bank*/, int /*slot*/, std::string& /*name*/) { return 0; }
+Status ModelHandler::GetRegistrationName(int /*bank*/, int /*slot*/, std::string& /*name*/) { return Status::kDone; }
 
-int ModelHandler::GetRegfileName(int /*regfile*/, std::string& /*name*/) { return 0; }
+Status ModelHandler::GetRegfileName(int /*regfile*/, std::string& /*name*/) { return Status::kDone; }
 
-int ModelHandler::RenameRegistration(int /*bank*/, int /*slot*/, const std::string& /*name*/) { return 0; }
+Status ModelHandler::RenameRegistration(int /*bank*/, int /*slot*/, const std::string& /*name*/) { return Status::kDone; }
 
-int ModelHandler::Tell(const Outcome& outcome) {
+Status ModelHandler::Tell(const Outcome& outcome) {
     if (!outcome.message.empty()) {
         ui_.ShowMessage(outcome.message);
     }
@@ -83,23 +83,23 @@ int ModelHandler::Tell(const Outcome& outcome) {
 
 RegistrationContent ModelHandler::ContentOf(const RegistrationRef& /*at*/) { return {}; }
 
-int ModelHandler::CopyRegistration(int /*dstBank*/, int /*dstSlot*/, ModelHandler* /*source*/, int /*srcBank*/, int /*srcSlot*/) { return 0; }
+Status ModelHandler::CopyRegistration(int /*dstBank*/, int /*dstSlot*/, ModelHandler* /*source*/, int /*srcBank*/, int /*srcSlot*/) { return Status::kDone; }
 
-int ModelHandler::CopyBankSequence(int /*dstBank*/, ModelHandler* /*source*/, int /*srcBank*/) { return 0; }
+Status ModelHandler::CopyBankSequence(int /*dstBank*/, ModelHandler* /*source*/, int /*srcBank*/) { return Status::kDone; }
 
-int ModelHandler::ResetBankSequence(int /*bank*/) { return 0; }
+Status ModelHandler::ResetBankSequence(int /*bank*/) { return Status::kDone; }
 
-int ModelHandler::GroupCopyRegistration(int /*dstBank*/, int /*dstSlot*/, ModelHandler* /*source*/, int /*srcBank*/, int /*srcSlot*/) { return 0; }
+Status ModelHandler::GroupCopyRegistration(int /*dstBank*/, int /*dstSlot*/, ModelHandler* /*source*/, int /*srcBank*/, int /*srcSlot*/) { return Status::kDone; }
 
-int ModelHandler::CopyRegfile(int /*dstBank*/, int /*dstSlot*/, ModelHandler* /*source*/, int /*regfile*/) { return 0; }
+Status ModelHandler::CopyRegfile(int /*dstBank*/, int /*dstSlot*/, ModelHandler* /*source*/, int /*regfile*/) { return Status::kDone; }
 
-int ModelHandler::GroupCopyRegfile(int /*dstBank*/, int /*dstSlot*/, ModelHandler* /*source*/, int /*regfile*/) { return 0; }
+Status ModelHandler::GroupCopyRegfile(int /*dstBank*/, int /*dstSlot*/, ModelHandler* /*source*/, int /*regfile*/) { return Status::kDone; }
 
-int ModelHandler::WriteProtocol(const std::string& /*path*/) { return 0; }
+Status ModelHandler::WriteProtocol(const std::string& /*path*/) { return Status::kDone; }
 
-int ModelHandler::WriteRegfileProtocol(const std::string& /*path*/) { return 0; }
+Status ModelHandler::WriteRegfileProtocol(const std::string& /*path*/) { return Status::kDone; }
 
-int ModelHandler::ShowRegistration(int /*regfile*/, int /*bank*/, int /*slot*/) { return 0; }
+Status ModelHandler::ShowRegistration(int /*regfile*/, int /*bank*/, int /*slot*/) { return Status::kDone; }
 
 bool ModelHandler::SetStyleArchiveOptions(bool /*askForStyleArchive*/, bool /*useDefaultArchive*/, const std::string& /*defaultArchivePath*/, bool /*implicitSearch*/) { return false; }
 

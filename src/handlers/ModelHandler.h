@@ -34,21 +34,21 @@ public:
     virtual void CreateStore();
     virtual void ReleaseStore();
     virtual bool HasBankHeaders();
-    virtual int LoadSourceArchive(const std::string& folder, const std::string& archive);
-    virtual int LoadDestinationArchive(const std::string& folder, const std::string& archive);
-    virtual int LoadStyleArchive(const std::string& folder, const std::string& styleArchive);
-    virtual int ClearSource();
-    virtual int ClearDestination(int bankCount);
-    virtual int DeleteRegistration(int bank, int slot);
+    virtual Status LoadSourceArchive(const std::string& folder, const std::string& archive);
+    virtual Status LoadDestinationArchive(const std::string& folder, const std::string& archive);
+    virtual Status LoadStyleArchive(const std::string& folder, const std::string& styleArchive);
+    virtual Status ClearSource();
+    virtual Status ClearDestination(int bankCount);
+    virtual Status DeleteRegistration(int bank, int slot);
     // Note the order: archive name first, then the folder.
-    virtual int StoreArchive(const std::string& archive, const std::string& folder, int bankPosition);
-    virtual int ListArchives(const std::string& folder, StringList& names);
-    virtual int ListBanks(StringList& names);
+    virtual Status StoreArchive(const std::string& archive, const std::string& folder, int bankPosition);
+    virtual Status ListArchives(const std::string& folder, StringList& names);
+    virtual Status ListBanks(StringList& names);
     virtual std::string GetBankIcon(int bank);
     virtual std::string GetRegistrationIcon(int bank, int slot);
-    virtual int LoadRegfiles(const std::string& folder);
-    virtual int ListRegfiles(StringList& names);
-    virtual int CreateRegfiles(const std::string& folder);
+    virtual Status LoadRegfiles(const std::string& folder);
+    virtual Status ListRegfiles(StringList& names);
+    virtual Status CreateRegfiles(const std::string& folder);
     virtual std::string GetArchiveName();
     virtual void SetArchiveName(const std::string& name);
     virtual void SetBankName(int bank, const std::string& name);
@@ -58,23 +58,23 @@ public:
     virtual int SourceBankCount();
     virtual int DestinationBankCount();
     virtual int RegistrationsPerBank();
-    virtual int GetUsedSlots(int bank, std::string& slots);
-    virtual int GetBankName(int bank, std::string& name);
-    virtual int GetBankSequence(int bank, std::string& digits, int& sequenceEnd);
-    virtual int GetRegistrationName(int bank, int slot, std::string& name);
-    virtual int GetRegfileName(int regfile, std::string& name);
-    virtual int RenameRegistration(int bank, int slot, const std::string& name);
+    virtual Status GetUsedSlots(int bank, std::string& slots);
+    virtual Status GetBankName(int bank, std::string& name);
+    virtual Status GetBankSequence(int bank, std::string& digits, int& sequenceEnd);
+    virtual Status GetRegistrationName(int bank, int slot, std::string& name);
+    virtual Status GetRegfileName(int regfile, std::string& name);
+    virtual Status RenameRegistration(int bank, int slot, const std::string& name);
     // Everything the registration shows, in one call.
     virtual RegistrationContent ContentOf(const RegistrationRef& at);
-    virtual int CopyRegistration(int dstBank, int dstSlot, ModelHandler* source, int srcBank, int srcSlot);
-    virtual int CopyBankSequence(int dstBank, ModelHandler* source, int srcBank);
-    virtual int ResetBankSequence(int bank);
-    virtual int GroupCopyRegistration(int dstBank, int dstSlot, ModelHandler* source, int srcBank, int srcSlot);
-    virtual int CopyRegfile(int dstBank, int dstSlot, ModelHandler* source, int regfile);
-    virtual int GroupCopyRegfile(int dstBank, int dstSlot, ModelHandler* source, int regfile);
-    virtual int WriteProtocol(const std::string& path);
-    virtual int WriteRegfileProtocol(const std::string& path);
-    virtual int ShowRegistration(int regfile, int bank, int slot);
+    virtual Status CopyRegistration(int dstBank, int dstSlot, ModelHandler* source, int srcBank, int srcSlot);
+    virtual Status CopyBankSequence(int dstBank, ModelHandler* source, int srcBank);
+    virtual Status ResetBankSequence(int bank);
+    virtual Status GroupCopyRegistration(int dstBank, int dstSlot, ModelHandler* source, int srcBank, int srcSlot);
+    virtual Status CopyRegfile(int dstBank, int dstSlot, ModelHandler* source, int regfile);
+    virtual Status GroupCopyRegfile(int dstBank, int dstSlot, ModelHandler* source, int regfile);
+    virtual Status WriteProtocol(const std::string& path);
+    virtual Status WriteRegfileProtocol(const std::string& path);
+    virtual Status ShowRegistration(int regfile, int bank, int slot);
     virtual bool SetStyleArchiveOptions(bool askForStyleArchive, bool useDefaultArchive,
                                         const std::string& defaultArchivePath, bool implicitSearch);
     virtual bool HasNoStyleOptions();
@@ -105,7 +105,7 @@ public:
 protected:
     UserInterface& ui() { return ui_; }
     // Shows what a reader or writer had to say, if anything; gives its status.
-    int Tell(const Outcome& outcome);
+    Status Tell(const Outcome& outcome);
     const std::string& nameString() const { return name_; }
     void setNameString(const std::string& name) { name_ = name; }
     const VoiceList* voiceList() const { return voiceList_.get(); }

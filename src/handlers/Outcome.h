@@ -10,12 +10,12 @@
 namespace kalivo {
 
 struct Outcome {
-    int status = status::kDone;
+    Status status = Status::kDone;
     std::string message;  // "" when there is nothing to tell
 
     static Outcome Done() { return {}; }
-    static Outcome Failed(int status, std::string message) { return {status, std::move(message)}; }
-    bool Succeeded() const { return status == status::kDone; }
+    static Outcome Failed(Status status, std::string message) { return {status, std::move(message)}; }
+    bool Succeeded() const { return status == Status::kDone; }
 };
 
 }  // namespace kalivo

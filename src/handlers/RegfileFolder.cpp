@@ -59,7 +59,7 @@ Outcome RegfileFolder::Failures() const {
     }
     const std::string more =
         failed_.size() > 1 ? FormatNumbers(" (and %i more)", static_cast<int>(failed_.size() - 1)) : std::string();
-    return Outcome::Failed(status::kNotValid, InsertText("File %s cannot be written", failed_.front()) + more);
+    return Outcome::Failed(Status::kNotValid, InsertText("File %s cannot be written", failed_.front()) + more);
 }
 
 }  // namespace kalivo

@@ -38,7 +38,7 @@ Outcome RegfileLoader::Load(const std::string& folder, const Take& take) const {
     const std::string dir = FileSystem::WithSeparator(folder);
     const auto names = FileSystem::FindEntries(dir, "*" + extension_);
     if (names.empty()) {
-        return Outcome::Failed(status::kNoRegfileFound, noneFoundMessage_);
+        return Outcome::Failed(Status::kNoRegfileFound, noneFoundMessage_);
     }
     std::vector<std::string> leftOut;
     for (const std::string& name : names) {
@@ -51,9 +51,9 @@ Outcome RegfileLoader::Load(const std::string& folder, const Take& take) const {
             leftOut.push_back(dir + name);
         }
     }
-    const int status = leftOut.empty()                  ? status::kDone
-                       : leftOut.size() == names.size() ? status::kNoRegfileFound
-                                                        : status::kSomeLeftOut;
+    const Status status = leftOut.empty()                  ? Status::kDone
+                       : leftOut.size() == names.size() ? Status::kNoRegfileFound
+                                                        : Status::kSomeLeftOut;
     return {status, LeftOutMessage(leftOut, names.size())};
 }
 

@@ -5,6 +5,8 @@
 #include <array>
 #include <string>
 
+#include "handlers/StatusCodes.h"
+
 namespace kalivo {
 
 // Which registration: a slot of a bank, or a loaded regfile.
@@ -20,7 +22,7 @@ struct RegistrationRef {
 
 // In the instrument's text. A field the model does not have stays empty.
 struct RegistrationContent {
-    int status = 0;  // the first field that could not be read; 0 when all were
+    Status status = Status::kDone;  // of the first field that could not be read
     std::string name;
     std::string style;
     std::string markedStyle;  // the style with the mark of a user style
@@ -34,8 +36,8 @@ struct RegistrationContent {
 template <class Family>
 RegistrationContent ReadRegistrationContent(Family& family, const RegistrationRef& at) {
     RegistrationContent content;
-    auto take = [&content](int status) {
-        if (content.status == 0) {
+    auto take = [&content](Status status) {
+        if (content.status == Status::kDone) {
             content.status = status;
         }
     };

@@ -5,14 +5,14 @@
 
 namespace kalivo {
 
-int RegistrationViewer::Show(ModelHandler& handler, UserInterface& ui, int regfile, int bank, int slot) {
+Status RegistrationViewer::Show(ModelHandler& handler, UserInterface& ui, int regfile, int bank, int slot) {
     if (regfile < 0 && (bank < 0 || slot < 0)) {
-        return status::kDone;
+        return Status::kDone;
     }
     const RegistrationContent content =
         handler.ContentOf(regfile >= 0 ? RegistrationRef::Regfile(regfile) : RegistrationRef::Slot(bank, slot));
-    if (content.status != status::kDone) {
-        return status::kDone;  // an empty slot or an unused bank opens no dialog
+    if (content.status != Status::kDone) {
+        return Status::kDone;  // an empty slot or an unused bank opens no dialog
     }
     // A user style is shown with its mark; a regfile's style has none.
     RegistrationView view{Cp1252::ToUtf8(content.name), Cp1252::ToUtf8(content.markedStyle),
@@ -21,7 +21,7 @@ int RegistrationViewer::Show(ModelHandler& handler, UserInterface& ui, int regfi
         view.voices[i] = Cp1252::ToUtf8(content.voices[i]);
     }
     ui.ViewRegistration(view);
-    return status::kDone;
+    return Status::kDone;
 }
 
 }  // namespace kalivo

@@ -11,7 +11,7 @@ public:
     // regfile >= 0 shows that regfile, else the registration at bank/slot (both
     // >= 0). What cannot be read shows nothing, so an empty slot or an unused
     // bank opens no dialog. Names are converted to UTF-8. Returns 0.
-    static int Show(ModelHandler& handler, UserInterface& ui, int regfile, int bank, int slot);
+    static Status Show(ModelHandler& handler, UserInterface& ui, int regfile, int bank, int slot);
 };
 
 }  // namespace kalivo

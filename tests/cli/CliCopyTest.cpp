@@ -12,9 +12,9 @@ namespace {
 class AskingHandler : public MemoryHandler {
 public:
     using MemoryHandler::MemoryHandler;
-    int StoreArchive(const std::string& archive, const std::string& folder, int position) override {
+    Status StoreArchive(const std::string& archive, const std::string& folder, int position) override {
         if (!ui().AskYesNo("Replace " + archive + "?")) {
-            return 19;
+            return Status::kReplaceDeclined;
         }
         return MemoryHandler::StoreArchive(archive, folder, position);
     }
@@ -113,7 +113,7 @@ TEST_F(CliCopyTest, TheFirstFailingStoreIsTheExitStatus) {
     auto offer = prepare;
     prepare = [offer](MemoryHandler& source, MemoryHandler& destination) {
         offer(source, destination);
-        destination.storeResults = {0, 20, 19};
+        destination.storeResults = {Status::kDone, Status::kStoreCancelled, Status::kReplaceDeclined};
     };
     EXPECT_EQ(Run({"copy", "--model", "tyros", "--folder", Folder(), "--out", OutDir()}), 20);
     EXPECT_TRUE(Destination(Model::Tyros).Called("StoreArchive(Rock,"));
@@ -127,7 +127,7 @@ TEST_F(CliCopyTest, NothingIsStoredWhenTheArchiveDidNotLoad) {
     auto offer = prepare;
     prepare = [offer](MemoryHandler& source, MemoryHandler& destination) {
         offer(source, destination);
-        source.loadResults = {16};
+        source.loadResults = {Status::kWrongModel};
     };
     EXPECT_EQ(Run({"copy", "--model", "tyros", "--folder", Folder(), "--out", OutDir()}), 16);
     EXPECT_FALSE(Destination(Model::Tyros).Called("ClearDestination"));

@@ -36,7 +36,7 @@ protected:
     void Store(Psr740FamilyHandler& handler, const std::vector<psr::Placed>& placed, const std::string& name) {
         handler.CreateStore();
         Fill(handler, placed);
-        ASSERT_EQ(handler.StoreArchive(name, FileSystem::WithSeparator(in.Path()), 0), 0);
+        ASSERT_EQ(handler.StoreArchive(name, FileSystem::WithSeparator(in.Path()), 0), Status::kDone);
     }
 };
 
@@ -108,7 +108,7 @@ TEST_F(CliPsrFilesTest, DamagedDataFileAndRegfilesAreNamedAndFailTheRun) {
     EXPECT_EQ(printed, "");
 
     handler.SetArchiveName("S");
-    ASSERT_EQ(handler.CreateRegfiles(FileSystem::WithSeparator(out.Path())), 0);
+    ASSERT_EQ(handler.CreateRegfiles(FileSystem::WithSeparator(out.Path())), Status::kDone);
     out.Write("noise.p8k", Bytes(316, 0xA5));
     EXPECT_EQ(Run({"list", "--model", "psr-8000", "--regfiles", out.Path()}), 21);
     EXPECT_EQ(printed, "A_S(1-1)\n");
@@ -123,7 +123,7 @@ TEST_F(CliPsrFilesTest, DiskOfTheOtherModelIsRefused) {
     std::string header = psr::Line("DISK    MNG") + psr::Line("PSR-8000") + psr::Line("Ver0.67Rev0.00");
     header.resize(128, ' ');
     in.Write("DISK.MNG", header);
-    ASSERT_EQ(handler.StoreArchive("SET", FileSystem::WithSeparator(in.Path()), 0), 0);
+    ASSERT_EQ(handler.StoreArchive("SET", FileSystem::WithSeparator(in.Path()), 0), Status::kDone);
     EXPECT_EQ(Run({"list", "--model", "psr-740", "--folder", in.Path()}), 16);
     EXPECT_NE(errors.find("Model not correct"), std::string::npos) << errors;
     EXPECT_EQ(Run({"list", "--model", "psr-8000", "--folder", in.Path()}), 0) << errors;
@@ -165,7 +165,7 @@ TEST_F(CliPsrStylesTest, CustomStyleNamesByEachWay) {
 TEST_F(CliPsrStylesTest, CopyCarriesTheSetsStyleEntryUnderItsNewNumber) {
     Psr740Handler first(ui);
     first.CreateStore();
-    ASSERT_EQ(first.StoreArchive("FIRST", FileSystem::WithSeparator(out.Path()), 0), 0);  // set 001 there
+    ASSERT_EQ(first.StoreArchive("FIRST", FileSystem::WithSeparator(out.Path()), 0), Status::kDone);  // set 001 there
     out.Write("STY.MNG", std::string("S__00101\r\nKept\r\n"));
     ASSERT_EQ(Run({"copy", "--model", "psr-740", "--folder", in.Path(), "--out", out.Path()}), 0) << errors;
     EXPECT_EQ(out.Read("STY.MNG"), "S__00101\r\nKept\r\nS__00202\r\nOwn Disk\r\n");

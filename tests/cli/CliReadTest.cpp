@@ -22,7 +22,7 @@ protected:
     void OfferThreeTyrosBanks() {
         Offer({{"b1", {Bank("Pop", {"Alpha"})}}, {"b2", {Bank("Jazz", {"Beta"})}}, {"b3", {Bank("Rock", {"Gamma"})}}});
     }
-    void QueueLoadResults(std::deque<int> results) {
+    void QueueLoadResults(std::deque<Status> results) {
         auto offer = prepare;
         prepare = [offer, results](MemoryHandler& source, MemoryHandler& destination) {
             offer(source, destination);
@@ -94,7 +94,7 @@ TEST_F(CliReadTest, NoArchiveInTheFolderIsAUsageError) {
 
 TEST_F(CliReadTest, TyrosLoadsEveryArchiveAndKeepsTheFirstFailure) {
     OfferThreeTyrosBanks();
-    QueueLoadResults({0, 16, 0});
+    QueueLoadResults({Status::kDone, Status::kWrongModel, Status::kDone});
     EXPECT_EQ(Run({"list", "--model", "tyros", "--folder", Folder()}), 16);
     EXPECT_EQ(LoadCalls(Model::Tyros), (Lines{Load("b1"), Load("b2"), Load("b3")}));
     // The banks that did load are listed.
@@ -106,7 +106,7 @@ TEST_F(CliReadTest, TyrosLoadsEveryArchiveAndKeepsTheFirstFailure) {
 
 TEST_F(CliReadTest, TyrosStopsLoadingWhenNoBankFitsAnyMore) {
     OfferThreeTyrosBanks();
-    QueueLoadResults({0, 18, 0});
+    QueueLoadResults({Status::kDone, Status::kNoRoomForBank, Status::kDone});
     EXPECT_EQ(Run({"list", "--model", "tyros", "--folder", Folder()}), 18);
     EXPECT_EQ(LoadCalls(Model::Tyros), (Lines{Load("b1"), Load("b2")}));
     EXPECT_EQ(OutLines().size(), 9u);
@@ -114,7 +114,7 @@ TEST_F(CliReadTest, TyrosStopsLoadingWhenNoBankFitsAnyMore) {
 
 TEST_F(CliReadTest, TyrosWithNothingLoadedEndsWithoutOutput) {
     OfferThreeTyrosBanks();
-    QueueLoadResults({2, 2, 2});
+    QueueLoadResults({Status::kNotValid, Status::kNotValid, Status::kNotValid});
     EXPECT_EQ(Run({"list", "--model", "tyros", "--folder", Folder()}), 2);
     EXPECT_EQ(out, "");
     EXPECT_EQ(ErrLines().size(), 3u);
@@ -123,11 +123,11 @@ TEST_F(CliReadTest, TyrosWithNothingLoadedEndsWithoutOutput) {
 TEST_F(CliReadTest, FailedSingleLoadEndsTheCommandButAWantedStyleArchiveDoesNot) {
     geometry = kPsr740Like;
     Offer({{"ONE", {Bank("x", {"A"}, 4)}}});
-    QueueLoadResults({16});
+    QueueLoadResults({Status::kWrongModel});
     EXPECT_EQ(Run({"protocol", "--model", "psr-740", "--folder", Folder(), "--out", OutDir() + "/p.txt"}), 16);
     EXPECT_FALSE(Source(Model::Psr740).Called("WriteProtocol"));
 
-    QueueLoadResults({17});
+    QueueLoadResults({Status::kStyleArchiveWanted});
     EXPECT_EQ(Run({"list", "--model", "psr-740", "--folder", Folder()}), 0);
     EXPECT_EQ(OutLines().front(), "1-1: A");
     EXPECT_EQ(err, "");
@@ -139,7 +139,7 @@ TEST_F(CliReadTest, RegfilesAreListedByName) {
     EXPECT_EQ(out, "Alpha\nbeta\n");
     EXPECT_TRUE(Source(Model::Tyros).Called("LoadRegfiles(" + Folder() + ")"));
 
-    prepare = [](MemoryHandler& source, MemoryHandler&) { source.loadRegfilesResult = 12; };
+    prepare = [](MemoryHandler& source, MemoryHandler&) { source.loadRegfilesResult = Status::kNoRegfileFound; };
     EXPECT_EQ(Run({"list", "--model", "tyros", "--regfiles", Folder()}), 12);
     EXPECT_EQ(out, "");
     EXPECT_EQ(ErrLines().size(), 1u);
@@ -154,7 +154,7 @@ TEST_F(CliReadTest, ProtocolIsWrittenBySourceHandler) {
 
     prepare = [](MemoryHandler& source, MemoryHandler&) {
         source.regfiles = {"Alpha"};
-        source.protocolResult = 13;
+        source.protocolResult = Status::kWrongProtocolEnding;
     };
     EXPECT_EQ(Run({"protocol", "--model", "tyros", "--regfiles", Folder(), "--out", "list.doc"}), 13);
     EXPECT_TRUE(Source(Model::Tyros).Called("WriteRegfileProtocol(list.doc)"));

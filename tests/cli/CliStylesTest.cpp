@@ -64,7 +64,7 @@ TEST_F(CliStylesTest, ALoadThatAsksForAStyleArchiveStillSucceeds) {
     auto offer = prepare;
     prepare = [offer](MemoryHandler& source, MemoryHandler& destination) {
         offer(source, destination);
-        source.loadResults = {17, 0};  // the archive load, then the style archive
+        source.loadResults = {Status::kStyleArchiveWanted, Status::kDone};  // the archive load, then the style archive
     };
     EXPECT_EQ(Run(ListArgs(Folder() + "/MyStyles")), 0) << err;
     EXPECT_TRUE(Source(Model::Psr740).Called("LoadStyleArchive"));
@@ -82,7 +82,7 @@ TEST_F(CliStylesTest, FailuresAreReportedAndMakeTheExitStatusNonZero) {
     auto offer = prepare;
     prepare = [offer](MemoryHandler& source, MemoryHandler& destination) {
         offer(source, destination);
-        source.loadResults = {0, 2};
+        source.loadResults = {Status::kDone, Status::kNotValid};
     };
     EXPECT_EQ(Run(ListArgs(Folder() + "/MyStyles.usr")), 2);
     EXPECT_NE(err.find("loading the style archive"), std::string::npos) << err;

@@ -63,11 +63,11 @@ std::optional<std::string>* MemoryHandler::Slot(int bank, int slot) {
     return &b->registrations[static_cast<std::size_t>(slot)];
 }
 
-int MemoryHandler::NextLoadResult() {
+Status MemoryHandler::NextLoadResult() {
     if (loadResults.empty()) {
-        return 0;
+        return Status::kDone;
     }
-    const int result = loadResults.front();
+    const Status result = loadResults.front();
     loadResults.pop_front();
     return result;
 }
@@ -91,10 +91,10 @@ void MemoryHandler::CreateStore() {
 
 void MemoryHandler::ReleaseStore() { Record("ReleaseStore"); }
 
-int MemoryHandler::LoadSourceArchive(const std::string& folder, const std::string& archive) {
+Status MemoryHandler::LoadSourceArchive(const std::string& folder, const std::string& archive) {
     Record("LoadSourceArchive(" + Args({folder, archive}) + ")");
-    const int result = NextLoadResult();
-    if (result == 0 || result == 17) {
+    const Status result = NextLoadResult();
+    if (result == Status::kDone || result == Status::kStyleArchiveWanted) {
         for (const auto& bank : archiveContents[archive]) {
             banks.push_back(bank);
         }
@@ -102,10 +102,10 @@ int MemoryHandler::LoadSourceArchive(const std::string& folder, const std::strin
     return result;
 }
 
-int MemoryHandler::LoadDestinationArchive(const std::string& folder, const std::string& archive) {
+Status MemoryHandler::LoadDestinationArchive(const std::string& folder, const std::string& archive) {
     Record("LoadDestinationArchive(" + Args({folder, archive}) + ")");
-    const int result = NextLoadResult();
-    if (result == 0 || result == 17) {
+    const Status result = NextLoadResult();
+    if (result == Status::kDone || result == Status::kStyleArchiveWanted) {
         for (const auto& bank : archiveContents[archive]) {
             banks.push_back(bank);
         }
@@ -113,56 +113,56 @@ int MemoryHandler::LoadDestinationArchive(const std::string& folder, const std::
     return result;
 }
 
-int MemoryHandler::LoadStyleArchive(const std::string& folder, const std::string& archive) {
+Status MemoryHandler::LoadStyleArchive(const std::string& folder, const std::string& archive) {
     Record("LoadStyleArchive(" + Args({folder, archive}) + ")");
     return NextLoadResult();
 }
 
-int MemoryHandler::ClearSource() {
+Status MemoryHandler::ClearSource() {
     Record("ClearSource");
     banks.clear();
-    return 0;
+    return Status::kDone;
 }
 
-int MemoryHandler::ClearDestination(int bankCount) {
+Status MemoryHandler::ClearDestination(int bankCount) {
     Record("ClearDestination(" + N(bankCount) + ")");
     lastSourceBanks = bankCount;
     banks.clear();
-    return 0;
+    return Status::kDone;
 }
 
-int MemoryHandler::DeleteRegistration(int bank, int slot) {
+Status MemoryHandler::DeleteRegistration(int bank, int slot) {
     Record("DeleteRegistration(" + Args({N(bank), N(slot)}) + ")");
     if (auto* s = Slot(bank, slot)) {
         s->reset();
     }
-    return 0;
+    return Status::kDone;
 }
 
-int MemoryHandler::StoreArchive(const std::string& archive, const std::string& folder, int bankPosition) {
+Status MemoryHandler::StoreArchive(const std::string& archive, const std::string& folder, int bankPosition) {
     Record("StoreArchive(" + Args({archive, folder, N(bankPosition)}) + ")");
     if (storeResults.empty()) {
-        return 0;
+        return Status::kDone;
     }
-    const int result = storeResults.front();
+    const Status result = storeResults.front();
     storeResults.pop_front();
     return result;
 }
 
-int MemoryHandler::ListArchives(const std::string& folder, StringList& names) {
+Status MemoryHandler::ListArchives(const std::string& folder, StringList& names) {
     Record("ListArchives(" + folder + ")");
     names = archives;
-    return 0;
+    return Status::kDone;
 }
 
-int MemoryHandler::ListBanks(StringList& names) {
+Status MemoryHandler::ListBanks(StringList& names) {
     names.clear();
     for (const auto& bank : banks) {
         if (bank) {
             names.push_back(bank->name);
         }
     }
-    return 0;
+    return Status::kDone;
 }
 
 std::string MemoryHandler::GetBankIcon(int bank) {
@@ -172,19 +172,19 @@ std::string MemoryHandler::GetBankIcon(int bank) {
 
 std::string MemoryHandler::GetRegistrationIcon(int bank, int slot) { return "R" + N(bank) + N(slot); }
 
-int MemoryHandler::LoadRegfiles(const std::string& folder) {
+Status MemoryHandler::LoadRegfiles(const std::string& folder) {
     Record("LoadRegfiles(" + folder + ")");
     return loadRegfilesResult;
 }
 
-int MemoryHandler::ListRegfiles(StringList& names) {
+Status MemoryHandler::ListRegfiles(StringList& names) {
     names = regfiles;
-    return 0;
+    return Status::kDone;
 }
 
-int MemoryHandler::CreateRegfiles(const std::string& folder) {
+Status MemoryHandler::CreateRegfiles(const std::string& folder) {
     Record("CreateRegfiles(" + folder + ")");
-    return 0;
+    return Status::kDone;
 }
 
 std::string MemoryHandler::GetArchiveName() { return archiveName; }
@@ -217,7 +217,7 @@ void MemoryHandler::SetRegistrationIcon(int bank, int slot, const std::string& i
     Record("SetRegistrationIcon(" + Args({N(bank), N(slot), iconCode}) + ")");
 }
 
-int MemoryHandler::GetUsedSlots(int bank, std::string& slots) {
+Status MemoryHandler::GetUsedSlots(int bank, std::string& slots) {
     slots.clear();
     if (MemoryBank* b = Bank(bank)) {
         for (std::size_t i = 0; i < b->registrations.size(); ++i) {
@@ -226,108 +226,108 @@ int MemoryHandler::GetUsedSlots(int bank, std::string& slots) {
             }
         }
     }
-    return 0;
+    return Status::kDone;
 }
 
-int MemoryHandler::GetBankName(int bank, std::string& name) {
+Status MemoryHandler::GetBankName(int bank, std::string& name) {
     MemoryBank* b = Bank(bank);
     name = b ? b->name : "Empty Bank";
-    return 0;
+    return Status::kDone;
 }
 
-int MemoryHandler::GetBankSequence(int bank, std::string& digits, int& sequenceEnd) {
+Status MemoryHandler::GetBankSequence(int bank, std::string& digits, int& sequenceEnd) {
     if (MemoryBank* b = Bank(bank)) {
         digits = b->sequence;
         sequenceEnd = b->sequenceEnd;
     }
-    return 0;
+    return Status::kDone;
 }
 
-int MemoryHandler::GetRegistrationName(int bank, int slot, std::string& name) {
+Status MemoryHandler::GetRegistrationName(int bank, int slot, std::string& name) {
     if (Bank(bank) == nullptr) {
-        return 8;
+        return Status::kBankNotInUse;
     }
     auto* s = Slot(bank, slot);
     if (s == nullptr || !*s) {
-        return 9;
+        return Status::kNoRegistration;
     }
     name = **s;
-    return 0;
+    return Status::kDone;
 }
 
-int MemoryHandler::RenameRegistration(int bank, int slot, const std::string& name) {
+Status MemoryHandler::RenameRegistration(int bank, int slot, const std::string& name) {
     Record("RenameRegistration(" + Args({N(bank), N(slot), name}) + ")");
     auto* s = Slot(bank, slot);
     if (s == nullptr || !*s) {
-        return 9;
+        return Status::kNoRegistration;
     }
     *s = name;
-    return 0;
+    return Status::kDone;
 }
 
-int MemoryHandler::CopyRegistration(int dstBank, int dstSlot, ModelHandler* source, int srcBank, int srcSlot) {
+Status MemoryHandler::CopyRegistration(int dstBank, int dstSlot, ModelHandler* source, int srcBank, int srcSlot) {
     Record("CopyRegistration(" + Args({N(dstBank), N(dstSlot), N(srcBank), N(srcSlot)}) + ")");
     auto* src = dynamic_cast<MemoryHandler*>(source);
     if (src == nullptr || src->Bank(srcBank) == nullptr) {
-        return 8;
+        return Status::kBankNotInUse;
     }
     auto* from = src->Slot(srcBank, srcSlot);
     if (from == nullptr || !*from) {
-        return 9;
+        return Status::kNoRegistration;
     }
     EnsureBank(dstBank).registrations[static_cast<std::size_t>(dstSlot)] = *from;
-    return 0;
+    return Status::kDone;
 }
 
-int MemoryHandler::CopyBankSequence(int dstBank, ModelHandler*, int srcBank) {
+Status MemoryHandler::CopyBankSequence(int dstBank, ModelHandler*, int srcBank) {
     Record("CopyBankSequence(" + Args({N(dstBank), N(srcBank)}) + ")");
-    return 0;
+    return Status::kDone;
 }
 
-int MemoryHandler::ResetBankSequence(int bank) {
+Status MemoryHandler::ResetBankSequence(int bank) {
     Record("ResetBankSequence(" + N(bank) + ")");
     if (MemoryBank* b = Bank(bank)) {
         b->sequence.clear();
         b->sequenceEnd = 0;
     }
-    return 0;
+    return Status::kDone;
 }
 
-int MemoryHandler::GroupCopyRegistration(int dstBank, int dstSlot, ModelHandler* source, int srcBank, int srcSlot) {
+Status MemoryHandler::GroupCopyRegistration(int dstBank, int dstSlot, ModelHandler* source, int srcBank, int srcSlot) {
     Record("GroupCopyRegistration(" + Args({N(dstBank), N(dstSlot), N(srcBank), N(srcSlot)}) + ")");
     auto* src = dynamic_cast<MemoryHandler*>(source);
     auto* from = src ? src->Slot(srcBank, srcSlot) : nullptr;
-    return from == nullptr || !*from ? 9 : groupCopyResult;
+    return from == nullptr || !*from ? Status::kNoRegistration : groupCopyResult;
 }
 
-int MemoryHandler::CopyRegfile(int dstBank, int dstSlot, ModelHandler* source, int regfile) {
+Status MemoryHandler::CopyRegfile(int dstBank, int dstSlot, ModelHandler* source, int regfile) {
     Record("CopyRegfile(" + Args({N(dstBank), N(dstSlot), N(regfile)}) + ")");
     auto* src = dynamic_cast<MemoryHandler*>(source);
     if (src != nullptr && regfile >= 0 && regfile < static_cast<int>(src->regfiles.size())) {
         EnsureBank(dstBank).registrations[static_cast<std::size_t>(dstSlot)] =
             src->regfiles[static_cast<std::size_t>(regfile)];
     }
-    return 0;
+    return Status::kDone;
 }
 
-int MemoryHandler::GroupCopyRegfile(int dstBank, int dstSlot, ModelHandler*, int regfile) {
+Status MemoryHandler::GroupCopyRegfile(int dstBank, int dstSlot, ModelHandler*, int regfile) {
     Record("GroupCopyRegfile(" + Args({N(dstBank), N(dstSlot), N(regfile)}) + ")");
-    return 0;
+    return Status::kDone;
 }
 
-int MemoryHandler::WriteProtocol(const std::string& path) {
+Status MemoryHandler::WriteProtocol(const std::string& path) {
     Record("WriteProtocol(" + path + ")");
     return protocolResult;
 }
 
-int MemoryHandler::WriteRegfileProtocol(const std::string& path) {
+Status MemoryHandler::WriteRegfileProtocol(const std::string& path) {
     Record("WriteRegfileProtocol(" + path + ")");
     return protocolResult;
 }
 
-int MemoryHandler::ShowRegistration(int regfile, int bank, int slot) {
+Status MemoryHandler::ShowRegistration(int regfile, int bank, int slot) {
     Record("ShowRegistration(" + Args({N(regfile), N(bank), N(slot)}) + ")");
-    return 0;
+    return Status::kDone;
 }
 
 bool MemoryHandler::SetStyleArchiveOptions(bool ask, bool useDefault, const std::string& path, bool implicit) {

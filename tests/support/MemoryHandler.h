@@ -31,16 +31,16 @@ public:
     bool voiceTableComplete = true;
     std::vector<std::string> archives;             // what ListArchives finds
     std::map<std::string, std::vector<MemoryBank>> archiveContents;
-    std::deque<int> loadResults;   // statuses of the next loads (0 when empty)
-    std::deque<int> storeResults;  // statuses of the next stores (0 when empty)
+    std::deque<Status> loadResults;   // statuses of the next loads (done when empty)
+    std::deque<Status> storeResults;  // statuses of the next stores (done when empty)
     std::string storeNote;         // what LastStoreNote reports
     std::string storedName;        // what LastStoredName reports
     std::vector<std::string> regfiles;
     std::vector<BankSelectKey> voiceKeys;  // what VoiceKeys reports
     const VoiceList* VoiceListGiven() const { return voiceList(); }
-    int loadRegfilesResult = 0;
-    int protocolResult = 0;
-    int groupCopyResult = 0;  // what a group copy of a used registration answers
+    Status loadRegfilesResult = Status::kDone;
+    Status protocolResult = Status::kDone;
+    Status groupCopyResult = Status::kDone;  // what a group copy of a used registration answers
     bool optionsValid = true;
     bool noStyleOptions = false;  // what HasNoStyleOptions reports
     std::vector<std::string> calls;  // one line per recorded call
@@ -59,40 +59,40 @@ public:
     void CreateStore() override;
     void ReleaseStore() override;
     std::vector<BankSelectKey> VoiceKeys() override { return voiceKeys; }
-    int LoadSourceArchive(const std::string& folder, const std::string& archive) override;
-    int LoadDestinationArchive(const std::string& folder, const std::string& archive) override;
-    int LoadStyleArchive(const std::string& folder, const std::string& archive) override;
-    int ClearSource() override;
-    int ClearDestination(int bankCount) override;
-    int DeleteRegistration(int bank, int slot) override;
-    int StoreArchive(const std::string& archive, const std::string& folder, int bankPosition) override;
-    int ListArchives(const std::string& folder, StringList& names) override;
-    int ListBanks(StringList& names) override;
+    Status LoadSourceArchive(const std::string& folder, const std::string& archive) override;
+    Status LoadDestinationArchive(const std::string& folder, const std::string& archive) override;
+    Status LoadStyleArchive(const std::string& folder, const std::string& archive) override;
+    Status ClearSource() override;
+    Status ClearDestination(int bankCount) override;
+    Status DeleteRegistration(int bank, int slot) override;
+    Status StoreArchive(const std::string& archive, const std::string& folder, int bankPosition) override;
+    Status ListArchives(const std::string& folder, StringList& names) override;
+    Status ListBanks(StringList& names) override;
     std::string GetBankIcon(int bank) override;
     std::string GetRegistrationIcon(int bank, int slot) override;
-    int LoadRegfiles(const std::string& folder) override;
-    int ListRegfiles(StringList& names) override;
-    int CreateRegfiles(const std::string& folder) override;
+    Status LoadRegfiles(const std::string& folder) override;
+    Status ListRegfiles(StringList& names) override;
+    Status CreateRegfiles(const std::string& folder) override;
     std::string GetArchiveName() override;
     void SetArchiveName(const std::string& name) override;
     void SetBankName(int bank, const std::string& name) override;
     void SetBankSequence(int bank, const std::string& digits, int sequenceEnd) override;
     void SetBankIcon(int bank, const std::string& iconCode) override;
     void SetRegistrationIcon(int bank, int slot, const std::string& iconCode) override;
-    int GetUsedSlots(int bank, std::string& slots) override;
-    int GetBankName(int bank, std::string& name) override;
-    int GetBankSequence(int bank, std::string& digits, int& sequenceEnd) override;
-    int GetRegistrationName(int bank, int slot, std::string& name) override;
-    int RenameRegistration(int bank, int slot, const std::string& name) override;
-    int CopyRegistration(int dstBank, int dstSlot, ModelHandler* source, int srcBank, int srcSlot) override;
-    int CopyBankSequence(int dstBank, ModelHandler* source, int srcBank) override;
-    int ResetBankSequence(int bank) override;
-    int GroupCopyRegistration(int dstBank, int dstSlot, ModelHandler* source, int srcBank, int srcSlot) override;
-    int CopyRegfile(int dstBank, int dstSlot, ModelHandler* source, int regfile) override;
-    int GroupCopyRegfile(int dstBank, int dstSlot, ModelHandler* source, int regfile) override;
-    int WriteProtocol(const std::string& path) override;
-    int WriteRegfileProtocol(const std::string& path) override;
-    int ShowRegistration(int regfile, int bank, int slot) override;
+    Status GetUsedSlots(int bank, std::string& slots) override;
+    Status GetBankName(int bank, std::string& name) override;
+    Status GetBankSequence(int bank, std::string& digits, int& sequenceEnd) override;
+    Status GetRegistrationName(int bank, int slot, std::string& name) override;
+    Status RenameRegistration(int bank, int slot, const std::string& name) override;
+    Status CopyRegistration(int dstBank, int dstSlot, ModelHandler* source, int srcBank, int srcSlot) override;
+    Status CopyBankSequence(int dstBank, ModelHandler* source, int srcBank) override;
+    Status ResetBankSequence(int bank) override;
+    Status GroupCopyRegistration(int dstBank, int dstSlot, ModelHandler* source, int srcBank, int srcSlot) override;
+    Status CopyRegfile(int dstBank, int dstSlot, ModelHandler* source, int regfile) override;
+    Status GroupCopyRegfile(int dstBank, int dstSlot, ModelHandler* source, int regfile) override;
+    Status WriteProtocol(const std::string& path) override;
+    Status WriteRegfileProtocol(const std::string& path) override;
+    Status ShowRegistration(int regfile, int bank, int slot) override;
     bool SetStyleArchiveOptions(bool ask, bool useDefault, const std::string& path, bool implicit) override;
     bool HasNoStyleOptions() override { return noStyleOptions; }
 
@@ -114,7 +114,7 @@ private:
     MemoryBank& EnsureBank(int bank);
     std::optional<std::string>* Slot(int bank, int slot);
     void Record(const std::string& call) { calls.push_back(call); }
-    int NextLoadResult();
+    Status NextLoadResult();
 
     ListGeometry geometry_;
 };

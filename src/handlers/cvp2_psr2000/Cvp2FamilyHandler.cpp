@@ -85,19 +85,19 @@ void Cvp2FamilyHandler::ReleaseStore() {
     entries_.shrink_to_fit();
 }
 
-int Cvp2FamilyHandler::ClearSource() {
+Status Cvp2FamilyHandler::ClearSource() {
     for (Cvp2Bank& bank : banks_) {
         bank.Reset();
     }
     archiveName_ = model_.defaultArchiveName;
     bankCount_ = 0;
-    return status::kDone;
+    return Status::kDone;
 }
 
-int Cvp2FamilyHandler::ClearDestination(int /*bankCount*/) {
+Status Cvp2FamilyHandler::ClearDestination(int /*bankCount*/) {
     banks_[0].Reset();
     archiveName_ = model_.defaultArchiveName;
-    return status::kDone;
+    return Status::kDone;
 }
 
 const Cvp2Bank* Cvp2FamilyHandler::Bank(int bank) const {
@@ -124,12 +124,12 @@ const Cvp2Registration* Cvp2FamilyHandler::Registration(int bank, int slot) cons
     return &*found->slots[static_cast<std::size_t>(slot)];
 }
 
-int Cvp2FamilyHandler::Find(int bank, int slot, const Cvp2Registration*& registration) const {
+Status Cvp2FamilyHandler::Find(int bank, int slot, const Cvp2Registration*& registration) const {
     if (Bank(bank) == nullptr) {
-        return status::kBankNotInUse;
+        return Status::kBankNotInUse;
     }
     registration = Registration(bank, slot);
-    return registration == nullptr ? status::kNoRegistration : status::kDone;
+    return registration == nullptr ? Status::kNoRegistration : Status::kDone;
 }
 
 const Cvp2RegfileEntry* Cvp2FamilyHandler::Entry(int regfile) const {
@@ -152,7 +152,7 @@ Cvp2FamilyHandler* Cvp2FamilyHandler::SameModel(ModelHandler* source) const {
 
 // ---- bank files ----------------------------------------------------------------
 
-int Cvp2FamilyHandler::ListArchives(const std::string& folder, StringList& names) {
+Status Cvp2FamilyHandler::ListArchives(const std::string& folder, StringList& names) {
     const std::size_t suffix = std::char_traits<char>::length(model_.fileSuffix);
     StringList found;
     listedFolder_ = folder;
@@ -165,7 +165,7 @@ int Cvp2FamilyHandler::ListArchives(const std::string& folder, StringList& names
     }
     std::stable_sort(found.begin(), found.end(), FileSystem::LessNoCase);
     names.insert(names.end(), found.begin(), found.end());
-    return found.empty() ? status::kNotValid : status::kDone;
+    return found.empty() ? Status::kNotValid : Status::kDone;
 }
 
 // The bank file of a listed name as the folder spells it. A load of many banks
@@ -188,13 +188,13 @@ std::optional<std::string> Cvp2FamilyHandler::BankFileName(const std::string& fo
     return std::nullopt;
 }
 
-int Cvp2FamilyHandler::ReadBankFile(Cvp2Bank& bank, const std::string& folder, const std::string& archive) {
+Status Cvp2FamilyHandler::ReadBankFile(Cvp2Bank& bank, const std::string& folder, const std::string& archive) {
     const auto fileName = BankFileName(folder, archive);
     const std::string path = Folder(folder) + fileName.value_or(archive + model_.fileSuffix);
     std::vector<std::uint8_t> bytes;
     if (!fileName || !FileSystem::ReadBytes(path, bytes)) {
         ui().ShowMessage(InsertText("File %s cannot be read", path));
-        return status::kNotValid;
+        return Status::kNotValid;
     }
     Cvp2Bank read;
     int damagedSlot = -1;
@@ -202,70 +202,70 @@ int Cvp2FamilyHandler::ReadBankFile(Cvp2Bank& bank, const std::string& folder, c
         case Cvp2BankFile::Verdict::Read: break;
         case Cvp2BankFile::Verdict::NotOfModel:
             ui().ShowMessage(InsertText("File %s is no valid archive", path));
-            return status::kNotValid;
+            return Status::kNotValid;
         case Cvp2BankFile::Verdict::Damaged:
             // Loading the rest would show the damaged slot as empty, and a store would drop it for good.
             ui().ShowMessage(InsertText("File %s is damaged", path) +
                              FormatNumbers(": registration %i does not lie whole inside the file; the bank is not loaded",
                                            damagedSlot + 1));
-            return status::kNotValid;
+            return Status::kNotValid;
     }
     read.name = Cvp2Naming::BankNameOfFile(*fileName);
     bank = std::move(read);
-    return status::kDone;
+    return Status::kDone;
 }
 
-int Cvp2FamilyHandler::LoadSourceArchive(const std::string& folder, const std::string& archive) {
+Status Cvp2FamilyHandler::LoadSourceArchive(const std::string& folder, const std::string& archive) {
     if (bankCount_ >= kMaxBanks) {
         ui().ShowMessage(FormatNumbers("max number (%i) of archives exceeded", kMaxBanks));
-        return status::kNoRoomForBank;
+        return Status::kNoRoomForBank;
     }
-    const int result = ReadBankFile(banks_[static_cast<std::size_t>(bankCount_)], folder, archive);
-    if (result != status::kDone) {
+    const Status result = ReadBankFile(banks_[static_cast<std::size_t>(bankCount_)], folder, archive);
+    if (result != Status::kDone) {
         return result;
     }
     archiveName_ = bankCount_ == 0 ? Cvp2Naming::ArchiveNameOfListed(model_, archive) : "******";
     ++bankCount_;
-    return status::kDone;
+    return Status::kDone;
 }
 
-int Cvp2FamilyHandler::LoadDestinationArchive(const std::string& folder, const std::string& archive) {
-    const int result = ReadBankFile(banks_[0], folder, archive);
-    if (result == status::kDone) {
+Status Cvp2FamilyHandler::LoadDestinationArchive(const std::string& folder, const std::string& archive) {
+    const Status result = ReadBankFile(banks_[0], folder, archive);
+    if (result == Status::kDone) {
         archiveName_ = Cvp2Naming::ArchiveNameOfListed(model_, archive);
     }
     return result;
 }
 
-int Cvp2FamilyHandler::StoreArchive(const std::string& archive, const std::string& folder, int /*bankPosition*/) {
+Status Cvp2FamilyHandler::StoreArchive(const std::string& archive, const std::string& folder, int /*bankPosition*/) {
     const std::string fileName = Cvp2Naming::FileNamePart(archive) + model_.fileSuffix;
     // Nothing is asked and nothing replaced for a bank that would give no file.
     if (Bank(0) == nullptr) {
         ui().ShowMessage(InsertText("%s not stored: the bank holds no registration", fileName));
-        return status::kNotValid;
+        return Status::kNotValid;
     }
     // What an interrupted earlier store left here goes first.
     FileSystem::RemoveLeftovers(folder);
     std::string path = Folder(folder) + fileName;
     if (const auto existing = FileSystem::FindNoCase(folder, fileName)) {
         if (!ui().AskYesNo("Replace archive " + *existing + "?")) {
-            return status::kReplaceDeclined;
+            return Status::kReplaceDeclined;
         }
         path = *existing;  // the disk keeps the name as it was spelled
     }
     if (!FileSystem::WriteBytesSafely(path, Cvp2BankFile::Write(banks_[0], model_))) {
         ui().ShowMessage(InsertText("File %s cannot be written", path));
-        return status::kNotValid;
+        return Status::kNotValid;
     }
     storedName_ = FileSystem::LastComponent(path);
-    return status::kDone;
+    return Status::kDone;
 }
 
 std::string Cvp2FamilyHandler::LastStoredName() const { return storedName_; }
 
 // ---- regfiles ------------------------------------------------------------------
 
-int Cvp2FamilyHandler::LoadRegfiles(const std::string& folder) {
+Status Cvp2FamilyHandler::LoadRegfiles(const std::string& folder) {
     entries_.clear();
     // A block's length is a 16-bit number, so no regfile is longer.
     const RegfileLoader loader(model_.regfileExtension, kMaxBlockLength, "no reg-files found");
@@ -284,21 +284,21 @@ int Cvp2FamilyHandler::LoadRegfiles(const std::string& folder) {
     return Tell(result);
 }
 
-int Cvp2FamilyHandler::ListRegfiles(StringList& names) {
+Status Cvp2FamilyHandler::ListRegfiles(StringList& names) {
     for (const Cvp2RegfileEntry& entry : entries_) {
         names.push_back(entry.name);
     }
-    return status::kDone;
+    return Status::kDone;
 }
 
-int Cvp2FamilyHandler::CreateRegfiles(const std::string& folder) {
+Status Cvp2FamilyHandler::CreateRegfiles(const std::string& folder) {
     const int banks = std::min(model_.regfileBanks, kMaxBanks);
     bool any = false;
     for (int bank = 0; bank < banks; ++bank) {
         any = any || Bank(bank) != nullptr;
     }
     if (!any) {
-        return status::kNothingToWrite;
+        return Status::kNothingToWrite;
     }
     // A regfile never replaces a file already there: it takes the next free number.
     RegfileFolder target(Folder(folder), model_.regfileExtension);
@@ -335,47 +335,47 @@ void Cvp2FamilyHandler::SetBankName(int /*bank*/, const std::string& name) {
 
 int Cvp2FamilyHandler::SourceBankCount() { return bankCount_; }
 
-int Cvp2FamilyHandler::GetBankName(int bank, std::string& name) {
+Status Cvp2FamilyHandler::GetBankName(int bank, std::string& name) {
     if (const Cvp2Bank* found = MutableBank(bank)) {
         name = found->name;
     }
-    return status::kDone;
+    return Status::kDone;
 }
 
-int Cvp2FamilyHandler::GetRegistrationName(int bank, int slot, std::string& name) {
+Status Cvp2FamilyHandler::GetRegistrationName(int bank, int slot, std::string& name) {
     const Cvp2Registration* registration = nullptr;
-    const int result = Find(bank, slot, registration);
-    name = result == status::kDone ? registration->Name() : std::string();
+    const Status result = Find(bank, slot, registration);
+    name = result == Status::kDone ? registration->Name() : std::string();
     return result;
 }
 
-int Cvp2FamilyHandler::GetRegfileName(int regfile, std::string& name) {
+Status Cvp2FamilyHandler::GetRegfileName(int regfile, std::string& name) {
     const Cvp2RegfileEntry* entry = Entry(regfile);
     name = entry != nullptr ? entry->registration.LongName() : "no regist";
-    return status::kDone;
+    return Status::kDone;
 }
 
 RegistrationContent Cvp2FamilyHandler::ContentOf(const RegistrationRef& at) { return ReadRegistrationContent(*this, at); }
 
-int Cvp2FamilyHandler::RenameRegistration(int bank, int slot, const std::string& name) {
+Status Cvp2FamilyHandler::RenameRegistration(int bank, int slot, const std::string& name) {
     std::optional<Cvp2Registration>* target = Slot(bank, slot);
     if (target == nullptr || !*target) {
-        return status::kNoRegistration;
+        return Status::kNoRegistration;
     }
-    return (*target)->Rename(name) ? status::kDone : status::kNotValid;
+    return (*target)->Rename(name) ? Status::kDone : Status::kNotValid;
 }
 
-int Cvp2FamilyHandler::DeleteRegistration(int bank, int slot) {
+Status Cvp2FamilyHandler::DeleteRegistration(int bank, int slot) {
     std::optional<Cvp2Registration>* target = Slot(bank, slot);
     if (target == nullptr) {
-        return status::kDone;
+        return Status::kDone;
     }
     target->reset();
     // An emptied destination bank starts again from its default names.
     if (bank == 0 && !banks_[0].InUse()) {
         ClearDestination(0);
     }
-    return status::kDone;
+    return Status::kDone;
 }
 
 // ---- readers ---------------------------------------------------------------------
@@ -384,8 +384,8 @@ namespace {
 
 // A bank-side query: out is missing when the registration is not there (8/9).
 template <class T, class Read>
-int Query(int found, const Cvp2Registration* registration, T& out, T missing, Read read) {
-    out = found == status::kDone ? read(*registration) : missing;
+Status Query(Status found, const Cvp2Registration* registration, T& out, T missing, Read read) {
+    out = found == Status::kDone ? read(*registration) : missing;
     return found;
 }
 
@@ -421,105 +421,105 @@ std::vector<BankSelectKey> Cvp2FamilyHandler::VoiceKeys() {
     return keys;
 }
 
-int Cvp2FamilyHandler::GetStyleName(int bank, int slot, std::string& name, int /*form*/) {
+Status Cvp2FamilyHandler::GetStyleName(int bank, int slot, std::string& name, int /*form*/) {
     const Cvp2Registration* registration = nullptr;
-    const int found = Find(bank, slot, registration);
+    const Status found = Find(bank, slot, registration);
     return Query(found, registration, name, std::string(), [](const Cvp2Registration& r) {
         return r.Has(gp::kStylePath) ? r.PathName(gp::kStylePath) : std::string(kNoStyle);
     });
 }
 
-int Cvp2FamilyHandler::GetMultiPadName(int bank, int slot, std::string& name) {
+Status Cvp2FamilyHandler::GetMultiPadName(int bank, int slot, std::string& name) {
     const Cvp2Registration* registration = nullptr;
-    const int found = Find(bank, slot, registration);
+    const Status found = Find(bank, slot, registration);
     return Query(found, registration, name, std::string(), [](const Cvp2Registration& r) {
         return r.Has(gp::kMultiPadPath) ? r.PathName(gp::kMultiPadPath) : std::string(kNoMultiPad);
     });
 }
 
-int Cvp2FamilyHandler::GetTempo(int bank, int slot, int& tempo) {
+Status Cvp2FamilyHandler::GetTempo(int bank, int slot, int& tempo) {
     const Cvp2Registration* registration = nullptr;
-    const int found = Find(bank, slot, registration);
+    const Status found = Find(bank, slot, registration);
     return Query(found, registration, tempo, -1,
                  [](const Cvp2Registration& r) { return r.Tempo(); });
 }
 
-int Cvp2FamilyHandler::GetVoiceName1(int bank, int slot, std::string& name) {
+Status Cvp2FamilyHandler::GetVoiceName1(int bank, int slot, std::string& name) {
     const Cvp2Registration* registration = nullptr;
     // The voices tell only of an empty slot, not of an unused bank.
-    const int found = Find(bank, slot, registration) == status::kDone ? status::kDone : status::kNoRegistration;
+    const Status found = Find(bank, slot, registration) == Status::kDone ? Status::kDone : Status::kNoRegistration;
     return Query(found, registration, name, std::string(kNoVoice),
                  [this](const Cvp2Registration& r) { return VoiceName(r, gp::kLeft); });
 }
 
-int Cvp2FamilyHandler::GetVoiceName2(int bank, int slot, std::string& name) {
+Status Cvp2FamilyHandler::GetVoiceName2(int bank, int slot, std::string& name) {
     const Cvp2Registration* registration = nullptr;
     // The voices tell only of an empty slot, not of an unused bank.
-    const int found = Find(bank, slot, registration) == status::kDone ? status::kDone : status::kNoRegistration;
+    const Status found = Find(bank, slot, registration) == Status::kDone ? Status::kDone : Status::kNoRegistration;
     return Query(found, registration, name, std::string(kNoVoice),
                  [this](const Cvp2Registration& r) { return VoiceName(r, gp::kMain); });
 }
 
-int Cvp2FamilyHandler::GetVoiceName3(int bank, int slot, std::string& name) {
+Status Cvp2FamilyHandler::GetVoiceName3(int bank, int slot, std::string& name) {
     const Cvp2Registration* registration = nullptr;
     // The voices tell only of an empty slot, not of an unused bank.
-    const int found = Find(bank, slot, registration) == status::kDone ? status::kDone : status::kNoRegistration;
+    const Status found = Find(bank, slot, registration) == Status::kDone ? Status::kDone : Status::kNoRegistration;
     return Query(found, registration, name, std::string(kNoVoice),
                  [this](const Cvp2Registration& r) { return VoiceName(r, gp::kLayer); });
 }
 
-int Cvp2FamilyHandler::GetRegfileStyleName(int regfile, std::string& name) {
+Status Cvp2FamilyHandler::GetRegfileStyleName(int regfile, std::string& name) {
     const Cvp2RegfileEntry* entry = Entry(regfile);
     name = entry != nullptr && entry->registration.Has(gp::kStylePath) ? entry->registration.PathName(gp::kStylePath)
                                                                        : std::string(kNoStyle);
-    return status::kDone;
+    return Status::kDone;
 }
 
-int Cvp2FamilyHandler::GetRegfileMultiPadName(int regfile, std::string& name) {
+Status Cvp2FamilyHandler::GetRegfileMultiPadName(int regfile, std::string& name) {
     const Cvp2RegfileEntry* entry = Entry(regfile);
     name = entry != nullptr && entry->registration.Has(gp::kMultiPadPath)
                ? entry->registration.PathName(gp::kMultiPadPath)
                : std::string(kNoMultiPad);
-    return status::kDone;
+    return Status::kDone;
 }
 
-int Cvp2FamilyHandler::GetRegfileTempo(int regfile, int& tempo) {
+Status Cvp2FamilyHandler::GetRegfileTempo(int regfile, int& tempo) {
     const Cvp2RegfileEntry* entry = Entry(regfile);
     tempo = entry != nullptr ? entry->registration.Tempo() : -1;
-    return status::kDone;
+    return Status::kDone;
 }
 
-int Cvp2FamilyHandler::GetRegfileVoiceName1(int regfile, std::string& name) {
+Status Cvp2FamilyHandler::GetRegfileVoiceName1(int regfile, std::string& name) {
     const Cvp2RegfileEntry* entry = Entry(regfile);
     name = entry != nullptr ? VoiceName(entry->registration, gp::kLeft) : kNoVoice;
-    return status::kDone;
+    return Status::kDone;
 }
 
-int Cvp2FamilyHandler::GetRegfileVoiceName2(int regfile, std::string& name) {
+Status Cvp2FamilyHandler::GetRegfileVoiceName2(int regfile, std::string& name) {
     const Cvp2RegfileEntry* entry = Entry(regfile);
     name = entry != nullptr ? VoiceName(entry->registration, gp::kMain) : kNoVoice;
-    return status::kDone;
+    return Status::kDone;
 }
 
-int Cvp2FamilyHandler::GetRegfileVoiceName3(int regfile, std::string& name) {
+Status Cvp2FamilyHandler::GetRegfileVoiceName3(int regfile, std::string& name) {
     const Cvp2RegfileEntry* entry = Entry(regfile);
     name = entry != nullptr ? VoiceName(entry->registration, gp::kLayer) : kNoVoice;
-    return status::kDone;
+    return Status::kDone;
 }
 
-int Cvp2FamilyHandler::DescribeSettingBlocks(int regfile, int bank, int slot, std::array<std::string, 11>& texts) {
+Status Cvp2FamilyHandler::DescribeSettingBlocks(int regfile, int bank, int slot, std::array<std::string, 11>& texts) {
     if (regfile < 0 && (bank < 0 || slot < 0)) {
-        return status::kDone;
+        return Status::kDone;
     }
     const Cvp2Registration* registration = SettingsSource(regfile, bank, slot);
     const unsigned mask = registration != nullptr ? registration->SettingsMask() : 0u;
     for (int setting = 0; setting < kSettingCount; ++setting) {
         texts[static_cast<std::size_t>(setting)] = PlusMinus(((mask >> setting) & 1u) != 0);
     }
-    return status::kDone;
+    return Status::kDone;
 }
 
-int Cvp2FamilyHandler::GetSettingsAbbreviation(int regfile, int bank, int slot, std::string& text) {
+Status Cvp2FamilyHandler::GetSettingsAbbreviation(int regfile, int bank, int slot, std::string& text) {
     text.clear();
     std::array<std::string, 11> settings;
     settings.fill("-");
@@ -542,64 +542,64 @@ int Cvp2FamilyHandler::GetSettingsAbbreviation(int regfile, int bank, int slot, 
             text += abbreviation;
         }
     }
-    return status::kDone;
+    return Status::kDone;
 }
 
 // ---- copying -----------------------------------------------------------------------
 
-int Cvp2FamilyHandler::PutRegistration(int dstBank, int dstSlot, const Cvp2Registration& registration) {
+Status Cvp2FamilyHandler::PutRegistration(int dstBank, int dstSlot, const Cvp2Registration& registration) {
     std::optional<Cvp2Registration>* target = Slot(dstBank, dstSlot);
     if (target == nullptr) {
-        return status::kBankNotInUse;
+        return Status::kBankNotInUse;
     }
     *target = registration;
-    return status::kDone;
+    return Status::kDone;
 }
 
-int Cvp2FamilyHandler::CopyRegistration(int dstBank, int dstSlot, ModelHandler* source, int srcBank, int srcSlot) {
+Status Cvp2FamilyHandler::CopyRegistration(int dstBank, int dstSlot, ModelHandler* source, int srcBank, int srcSlot) {
     const Cvp2FamilyHandler* from = SameModel(source);
     if (from == nullptr) {
-        return status::kBankNotInUse;
+        return Status::kBankNotInUse;
     }
     const Cvp2Registration* registration = nullptr;
-    const int found = from->Find(srcBank, srcSlot, registration);
-    return found == status::kDone ? PutRegistration(dstBank, dstSlot, *registration) : found;
+    const Status found = from->Find(srcBank, srcSlot, registration);
+    return found == Status::kDone ? PutRegistration(dstBank, dstSlot, *registration) : found;
 }
 
-int Cvp2FamilyHandler::CopyRegfile(int dstBank, int dstSlot, ModelHandler* source, int regfile) {
+Status Cvp2FamilyHandler::CopyRegfile(int dstBank, int dstSlot, ModelHandler* source, int regfile) {
     const Cvp2FamilyHandler* from = SameModel(source);
     const Cvp2RegfileEntry* entry = from != nullptr ? from->Entry(regfile) : nullptr;
-    return entry != nullptr ? PutRegistration(dstBank, dstSlot, entry->registration) : status::kNoRegistration;
+    return entry != nullptr ? PutRegistration(dstBank, dstSlot, entry->registration) : Status::kNoRegistration;
 }
 
-int Cvp2FamilyHandler::GroupCopyRegistration(int dstBank, int dstSlot, ModelHandler* source, int srcBank, int srcSlot) {
+Status Cvp2FamilyHandler::GroupCopyRegistration(int dstBank, int dstSlot, ModelHandler* source, int srcBank, int srcSlot) {
     if (dstBank < 0 || dstSlot < 0) {
-        return status::kNotValid;
+        return Status::kNotValid;
     }
     Cvp2FamilyHandler* from = SameModel(source);
     const Cvp2Registration* registration = nullptr;
-    if (from == nullptr || from->Find(srcBank, srcSlot, registration) != status::kDone) {
-        return status::kNoRegistration;
+    if (from == nullptr || from->Find(srcBank, srcSlot, registration) != Status::kDone) {
+        return Status::kNoRegistration;
     }
     return GroupCopy(dstBank, dstSlot, *from, srcBank, srcSlot, -1);
 }
 
-int Cvp2FamilyHandler::GroupCopyRegfile(int dstBank, int dstSlot, ModelHandler* source, int regfile) {
+Status Cvp2FamilyHandler::GroupCopyRegfile(int dstBank, int dstSlot, ModelHandler* source, int regfile) {
     Cvp2FamilyHandler* from = SameModel(source);
     if (dstBank < 0 || dstSlot < 0) {
-        return status::kNotValid;
+        return Status::kNotValid;
     }
     if (from == nullptr || from->Entry(regfile) == nullptr) {
-        return status::kNoRegistration;
+        return Status::kNoRegistration;
     }
     return GroupCopy(dstBank, dstSlot, *from, -1, -1, regfile);
 }
 
 // Anything but kDone means that nothing was copied: the dialog was cancelled,
 // no block was chosen, or the copy was refused.
-int Cvp2FamilyHandler::GroupCopy(int dstBank, int dstSlot, Cvp2FamilyHandler& source, int srcBank, int srcSlot, int srcRegfile) {
+Status Cvp2FamilyHandler::GroupCopy(int dstBank, int dstSlot, Cvp2FamilyHandler& source, int srcBank, int srcSlot, int srcRegfile) {
     if (Slot(dstBank, dstSlot) == nullptr) {
-        return status::kNotValid;
+        return Status::kNotValid;
     }
     GpBlockCopyRequest request;
     std::string name;
@@ -614,81 +614,81 @@ int Cvp2FamilyHandler::GroupCopy(int dstBank, int dstSlot, Cvp2FamilyHandler& so
     source.DescribeSettingBlocks(srcRegfile, srcBank, srcSlot, request.settings);
     const auto states = ui().CopyGpBlocks(request);
     if (!states) {
-        return status::kNotValid;
+        return Status::kNotValid;
     }
     const auto flags = GpBlockCopyChoice::Flags(*states);
     if (!flags) {
         ui().ShowMessage(GpBlockCopyChoice::kNothingChosenMessage);
-        return status::kNotValid;
+        return Status::kNotValid;
     }
     return CopySettingBlock(dstBank, dstSlot, &source, srcBank, srcSlot, srcRegfile, *flags);
 }
 
-int Cvp2FamilyHandler::CopySettingBlock(int dstBank, int dstSlot, ModelHandler* source, int srcBank, int srcSlot,
+Status Cvp2FamilyHandler::CopySettingBlock(int dstBank, int dstSlot, ModelHandler* source, int srcBank, int srcSlot,
                                   int srcRegfile, const std::vector<bool>& selection) {
     const Cvp2FamilyHandler* from = SameModel(source);
     const Cvp2Registration* origin = from != nullptr ? from->SettingsSource(srcRegfile, srcBank, srcSlot) : nullptr;
     std::optional<Cvp2Registration>* target = Slot(dstBank, dstSlot);
     if (origin == nullptr || target == nullptr) {
-        return status::kNoRegistration;
+        return Status::kNoRegistration;
     }
     const bool wasEmpty = !target->has_value();
     std::string error;
     auto rebuilt = Cvp2BlockRebuild::Build(wasEmpty ? nullptr : &**target, *origin, selection, error);
     if (!rebuilt) {
         ui().ShowMessage(error);
-        return status::kNotValid;
+        return Status::kNotValid;
     }
     *target = std::move(rebuilt);
     if (wasEmpty) {
         RenameRegistration(dstBank, dstSlot, "NewRegist");
         SetArchiveName("NoName");
     }
-    return status::kDone;
+    return Status::kDone;
 }
 
 // ---- protocols ---------------------------------------------------------------------
 
-int Cvp2FamilyHandler::WriteProtocol(const std::string& path) {
+Status Cvp2FamilyHandler::WriteProtocol(const std::string& path) {
     const ProtocolForm form = ProtocolPath::FormOf(path);
     if (form == ProtocolForm::None) {
-        return status::kWrongProtocolEnding;
+        return Status::kWrongProtocolEnding;
     }
     if (Bank(0) == nullptr) {
-        return status::kNothingToWrite;
+        return Status::kNothingToWrite;
     }
     return WriteProtocolFile(path, Cvp2Protocol::OfBanks(*this, form == ProtocolForm::Html));
 }
 
-int Cvp2FamilyHandler::WriteRegfileProtocol(const std::string& path) {
+Status Cvp2FamilyHandler::WriteRegfileProtocol(const std::string& path) {
     if (entries_.empty()) {
-        return status::kRegfileListEmpty;
+        return Status::kRegfileListEmpty;
     }
     const ProtocolForm form = ProtocolPath::FormOf(path);
     if (form == ProtocolForm::None) {
-        return status::kWrongProtocolEnding;
+        return Status::kWrongProtocolEnding;
     }
     return WriteProtocolFile(path, Cvp2Protocol::OfRegfiles(*this, form == ProtocolForm::Html));
 }
 
-int Cvp2FamilyHandler::WriteProtocolFile(const std::string& path, const std::string& text) {
+Status Cvp2FamilyHandler::WriteProtocolFile(const std::string& path, const std::string& text) {
     if (!ProtocolFile::Write(path, text, ProtocolEncoding())) {
         ui().ShowMessage(InsertText("Protocol file %s cannot be created", path));
-        return status::kProtocolNotCreated;
+        return Status::kProtocolNotCreated;
     }
-    return status::kDone;
+    return Status::kDone;
 }
 
 // ---- view --------------------------------------------------------------------------
 
-int Cvp2FamilyHandler::ShowRegistration(int regfile, int bank, int slot) {
+Status Cvp2FamilyHandler::ShowRegistration(int regfile, int bank, int slot) {
     if (regfile >= 0 && Entry(regfile) == nullptr) {
-        return status::kDone;
+        return Status::kDone;
     }
     const RegistrationContent content =
         ContentOf(regfile >= 0 ? RegistrationRef::Regfile(regfile) : RegistrationRef::Slot(bank, slot));
-    if (content.status != status::kDone) {
-        return status::kDone;  // an empty slot opens no dialog
+    if (content.status != Status::kDone) {
+        return Status::kDone;  // an empty slot opens no dialog
     }
     Cvp2RegistrationView view;
     view.name = Cp1252::ToUtf8(content.name);
@@ -713,7 +713,7 @@ int Cvp2FamilyHandler::ShowRegistration(int regfile, int bank, int slot) {
         }
     }
     ui().ViewCvp2Registration(view);
-    return status::kDone;
+    return Status::kDone;
 }
 
 bool Cvp2FamilyHandler::HasNoStyleOptions() { return true; }

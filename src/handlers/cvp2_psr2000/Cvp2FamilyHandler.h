@@ -27,50 +27,50 @@ public:
 
     void CreateStore() override;
     void ReleaseStore() override;
-    int LoadSourceArchive(const std::string& folder, const std::string& archive) override;
-    int LoadDestinationArchive(const std::string& folder, const std::string& archive) override;
-    int ClearSource() override;
-    int ClearDestination(int bankCount) override;
-    int DeleteRegistration(int bank, int slot) override;
-    int StoreArchive(const std::string& archive, const std::string& folder, int bankPosition) override;
-    int ListArchives(const std::string& folder, StringList& names) override;
-    int LoadRegfiles(const std::string& folder) override;
-    int ListRegfiles(StringList& names) override;
-    int CreateRegfiles(const std::string& folder) override;
+    Status LoadSourceArchive(const std::string& folder, const std::string& archive) override;
+    Status LoadDestinationArchive(const std::string& folder, const std::string& archive) override;
+    Status ClearSource() override;
+    Status ClearDestination(int bankCount) override;
+    Status DeleteRegistration(int bank, int slot) override;
+    Status StoreArchive(const std::string& archive, const std::string& folder, int bankPosition) override;
+    Status ListArchives(const std::string& folder, StringList& names) override;
+    Status LoadRegfiles(const std::string& folder) override;
+    Status ListRegfiles(StringList& names) override;
+    Status CreateRegfiles(const std::string& folder) override;
     std::string GetArchiveName() override;
     void SetArchiveName(const std::string& name) override;
     void SetBankName(int bank, const std::string& name) override;
     int SourceBankCount() override;
-    int GetBankName(int bank, std::string& name) override;
-    int GetRegistrationName(int bank, int slot, std::string& name) override;
-    int GetRegfileName(int regfile, std::string& name) override;
+    Status GetBankName(int bank, std::string& name) override;
+    Status GetRegistrationName(int bank, int slot, std::string& name) override;
+    Status GetRegfileName(int regfile, std::string& name) override;
     RegistrationContent ContentOf(const RegistrationRef& at) override;
-    int RenameRegistration(int bank, int slot, const std::string& name) override;
-    int GetStyleName(int bank, int slot, std::string& name, int form);
-    int GetMultiPadName(int bank, int slot, std::string& name);
-    int GetRegfileMultiPadName(int regfile, std::string& name);
-    int GetRegfileStyleName(int regfile, std::string& name);
-    int GetTempo(int bank, int slot, int& tempo);
-    int GetRegfileTempo(int regfile, int& tempo);
+    Status RenameRegistration(int bank, int slot, const std::string& name) override;
+    Status GetStyleName(int bank, int slot, std::string& name, int form);
+    Status GetMultiPadName(int bank, int slot, std::string& name);
+    Status GetRegfileMultiPadName(int regfile, std::string& name);
+    Status GetRegfileStyleName(int regfile, std::string& name);
+    Status GetTempo(int bank, int slot, int& tempo);
+    Status GetRegfileTempo(int regfile, int& tempo);
     // Voice 1 is the Left part, 2 Main, 3 Layer.
-    int GetVoiceName1(int bank, int slot, std::string& name);
-    int GetVoiceName2(int bank, int slot, std::string& name);
-    int GetVoiceName3(int bank, int slot, std::string& name);
-    int GetRegfileVoiceName1(int regfile, std::string& name);
-    int GetRegfileVoiceName2(int regfile, std::string& name);
-    int GetRegfileVoiceName3(int regfile, std::string& name);
-    int CopyRegistration(int dstBank, int dstSlot, ModelHandler* source, int srcBank, int srcSlot) override;
-    int GroupCopyRegistration(int dstBank, int dstSlot, ModelHandler* source, int srcBank, int srcSlot) override;
-    int CopyRegfile(int dstBank, int dstSlot, ModelHandler* source, int regfile) override;
-    int GroupCopyRegfile(int dstBank, int dstSlot, ModelHandler* source, int regfile) override;
-    int WriteProtocol(const std::string& path) override;
-    int WriteRegfileProtocol(const std::string& path) override;
-    int ShowRegistration(int regfile, int bank, int slot) override;
+    Status GetVoiceName1(int bank, int slot, std::string& name);
+    Status GetVoiceName2(int bank, int slot, std::string& name);
+    Status GetVoiceName3(int bank, int slot, std::string& name);
+    Status GetRegfileVoiceName1(int regfile, std::string& name);
+    Status GetRegfileVoiceName2(int regfile, std::string& name);
+    Status GetRegfileVoiceName3(int regfile, std::string& name);
+    Status CopyRegistration(int dstBank, int dstSlot, ModelHandler* source, int srcBank, int srcSlot) override;
+    Status GroupCopyRegistration(int dstBank, int dstSlot, ModelHandler* source, int srcBank, int srcSlot) override;
+    Status CopyRegfile(int dstBank, int dstSlot, ModelHandler* source, int regfile) override;
+    Status GroupCopyRegfile(int dstBank, int dstSlot, ModelHandler* source, int regfile) override;
+    Status WriteProtocol(const std::string& path) override;
+    Status WriteRegfileProtocol(const std::string& path) override;
+    Status ShowRegistration(int regfile, int bank, int slot) override;
     bool SetStyleArchiveOptions(bool askForStyleArchive, bool useDefaultArchive,
                                 const std::string& defaultArchivePath, bool implicitSearch) override;
     bool HasNoStyleOptions() override;
-    int DescribeSettingBlocks(int regfile, int bank, int slot, std::array<std::string, 11>& texts);
-    int CopySettingBlock(int dstBank, int dstSlot, ModelHandler* source, int srcBank, int srcSlot, int srcRegfile,
+    Status DescribeSettingBlocks(int regfile, int bank, int slot, std::array<std::string, 11>& texts);
+    Status CopySettingBlock(int dstBank, int dstSlot, ModelHandler* source, int srcBank, int srcSlot, int srcRegfile,
                          const std::vector<bool>& selection);
     std::shared_ptr<const HandlerSnapshot> SaveDestinationState() const override;
     void RestoreDestinationState(const HandlerSnapshot& snapshot) override;
@@ -78,7 +78,7 @@ public:
 
     // The Settings column of the protocols: of regfile entry regfile when it
     // is not negative, else of the bank registration.
-    virtual int GetSettingsAbbreviation(int regfile, int bank, int slot, std::string& text);
+    virtual Status GetSettingsAbbreviation(int regfile, int bank, int slot, std::string& text);
 
     // Read access for this model's protocol.
     const Cvp2Model& Model() const { return model_; }
@@ -90,20 +90,20 @@ public:
     std::vector<BankSelectKey> VoiceKeys() override;
 
 private:
-    int WriteProtocolFile(const std::string& path, const std::string& text);
+    Status WriteProtocolFile(const std::string& path, const std::string& text);
     Cvp2Bank* MutableBank(int bank);
     std::optional<Cvp2Registration>* Slot(int bank, int slot);
     // The registration at (bank, slot), or 8 (bank not in use) / 9 (slot empty).
-    int Find(int bank, int slot, const Cvp2Registration*& registration) const;
+    Status Find(int bank, int slot, const Cvp2Registration*& registration) const;
     const Cvp2Registration* SettingsSource(int regfile, int bank, int slot) const;
     Cvp2FamilyHandler* SameModel(ModelHandler* source) const;
 
     std::optional<std::string> BankFileName(const std::string& folder, const std::string& archive) const;
-    int ReadBankFile(Cvp2Bank& bank, const std::string& folder, const std::string& archive);
+    Status ReadBankFile(Cvp2Bank& bank, const std::string& folder, const std::string& archive);
     void ApplyNames(const Cvp2Names& names);
     // Shows the Copy GP-Block dialog and copies what it returns.
-    int GroupCopy(int dstBank, int dstSlot, Cvp2FamilyHandler& source, int srcBank, int srcSlot, int srcRegfile);
-    int PutRegistration(int dstBank, int dstSlot, const Cvp2Registration& registration);
+    Status GroupCopy(int dstBank, int dstSlot, Cvp2FamilyHandler& source, int srcBank, int srcSlot, int srcRegfile);
+    Status PutRegistration(int dstBank, int dstSlot, const Cvp2Registration& registration);
 
     const Cvp2Model& model_;
     std::array<Cvp2Bank, s917::kMaxBanks> banks_;

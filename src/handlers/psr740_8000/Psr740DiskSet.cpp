@@ -82,19 +82,19 @@ class SetLoader {
 public:
     SetLoader(const Psr740Model& model, const std::string& folder) : model_(model), folder_(folder) {}
 
-    int Load(const std::string& setName, Psr740BankMemory& memory, std::string& setNumber, Psr740StyleEntry& styleEntry);
+    Status Load(const std::string& setName, Psr740BankMemory& memory, std::string& setNumber, Psr740StyleEntry& styleEntry);
     const std::string& Message() const { return message_; }
 
 private:
-    int Fail(int result, const std::string& path, const std::string& what) {
+    Status Fail(Status result, const std::string& path, const std::string& what) {
         message_ = "Archive not loaded: " + path + " " + what;
         return result;
     }
-    int NotCorrect(const std::string& text) {
+    Status NotCorrect(const std::string& text) {
         message_ = "Archive not correct: " + text;
-        return status::kNotValid;
+        return Status::kNotValid;
     }
-    int ReadData(const Psr740SetContents& contents, const std::optional<FolderListing>& reg, Psr740BankMemory& memory);
+    Status ReadData(const Psr740SetContents& contents, const std::optional<FolderListing>& reg, Psr740BankMemory& memory);
     // A data file of the set in REG that the user file does not name.
     std::optional<std::string> UnnamedDataFile(const Psr740SetContents& contents,
                                                const std::optional<FolderListing>& reg) const;
@@ -104,20 +104,20 @@ private:
     std::string message_;
 };
 
-int SetLoader::Load(const std::string& setName, Psr740BankMemory& memory, std::string& setNumber,
+Status SetLoader::Load(const std::string& setName, Psr740BankMemory& memory, std::string& setNumber,
                     Psr740StyleEntry& styleEntry) {
     // The disk root is listed once for all the names looked up in it.
     const FolderListing root(folder_);
     if (DiskMngHeader::CheckFile(root.FindPath(DiskMngHeader::kFileName), model_.modelString, model_.diskModelBytes) ==
         DiskMngHeader::Check::WrongModel) {
         message_ = "Model not correct";
-        return status::kWrongModel;
+        return Status::kWrongModel;
     }
     const std::string userName = FileNameOf(setName) + ".usr";
     const auto userFile = root.FindPath(userName);
     std::vector<std::string> lines;
     if (!userFile || !TextFile::ReadLines(*userFile, lines)) {
-        return Fail(status::kNotValid, FileSystem::WithSeparator(folder_) + userName, "cannot be read.");
+        return Fail(Status::kNotValid, FileSystem::WithSeparator(folder_) + userName, "cannot be read.");
     }
     if (Psr740UserFile::OfOtherModel(model_, lines)) {
         // Its data files would read as no set or as damage: say what it is.
@@ -126,15 +126,15 @@ int SetLoader::Load(const std::string& setName, Psr740BankMemory& memory, std::s
     }
     Psr740SetContents contents;
     switch (Psr740UserFile::Parse(model_, lines, contents)) {
-        case 0: break;
-        case Psr740UserFile::kNoSection:
-            return Fail(Psr740UserFile::kNoSection, *userFile, "is not valid: it has no SECTION08 line.");
-        case Psr740UserFile::kNoRegEntry:
-            return Fail(Psr740UserFile::kNoRegEntry, *userFile, "is not valid: its section list has no REG entry.");
-        case Psr740UserFile::kRegListShort:
-            return Fail(Psr740UserFile::kRegListShort, *userFile, "is not valid: its list of REG files ends early.");
+        case Status::kDone: break;
+        case Status::kUserFileNoSection:
+            return Fail(Status::kUserFileNoSection, *userFile, "is not valid: it has no SECTION08 line.");
+        case Status::kUserFileNoRegEntry:
+            return Fail(Status::kUserFileNoRegEntry, *userFile, "is not valid: its section list has no REG entry.");
+        case Status::kUserFileRegListShort:
+            return Fail(Status::kUserFileRegListShort, *userFile, "is not valid: its list of REG files ends early.");
         default:
-            return Fail(Psr740UserFile::kNoRegHeader, *userFile, "is not valid: it has no REG section.");
+            return Fail(Status::kUserFileNoRegHeader, *userFile, "is not valid: it has no REG section.");
     }
     const auto regFolder = root.FindFolder("REG");
     const std::optional<FolderListing> reg = regFolder ? std::optional<FolderListing>(*regFolder) : std::nullopt;
@@ -143,9 +143,9 @@ int SetLoader::Load(const std::string& setName, Psr740BankMemory& memory, std::s
         return NotCorrect(*userFile + " does not name " + *unnamed + ", a data file of this set.");
     }
     memory.Clear();
-    const int result = ReadData(contents, reg, memory);
+    const Status result = ReadData(contents, reg, memory);
     setNumber = contents.setNumber;
-    if (result == status::kDone) {
+    if (result == Status::kDone) {
         styleEntry = Psr740StyleEntry::Read(root.FindPath("STY.MNG"), setNumber);
     }
     return result;
@@ -169,7 +169,7 @@ std::optional<std::string> SetLoader::UnnamedDataFile(const Psr740SetContents& c
     return std::nullopt;
 }
 
-int SetLoader::ReadData(const Psr740SetContents& contents, const std::optional<FolderListing>& reg,
+Status SetLoader::ReadData(const Psr740SetContents& contents, const std::optional<FolderListing>& reg,
                         Psr740BankMemory& memory) {
     for (const Psr740DataFileRef& ref : contents.files) {
         const std::string name = FileNameOf(ref.stem) + ".reg";
@@ -177,16 +177,16 @@ int SetLoader::ReadData(const Psr740SetContents& contents, const std::optional<F
         const std::string path = found.value_or(FileSystem::WithSeparator(folder_) + "REG" + FileSystem::Separator() + name);
         Bytes bytes;
         if (!found || !FileSystem::ReadBytes(*found, bytes)) {
-            return Fail(status::kNotValid, path, "cannot be read.");
+            return Fail(Status::kNotValid, path, "cannot be read.");
         }
         switch (Psr740DataFile::Inspect(model_, bytes)) {
-            case Psr740DataFile::Check::TooShort: return Fail(status::kNotValid, path, "is too short.");
+            case Psr740DataFile::Check::TooShort: return Fail(Status::kNotValid, path, "is too short.");
             case Psr740DataFile::Check::NotCorrect: return NotCorrect(path);
             case Psr740DataFile::Check::Sound: break;
         }
         Psr740DataFile::Read(model_, bytes, model_.oneDataFile ? 0 : ref.bank, memory);
     }
-    return status::kDone;
+    return Status::kDone;
 }
 
 // ---- store --------------------------------------------------------------------
@@ -197,13 +197,13 @@ public:
               const Psr740StyleEntry& styleEntry, const Psr740DiskSet::WriteFile& write)
         : model_(model), memory_(memory), folder_(folder), styleEntry_(styleEntry), write_(write) {}
 
-    int Store(const std::string& name, std::string& setNumberText);
+    Status Store(const std::string& name, std::string& setNumberText);
     const std::string& Message() const { return message_; }
 
 private:
-    int Refuse(const std::string& text) {
+    Status Refuse(const std::string& text) {
         Tell(text);
-        return status::kNotValid;
+        return Status::kNotValid;
     }
     // A failed store may have two things to say: what failed, and a file it
     // could not put back.
@@ -214,7 +214,7 @@ private:
     bool Write(const std::string& path, const Bytes& bytes);
     // Takes back what this store wrote, so that a failed store uses up
     // neither a set number nor room on the disk.
-    int Undo();
+    Status Undo();
     // Adds the style entry under the new set number to the disk's STY.MNG.
     bool AddStyleEntry(const std::string& setNumber);
 
@@ -238,7 +238,7 @@ bool SetStorer::Write(const std::string& path, const Bytes& bytes) {
     return false;
 }
 
-int SetStorer::Undo() {
+Status SetStorer::Undo() {
     for (const std::string& path : written_) {
         FileSystem::Remove(path);
     }
@@ -250,7 +250,7 @@ int SetStorer::Undo() {
     if (createdFolder_) {
         FileSystem::Remove(*createdFolder_);  // only when empty
     }
-    return status::kNotValid;
+    return Status::kNotValid;
 }
 
 bool SetStorer::AddStyleEntry(const std::string& setNumber) {
@@ -295,7 +295,7 @@ std::vector<int> SetStorer::UsedBanks() const {
     return used;
 }
 
-int SetStorer::Store(const std::string& name, std::string& setNumberText) {
+Status SetStorer::Store(const std::string& name, std::string& setNumberText) {
     if (name.empty()) {
         return Refuse("Archive not stored: a disk name needs at least one letter or digit.");
     }
@@ -391,7 +391,7 @@ int SetStorer::Store(const std::string& name, std::string& setNumberText) {
     if (!Write(FileSystem::WithSeparator(folder_) + userName, userFile)) {
         return Undo();
     }
-    return status::kDone;
+    return Status::kDone;
 }
 
 }  // namespace
@@ -407,7 +407,7 @@ std::string Psr740DiskSet::StoredUserFile(const std::string& archive) {
 Outcome Psr740DiskSet::Load(const Psr740Model& model, const std::string& folder, const std::string& setName,
                          Psr740BankMemory& memory, std::string& setNumber, Psr740StyleEntry& styleEntry) {
     SetLoader loader(model, folder);
-    const int status = loader.Load(setName, memory, setNumber, styleEntry);
+    const Status status = loader.Load(setName, memory, setNumber, styleEntry);
     return {status, loader.Message()};
 }
 
@@ -415,7 +415,7 @@ Outcome Psr740DiskSet::Store(const Psr740Model& model, const Psr740BankMemory& m
                           const std::string& folder, const Psr740StyleEntry& styleEntry, std::string& setNumber,
                           const WriteFile& write) {
     SetStorer storer(model, memory, folder, styleEntry, write);
-    const int status = storer.Store(DiskName::Stored(archive, kStoredNameLength), setNumber);
+    const Status status = storer.Store(DiskName::Stored(archive, kStoredNameLength), setNumber);
     return {status, storer.Message()};
 }
 

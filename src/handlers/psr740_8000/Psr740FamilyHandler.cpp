@@ -91,28 +91,28 @@ void Psr740FamilyHandler::ReleaseStore() {
     regfiles_.Clear();
 }
 
-int Psr740FamilyHandler::ClearSource() {
+Status Psr740FamilyHandler::ClearSource() {
     New();
-    return status::kDone;
+    return Status::kDone;
 }
 
-int Psr740FamilyHandler::ClearDestination(int /*bankCount*/) {
+Status Psr740FamilyHandler::ClearDestination(int /*bankCount*/) {
     New();
-    return status::kDone;
+    return Status::kDone;
 }
 
-int Psr740FamilyHandler::IsRegistrationEmpty(int bank, int slot, bool& empty) {
+Status Psr740FamilyHandler::IsRegistrationEmpty(int bank, int slot, bool& empty) {
     if (memory_.IsSlot(bank, slot)) {
         empty = memory_.LooksEmpty(memory_.Record(bank, slot));
     }
-    return status::kDone;
+    return Status::kDone;
 }
 
-int Psr740FamilyHandler::Find(int bank, int slot) const {
+Status Psr740FamilyHandler::Find(int bank, int slot) const {
     if (!memory_.IsUsed(bank)) {
-        return status::kBankNotInUse;
+        return Status::kBankNotInUse;
     }
-    return memory_.IsEmpty(bank, slot) ? status::kNoRegistration : status::kDone;
+    return memory_.IsEmpty(bank, slot) ? Status::kNoRegistration : Status::kDone;
 }
 
 Psr740FamilyHandler* Psr740FamilyHandler::SameModel(ModelHandler* source) const {
@@ -122,21 +122,21 @@ Psr740FamilyHandler* Psr740FamilyHandler::SameModel(ModelHandler* source) const 
 
 // ---- disk sets -------------------------------------------------------------------
 
-int Psr740FamilyHandler::LoadSourceArchive(const std::string& folder, const std::string& archive) {
+Status Psr740FamilyHandler::LoadSourceArchive(const std::string& folder, const std::string& archive) {
     return LoadArchive(folder, archive);
 }
 
-int Psr740FamilyHandler::LoadDestinationArchive(const std::string& folder, const std::string& archive) {
+Status Psr740FamilyHandler::LoadDestinationArchive(const std::string& folder, const std::string& archive) {
     return LoadArchive(folder, archive);
 }
 
-int Psr740FamilyHandler::LoadArchive(const std::string& folder, const std::string& archive) {
+Status Psr740FamilyHandler::LoadArchive(const std::string& folder, const std::string& archive) {
     // A load that fails part way must leave the memory as it was.
     Psr740BankMemory loaded(model_);
     std::string setNumber;
     Psr740StyleEntry styleEntry;
-    const int result = Tell(Psr740DiskSet::Load(model_, folder, archive, loaded, setNumber, styleEntry));
-    if (result != status::kDone) {
+    const Status result = Tell(Psr740DiskSet::Load(model_, folder, archive, loaded, setNumber, styleEntry));
+    if (result != Status::kDone) {
         return result;
     }
     memory_ = std::move(loaded);
@@ -152,14 +152,14 @@ int Psr740FamilyHandler::LoadArchive(const std::string& folder, const std::strin
             ui().ShowMessage("Style archive " + styleFile +
                              " cannot be read or is not valid; custom styles keep their default names.");
         }
-        return status::kDone;
+        return Status::kDone;
     }
-    return askForStyleArchive_ ? status::kStyleArchiveWanted : status::kDone;
+    return askForStyleArchive_ ? Status::kStyleArchiveWanted : Status::kDone;
 }
 
-int Psr740FamilyHandler::StoreArchive(const std::string& archive, const std::string& folder, int /*bankPosition*/) {
+Status Psr740FamilyHandler::StoreArchive(const std::string& archive, const std::string& folder, int /*bankPosition*/) {
     if (!memory_.IsAllocated()) {
-        return status::kNothingToWrite;
+        return Status::kNothingToWrite;
     }
     std::string setNumber;
     const Psr740StyleEntry carried = origin_ == Origin::OneSet ? styleEntry_ : Psr740StyleEntry();
@@ -169,7 +169,7 @@ int Psr740FamilyHandler::StoreArchive(const std::string& archive, const std::str
 
 std::string Psr740FamilyHandler::LastStoredName() const { return storedName_; }
 
-int Psr740FamilyHandler::ListArchives(const std::string& folder, StringList& names) {
+Status Psr740FamilyHandler::ListArchives(const std::string& folder, StringList& names) {
     StringList titles;
     const std::string extension = kUserFileExtension;
     for (const std::string& file : FileSystem::FindFiles(folder, "*" + extension)) {
@@ -179,7 +179,7 @@ int Psr740FamilyHandler::ListArchives(const std::string& folder, StringList& nam
     }
     std::stable_sort(titles.begin(), titles.end(), FileSystem::LessNoCase);
     names.insert(names.end(), titles.begin(), titles.end());
-    return titles.empty() ? status::kNotValid : status::kDone;
+    return titles.empty() ? Status::kNotValid : Status::kDone;
 }
 
 // ---- custom styles ---------------------------------------------------------------
@@ -196,17 +196,17 @@ bool Psr740FamilyHandler::SetStyleArchiveOptions(bool askForStyleArchive, bool u
     return customStyles_.ReadFile(Psr740CustomStyles::StyleFileOf(defaultArchivePath_), kStyleKey);
 }
 
-int Psr740FamilyHandler::LoadStyleArchive(const std::string& folder, const std::string& styleArchive) {
+Status Psr740FamilyHandler::LoadStyleArchive(const std::string& folder, const std::string& styleArchive) {
     const auto userFile =
         FileSystem::FindNoCase(folder, FileNameSanitizer::Sanitize(Cp1252::ToUtf8(styleArchive)) + kUserFileExtension);
     const std::string setNumber = userFile ? Psr740CustomStyles::SetNumberOf(*userFile) : std::string();
     std::vector<std::string> lines;
     const std::string styleFile = Psr740CustomStyles::StyleFileOf(folder);
     if (setNumber.empty() || styleFile.empty() || !TextFile::ReadLines(styleFile, lines)) {
-        return status::kNotValid;
+        return Status::kNotValid;
     }
     // A slot past the table ends the reading: what was read stays, but the archive is not valid.
-    return customStyles_.ReadLines(lines, kStyleKey + setNumber) ? status::kDone : status::kNotValid;
+    return customStyles_.ReadLines(lines, kStyleKey + setNumber) ? Status::kDone : Status::kNotValid;
 }
 
 // ---- registrations ---------------------------------------------------------------
@@ -215,35 +215,35 @@ std::string Psr740FamilyHandler::GetArchiveName() { return archiveName_; }
 
 void Psr740FamilyHandler::SetArchiveName(const std::string& name) { archiveName_ = name; }
 
-int Psr740FamilyHandler::GetRegistrationName(int bank, int slot, std::string& name) {
+Status Psr740FamilyHandler::GetRegistrationName(int bank, int slot, std::string& name) {
     name.clear();
-    const int found = Find(bank, slot);
-    if (found == status::kDone) {
+    const Status found = Find(bank, slot);
+    if (found == Status::kDone) {
         name = memory_.Title(bank, slot);
     }
     return found;
 }
 
-int Psr740FamilyHandler::RenameRegistration(int bank, int slot, const std::string& name) {
+Status Psr740FamilyHandler::RenameRegistration(int bank, int slot, const std::string& name) {
     if (!memory_.IsSlot(bank, slot)) {
-        return status::kNoRegistration;
+        return Status::kNoRegistration;
     }
     if (model_.bankTitle) {
         for (int s = 0; s < model_.slots; ++s) {
             memory_.SetTitle(bank, s, name);
         }
-        return status::kDone;
+        return Status::kDone;
     }
     if (memory_.IsEmpty(bank, slot)) {
-        return status::kNoRegistration;
+        return Status::kNoRegistration;
     }
     memory_.SetTitle(bank, slot, name);
-    return status::kDone;
+    return Status::kDone;
 }
 
-int Psr740FamilyHandler::DeleteRegistration(int bank, int slot) {
+Status Psr740FamilyHandler::DeleteRegistration(int bank, int slot) {
     if (!memory_.IsSlot(bank, slot)) {
-        return status::kDone;
+        return Status::kDone;
     }
     memory_.PutDefault(bank, slot);
     if (model_.bankTitle) {
@@ -256,12 +256,12 @@ int Psr740FamilyHandler::DeleteRegistration(int bank, int slot) {
         }
     }
     memory_.SetUsed(bank, memory_.AnySlotFilled(bank));
-    return status::kDone;
+    return Status::kDone;
 }
 
-int Psr740FamilyHandler::GetStyleName(int bank, int slot, std::string& name, int form) {
-    const int found = Find(bank, slot);
-    if (found != status::kDone) {
+Status Psr740FamilyHandler::GetStyleName(int bank, int slot, std::string& name, int form) {
+    const Status found = Find(bank, slot);
+    if (found != Status::kDone) {
         return found;
     }
     const int number = Psr740Record::StyleNumber(model_, memory_.Record(bank, slot));
@@ -274,29 +274,29 @@ int Psr740FamilyHandler::GetStyleName(int bank, int slot, std::string& name, int
             name += '*';
         }
     }
-    return status::kDone;
+    return Status::kDone;
 }
 
-int Psr740FamilyHandler::GetTempo(int bank, int slot, int& tempo) {
-    const int found = Find(bank, slot);
-    if (found == status::kDone) {
+Status Psr740FamilyHandler::GetTempo(int bank, int slot, int& tempo) {
+    const Status found = Find(bank, slot);
+    if (found == Status::kDone) {
         tempo = Psr740Record::Tempo(model_, memory_.Record(bank, slot));
     }
     return found;
 }
 
-int Psr740FamilyHandler::VoiceName(int bank, int slot, int part, std::string& name) {
+Status Psr740FamilyHandler::VoiceName(int bank, int slot, int part, std::string& name) {
     if (memory_.IsEmpty(bank, slot)) {
-        return status::kNoRegistration;
+        return Status::kNoRegistration;
     }
     name = model_.voiceName(memory_.Record(bank, slot), part, voiceList());
-    return status::kDone;
+    return Status::kDone;
 }
 
-int Psr740FamilyHandler::GetVoiceName1(int bank, int slot, std::string& name) { return VoiceName(bank, slot, 0, name); }
-int Psr740FamilyHandler::GetVoiceName2(int bank, int slot, std::string& name) { return VoiceName(bank, slot, 1, name); }
-int Psr740FamilyHandler::GetVoiceName3(int bank, int slot, std::string& name) { return VoiceName(bank, slot, 2, name); }
-int Psr740FamilyHandler::GetVoiceName4(int bank, int slot, std::string& name) { return VoiceName(bank, slot, 3, name); }
+Status Psr740FamilyHandler::GetVoiceName1(int bank, int slot, std::string& name) { return VoiceName(bank, slot, 0, name); }
+Status Psr740FamilyHandler::GetVoiceName2(int bank, int slot, std::string& name) { return VoiceName(bank, slot, 1, name); }
+Status Psr740FamilyHandler::GetVoiceName3(int bank, int slot, std::string& name) { return VoiceName(bank, slot, 2, name); }
+Status Psr740FamilyHandler::GetVoiceName4(int bank, int slot, std::string& name) { return VoiceName(bank, slot, 3, name); }
 
 // ---- copying ---------------------------------------------------------------------
 
@@ -338,44 +338,44 @@ void Psr740FamilyHandler::TakeOrigin(const Psr740FamilyHandler* from) {
     }
 }
 
-int Psr740FamilyHandler::CopyRegistration(int dstBank, int dstSlot, ModelHandler* source, int srcBank, int srcSlot) {
+Status Psr740FamilyHandler::CopyRegistration(int dstBank, int dstSlot, ModelHandler* source, int srcBank, int srcSlot) {
     Psr740FamilyHandler* from = SameModel(source);
     if (from == nullptr || !memory_.IsSlot(dstBank, dstSlot) || !from->memory_.IsSlot(srcBank, srcSlot)) {
-        return status::kNoRegistration;
+        return Status::kNoRegistration;
     }
-    const int found = from->Find(srcBank, srcSlot);
-    if (found == status::kDone) {
+    const Status found = from->Find(srcBank, srcSlot);
+    if (found == Status::kDone) {
         PutCopy(dstBank, dstSlot, from->memory_.Record(srcBank, srcSlot));
         TakeOrigin(from);
     }
     return found;
 }
 
-int Psr740FamilyHandler::CopyRegfile(int dstBank, int dstSlot, ModelHandler* source, int regfile) {
+Status Psr740FamilyHandler::CopyRegfile(int dstBank, int dstSlot, ModelHandler* source, int regfile) {
     Psr740FamilyHandler* from = SameModel(source);
     const Psr740RegfileEntry* entry = from != nullptr ? from->regfiles_.Entry(regfile) : nullptr;
     if (entry == nullptr || !memory_.IsSlot(dstBank, dstSlot)) {
-        return status::kNoRegistration;
+        return Status::kNoRegistration;
     }
     PutCopy(dstBank, dstSlot, entry->record);
     TakeOrigin(nullptr);  // a regfile belongs to no set
-    return status::kDone;
+    return Status::kDone;
 }
 
 // ---- regfiles ------------------------------------------------------------------------
 
-int Psr740FamilyHandler::LoadRegfiles(const std::string& folder) { return Tell(regfiles_.Load(folder)); }
+Status Psr740FamilyHandler::LoadRegfiles(const std::string& folder) { return Tell(regfiles_.Load(folder)); }
 
-int Psr740FamilyHandler::ListRegfiles(StringList& names) {
+Status Psr740FamilyHandler::ListRegfiles(StringList& names) {
     for (const Psr740RegfileEntry& entry : regfiles_.Entries()) {
         names.push_back(entry.title);
     }
-    return status::kDone;
+    return Status::kDone;
 }
 
-int Psr740FamilyHandler::CreateRegfiles(const std::string& folder) {
+Status Psr740FamilyHandler::CreateRegfiles(const std::string& folder) {
     if (!memory_.AnyBankUsed()) {
-        return status::kNothingToWrite;
+        return Status::kNothingToWrite;
     }
     RegfileFolder target(folder, model_.regfileExtension);
     for (int bank = 0; bank < model_.banks; ++bank) {
@@ -393,58 +393,58 @@ int Psr740FamilyHandler::CreateRegfiles(const std::string& folder) {
     return Tell(target.Failures());
 }
 
-int Psr740FamilyHandler::GetRegfileName(int regfile, std::string& name) {
+Status Psr740FamilyHandler::GetRegfileName(int regfile, std::string& name) {
     const Psr740RegfileEntry* entry = regfiles_.Entry(regfile);
     if (entry == nullptr) {
-        return status::kNoRegistration;
+        return Status::kNoRegistration;
     }
     name = Psr740Record::RegfileTitle(model_, entry->record);
-    return status::kDone;
+    return Status::kDone;
 }
 
 RegistrationContent Psr740FamilyHandler::ContentOf(const RegistrationRef& at) { return ReadRegistrationContent(*this, at); }
 
-int Psr740FamilyHandler::GetRegfileStyleName(int regfile, std::string& name) {
+Status Psr740FamilyHandler::GetRegfileStyleName(int regfile, std::string& name) {
     const Psr740RegfileEntry* entry = regfiles_.Entry(regfile);
     if (entry == nullptr) {
-        return status::kNoRegistration;
+        return Status::kNoRegistration;
     }
     name = model_.styles().Name(static_cast<std::uint8_t>(Psr740Record::StyleNumber(model_, entry->record)));
-    return status::kDone;
+    return Status::kDone;
 }
 
-int Psr740FamilyHandler::GetRegfileTempo(int regfile, int& tempo) {
+Status Psr740FamilyHandler::GetRegfileTempo(int regfile, int& tempo) {
     const Psr740RegfileEntry* entry = regfiles_.Entry(regfile);
     if (entry == nullptr) {
-        return status::kNoRegistration;
+        return Status::kNoRegistration;
     }
     tempo = Psr740Record::Tempo(model_, entry->record);
-    return status::kDone;
+    return Status::kDone;
 }
 
-int Psr740FamilyHandler::RegfileVoiceName(int regfile, int part, std::string& name) {
+Status Psr740FamilyHandler::RegfileVoiceName(int regfile, int part, std::string& name) {
     const Psr740RegfileEntry* entry = regfiles_.Entry(regfile);
     if (entry == nullptr) {
-        return status::kNoRegistration;
+        return Status::kNoRegistration;
     }
     name = model_.voiceName(entry->record, part, voiceList());
-    return status::kDone;
+    return Status::kDone;
 }
 
-int Psr740FamilyHandler::GetRegfileVoiceName1(int regfile, std::string& name) { return RegfileVoiceName(regfile, 0, name); }
-int Psr740FamilyHandler::GetRegfileVoiceName2(int regfile, std::string& name) { return RegfileVoiceName(regfile, 1, name); }
-int Psr740FamilyHandler::GetRegfileVoiceName3(int regfile, std::string& name) { return RegfileVoiceName(regfile, 2, name); }
-int Psr740FamilyHandler::GetRegfileVoiceName4(int regfile, std::string& name) { return RegfileVoiceName(regfile, 3, name); }
+Status Psr740FamilyHandler::GetRegfileVoiceName1(int regfile, std::string& name) { return RegfileVoiceName(regfile, 0, name); }
+Status Psr740FamilyHandler::GetRegfileVoiceName2(int regfile, std::string& name) { return RegfileVoiceName(regfile, 1, name); }
+Status Psr740FamilyHandler::GetRegfileVoiceName3(int regfile, std::string& name) { return RegfileVoiceName(regfile, 2, name); }
+Status Psr740FamilyHandler::GetRegfileVoiceName4(int regfile, std::string& name) { return RegfileVoiceName(regfile, 3, name); }
 
 // ---- protocols and view ----------------------------------------------------------------
 
-int Psr740FamilyHandler::WriteProtocol(const std::string& path) { return Tell(Psr740Protocol::WriteBanks(*this, path)); }
+Status Psr740FamilyHandler::WriteProtocol(const std::string& path) { return Tell(Psr740Protocol::WriteBanks(*this, path)); }
 
-int Psr740FamilyHandler::WriteRegfileProtocol(const std::string& path) {
+Status Psr740FamilyHandler::WriteRegfileProtocol(const std::string& path) {
     return Tell(Psr740Protocol::WriteRegfiles(*this, path));
 }
 
-int Psr740FamilyHandler::ShowRegistration(int regfile, int bank, int slot) {
+Status Psr740FamilyHandler::ShowRegistration(int regfile, int bank, int slot) {
     return RegistrationViewer::Show(*this, ui(), regfile, bank, slot);
 }
 

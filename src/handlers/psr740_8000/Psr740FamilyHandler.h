@@ -16,44 +16,44 @@ class Psr740FamilyHandler : public FixedGeometryHandler {
 public:
     Psr740FamilyHandler(UserInterface& ui, const Psr740Model& model);
 
-    int IsRegistrationEmpty(int bank, int slot, bool& empty);
+    Status IsRegistrationEmpty(int bank, int slot, bool& empty);
     void CreateStore() override;
     void ReleaseStore() override;
-    int LoadSourceArchive(const std::string& folder, const std::string& archive) override;
-    int LoadDestinationArchive(const std::string& folder, const std::string& archive) override;
-    int LoadStyleArchive(const std::string& folder, const std::string& styleArchive) override;
-    int ClearSource() override;
-    int ClearDestination(int bankCount) override;
-    int DeleteRegistration(int bank, int slot) override;
-    int StoreArchive(const std::string& archive, const std::string& folder, int bankPosition) override;
-    int ListArchives(const std::string& folder, StringList& names) override;
-    int LoadRegfiles(const std::string& folder) override;
-    int ListRegfiles(StringList& names) override;
-    int CreateRegfiles(const std::string& folder) override;
+    Status LoadSourceArchive(const std::string& folder, const std::string& archive) override;
+    Status LoadDestinationArchive(const std::string& folder, const std::string& archive) override;
+    Status LoadStyleArchive(const std::string& folder, const std::string& styleArchive) override;
+    Status ClearSource() override;
+    Status ClearDestination(int bankCount) override;
+    Status DeleteRegistration(int bank, int slot) override;
+    Status StoreArchive(const std::string& archive, const std::string& folder, int bankPosition) override;
+    Status ListArchives(const std::string& folder, StringList& names) override;
+    Status LoadRegfiles(const std::string& folder) override;
+    Status ListRegfiles(StringList& names) override;
+    Status CreateRegfiles(const std::string& folder) override;
     std::string GetArchiveName() override;
     void SetArchiveName(const std::string& name) override;
-    int GetRegistrationName(int bank, int slot, std::string& name) override;
-    int GetRegfileName(int regfile, std::string& name) override;
+    Status GetRegistrationName(int bank, int slot, std::string& name) override;
+    Status GetRegfileName(int regfile, std::string& name) override;
     RegistrationContent ContentOf(const RegistrationRef& at) override;
-    int RenameRegistration(int bank, int slot, const std::string& name) override;
-    int GetStyleName(int bank, int slot, std::string& name, int form);
-    int GetRegfileStyleName(int regfile, std::string& name);
-    int GetTempo(int bank, int slot, int& tempo);
-    int GetRegfileTempo(int regfile, int& tempo);
-    int GetVoiceName1(int bank, int slot, std::string& name);
+    Status RenameRegistration(int bank, int slot, const std::string& name) override;
+    Status GetStyleName(int bank, int slot, std::string& name, int form);
+    Status GetRegfileStyleName(int regfile, std::string& name);
+    Status GetTempo(int bank, int slot, int& tempo);
+    Status GetRegfileTempo(int regfile, int& tempo);
+    Status GetVoiceName1(int bank, int slot, std::string& name);
     std::vector<BankSelectKey> VoiceKeys() override;
-    int GetVoiceName2(int bank, int slot, std::string& name);
-    int GetVoiceName3(int bank, int slot, std::string& name);
-    int GetVoiceName4(int bank, int slot, std::string& name);
-    int GetRegfileVoiceName1(int regfile, std::string& name);
-    int GetRegfileVoiceName2(int regfile, std::string& name);
-    int GetRegfileVoiceName3(int regfile, std::string& name);
-    int GetRegfileVoiceName4(int regfile, std::string& name);
-    int CopyRegistration(int dstBank, int dstSlot, ModelHandler* source, int srcBank, int srcSlot) override;
-    int CopyRegfile(int dstBank, int dstSlot, ModelHandler* source, int regfile) override;
-    int WriteProtocol(const std::string& path) override;
-    int WriteRegfileProtocol(const std::string& path) override;
-    int ShowRegistration(int regfile, int bank, int slot) override;
+    Status GetVoiceName2(int bank, int slot, std::string& name);
+    Status GetVoiceName3(int bank, int slot, std::string& name);
+    Status GetVoiceName4(int bank, int slot, std::string& name);
+    Status GetRegfileVoiceName1(int regfile, std::string& name);
+    Status GetRegfileVoiceName2(int regfile, std::string& name);
+    Status GetRegfileVoiceName3(int regfile, std::string& name);
+    Status GetRegfileVoiceName4(int regfile, std::string& name);
+    Status CopyRegistration(int dstBank, int dstSlot, ModelHandler* source, int srcBank, int srcSlot) override;
+    Status CopyRegfile(int dstBank, int dstSlot, ModelHandler* source, int regfile) override;
+    Status WriteProtocol(const std::string& path) override;
+    Status WriteRegfileProtocol(const std::string& path) override;
+    Status ShowRegistration(int regfile, int bank, int slot) override;
     bool SetStyleArchiveOptions(bool askForStyleArchive, bool useDefaultArchive,
                                 const std::string& defaultArchivePath, bool implicitSearch) override;
     std::shared_ptr<const HandlerSnapshot> SaveDestinationState() const override;
@@ -67,11 +67,11 @@ public:
 
 private:
     void New();
-    int LoadArchive(const std::string& folder, const std::string& archive);
+    Status LoadArchive(const std::string& folder, const std::string& archive);
     // 0 with a registration to read, or 8 / 9.
-    int Find(int bank, int slot) const;
-    int VoiceName(int bank, int slot, int part, std::string& name);
-    int RegfileVoiceName(int regfile, int part, std::string& name);
+    Status Find(int bank, int slot) const;
+    Status VoiceName(int bank, int slot, int part, std::string& name);
+    Status RegfileVoiceName(int regfile, int part, std::string& name);
     Psr740FamilyHandler* SameModel(ModelHandler* source) const;
     // The record bytes from copyFrom on go into the slot, with the bank title rule.
     void PutCopy(int dstBank, int dstSlot, std::span<const std::uint8_t> record);

@@ -163,7 +163,7 @@ private:
 
 Outcome Write(const std::string& path, const std::string& bytes, TextEncoding encoding) {
     if (!ProtocolFile::Write(path, bytes, encoding)) {
-        return Outcome::Failed(status::kProtocolNotCreated, "Protocol file " + path + " cannot be written.");
+        return Outcome::Failed(Status::kProtocolNotCreated, "Protocol file " + path + " cannot be written.");
     }
     return Outcome::Done();
 }
@@ -181,11 +181,11 @@ std::string Psr740Protocol::HtmlTempo(int tempo) {
 Outcome Psr740Protocol::WriteBanks(Psr740FamilyHandler& handler, const std::string& path) {
     const ProtocolForm form = ProtocolPath::FormOf(path);
     if (form == ProtocolForm::None) {
-        return {status::kWrongProtocolEnding, ""};
+        return {Status::kWrongProtocolEnding, ""};
     }
     const Psr740Model& model = handler.Model();
     if (!handler.Memory().AnyBankUsed()) {
-        return {status::kNothingToWrite, ""};
+        return {Status::kNothingToWrite, ""};
     }
     const Layout& layout = LayoutOf(model);
     const std::string archive = handler.GetArchiveName();
@@ -206,12 +206,12 @@ Outcome Psr740Protocol::WriteBanks(Psr740FamilyHandler& handler, const std::stri
 Outcome Psr740Protocol::WriteRegfiles(Psr740FamilyHandler& handler, const std::string& path) {
     const ProtocolForm form = ProtocolPath::FormOf(path);
     if (form == ProtocolForm::None) {
-        return {status::kWrongProtocolEnding, ""};
+        return {Status::kWrongProtocolEnding, ""};
     }
     const Psr740Model& model = handler.Model();
     const int count = static_cast<int>(handler.Regfiles().Entries().size());
     if (count == 0) {
-        return {status::kRegfileListEmpty, ""};
+        return {Status::kRegfileListEmpty, ""};
     }
     const Layout& layout = LayoutOf(model);
     ProtocolBuilder builder(form, layout.regfiles, std::string(model.protocolModel) + " Registration Archive",

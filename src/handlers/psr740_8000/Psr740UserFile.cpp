@@ -43,19 +43,19 @@ bool RefOf(const Psr740Model& model, const std::string& line, Psr740DataFileRef&
 
 }  // namespace
 
-int Psr740UserFile::Parse(const Psr740Model& model, const std::vector<std::string>& lines, Psr740SetContents& contents) {
+Status Psr740UserFile::Parse(const Psr740Model& model, const std::vector<std::string>& lines, Psr740SetContents& contents) {
     std::size_t i = 0;
     while (i < lines.size() && !Is(lines[i], "SECTION08")) {
         ++i;
     }
     if (i == lines.size()) {
-        return kNoSection;
+        return Status::kUserFileNoSection;
     }
     while (i < lines.size() && lines[i].compare(0, 4, "REG,") != 0) {
         ++i;
     }
     if (i == lines.size()) {
-        return kNoRegEntry;
+        return Status::kUserFileNoRegEntry;
     }
     const int listed = model.oneDataFile ? 1 : std::max(0, Number(lines[i], 4, 2));
     bool header = false;
@@ -66,7 +66,7 @@ int Psr740UserFile::Parse(const Psr740Model& model, const std::vector<std::strin
         }
         header = true;
         if (lines.size() - i - 1 < static_cast<std::size_t>(listed)) {
-            return kRegListShort;
+            return Status::kUserFileRegListShort;
         }
         contents = Psr740SetContents();
         for (int k = 1; k <= listed; ++k) {
@@ -80,7 +80,7 @@ int Psr740UserFile::Parse(const Psr740Model& model, const std::vector<std::strin
             }
         }
     }
-    return header ? 0 : kNoRegHeader;
+    return header ? Status::kDone : Status::kUserFileNoRegHeader;
 }
 
 bool Psr740UserFile::OfOtherModel(const Psr740Model& model, const std::vector<std::string>& lines) {

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "handlers/StatusCodes.h"
 #include "handlers/psr740_8000/Psr740Model.h"
 
 namespace kalivo {
@@ -21,14 +22,9 @@ struct Psr740SetContents {
 
 class Psr740UserFile {
 public:
-    // Load results of a user file that does not name its data files.
-    static constexpr int kNoRegEntry = 3;     // no "REG," line after "SECTION08"
-    static constexpr int kRegListShort = 4;   // the "REG" list ends early
-    static constexpr int kNoSection = 5;      // no "SECTION08" line
-    static constexpr int kNoRegHeader = 6;    // no "REG" header line
-
-    // The lines as read, without CR LF. 0 or one of the results above.
-    static int Parse(const Psr740Model& model, const std::vector<std::string>& lines, Psr740SetContents& contents);
+    // The lines as read, without CR LF. Done, or what the file lacks to name
+    // its data files (Status::kUserFile...).
+    static Status Parse(const Psr740Model& model, const std::vector<std::string>& lines, Psr740SetContents& contents);
 
     // Whether the lines are a user file the other model of the family wrote:
     // its model line (line 4) names that model.

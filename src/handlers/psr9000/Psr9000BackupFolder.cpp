@@ -57,7 +57,7 @@ private:
 };
 
 Outcome CannotWrite(const std::string& path) {
-    return Outcome::Failed(status::kNotValid, InsertText("File %s cannot be written", path));
+    return Outcome::Failed(Status::kNotValid, InsertText("File %s cannot be written", path));
 }
 
 }  // namespace
@@ -150,13 +150,13 @@ Outcome Psr9000BackupFolder::Store(const Psr9000Model& model, const Psr9000BankT
     FileSystem::RemoveLeftovers(base);
     const std::string name = StoredName(archive);
     if (name.empty()) {
-        return Outcome::Failed(status::kNotValid, InsertText("Archive name %s holds no character a disk name can keep",
+        return Outcome::Failed(Status::kNotValid, InsertText("Archive name %s holds no character a disk name can keep",
                                                              Cp1252::ToUtf8(archive)));
     }
     // A stored name holds only characters every file system accepts.
     const std::string target = base + name + kStoredKind;
     if (FileSystem::FindNoCase(base, name + kStoredKind)) {
-        return Outcome::Failed(status::kNotValid, InsertText("Archive %s already exists", name));
+        return Outcome::Failed(Status::kNotValid, InsertText("Archive %s already exists", name));
     }
     {
         CreatedFolder built(FileSystem::TemporaryNameBeside(target));

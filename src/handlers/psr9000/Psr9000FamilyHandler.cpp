@@ -62,16 +62,16 @@ void Psr9000FamilyHandler::ReleaseStore() {
     entries_.clear();
 }
 
-int Psr9000FamilyHandler::ClearSource() { return ClearDestination(kBanks); }
+Status Psr9000FamilyHandler::ClearSource() { return ClearDestination(kBanks); }
 
-int Psr9000FamilyHandler::ClearDestination(int /*bankCount*/) {
+Status Psr9000FamilyHandler::ClearDestination(int /*bankCount*/) {
     if (!table_) {
         table_ = std::make_unique<Psr9000BankTable>();
     }
     table_->Reset(model_.DefaultHeader());
     archiveName_ = "no name";
     userStyles_.Reset();
-    return status::kDone;
+    return Status::kDone;
 }
 
 namespace {
@@ -113,16 +113,16 @@ const Psr9000Bank* Psr9000FamilyHandler::UsedBank(int bank) const {
     return &table_->banks[static_cast<std::size_t>(bank)];
 }
 
-int Psr9000FamilyHandler::Find(int bank, int slot, const Record*& record) const {
+Status Psr9000FamilyHandler::Find(int bank, int slot, const Record*& record) const {
     const Psr9000Bank* found = UsedBank(bank);
     if (found == nullptr) {
-        return status::kBankNotInUse;
+        return Status::kBankNotInUse;
     }
     if (!IsSlot(slot) || found->slots[static_cast<std::size_t>(slot)].empty) {
-        return status::kNoRegistration;
+        return Status::kNoRegistration;
     }
     record = &found->slots[static_cast<std::size_t>(slot)].record;
-    return status::kDone;
+    return Status::kDone;
 }
 
 const Psr9000RegfileEntry* Psr9000FamilyHandler::Entry(int regfile) const {
@@ -130,21 +130,21 @@ const Psr9000RegfileEntry* Psr9000FamilyHandler::Entry(int regfile) const {
                                                                        : nullptr;
 }
 
-int Psr9000FamilyHandler::IsRegistrationEmpty(int bank, int slot, bool& empty) {
+Status Psr9000FamilyHandler::IsRegistrationEmpty(int bank, int slot, bool& empty) {
     if (table_ && bank >= 0 && bank < kBanks && IsSlot(slot)) {
         empty =
             IsEmptyRecord(table_->banks[static_cast<std::size_t>(bank)].slots[static_cast<std::size_t>(slot)].record);
     }
-    return status::kDone;
+    return Status::kDone;
 }
 
 // ---- backups -------------------------------------------------------------------
 
-int Psr9000FamilyHandler::LoadSourceArchive(const std::string& folder, const std::string& archive) {
+Status Psr9000FamilyHandler::LoadSourceArchive(const std::string& folder, const std::string& archive) {
     return LoadDestinationArchive(folder, archive);
 }
 
-int Psr9000FamilyHandler::LoadDestinationArchive(const std::string& folder, const std::string& archive) {
+Status Psr9000FamilyHandler::LoadDestinationArchive(const std::string& folder, const std::string& archive) {
     if (!table_) {
         ClearDestination(kBanks);
     }
@@ -154,23 +154,23 @@ int Psr9000FamilyHandler::LoadDestinationArchive(const std::string& folder, cons
         DiskMngHeader::CheckFile(listing.FindPath(DiskMngHeader::kFileName), model_.instrument, kModelCheckSize) ==
             DiskMngHeader::Check::WrongModel) {
         ui().ShowMessage("Model not correct\n" + FileSystem::WithSeparator(folder) + "DISK.MNG");
-        return status::kWrongModel;
+        return Status::kWrongModel;
     }
     const auto path = Psr9000BackupFolder::FindRegistrationFile(model_, listing, archive);
     if (!path) {
         ui().ShowMessage(
             NotCorrect(FileSystem::WithSeparator(folder) + archive, MissingRegistrationFile(listing, archive)));
-        return status::kNotValid;
+        return Status::kNotValid;
     }
     std::vector<std::uint8_t> bytes;
     if (!FileSystem::ReadBytes(*path, bytes)) {
         ui().ShowMessage(NotCorrect(*path, "the file cannot be read"));
-        return status::kNotValid;
+        return Status::kNotValid;
     }
     // Read fills the whole table or, refusing the size, leaves it untouched:
     // no second quarter megabyte to build and move.
     if (!AcceptBackup(*path, bytes) || !Psr9000BackupFile::Read(bytes, *table_)) {
-        return status::kNotValid;
+        return Status::kNotValid;
     }
     const auto origin = std::make_shared<Psr9000BackupOrigin>();
     const bool implicitSearch = implicitStyleSearch_;
@@ -179,9 +179,9 @@ int Psr9000FamilyHandler::LoadDestinationArchive(const std::string& folder, cons
     // Only a backup that has loaded gives the archive its name.
     archiveName_ = Cp1252::FromUtf8(archive);
     if (implicitSearch) {
-        return status::kDone;
+        return Status::kDone;
     }
-    return askForStyleArchive_ ? status::kStyleArchiveWanted : status::kDone;
+    return askForStyleArchive_ ? Status::kStyleArchiveWanted : Status::kDone;
 }
 
 bool Psr9000FamilyHandler::AcceptBackup(const std::string& path, std::span<const std::uint8_t> bytes) {
@@ -223,7 +223,7 @@ void Psr9000FamilyHandler::ReadBesideStyleBackup(const FolderListing& folder, co
     }
     std::vector<std::uint8_t> bytes;
     Psr9000UserStyles names;
-    const bool valid = FileSystem::ReadBytes(*path, bytes) && names.ReadBackup(bytes) == status::kDone;
+    const bool valid = FileSystem::ReadBytes(*path, bytes) && names.ReadBackup(bytes) == Status::kDone;
     if (valid) {
         origin.styleBackup = std::move(bytes);
     }
@@ -238,20 +238,20 @@ void Psr9000FamilyHandler::ReadBesideStyleBackup(const FolderListing& folder, co
     }
 }
 
-int Psr9000FamilyHandler::ListArchives(const std::string& folder, StringList& names) {
+Status Psr9000FamilyHandler::ListArchives(const std::string& folder, StringList& names) {
     const auto found = Psr9000BackupFolder::ListArchives(folder);
     names.insert(names.end(), found.begin(), found.end());
-    return found.empty() ? status::kNotValid : status::kDone;
+    return found.empty() ? Status::kNotValid : Status::kDone;
 }
 
-int Psr9000FamilyHandler::StoreArchive(const std::string& archive, const std::string& folder, int /*bankPosition*/) {
+Status Psr9000FamilyHandler::StoreArchive(const std::string& archive, const std::string& folder, int /*bankPosition*/) {
     if (!table_) {
-        return status::kNotValid;
+        return Status::kNotValid;
     }
     WaitCursor wait(ui());
     const std::vector<std::uint8_t>* styleBackup = table_->SharedStyleBackup();
-    const int result = Tell(Psr9000BackupFolder::Store(model_, *table_, archive, folder, styleBackup));
-    storeNote_ = result == status::kDone && styleBackup == nullptr ? "; the new backup holds no style backup" : "";
+    const Status result = Tell(Psr9000BackupFolder::Store(model_, *table_, archive, folder, styleBackup));
+    storeNote_ = result == Status::kDone && styleBackup == nullptr ? "; the new backup holds no style backup" : "";
     storedName_ = Cp1252::ToUtf8(Psr9000BackupFolder::StoredFolderName(archive));
     return result;
 }
@@ -262,11 +262,11 @@ std::string Psr9000FamilyHandler::LastStoredName() const { return storedName_; }
 
 // ---- style backups --------------------------------------------------------------
 
-int Psr9000FamilyHandler::LoadStyleArchive(const std::string& folder, const std::string& styleArchive) {
+Status Psr9000FamilyHandler::LoadStyleArchive(const std::string& folder, const std::string& styleArchive) {
     const auto path = Psr9000BackupFolder::FindStyleBackup(model_, FolderListing(folder), styleArchive);
     std::vector<std::uint8_t> bytes;
     if (!path || !FileSystem::ReadBytes(*path, bytes)) {
-        return status::kNotValid;
+        return Status::kNotValid;
     }
     return userStyles_.ReadBackup(bytes);
 }
@@ -286,7 +286,7 @@ bool Psr9000FamilyHandler::SearchDefaultStyleFolder(const std::string& path) {
         for (const std::string& file : {std::string("sty.b01"), std::string(model_.styleBackupFile)}) {
             const auto found = FileSystem::FindNoCase(base + folder, file);
             const std::string name = folder.substr(0, folder.rfind('.'));
-            if (found && FileSystem::IsRegularFile(*found) && LoadStyleArchive(base, name) == status::kDone) {
+            if (found && FileSystem::IsRegularFile(*found) && LoadStyleArchive(base, name) == Status::kDone) {
                 return true;
             }
         }
@@ -306,47 +306,47 @@ void Psr9000FamilyHandler::SetBankName(int bank, const std::string& name) {
     }
 }
 
-int Psr9000FamilyHandler::GetBankName(int bank, std::string& name) {
+Status Psr9000FamilyHandler::GetBankName(int bank, std::string& name) {
     if (table_ && bank >= 0 && bank < kBanks) {
         name = HeaderText(table_->banks[static_cast<std::size_t>(bank)].header);
     }
-    return status::kDone;
+    return Status::kDone;
 }
 
-int Psr9000FamilyHandler::GetRegistrationName(int bank, int slot, std::string& name) {
+Status Psr9000FamilyHandler::GetRegistrationName(int bank, int slot, std::string& name) {
     const Record* record = nullptr;
-    const int found = Find(bank, slot, record);
-    if (found == status::kBankNotInUse) {
+    const Status found = Find(bank, slot, record);
+    if (found == Status::kBankNotInUse) {
         name.clear();
     }
-    if (found == status::kDone) {
+    if (found == Status::kDone) {
         name = RecordName(*record);
     }
     return found;
 }
 
-int Psr9000FamilyHandler::RenameRegistration(int bank, int slot, const std::string& name) {
+Status Psr9000FamilyHandler::RenameRegistration(int bank, int slot, const std::string& name) {
     const Record* record = nullptr;
-    if (Find(bank, slot, record) != status::kDone) {
-        return status::kNoRegistration;
+    if (Find(bank, slot, record) != Status::kDone) {
+        return Status::kNoRegistration;
     }
     SetRecordName(table_->banks[static_cast<std::size_t>(bank)].slots[static_cast<std::size_t>(slot)].record, name);
-    return status::kDone;
+    return Status::kDone;
 }
 
-int Psr9000FamilyHandler::GetStyleName(int bank, int slot, std::string& name, int form) {
+Status Psr9000FamilyHandler::GetStyleName(int bank, int slot, std::string& name, int form) {
     const Record* record = nullptr;
-    const int found = Find(bank, slot, record);
-    if (found == status::kDone) {
+    const Status found = Find(bank, slot, record);
+    if (found == Status::kDone) {
         name = userStyles_.Name(StyleNumber(*record), form == 1);
     }
     return found;
 }
 
-int Psr9000FamilyHandler::GetTempo(int bank, int slot, int& tempo) {
+Status Psr9000FamilyHandler::GetTempo(int bank, int slot, int& tempo) {
     const Record* record = nullptr;
-    const int found = Find(bank, slot, record);
-    if (found == status::kDone) {
+    const Status found = Find(bank, slot, record);
+    if (found == Status::kDone) {
         tempo = Tempo(*record);
     }
     return found;
@@ -379,33 +379,33 @@ std::vector<BankSelectKey> Psr9000FamilyHandler::VoiceKeys() {
     return keys;
 }
 
-int Psr9000FamilyHandler::VoiceName(int bank, int slot, int part, std::string& name) const {
+Status Psr9000FamilyHandler::VoiceName(int bank, int slot, int part, std::string& name) const {
     const Record* record = nullptr;
-    const int found = Find(bank, slot, record);
-    if (found == status::kDone) {
+    const Status found = Find(bank, slot, record);
+    if (found == Status::kDone) {
         name = LookUpVoice(Voice(*record, part));
     }
     return found;
 }
 
-int Psr9000FamilyHandler::GetVoiceName1(int bank, int slot, std::string& name) {
+Status Psr9000FamilyHandler::GetVoiceName1(int bank, int slot, std::string& name) {
     return VoiceName(bank, slot, 0, name);
 }
-int Psr9000FamilyHandler::GetVoiceName2(int bank, int slot, std::string& name) {
+Status Psr9000FamilyHandler::GetVoiceName2(int bank, int slot, std::string& name) {
     return VoiceName(bank, slot, 1, name);
 }
-int Psr9000FamilyHandler::GetVoiceName3(int bank, int slot, std::string& name) {
+Status Psr9000FamilyHandler::GetVoiceName3(int bank, int slot, std::string& name) {
     return VoiceName(bank, slot, 2, name);
 }
-int Psr9000FamilyHandler::GetVoiceName4(int bank, int slot, std::string& name) {
+Status Psr9000FamilyHandler::GetVoiceName4(int bank, int slot, std::string& name) {
     return VoiceName(bank, slot, 3, name);
 }
 
 // ---- editing ----------------------------------------------------------------------
 
-int Psr9000FamilyHandler::DeleteRegistration(int bank, int slot) {
+Status Psr9000FamilyHandler::DeleteRegistration(int bank, int slot) {
     if (!table_ || bank < 0 || bank >= kBanks || !IsSlot(slot)) {
-        return status::kDone;
+        return Status::kDone;
     }
     Psr9000Bank& target = table_->banks[static_cast<std::size_t>(bank)];
     target.slots[static_cast<std::size_t>(slot)] = Psr9000Slot{true, DefaultRecord(slot), nullptr};
@@ -413,7 +413,7 @@ int Psr9000FamilyHandler::DeleteRegistration(int bank, int slot) {
     if (!target.used) {
         target.header = DefaultBankHeader(bank);
     }
-    return status::kDone;
+    return Status::kDone;
 }
 
 void Psr9000FamilyHandler::Put(int dstBank, int dstSlot, const Psr9000Slot& slot) {
@@ -425,31 +425,31 @@ void Psr9000FamilyHandler::Put(int dstBank, int dstSlot, const Psr9000Slot& slot
     target.used = target.HasRegistrations();
 }
 
-int Psr9000FamilyHandler::CopyRegistration(int dstBank, int dstSlot, ModelHandler* source, int srcBank, int srcSlot) {
+Status Psr9000FamilyHandler::CopyRegistration(int dstBank, int dstSlot, ModelHandler* source, int srcBank, int srcSlot) {
     const auto* from = dynamic_cast<Psr9000FamilyHandler*>(source);
     const Record* record = nullptr;
-    const int found = from != nullptr ? from->Find(srcBank, srcSlot, record) : status::kBankNotInUse;
-    if (found == status::kBankNotInUse) {
+    const Status found = from != nullptr ? from->Find(srcBank, srcSlot, record) : Status::kBankNotInUse;
+    if (found == Status::kBankNotInUse) {
         ui().ShowMessage("No bank");
     }
-    if (found == status::kDone) {
+    if (found == Status::kDone) {
         Put(dstBank, dstSlot,
             from->table_->banks[static_cast<std::size_t>(srcBank)].slots[static_cast<std::size_t>(srcSlot)]);
     }
     return found;
 }
 
-int Psr9000FamilyHandler::CopyRegfile(int dstBank, int dstSlot, ModelHandler* source, int regfile) {
+Status Psr9000FamilyHandler::CopyRegfile(int dstBank, int dstSlot, ModelHandler* source, int regfile) {
     const auto* from = dynamic_cast<Psr9000FamilyHandler*>(source);
     if (const Psr9000RegfileEntry* entry = from != nullptr ? from->Entry(regfile) : nullptr) {
         Put(dstBank, dstSlot, Psr9000Slot{false, entry->record, nullptr});
     }
-    return status::kDone;
+    return Status::kDone;
 }
 
 // ---- regfiles ---------------------------------------------------------------------
 
-int Psr9000FamilyHandler::LoadRegfiles(const std::string& folder) {
+Status Psr9000FamilyHandler::LoadRegfiles(const std::string& folder) {
     entries_.clear();
     // A regfile is one record and nothing else: a longer file is refused unread.
     const RegfileLoader loader(model_.regfileExtension, kRecordSize, "No reg-files found");
@@ -469,16 +469,16 @@ int Psr9000FamilyHandler::LoadRegfiles(const std::string& folder) {
     return Tell(result);
 }
 
-int Psr9000FamilyHandler::ListRegfiles(StringList& names) {
+Status Psr9000FamilyHandler::ListRegfiles(StringList& names) {
     for (const Psr9000RegfileEntry& entry : entries_) {
         names.push_back(entry.title);
     }
-    return status::kDone;
+    return Status::kDone;
 }
 
-int Psr9000FamilyHandler::CreateRegfiles(const std::string& folder) {
+Status Psr9000FamilyHandler::CreateRegfiles(const std::string& folder) {
     if (!table_ || !table_->AnyUsed()) {
-        return status::kNothingToWrite;
+        return Status::kNothingToWrite;
     }
     WaitCursor wait(ui());
     RegfileFolder target(folder, model_.regfileExtension);
@@ -499,61 +499,61 @@ int Psr9000FamilyHandler::CreateRegfiles(const std::string& folder) {
     return Tell(target.Failures());
 }
 
-int Psr9000FamilyHandler::GetRegfileName(int regfile, std::string& name) {
+Status Psr9000FamilyHandler::GetRegfileName(int regfile, std::string& name) {
     if (const Psr9000RegfileEntry* entry = Entry(regfile)) {
         name = RecordName(entry->record);
     }
-    return status::kDone;
+    return Status::kDone;
 }
 
 RegistrationContent Psr9000FamilyHandler::ContentOf(const RegistrationRef& at) { return ReadRegistrationContent(*this, at); }
 
-int Psr9000FamilyHandler::GetRegfileStyleName(int regfile, std::string& name) {
+Status Psr9000FamilyHandler::GetRegfileStyleName(int regfile, std::string& name) {
     // Regfiles stand alone: a user style is shown by its default name.
     if (const Psr9000RegfileEntry* entry = Entry(regfile)) {
         name = Psr9000StyleTable::Name(StyleNumber(entry->record));
     }
-    return status::kDone;
+    return Status::kDone;
 }
 
-int Psr9000FamilyHandler::GetRegfileTempo(int regfile, int& tempo) {
+Status Psr9000FamilyHandler::GetRegfileTempo(int regfile, int& tempo) {
     if (const Psr9000RegfileEntry* entry = Entry(regfile)) {
         tempo = Tempo(entry->record);
     }
-    return status::kDone;
+    return Status::kDone;
 }
 
-int Psr9000FamilyHandler::RegfileVoiceName(int regfile, int part, std::string& name) const {
+Status Psr9000FamilyHandler::RegfileVoiceName(int regfile, int part, std::string& name) const {
     if (const Psr9000RegfileEntry* entry = Entry(regfile)) {
         name = LookUpVoice(Voice(entry->record, part));
     }
-    return status::kDone;
+    return Status::kDone;
 }
 
-int Psr9000FamilyHandler::GetRegfileVoiceName1(int regfile, std::string& name) {
+Status Psr9000FamilyHandler::GetRegfileVoiceName1(int regfile, std::string& name) {
     return RegfileVoiceName(regfile, 0, name);
 }
-int Psr9000FamilyHandler::GetRegfileVoiceName2(int regfile, std::string& name) {
+Status Psr9000FamilyHandler::GetRegfileVoiceName2(int regfile, std::string& name) {
     return RegfileVoiceName(regfile, 1, name);
 }
-int Psr9000FamilyHandler::GetRegfileVoiceName3(int regfile, std::string& name) {
+Status Psr9000FamilyHandler::GetRegfileVoiceName3(int regfile, std::string& name) {
     return RegfileVoiceName(regfile, 2, name);
 }
-int Psr9000FamilyHandler::GetRegfileVoiceName4(int regfile, std::string& name) {
+Status Psr9000FamilyHandler::GetRegfileVoiceName4(int regfile, std::string& name) {
     return RegfileVoiceName(regfile, 3, name);
 }
 
 // ---- views and protocols ------------------------------------------------------------
 
-int Psr9000FamilyHandler::ShowRegistration(int regfile, int bank, int slot) {
+Status Psr9000FamilyHandler::ShowRegistration(int regfile, int bank, int slot) {
     return RegistrationViewer::Show(*this, ui(), regfile, bank, slot);
 }
 
-int Psr9000FamilyHandler::WriteProtocol(const std::string& path) {
+Status Psr9000FamilyHandler::WriteProtocol(const std::string& path) {
     return Tell(Psr9000Protocol(*this).WriteBanks(path));
 }
 
-int Psr9000FamilyHandler::WriteRegfileProtocol(const std::string& path) {
+Status Psr9000FamilyHandler::WriteRegfileProtocol(const std::string& path) {
     return Tell(Psr9000Protocol(*this).WriteRegfiles(path, static_cast<int>(entries_.size())));
 }
 

@@ -21,47 +21,47 @@ class Psr9000FamilyHandler : public FixedGeometryHandler {
 public:
     Psr9000FamilyHandler(UserInterface& ui, const Psr9000Model& model);
 
-    int IsRegistrationEmpty(int bank, int slot, bool& empty);
+    Status IsRegistrationEmpty(int bank, int slot, bool& empty);
     void CreateStore() override;
     void ReleaseStore() override;
-    int LoadSourceArchive(const std::string& folder, const std::string& archive) override;
-    int LoadDestinationArchive(const std::string& folder, const std::string& archive) override;
-    int LoadStyleArchive(const std::string& folder, const std::string& styleArchive) override;
-    int ClearSource() override;
-    int ClearDestination(int bankCount) override;
-    int DeleteRegistration(int bank, int slot) override;
-    int StoreArchive(const std::string& archive, const std::string& folder, int bankPosition) override;
-    int ListArchives(const std::string& folder, StringList& names) override;
-    int LoadRegfiles(const std::string& folder) override;
-    int ListRegfiles(StringList& names) override;
-    int CreateRegfiles(const std::string& folder) override;
+    Status LoadSourceArchive(const std::string& folder, const std::string& archive) override;
+    Status LoadDestinationArchive(const std::string& folder, const std::string& archive) override;
+    Status LoadStyleArchive(const std::string& folder, const std::string& styleArchive) override;
+    Status ClearSource() override;
+    Status ClearDestination(int bankCount) override;
+    Status DeleteRegistration(int bank, int slot) override;
+    Status StoreArchive(const std::string& archive, const std::string& folder, int bankPosition) override;
+    Status ListArchives(const std::string& folder, StringList& names) override;
+    Status LoadRegfiles(const std::string& folder) override;
+    Status ListRegfiles(StringList& names) override;
+    Status CreateRegfiles(const std::string& folder) override;
     std::string GetArchiveName() override;
     void SetArchiveName(const std::string& name) override;
     void SetBankName(int bank, const std::string& name) override;
-    int GetBankName(int bank, std::string& name) override;
-    int GetRegistrationName(int bank, int slot, std::string& name) override;
-    int GetRegfileName(int regfile, std::string& name) override;
+    Status GetBankName(int bank, std::string& name) override;
+    Status GetRegistrationName(int bank, int slot, std::string& name) override;
+    Status GetRegfileName(int regfile, std::string& name) override;
     RegistrationContent ContentOf(const RegistrationRef& at) override;
-    int RenameRegistration(int bank, int slot, const std::string& name) override;
+    Status RenameRegistration(int bank, int slot, const std::string& name) override;
     // form 1 writes a user style between asterisks.
-    int GetStyleName(int bank, int slot, std::string& name, int form);
-    int GetRegfileStyleName(int regfile, std::string& name);
-    int GetTempo(int bank, int slot, int& tempo);
-    int GetRegfileTempo(int regfile, int& tempo);
+    Status GetStyleName(int bank, int slot, std::string& name, int form);
+    Status GetRegfileStyleName(int regfile, std::string& name);
+    Status GetTempo(int bank, int slot, int& tempo);
+    Status GetRegfileTempo(int regfile, int& tempo);
     // Voices 1..4 are the Left, R1, R2 and R3 parts.
-    int GetVoiceName1(int bank, int slot, std::string& name);
-    int GetVoiceName2(int bank, int slot, std::string& name);
-    int GetVoiceName3(int bank, int slot, std::string& name);
-    int GetVoiceName4(int bank, int slot, std::string& name);
-    int GetRegfileVoiceName1(int regfile, std::string& name);
-    int GetRegfileVoiceName2(int regfile, std::string& name);
-    int GetRegfileVoiceName3(int regfile, std::string& name);
-    int GetRegfileVoiceName4(int regfile, std::string& name);
-    int CopyRegistration(int dstBank, int dstSlot, ModelHandler* source, int srcBank, int srcSlot) override;
-    int CopyRegfile(int dstBank, int dstSlot, ModelHandler* source, int regfile) override;
-    int WriteProtocol(const std::string& path) override;
-    int WriteRegfileProtocol(const std::string& path) override;
-    int ShowRegistration(int regfile, int bank, int slot) override;
+    Status GetVoiceName1(int bank, int slot, std::string& name);
+    Status GetVoiceName2(int bank, int slot, std::string& name);
+    Status GetVoiceName3(int bank, int slot, std::string& name);
+    Status GetVoiceName4(int bank, int slot, std::string& name);
+    Status GetRegfileVoiceName1(int regfile, std::string& name);
+    Status GetRegfileVoiceName2(int regfile, std::string& name);
+    Status GetRegfileVoiceName3(int regfile, std::string& name);
+    Status GetRegfileVoiceName4(int regfile, std::string& name);
+    Status CopyRegistration(int dstBank, int dstSlot, ModelHandler* source, int srcBank, int srcSlot) override;
+    Status CopyRegfile(int dstBank, int dstSlot, ModelHandler* source, int regfile) override;
+    Status WriteProtocol(const std::string& path) override;
+    Status WriteRegfileProtocol(const std::string& path) override;
+    Status ShowRegistration(int regfile, int bank, int slot) override;
     bool SetStyleArchiveOptions(bool askForStyleArchive, bool useDefaultArchive, const std::string& defaultArchivePath,
                                 bool implicitSearch) override;
     std::string LastStoreNote() const override;
@@ -76,10 +76,10 @@ private:
     const Psr9000Bank* UsedBank(int bank) const;
     // The record at (bank, slot), or the status that stops a query: 8 (bank
     // not in use) or 9 (no registration there).
-    int Find(int bank, int slot, const psr9000::Record*& record) const;
+    Status Find(int bank, int slot, const psr9000::Record*& record) const;
     const Psr9000RegfileEntry* Entry(int regfile) const;
-    int VoiceName(int bank, int slot, int part, std::string& name) const;
-    int RegfileVoiceName(int regfile, int part, std::string& name) const;
+    Status VoiceName(int bank, int slot, int part, std::string& name) const;
+    Status RegfileVoiceName(int regfile, int part, std::string& name) const;
     std::string LookUpVoice(const psr9000::VoiceKey& key) const;
     // Puts a record, with where it came from, into a slot as ">>" does.
     void Put(int dstBank, int dstSlot, const Psr9000Slot& slot);

@@ -39,7 +39,7 @@ struct Line {
 // The registration at (bank, slot); false when there is none.
 bool ReadLine(ModelHandler& handler, int bank, int slot, Line& line) {
     std::string name;
-    if (handler.GetRegistrationName(bank, slot, name) != status::kDone) {
+    if (handler.GetRegistrationName(bank, slot, name) != Status::kDone) {
         return false;
     }
     const RegistrationContent content = handler.ContentOf(RegistrationRef::Slot(bank, slot));
@@ -60,7 +60,7 @@ std::string TempoText(int tempo) { return FormatNumbers("%3.3i", tempo); }
 bool Psr9000Protocol::AnyBankUsed() {
     std::string name;
     for (int bank = 0; bank < kBanks; ++bank) {
-        if (handler_.GetRegistrationName(bank, 0, name) != status::kBankNotInUse) {
+        if (handler_.GetRegistrationName(bank, 0, name) != Status::kBankNotInUse) {
             return true;
         }
     }
@@ -70,28 +70,28 @@ bool Psr9000Protocol::AnyBankUsed() {
 Outcome Psr9000Protocol::WriteBanks(const std::string& path) {
     const ProtocolForm form = ProtocolPath::FormOf(path);
     if (form == ProtocolForm::None) {
-        return {status::kWrongProtocolEnding, ""};
+        return {Status::kWrongProtocolEnding, ""};
     }
     if (!AnyBankUsed()) {
-        return {status::kNothingToWrite, ""};
+        return {Status::kNothingToWrite, ""};
     }
     return Write(path, form == ProtocolForm::Text ? BankText() : BankHtml());
 }
 
 Outcome Psr9000Protocol::WriteRegfiles(const std::string& path, int count) {
     if (count <= 0) {
-        return {status::kRegfileListEmpty, ""};
+        return {Status::kRegfileListEmpty, ""};
     }
     const ProtocolForm form = ProtocolPath::FormOf(path);
     if (form == ProtocolForm::None) {
-        return {status::kWrongProtocolEnding, ""};
+        return {Status::kWrongProtocolEnding, ""};
     }
     return Write(path, form == ProtocolForm::Text ? RegfileText(count) : RegfileHtml(count));
 }
 
 Outcome Psr9000Protocol::Write(const std::string& path, const std::string& bytes) {
     if (!ProtocolFile::Write(path, bytes, handler_.ProtocolEncoding())) {
-        return Outcome::Failed(status::kProtocolNotCreated, InsertText("Error create protocol file %s", path));
+        return Outcome::Failed(Status::kProtocolNotCreated, InsertText("Error create protocol file %s", path));
     }
     return Outcome::Done();
 }
@@ -124,7 +124,7 @@ std::string Psr9000Protocol::BankHtml() {
                       Column("Part", "6%", 2, true)}));
     std::string name;
     for (int bank = 0; bank < kBanks; ++bank) {
-        if (handler_.GetRegistrationName(bank, 0, name) == status::kBankNotInUse) {
+        if (handler_.GetRegistrationName(bank, 0, name) == Status::kBankNotInUse) {
             continue;
         }
         for (int slot = 0; slot < kSlots; ++slot) {

@@ -54,21 +54,21 @@ void Psr9000UserStyles::Set(int index, const std::string& name) {
     }
 }
 
-int Psr9000UserStyles::ReadBackup(std::span<const std::uint8_t> bytes) {
+Status Psr9000UserStyles::ReadBackup(std::span<const std::uint8_t> bytes) {
     ByteReader reader(bytes);
     if (!reader.Skip(kStyleHeaderSize)) {
-        return status::kNotValid;
+        return Status::kNotValid;
     }
     for (int index = 0; index < kUserStyleCount; ++index) {
         std::span<const std::uint8_t> record;
         if (!reader.ReadBytes(kStyleRecordSize, record) || !IsValidStyleRecord(record)) {
-            return status::kNotValid;
+            return Status::kNotValid;
         }
         if (const std::string name = StyleRecordName(record); name != "No Data") {
             Set(index, name);
         }
     }
-    return status::kDone;
+    return Status::kDone;
 }
 
 }  // namespace kalivo

@@ -6,6 +6,7 @@
 #include <span>
 #include <string>
 
+#include "handlers/StatusCodes.h"
 #include "handlers/psr9000/Psr9000Record.h"
 
 namespace kalivo {
@@ -22,7 +23,7 @@ public:
     // Reads a style backup: 16-byte header, then one 512-byte record per user
     // style. 0 when all 120 were read; 2 at the first record that is missing
     // or not valid, keeping the names read before it.
-    int ReadBackup(std::span<const std::uint8_t> bytes);
+    Status ReadBackup(std::span<const std::uint8_t> bytes);
 
 private:
     std::array<std::string, psr9000::kUserStyleCount> names_;

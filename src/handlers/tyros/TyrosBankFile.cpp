@@ -18,7 +18,7 @@ bool TyrosBankFile::IsBankFile(std::span<const std::uint8_t> bytes) {
 Outcome TyrosBankFile::Read(std::span<const std::uint8_t> bytes, TyrosBank& bank, UserInterface& ui,
                             bool& warningCarry, const TyrosRegistration::ParseOptions& options) {
     if (!IsBankFile(bytes)) {
-        return {status::kNotValid, std::string()};
+        return {Status::kNotValid, std::string()};
     }
     Outcome outcome;
     // Past the magic nothing can fail as a whole: each registration is read

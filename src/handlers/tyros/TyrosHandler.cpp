@@ -67,20 +67,20 @@ void TyrosHandler::CreateStore() {
 
 void TyrosHandler::ReleaseStore() { ClearSource(); }
 
-int TyrosHandler::ClearSource() {
+Status TyrosHandler::ClearSource() {
     CreateStore();
     warningCarry_ = false;
     unknownVoiceSettings_ = unknownVoiceRegistrations_ = 0;
-    return status::kDone;
+    return Status::kDone;
 }
 
-int TyrosHandler::ClearDestination(int bankCount) {
+Status TyrosHandler::ClearDestination(int bankCount) {
     CreateStore();
     warningCarry_ = false;
     unknownVoiceSettings_ = unknownVoiceRegistrations_ = 0;
     bankCount_ = std::clamp(bankCount, 0, kMaxBanks);
     askBeforeReplace_ = true;
-    return status::kDone;
+    return Status::kDone;
 }
 
 namespace {
@@ -170,12 +170,12 @@ const TyrosRegistration& TyrosHandler::EntryRegistration(int regfile) const {
     return entry != nullptr ? entry->registration : NoRegistration();
 }
 
-int TyrosHandler::Find(int bank, int slot, const TyrosRegistration*& registration) const {
+Status TyrosHandler::Find(int bank, int slot, const TyrosRegistration*& registration) const {
     if (Bank(bank) == nullptr) {
-        return status::kBankNotInUse;
+        return Status::kBankNotInUse;
     }
     registration = Registration(bank, slot);
-    return registration == nullptr || registration->IsEmpty() ? status::kNoRegistration : status::kDone;
+    return registration == nullptr || registration->IsEmpty() ? Status::kNoRegistration : Status::kDone;
 }
 
 TyrosHandler* TyrosHandler::SameModel(ModelHandler* source) { return dynamic_cast<TyrosHandler*>(source); }
@@ -184,11 +184,11 @@ TyrosHandler* TyrosHandler::SameModel(ModelHandler* source) { return dynamic_cas
 
 bool TyrosHandler::HasBankHeaders() { return true; }
 
-int TyrosHandler::LoadSourceArchive(const std::string& folder, const std::string& archive) {
+Status TyrosHandler::LoadSourceArchive(const std::string& folder, const std::string& archive) {
     return LoadArchiveInto(loadedBankCount_, folder, archive);
 }
 
-int TyrosHandler::LoadDestinationArchive(const std::string& folder, const std::string& archive) {
+Status TyrosHandler::LoadDestinationArchive(const std::string& folder, const std::string& archive) {
     askBeforeReplace_ = true;
     const bool anyFilled = std::any_of(banks_.begin(), banks_.begin() + bankCount_,
                                        [](const TyrosBank& bank) { return bank.inUse && bank.HasRegistrations(); });
@@ -198,26 +198,26 @@ int TyrosHandler::LoadDestinationArchive(const std::string& folder, const std::s
     return LoadArchiveInto(bankCount_, folder, archive);
 }
 
-int TyrosHandler::LoadArchiveInto(int& counter, const std::string& folder, const std::string& archive) {
+Status TyrosHandler::LoadArchiveInto(int& counter, const std::string& folder, const std::string& archive) {
     if (counter >= kMaxBanks) {
         ui().ShowMessage(FormatNumbers("max number (%i) of archives exceeded", kMaxBanks));
-        return status::kNoRoomForBank;
+        return Status::kNoRoomForBank;
     }
     // An invalid file still uses up its bank, which stays as it was.
     return ReadBankFile(counter++, folder, archive);
 }
 
-int TyrosHandler::ReadBankFile(int bankIndex, const std::string& folder, const std::string& archive) {
+Status TyrosHandler::ReadBankFile(int bankIndex, const std::string& folder, const std::string& archive) {
     TyrosBank& bank = banks_[static_cast<std::size_t>(bankIndex)];
     std::vector<std::uint8_t> bytes;
     const std::string file = ListedBankFile(folder, archive);
     const std::string path = Folder(folder) + file;
     if (!FileSystem::ReadBytes(path, bytes)) {
-        return Tell(Outcome::Failed(status::kNotValid, InsertText("File %s cannot be read", path)));
+        return Tell(Outcome::Failed(Status::kNotValid, InsertText("File %s cannot be read", path)));
     }
     const Outcome outcome = TyrosBankFile::Read(bytes, bank, ui(), warningCarry_, LoadOptions(file));
     if (!outcome.Succeeded()) {
-        return Tell(Outcome::Failed(status::kNotValid, InsertText("File %s is no valid archive", path)));
+        return Tell(Outcome::Failed(Status::kNotValid, InsertText("File %s is no valid archive", path)));
     }
     Tell(outcome);  // the registrations that were broken
     for (const TyrosRegistration& registration : bank.registrations) {
@@ -227,7 +227,7 @@ int TyrosHandler::ReadBankFile(int bankIndex, const std::string& folder, const s
     bank.iconCode = TyrosFileNames::IconCodeOf(archive);
     bank.extension = file.substr(file.size() - kExtensionSize);
     bank.inUse = true;
-    return status::kDone;
+    return Status::kDone;
 }
 
 // The name as the folder lists it, so that its extension keeps its letters.
@@ -241,7 +241,7 @@ std::string TyrosHandler::ListedBankFile(const std::string& folder, const std::s
     return FileSystem::ListedName(folder, archive + kBankExtension).value_or(archive + kBankExtension);
 }
 
-int TyrosHandler::ListArchives(const std::string& folder, StringList& names) {
+Status TyrosHandler::ListArchives(const std::string& folder, StringList& names) {
     StringList titles;
     listedFolder_ = folder;
     listedFiles_.clear();
@@ -253,7 +253,7 @@ int TyrosHandler::ListArchives(const std::string& folder, StringList& names) {
     }
     SortByTitle(titles, [](const std::string& title) -> const std::string& { return title; });
     names.insert(names.end(), titles.begin(), titles.end());
-    return titles.empty() ? status::kNotValid : status::kDone;
+    return titles.empty() ? Status::kNotValid : Status::kDone;
 }
 
 // ---- storing bank files --------------------------------------------------------
@@ -268,7 +268,7 @@ void TyrosHandler::ClearStoreCancelled() {
     StartStoreRun();
 }
 
-int TyrosHandler::ListBanks(StringList& names) {
+Status TyrosHandler::ListBanks(StringList& names) {
     StartStoreRun();
     listToBank_.clear();
     for (int index = 0; index < bankCount_; ++index) {
@@ -278,7 +278,7 @@ int TyrosHandler::ListBanks(StringList& names) {
             listToBank_.push_back(index);
         }
     }
-    return status::kDone;
+    return Status::kDone;
 }
 
 bool TyrosHandler::WasStoredThisRun(const std::string& path) const {
@@ -298,31 +298,31 @@ bool TyrosHandler::IsClaimed(const std::string& folder, const std::string& fileN
     return listed || WasStoredThisRun(folder + fileName);
 }
 
-int TyrosHandler::AskToReplace(const std::string& path) {
+Status TyrosHandler::AskToReplace(const std::string& path) {
     if (!askBeforeReplace_) {
-        return status::kDone;
+        return Status::kDone;
     }
     switch (ui().AskYesNoCancel("Replace selected banks, beginning with\n" + path + "?")) {
         case Answer::Yes:
             askBeforeReplace_ = false;  // later banks are replaced without asking
-            return status::kDone;
+            return Status::kDone;
         case Answer::No:
-            return status::kReplaceDeclined;
+            return Status::kReplaceDeclined;
         case Answer::Cancel:
             break;
     }
     storeCancelled_ = true;
-    return status::kStoreCancelled;
+    return Status::kStoreCancelled;
 }
 
-int TyrosHandler::StoreArchive(const std::string& archive, const std::string& folder, int bankPosition) {
+Status TyrosHandler::StoreArchive(const std::string& archive, const std::string& folder, int bankPosition) {
     if (storeCancelled_) {
-        return status::kStoreCancelled;
+        return Status::kStoreCancelled;
     }
     const bool listed = bankPosition >= 0 && bankPosition < static_cast<int>(listToBank_.size());
     TyrosBank* bank = listed ? MutableBank(listToBank_[static_cast<std::size_t>(bankPosition)]) : nullptr;
     if (bank == nullptr) {
-        return status::kNotValid;
+        return Status::kNotValid;
     }
     const std::string dir = Folder(folder);
     if (!leftoversRemoved_) {
@@ -337,7 +337,7 @@ int TyrosHandler::StoreArchive(const std::string& archive, const std::string& fo
     if (WasStoredThisRun(path)) {
         ui().ShowMessage(InsertText("Bank %s not stored: a bank of the same name was stored just before",
                                     Cp1252::ToUtf8(archive)));
-        return status::kNotValid;
+        return Status::kNotValid;
     }
     // Old files of this bank under another icon code go, unless another bank
     // of this store owns that name ("Jazz.S849" and "Jazz.S949" are two banks).
@@ -350,14 +350,14 @@ int TyrosHandler::StoreArchive(const std::string& archive, const std::string& fo
         }
     }
     if (replacing || !oldFiles.empty()) {
-        if (const int answer = AskToReplace(path); answer != status::kDone) {
+        if (const Status answer = AskToReplace(path); answer != Status::kDone) {
             return answer;
         }
     }
     // The new file is complete before any old file of the bank goes.
     if (!FileSystem::WriteBytesSafely(path, TyrosBankFile::Write(*bank))) {
         ui().ShowMessage(InsertText("File %s cannot be written", path));
-        return status::kNotValid;
+        return Status::kNotValid;
     }
     storedThisRun_.push_back(path);
     for (const std::string& file : oldFiles) {
@@ -367,12 +367,12 @@ int TyrosHandler::StoreArchive(const std::string& archive, const std::string& fo
             FileSystem::Remove(dir + file);
         }
     }
-    return status::kDone;
+    return Status::kDone;
 }
 
 // ---- regfiles ------------------------------------------------------------------
 
-int TyrosHandler::LoadRegfiles(const std::string& folder) {
+Status TyrosHandler::LoadRegfiles(const std::string& folder) {
     ClearEntries();
     const RegfileLoader loader(kRegfileExtension, FileSystem::kMaxReadSize, "no reg-files found");
     const Outcome result = loader.Load(Folder(folder), [&](const std::string& title, const std::vector<std::uint8_t>& bytes) {
@@ -380,7 +380,7 @@ int TyrosHandler::LoadRegfiles(const std::string& folder) {
         const std::string file = Cp1252::ToUtf8(title) + kRegfileExtension;
         // What a broken block lacks is told before the load names the files it left out.
         if (Tell(TyrosRegfile::Read(bytes, entry.header, entry.registration, ui(), warningCarry_, LoadOptions(file))) !=
-            status::kDone) {
+            Status::kDone) {
             return false;
         }
         CountUnknownVoices(entry.registration);
@@ -392,16 +392,16 @@ int TyrosHandler::LoadRegfiles(const std::string& folder) {
     return Tell(result);
 }
 
-int TyrosHandler::ListRegfiles(StringList& names) {
+Status TyrosHandler::ListRegfiles(StringList& names) {
     for (const TyrosRegfileEntry& entry : entries_) {
         names.push_back(entry.title);
     }
-    return status::kDone;
+    return Status::kDone;
 }
 
-int TyrosHandler::CreateRegfiles(const std::string& folder) {
+Status TyrosHandler::CreateRegfiles(const std::string& folder) {
     if (!AnyBankInUse()) {
-        return status::kNothingToWrite;
+        return Status::kNothingToWrite;
     }
     RegfileFolder target(Folder(folder), ".tyr");
     bool allWritten = true;
@@ -422,7 +422,7 @@ int TyrosHandler::CreateRegfiles(const std::string& folder) {
             }
         }
     }
-    return allWritten ? status::kDone : status::kNotValid;
+    return allWritten ? Status::kDone : Status::kNotValid;
 }
 
 // ---- names, icons, sequences ------------------------------------------------------
@@ -437,11 +437,11 @@ void TyrosHandler::SetBankName(int bank, const std::string& name) {
     }
 }
 
-int TyrosHandler::GetBankName(int bank, std::string& name) {
+Status TyrosHandler::GetBankName(int bank, std::string& name) {
     if (const TyrosBank* found = Bank(bank)) {
         name = found->name;
     }
-    return status::kDone;
+    return Status::kDone;
 }
 
 void TyrosHandler::SetBankSequence(int bank, const std::string& digits, int sequenceEnd) {
@@ -450,14 +450,14 @@ void TyrosHandler::SetBankSequence(int bank, const std::string& digits, int sequ
     }
 }
 
-int TyrosHandler::GetBankSequence(int bank, std::string& digits, int& sequenceEnd) {
+Status TyrosHandler::GetBankSequence(int bank, std::string& digits, int& sequenceEnd) {
     if (const TyrosBank* found = Bank(bank)) {
         found->Sequence(digits, sequenceEnd);
     }
-    return status::kDone;
+    return Status::kDone;
 }
 
-int TyrosHandler::CopyBankSequence(int dstBank, ModelHandler* source, int srcBank) {
+Status TyrosHandler::CopyBankSequence(int dstBank, ModelHandler* source, int srcBank) {
     TyrosHandler* from = SameModel(source);
     const TyrosBank* sourceBank = from != nullptr ? from->Bank(srcBank) : nullptr;
     TyrosBank* target = MutableBank(dstBank);
@@ -465,14 +465,14 @@ int TyrosHandler::CopyBankSequence(int dstBank, ModelHandler* source, int srcBan
         target->header = sourceBank->header;
         target->extension = sourceBank->extension;  // part of the bank's file, like its header
     }
-    return status::kDone;
+    return Status::kDone;
 }
 
-int TyrosHandler::ResetBankSequence(int bank) {
+Status TyrosHandler::ResetBankSequence(int bank) {
     if (TyrosBank* found = MutableBank(bank)) {
         found->ResetSequence();
     }
-    return status::kDone;
+    return Status::kDone;
 }
 
 void TyrosHandler::SetBankIcon(int bank, const std::string& iconCode) {
@@ -494,15 +494,15 @@ void TyrosHandler::SetRegistrationIcon(int bank, int slot, const std::string& ic
 
 std::string TyrosHandler::GetRegistrationIcon(int bank, int slot) {
     const TyrosRegistration* registration = nullptr;
-    return Find(bank, slot, registration) == status::kDone ? registration->IconCode() : std::string();
+    return Find(bank, slot, registration) == Status::kDone ? registration->IconCode() : std::string();
 }
 
 std::string TyrosHandler::GetRegfileIcon(int regfile) { return EntryRegistration(regfile).IconCode(); }
 
-int TyrosHandler::GetUsedSlots(int bank, std::string& slots) {
+Status TyrosHandler::GetUsedSlots(int bank, std::string& slots) {
     const TyrosBank* found = Bank(bank);
     slots = found != nullptr ? found->UsedSlots() : std::string();
-    return status::kDone;
+    return Status::kDone;
 }
 
 int TyrosHandler::SourceBankCount() { return loadedBankCount_; }
@@ -511,36 +511,36 @@ int TyrosHandler::DestinationBankCount() { return bankCount_; }
 
 int TyrosHandler::RegistrationsPerBank() { return kPartsPerBank; }
 
-int TyrosHandler::GetRegistrationName(int bank, int slot, std::string& name) {
+Status TyrosHandler::GetRegistrationName(int bank, int slot, std::string& name) {
     name = "--- no reg ---";
     const TyrosRegistration* registration = nullptr;
-    const int result = Find(bank, slot, registration);
-    if (result == status::kDone) {
+    const Status result = Find(bank, slot, registration);
+    if (result == Status::kDone) {
         name = registration->Name();
     }
     return result;
 }
 
-int TyrosHandler::GetRegfileName(int regfile, std::string& name) {
+Status TyrosHandler::GetRegfileName(int regfile, std::string& name) {
     name = Entry(regfile) != nullptr ? EntryRegistration(regfile).Name() : "no regist";
-    return status::kDone;
+    return Status::kDone;
 }
 
 RegistrationContent TyrosHandler::ContentOf(const RegistrationRef& at) { return ReadRegistrationContent(*this, at); }
 
-int TyrosHandler::RenameRegistration(int bank, int slot, const std::string& name) {
+Status TyrosHandler::RenameRegistration(int bank, int slot, const std::string& name) {
     TyrosRegistration* registration = MutableRegistration(bank, slot);
     if (registration == nullptr || registration->IsEmpty() || !registration->Has(type::kName)) {
-        return status::kDone;
+        return Status::kDone;
     }
-    return registration->Rename(name) ? status::kDone : status::kNotValid;
+    return registration->Rename(name) ? Status::kDone : Status::kNotValid;
 }
 
-int TyrosHandler::DeleteRegistration(int bank, int slot) {
+Status TyrosHandler::DeleteRegistration(int bank, int slot) {
     if (TyrosRegistration* registration = MutableRegistration(bank, slot)) {
         registration->Clear();
     }
-    return status::kDone;
+    return Status::kDone;
 }
 
 // ---- setting names -------------------------------------------------------------
@@ -549,11 +549,11 @@ namespace {
 
 // A bank-side query: the preset stays when the registration is missing (8/9).
 template <class T, class Read>
-int Query(const TyrosHandler& handler, int bank, int slot, T& out, T preset, Read read) {
+Status Query(const TyrosHandler& handler, int bank, int slot, T& out, T preset, Read read) {
     out = preset;
     const TyrosRegistration* registration = nullptr;
-    const int found = handler.Find(bank, slot, registration);
-    if (found == status::kDone) {
+    const Status found = handler.Find(bank, slot, registration);
+    if (found == Status::kDone) {
         out = read(*registration);
     }
     return found;
@@ -561,10 +561,10 @@ int Query(const TyrosHandler& handler, int bank, int slot, T& out, T preset, Rea
 
 // A regfile-side query: outside the list the given text.
 template <class T, class Read>
-int RegfileQuery(const TyrosHandler& handler, int regfile, T& out, T outside, Read read) {
+Status RegfileQuery(const TyrosHandler& handler, int regfile, T& out, T outside, Read read) {
     const TyrosRegfileEntry* entry = handler.Entry(regfile);
     out = entry != nullptr ? read(entry->registration) : outside;
-    return status::kDone;
+    return Status::kDone;
 }
 
 auto VoiceOf(VoicePart part) {
@@ -575,59 +575,59 @@ const std::string kNoVoice = "no voice";
 
 }  // namespace
 
-int TyrosHandler::GetStyleName(int bank, int slot, std::string& name, int /*form*/) {
+Status TyrosHandler::GetStyleName(int bank, int slot, std::string& name, int /*form*/) {
     return Query(*this, bank, slot, name, std::string(), [](const TyrosRegistration& r) { return r.StyleName(); });
 }
 
-int TyrosHandler::GetRegfileStyleName(int regfile, std::string& name) {
+Status TyrosHandler::GetRegfileStyleName(int regfile, std::string& name) {
     return RegfileQuery(*this, regfile, name, std::string(), [](const TyrosRegistration& r) { return r.StyleName(); });
 }
 
-int TyrosHandler::GetMultiPadName(int bank, int slot, std::string& name) {
+Status TyrosHandler::GetMultiPadName(int bank, int slot, std::string& name) {
     name = AnyRegistration(bank, slot).MultipadName();
-    return status::kDone;
+    return Status::kDone;
 }
 
-int TyrosHandler::GetRegfileMultiPadName(int regfile, std::string& name) {
+Status TyrosHandler::GetRegfileMultiPadName(int regfile, std::string& name) {
     return RegfileQuery(*this, regfile, name, std::string(),
                         [](const TyrosRegistration& r) { return r.MultipadName(); });
 }
 
-int TyrosHandler::GetTempo(int bank, int slot, int& tempo) {
+Status TyrosHandler::GetTempo(int bank, int slot, int& tempo) {
     return Query(*this, bank, slot, tempo, -1, [](const TyrosRegistration& r) { return r.Tempo(); });
 }
 
-int TyrosHandler::GetRegfileTempo(int regfile, int& tempo) {
+Status TyrosHandler::GetRegfileTempo(int regfile, int& tempo) {
     return RegfileQuery(*this, regfile, tempo, -1, [](const TyrosRegistration& r) { return r.Tempo(); });
 }
 
-int TyrosHandler::GetVoiceName1(int bank, int slot, std::string& name) {
+Status TyrosHandler::GetVoiceName1(int bank, int slot, std::string& name) {
     return Query(*this, bank, slot, name, kNoVoice, VoiceOf(VoicePart::Left));
 }
 
-int TyrosHandler::GetVoiceName2(int bank, int slot, std::string& name) {
+Status TyrosHandler::GetVoiceName2(int bank, int slot, std::string& name) {
     return Query(*this, bank, slot, name, kNoVoice, VoiceOf(VoicePart::Right1));
 }
 
-int TyrosHandler::GetVoiceName3(int bank, int slot, std::string& name) {
+Status TyrosHandler::GetVoiceName3(int bank, int slot, std::string& name) {
     return Query(*this, bank, slot, name, kNoVoice, VoiceOf(VoicePart::Right2));
 }
 
-int TyrosHandler::GetRegfileVoiceName1(int regfile, std::string& name) {
+Status TyrosHandler::GetRegfileVoiceName1(int regfile, std::string& name) {
     return RegfileQuery(*this, regfile, name, kNoVoice, VoiceOf(VoicePart::Left));
 }
 
-int TyrosHandler::GetRegfileVoiceName2(int regfile, std::string& name) {
+Status TyrosHandler::GetRegfileVoiceName2(int regfile, std::string& name) {
     return RegfileQuery(*this, regfile, name, kNoVoice, VoiceOf(VoicePart::Right1));
 }
 
-int TyrosHandler::GetRegfileVoiceName3(int regfile, std::string& name) {
+Status TyrosHandler::GetRegfileVoiceName3(int regfile, std::string& name) {
     return RegfileQuery(*this, regfile, name, kNoVoice, VoiceOf(VoicePart::Right2));
 }
 
-int TyrosHandler::GetSettingsText(int regfile, int bank, int slot, std::string& text) {
+Status TyrosHandler::GetSettingsText(int regfile, int bank, int slot, std::string& text) {
     text = TyrosProtocol::SettingsText(SettingsSource(bank, slot, regfile));
-    return status::kDone;
+    return Status::kDone;
 }
 
 // ---- copying -------------------------------------------------------------------
@@ -637,9 +637,9 @@ void TyrosHandler::MarkCopiedInto(int dstBank) {
     bankCount_ = std::max(bankCount_, dstBank + 1);
 }
 
-int TyrosHandler::PutCopy(int dstBank, int dstSlot, const TyrosRegistration& source) {
+Status TyrosHandler::PutCopy(int dstBank, int dstSlot, const TyrosRegistration& source) {
     if (dstBank < 0 || dstBank >= kMaxBanks || !IsPart(dstSlot)) {
-        return status::kBankNotInUse;
+        return Status::kBankNotInUse;
     }
     TyrosBank& bank = banks_[static_cast<std::size_t>(dstBank)];
     if (!bank.inUse) {
@@ -649,57 +649,57 @@ int TyrosHandler::PutCopy(int dstBank, int dstSlot, const TyrosRegistration& sou
     target.Clear();
     // Through the file layout, as a copy on the instrument would go.
     TyrosRegistration copy;
-    Tell({status::kDone, copy.Parse(source.Serialize(), target.Quiet(), warningCarry_, ui(), LoadOptions(std::string()))});
+    Tell({Status::kDone, copy.Parse(source.Serialize(), target.Quiet(), warningCarry_, ui(), LoadOptions(std::string()))});
     warningCarry_ = copy.StopWarnings();
     target = std::move(copy);
     MarkCopiedInto(dstBank);
-    return status::kDone;
+    return Status::kDone;
 }
 
-int TyrosHandler::CopyRegistration(int dstBank, int dstSlot, ModelHandler* source, int srcBank, int srcSlot) {
+Status TyrosHandler::CopyRegistration(int dstBank, int dstSlot, ModelHandler* source, int srcBank, int srcSlot) {
     const TyrosHandler* from = SameModel(source);
     if (from == nullptr) {
-        return status::kBankNotInUse;
+        return Status::kBankNotInUse;
     }
     const TyrosRegistration* registration = nullptr;
-    const int found = from->Find(srcBank, srcSlot, registration);
-    return found == status::kDone ? PutCopy(dstBank, dstSlot, *registration) : found;
+    const Status found = from->Find(srcBank, srcSlot, registration);
+    return found == Status::kDone ? PutCopy(dstBank, dstSlot, *registration) : found;
 }
 
-int TyrosHandler::CopyRegfile(int dstBank, int dstSlot, ModelHandler* source, int regfile) {
+Status TyrosHandler::CopyRegfile(int dstBank, int dstSlot, ModelHandler* source, int regfile) {
     const TyrosHandler* from = SameModel(source);
     if (from != nullptr) {
         PutCopy(dstBank, dstSlot, from->EntryRegistration(regfile));
     }
-    return status::kDone;
+    return Status::kDone;
 }
 
 // A group copy that copied nothing (cancelled, no block chosen, refused)
 // answers kNotValid, so that the window reports nothing and adds no undo step.
-int TyrosHandler::GroupCopyRegistration(int dstBank, int dstSlot, ModelHandler* source, int srcBank, int srcSlot) {
+Status TyrosHandler::GroupCopyRegistration(int dstBank, int dstSlot, ModelHandler* source, int srcBank, int srcSlot) {
     if (dstBank < 0 || dstSlot < 0) {
-        return status::kNotValid;
+        return Status::kNotValid;
     }
     TyrosHandler* from = SameModel(source);
     const TyrosRegistration* registration = nullptr;
-    if (from == nullptr || from->Find(srcBank, srcSlot, registration) != status::kDone) {
-        return status::kNoRegistration;
+    if (from == nullptr || from->Find(srcBank, srcSlot, registration) != Status::kDone) {
+        return Status::kNoRegistration;
     }
     return GroupCopy(dstBank, dstSlot, *from, srcBank, srcSlot, -1);
 }
 
-int TyrosHandler::GroupCopyRegfile(int dstBank, int dstSlot, ModelHandler* source, int regfile) {
+Status TyrosHandler::GroupCopyRegfile(int dstBank, int dstSlot, ModelHandler* source, int regfile) {
     TyrosHandler* from = SameModel(source);
     if (dstBank < 0 || dstSlot < 0 || from == nullptr) {
-        return status::kNotValid;
+        return Status::kNotValid;
     }
     return GroupCopy(dstBank, dstSlot, *from, -1, -1, regfile);
 }
 
-int TyrosHandler::GroupCopy(int dstBank, int dstSlot, TyrosHandler& source, int srcBank, int srcSlot,
+Status TyrosHandler::GroupCopy(int dstBank, int dstSlot, TyrosHandler& source, int srcBank, int srcSlot,
                             int srcRegfile) {
     if (dstBank >= kMaxBanks || !IsPart(dstSlot)) {
-        return status::kNotValid;
+        return Status::kNotValid;
     }
     CopySettingsRequest request;
     if (srcRegfile != -1) {
@@ -713,28 +713,28 @@ int TyrosHandler::GroupCopy(int dstBank, int dstSlot, TyrosHandler& source, int 
     request.presence = TyrosRegistrationViews::Presence(source.SettingsSource(srcBank, srcSlot, srcRegfile));
     const auto choices = ui().CopyRegistrationSettings(request);
     if (!choices) {
-        return status::kNotValid;
+        return Status::kNotValid;
     }
     if (!TyrosCopyRecord::AnyChosen(*choices)) {
         ui().ShowMessage("No setting-block selected");
-        return status::kNotValid;
+        return Status::kNotValid;
     }
-    const int result = CopySettingBlock(dstBank, dstSlot, &source, srcBank, srcSlot, srcRegfile, *choices);
-    if (result == status::kDone) {
+    const Status result = CopySettingBlock(dstBank, dstSlot, &source, srcBank, srcSlot, srcRegfile, *choices);
+    if (result == Status::kDone) {
         MarkCopiedInto(dstBank);
     }
-    return result == status::kDone ? status::kDone : status::kNotValid;
+    return result == Status::kDone ? Status::kDone : Status::kNotValid;
 }
 
-int TyrosHandler::CopySettingBlock(int dstBank, int dstSlot, ModelHandler* source, int srcBank, int srcSlot,
+Status TyrosHandler::CopySettingBlock(int dstBank, int dstSlot, ModelHandler* source, int srcBank, int srcSlot,
                                    int srcRegfile, const std::vector<bool>& selection) {
     const TyrosHandler* from = SameModel(source);
     if (from == nullptr || dstBank < 0 || dstBank >= kMaxBanks || !IsPart(dstSlot)) {
-        return status::kNoRegistration;
+        return Status::kNoRegistration;
     }
     const TyrosRegistration& registration = from->SettingsSource(srcBank, srcSlot, srcRegfile);
     if (registration.IsEmpty()) {
-        return status::kNoRegistration;
+        return Status::kNoRegistration;
     }
     TyrosBank& bank = banks_[static_cast<std::size_t>(dstBank)];
     if (!bank.inUse) {
@@ -744,9 +744,9 @@ int TyrosHandler::CopySettingBlock(int dstBank, int dstSlot, ModelHandler* sourc
     const TyrosCopyRecord record(registration, selection, target.IsEmpty());
     if (!target.ApplyCopy(record, ui(), voiceTableComplete_, voiceList())) {
         ui().ShowMessage("Settings not copied: the registration would become too long");
-        return status::kNotValid;
+        return Status::kNotValid;
     }
-    return status::kDone;
+    return Status::kDone;
 }
 
 int TyrosHandler::CountRevoiceToDefault(int bank, int slot) {
@@ -849,59 +849,59 @@ int TyrosHandler::RevoiceToDefault(int bank, int slot) {
 
 // ---- protocol and views ----------------------------------------------------------
 
-int TyrosHandler::CommitProtocol(TextFileWriter& writer, const std::string& path) {
+Status TyrosHandler::CommitProtocol(TextFileWriter& writer, const std::string& path) {
     if (!ProtocolFile::Write(path, writer.Text(), ProtocolEncoding())) {
         ui().ShowMessage(InsertText("Protocol file %s cannot be created", path));
-        return status::kProtocolNotCreated;
+        return Status::kProtocolNotCreated;
     }
-    return status::kDone;
+    return Status::kDone;
 }
 
-int TyrosHandler::WriteProtocol(const std::string& path) {
+Status TyrosHandler::WriteProtocol(const std::string& path) {
     const ProtocolForm ending = ProtocolPath::FormOf(path);
     if (ending == ProtocolForm::None) {
-        return status::kWrongProtocolEnding;
+        return Status::kWrongProtocolEnding;
     }
     if (!AnyBankInUse()) {
-        return status::kNothingToWrite;
+        return Status::kNothingToWrite;
     }
     if (ending == ProtocolForm::Html) {
         ui().ShowMessage("No htm-protocol");
-        return status::kWrongProtocolEnding;
+        return Status::kWrongProtocolEnding;
     }
     TextFileWriter writer;
     writer.Write(TyrosProtocol::OfBanks(*this));
     return CommitProtocol(writer, path);
 }
 
-int TyrosHandler::WriteRegfileProtocol(const std::string& path) {
+Status TyrosHandler::WriteRegfileProtocol(const std::string& path) {
     if (entries_.empty()) {
-        return status::kRegfileListEmpty;
+        return Status::kRegfileListEmpty;
     }
     const ProtocolForm ending = ProtocolPath::FormOf(path);
     if (ending == ProtocolForm::Html) {
         ui().ShowMessage("No htm-protocol");
     }
     if (ending != ProtocolForm::Text) {
-        return status::kWrongProtocolEnding;
+        return Status::kWrongProtocolEnding;
     }
     TextFileWriter writer;
     writer.Write(TyrosProtocol::OfRegfiles(*this));
     return CommitProtocol(writer, path);
 }
 
-int TyrosHandler::ShowRegistration(int regfile, int bank, int slot) {
+Status TyrosHandler::ShowRegistration(int regfile, int bank, int slot) {
     if (regfile >= 0) {
         if (const TyrosRegfileEntry* entry = Entry(regfile)) {
             const int part = TyrosRegfile::Part(entry->header);
             ui().ViewTyrosRegistration(TyrosRegistrationViews::View(
                 entry->registration, TyrosRegfile::BankName(entry->header), part < 0 ? 0 : part + 1, icons_));
         }
-        return status::kDone;
+        return Status::kDone;
     }
     const TyrosBank* found = Bank(bank);
     if (found == nullptr) {
-        return status::kDone;
+        return Status::kDone;
     }
     if (slot < 0) {
         // A bank header line: the bank's sequence and icon, when it holds anything.
@@ -912,13 +912,13 @@ int TyrosHandler::ShowRegistration(int regfile, int bank, int slot) {
             request.icons = icons_;
             ui().ViewBank(request);
         }
-        return status::kDone;
+        return Status::kDone;
     }
     const TyrosRegistration* registration = nullptr;
-    if (Find(bank, slot, registration) == status::kDone) {
+    if (Find(bank, slot, registration) == Status::kDone) {
         ui().ViewTyrosRegistration(TyrosRegistrationViews::View(*registration, found->name, slot + 1, icons_));
     }
-    return status::kDone;
+    return Status::kDone;
 }
 
 void TyrosHandler::SetIconSettings(const IconSettings& icons) { icons_ = icons; }

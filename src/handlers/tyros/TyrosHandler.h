@@ -21,20 +21,20 @@ public:
     void CreateStore() override;
     void ReleaseStore() override;
     bool HasBankHeaders() override;
-    int LoadSourceArchive(const std::string& folder, const std::string& archive) override;
-    int LoadDestinationArchive(const std::string& folder, const std::string& archive) override;
-    int ClearSource() override;
-    int ClearDestination(int bankCount) override;
-    int DeleteRegistration(int bank, int slot) override;
-    int StoreArchive(const std::string& archive, const std::string& folder, int bankPosition) override;
-    int ListArchives(const std::string& folder, StringList& names) override;
-    int ListBanks(StringList& names) override;
+    Status LoadSourceArchive(const std::string& folder, const std::string& archive) override;
+    Status LoadDestinationArchive(const std::string& folder, const std::string& archive) override;
+    Status ClearSource() override;
+    Status ClearDestination(int bankCount) override;
+    Status DeleteRegistration(int bank, int slot) override;
+    Status StoreArchive(const std::string& archive, const std::string& folder, int bankPosition) override;
+    Status ListArchives(const std::string& folder, StringList& names) override;
+    Status ListBanks(StringList& names) override;
     std::string GetBankIcon(int bank) override;
     std::string GetRegistrationIcon(int bank, int slot) override;
     std::string GetRegfileIcon(int regfile);
-    int LoadRegfiles(const std::string& folder) override;
-    int ListRegfiles(StringList& names) override;
-    int CreateRegfiles(const std::string& folder) override;
+    Status LoadRegfiles(const std::string& folder) override;
+    Status ListRegfiles(StringList& names) override;
+    Status CreateRegfiles(const std::string& folder) override;
     std::string GetArchiveName() override;
     void SetArchiveName(const std::string& name) override;
     void SetBankName(int bank, const std::string& name) override;
@@ -44,46 +44,46 @@ public:
     int SourceBankCount() override;
     int DestinationBankCount() override;
     int RegistrationsPerBank() override;
-    int GetUsedSlots(int bank, std::string& slots) override;
-    int GetBankName(int bank, std::string& name) override;
-    int GetBankSequence(int bank, std::string& digits, int& sequenceEnd) override;
-    int GetRegistrationName(int bank, int slot, std::string& name) override;
-    int GetRegfileName(int regfile, std::string& name) override;
+    Status GetUsedSlots(int bank, std::string& slots) override;
+    Status GetBankName(int bank, std::string& name) override;
+    Status GetBankSequence(int bank, std::string& digits, int& sequenceEnd) override;
+    Status GetRegistrationName(int bank, int slot, std::string& name) override;
+    Status GetRegfileName(int regfile, std::string& name) override;
     RegistrationContent ContentOf(const RegistrationRef& at) override;
-    int RenameRegistration(int bank, int slot, const std::string& name) override;
-    int GetStyleName(int bank, int slot, std::string& name, int form);
-    int GetMultiPadName(int bank, int slot, std::string& name);
-    int GetRegfileMultiPadName(int regfile, std::string& name);
-    int GetRegfileStyleName(int regfile, std::string& name);
-    int GetTempo(int bank, int slot, int& tempo);
-    int GetRegfileTempo(int regfile, int& tempo);
+    Status RenameRegistration(int bank, int slot, const std::string& name) override;
+    Status GetStyleName(int bank, int slot, std::string& name, int form);
+    Status GetMultiPadName(int bank, int slot, std::string& name);
+    Status GetRegfileMultiPadName(int regfile, std::string& name);
+    Status GetRegfileStyleName(int regfile, std::string& name);
+    Status GetTempo(int bank, int slot, int& tempo);
+    Status GetRegfileTempo(int regfile, int& tempo);
     // Voice 1 is the Left part, 2 Right1, 3 Right2; Right3 has its own call.
-    int GetVoiceName1(int bank, int slot, std::string& name);
-    int GetVoiceName2(int bank, int slot, std::string& name);
-    int GetVoiceName3(int bank, int slot, std::string& name);
-    int GetRegfileVoiceName1(int regfile, std::string& name);
-    int GetRegfileVoiceName2(int regfile, std::string& name);
-    int GetRegfileVoiceName3(int regfile, std::string& name);
-    int CopyRegistration(int dstBank, int dstSlot, ModelHandler* source, int srcBank, int srcSlot) override;
-    int CopyBankSequence(int dstBank, ModelHandler* source, int srcBank) override;
-    int ResetBankSequence(int bank) override;
-    int GroupCopyRegistration(int dstBank, int dstSlot, ModelHandler* source, int srcBank, int srcSlot) override;
-    int CopyRegfile(int dstBank, int dstSlot, ModelHandler* source, int regfile) override;
-    int GroupCopyRegfile(int dstBank, int dstSlot, ModelHandler* source, int regfile) override;
-    int WriteProtocol(const std::string& path) override;
-    int WriteRegfileProtocol(const std::string& path) override;
-    int ShowRegistration(int regfile, int bank, int slot) override;
+    Status GetVoiceName1(int bank, int slot, std::string& name);
+    Status GetVoiceName2(int bank, int slot, std::string& name);
+    Status GetVoiceName3(int bank, int slot, std::string& name);
+    Status GetRegfileVoiceName1(int regfile, std::string& name);
+    Status GetRegfileVoiceName2(int regfile, std::string& name);
+    Status GetRegfileVoiceName3(int regfile, std::string& name);
+    Status CopyRegistration(int dstBank, int dstSlot, ModelHandler* source, int srcBank, int srcSlot) override;
+    Status CopyBankSequence(int dstBank, ModelHandler* source, int srcBank) override;
+    Status ResetBankSequence(int bank) override;
+    Status GroupCopyRegistration(int dstBank, int dstSlot, ModelHandler* source, int srcBank, int srcSlot) override;
+    Status CopyRegfile(int dstBank, int dstSlot, ModelHandler* source, int regfile) override;
+    Status GroupCopyRegfile(int dstBank, int dstSlot, ModelHandler* source, int regfile) override;
+    Status WriteProtocol(const std::string& path) override;
+    Status WriteRegfileProtocol(const std::string& path) override;
+    Status ShowRegistration(int regfile, int bank, int slot) override;
     bool SetStyleArchiveOptions(bool askForStyleArchive, bool useDefaultArchive,
                                 const std::string& defaultArchivePath, bool implicitSearch) override;
     bool HasNoStyleOptions() override;
-    int CopySettingBlock(int dstBank, int dstSlot, ModelHandler* source, int srcBank, int srcSlot, int srcRegfile,
+    Status CopySettingBlock(int dstBank, int dstSlot, ModelHandler* source, int srcBank, int srcSlot, int srcRegfile,
                          const std::vector<bool>& selection);
     std::shared_ptr<const HandlerSnapshot> SaveDestinationState() const override;
     void RestoreDestinationState(const HandlerSnapshot& snapshot) override;
 
     // The Settings column of the protocols: of regfile entry regfile when it
     // is not -1, else of the bank registration.
-    virtual int GetSettingsText(int regfile, int bank, int slot, std::string& text);
+    virtual Status GetSettingsText(int regfile, int bank, int slot, std::string& text);
 
     int RevoiceToDefault(int bank, int slot) override;
     int CountRevoiceToDefault(int bank, int slot) override;
@@ -107,7 +107,7 @@ public:
     int EntryCount() const { return static_cast<int>(entries_.size()); }
     // The registration at (bank, slot), or the status that stops a query: 8
     // (bank not in use) or 9 (no registration there).
-    int Find(int bank, int slot, const TyrosRegistration*& registration) const;
+    Status Find(int bank, int slot, const TyrosRegistration*& registration) const;
     // What a query about a missing registration answers with.
     static const TyrosRegistration& NoRegistration();
 
@@ -122,8 +122,8 @@ private:
     const TyrosRegistration& EntryRegistration(int regfile) const;
     static TyrosHandler* SameModel(ModelHandler* source);
 
-    int LoadArchiveInto(int& counter, const std::string& folder, const std::string& archive);
-    int ReadBankFile(int bank, const std::string& folder, const std::string& archive);
+    Status LoadArchiveInto(int& counter, const std::string& folder, const std::string& archive);
+    Status ReadBankFile(int bank, const std::string& folder, const std::string& archive);
     bool AnyBankInUse() const;
     // What a load passes to the parse, and what it counts afterwards.
     TyrosRegistration::ParseOptions LoadOptions(const std::string& origin) const;
@@ -134,19 +134,19 @@ private:
     void StartStoreRun();
 
     // Puts a copy of a registration into (dstBank, dstSlot) as ">>" does.
-    int PutCopy(int dstBank, int dstSlot, const TyrosRegistration& source);
+    Status PutCopy(int dstBank, int dstSlot, const TyrosRegistration& source);
     void MarkCopiedInto(int dstBank);
     // Asks which settings to copy from the source's bank registration, or
     // from its regfile entry when srcRegfile is not -1, and copies them.
-    int GroupCopy(int dstBank, int dstSlot, TyrosHandler& source, int srcBank, int srcSlot, int srcRegfile);
+    Status GroupCopy(int dstBank, int dstSlot, TyrosHandler& source, int srcBank, int srcSlot, int srcRegfile);
     bool WasStoredThisRun(const std::string& path) const;
     // True when a listed bank would be stored under this file name, or a file
     // of this run was written under it: such a file is no old file to delete.
     bool IsClaimed(const std::string& folder, const std::string& fileName) const;
     static std::string BankFileOf(const TyrosBank& bank);
     std::string ListedBankFile(const std::string& folder, const std::string& archive) const;
-    int CommitProtocol(TextFileWriter& writer, const std::string& path);
-    int AskToReplace(const std::string& path);
+    Status CommitProtocol(TextFileWriter& writer, const std::string& path);
+    Status AskToReplace(const std::string& path);
 
     std::vector<TyrosBank> banks_;
     std::vector<TyrosRegfileEntry> entries_;

@@ -42,7 +42,7 @@ std::vector<std::uint8_t> TyrosRegfile::Write(const Header& header, const TyrosR
 Outcome TyrosRegfile::Read(std::span<const std::uint8_t> bytes, Header& header, TyrosRegistration& registration,
                            UserInterface& ui, bool& warningCarry, TyrosRegistration::ParseOptions options) {
     if (bytes.size() < kRegfileHeaderSize || !StartsWithId(bytes, kRegfileMagic)) {
-        return {status::kNotValid, std::string()};
+        return {Status::kNotValid, std::string()};
     }
     std::copy_n(bytes.begin(), kRegfileHeaderSize, header.begin());
     options.toEnd = true;
@@ -51,7 +51,7 @@ Outcome TyrosRegfile::Read(std::span<const std::uint8_t> bytes, Header& header, 
     // A regfile is written only for a registration: one that parses to none,
     // or holds only blocks that are never written back (type 0), is damaged.
     const bool sound = !registration.IsEmpty() && registration.SerializedSize() > kHeadSize;
-    return {sound ? status::kDone : status::kNotValid, problem};
+    return {sound ? Status::kDone : Status::kNotValid, problem};
 }
 
 }  // namespace kalivo

@@ -132,7 +132,7 @@ TEST_F(CommandRulesTest, CommandsThatActSaySoInOneLine) {
     ui.saveFiles = {std::string("/p/list.txt")};
     dialog->Run(Command::ProtocolRight);
     EXPECT_EQ(view.LastStatus(), "Protocol written to /p/list.txt");
-    dst().protocolResult = 10;
+    dst().protocolResult = Status::kProtocolNotCreated;
     ui.saveFiles = {std::string("/p/list.txt")};
     dialog->Run(Command::ProtocolRight);
     EXPECT_EQ(view.LastStatus(), "Protocol not written");
@@ -140,14 +140,14 @@ TEST_F(CommandRulesTest, CommandsThatActSaySoInOneLine) {
 
 TEST_F(CommandRulesTest, LoadsSayWhatTheyLoaded) {
     src().archives = {"a.rgt", "b.rgt"};
-    src().loadResults = {0, 2};
+    src().loadResults = {Status::kDone, Status::kNotValid};
     ui.folders = {"/disk"};
     ui.bankChoices = {std::vector<int>{0, 1}};
     dialog->Run(Command::LoadArchiveLeft);
     EXPECT_EQ(view.LastStatus(), "Added 1 bank (2 loaded in all)");
     // Tyros loads add; at the most banks there is room for, the rest are counted.
     src().archives = {"c.rgt", "d.rgt", "e.rgt"};
-    src().loadResults = {0, 18};
+    src().loadResults = {Status::kDone, Status::kNoRoomForBank};
     ui.folders = {"/disk"};
     ui.bankChoices = {std::vector<int>{0, 1, 2}};
     dialog->Run(Command::LoadArchiveLeft);

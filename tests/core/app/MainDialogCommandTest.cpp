@@ -55,7 +55,7 @@ TEST_F(CommandTest, CopyOfAnEmptyRegistrationSaysNoRegistration) {
 }
 
 TEST_F(CommandTest, GroupCopyThatCopiedNothingSaysNothingAndKeepsBothLines) {
-    dst().groupCopyResult = 2;  // cancelled, no block chosen or refused
+    dst().groupCopyResult = Status::kNotValid;  // cancelled, no block chosen or refused
     SelectBoth(0, 2, 1, 4);
     const std::size_t statuses = view.statuses.size();
     dialog->GroupCopy();
@@ -133,7 +133,7 @@ TEST_F(CommandTest, FailedRegfileLoadShowsAnEmptyRegfileList) {
     ui.folders = {"/regs", "/bad"};
     dialog->LoadRegfiles();
     dialog->SourceSelectionChanged(0);
-    src().loadRegfilesResult = 12;
+    src().loadRegfilesResult = Status::kNoRegfileFound;
     dialog->LoadRegfiles();
     EXPECT_TRUE(view.sourceLines.empty());
     EXPECT_TRUE(dialog->SourceShowsRegfiles());
@@ -144,7 +144,7 @@ TEST_F(CommandTest, FailedRegfileLoadShowsAnEmptyRegfileList) {
 
 TEST_F(CommandTest, AFailedRegfileLoadLeavesTheBanksShown) {
     const auto banks = view.sourceLines;
-    src().loadRegfilesResult = 12;
+    src().loadRegfilesResult = Status::kNoRegfileFound;
     ui.folders = {"/bad"};
     dialog->LoadRegfiles();
     EXPECT_EQ(view.sourceLines, banks);
@@ -347,7 +347,7 @@ TEST_F(CommandTest, StoreArchiveKeepsChangedWhenABankFailedOrWasLeftOut) {
     ui.bankChoices = {std::vector<int>{1}, std::vector<int>{0, 1}};
     dialog->StoreArchive();
     EXPECT_TRUE(dialog->Changed());  // bank "Mine" was not stored
-    dst().storeResults = {0, 20};
+    dst().storeResults = {Status::kDone, Status::kStoreCancelled};
     dialog->StoreArchive();
     EXPECT_TRUE(dialog->Changed());  // the second bank was cancelled
 }
@@ -357,7 +357,7 @@ TEST_F(CommandTest, ExitAsksAndYesStoresAndKeepsTheWindowOpen) {
     dialog->Copy();
     ui.yesNo = {true};
     ui.folders = {"/out"};
-    dst().storeResults = {19};  // the store fails
+    dst().storeResults = {Status::kReplaceDeclined};  // the store fails
     ui.bankChoices = {std::vector<int>{0, 1}};
     EXPECT_FALSE(dialog->Exit());
     EXPECT_FALSE(view.closed);
@@ -384,7 +384,7 @@ TEST_F(CommandTest, TyrosLoadIntoTheDestinationKeepsUnsavedChanges) {
 
 TEST_F(CommandTest, TyrosLoadStopsAtTheFirstBankThatDoesNotFit) {
     src().archives = {"1.rgt", "2.rgt", "3.rgt"};
-    src().loadResults = {0, 18, 0};
+    src().loadResults = {Status::kDone, Status::kNoRoomForBank, Status::kDone};
     ui.folders = {"/disk"};
     ui.bankChoices = {std::vector<int>{0, 1, 2}};
     dialog->LoadArchiveLeft();

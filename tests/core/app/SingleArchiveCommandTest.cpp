@@ -30,7 +30,7 @@ TEST_F(SingleArchiveTest, StoreArchiveClearsChangedOnlyWhenTheStoreSucceeded) {
     MakeChange();
     dst().archiveName = "MYDISK";
     ui.folders = {"/out", "/out"};
-    dst().storeResults = {2, 0};
+    dst().storeResults = {Status::kNotValid, Status::kDone};
     dst().storeNote = "; the new backup holds no style backup";
     dst().storedName = "MYDISK.BUF";  // the name as the disk now spells it
     dialog->StoreArchive();
@@ -101,11 +101,11 @@ TEST_F(SingleArchiveTest, AnUnnamedDestinationIsNamedBeforeItsFirstStore) {
 // never stays standing); a style archive read says so.
 TEST_F(SingleArchiveTest, EveryCommandEndsWithItsOwnStatus) {
     src().archives = {"ONE"};
-    src().loadResults = {2};
+    src().loadResults = {Status::kNotValid};
     ui.folders = {"/disk", "", "/regs"};
     ui.archiveChoices = {0};
-    dst().loadRegfilesResult = 12;
-    src().loadRegfilesResult = 12;
+    dst().loadRegfilesResult = Status::kNoRegfileFound;
+    src().loadRegfilesResult = Status::kNoRegfileFound;
     dialog->LoadArchiveLeft();
     EXPECT_EQ(view.LastStatus(), "Nothing loaded from /disk");
     dialog->LoadArchiveLeft();
@@ -150,7 +150,7 @@ TEST_F(SingleArchiveTest, LoadIntoTheDestinationAsksToSaveAfterTheFolder) {
 TEST_F(SingleArchiveTest, FailedLoadLeavesTheListAlone) {
     src().archives = {"ONE"};
     src().archiveContents["ONE"] = {MemoryBank{"b", {"Loaded", {}, {}, {}}, "", 0, "", {}}};
-    src().loadResults = {16};
+    src().loadResults = {Status::kWrongModel};
     ui.folders = {"/disk"};
     ui.archiveChoices = {0};
     view.sourceLines = {"untouched"};
@@ -161,7 +161,7 @@ TEST_F(SingleArchiveTest, FailedLoadLeavesTheListAlone) {
 TEST_F(SingleArchiveTest, StyleArchiveWantedRunsTheQuestionAndShowsTheLoad) {
     src().archives = {"ONE"};
     src().archiveContents["ONE"] = {MemoryBank{"b", {"Loaded", {}, {}, {}}, "", 0, "", {}}};
-    src().loadResults = {17, 2};  // the archive loads; then the style archive is refused
+    src().loadResults = {Status::kStyleArchiveWanted, Status::kNotValid};  // the archive loads; then the style archive is refused
     dst().archives = {"STY"};
     ui.folders = {"/disk", "/styles"};
     ui.archiveChoices = {0, 0};
@@ -190,12 +190,12 @@ TEST_F(SingleArchiveTest, ProtocolOffersBothFiltersAndReportsFailures) {
     EXPECT_EQ(ui.saveRequests[0].defaultExtension, ".txt");
     EXPECT_EQ(ui.saveRequests[0].filter,
               "Text Files (*.txt)|*.txt|Text Files, UTF-8 (*.txt)|*.txt|htm Files (*.htm)|*.htm||");
-    dst().protocolResult = 10;
+    dst().protocolResult = Status::kProtocolNotCreated;
     dialog->ProtocolRight();
     EXPECT_TRUE(dst().Called("WriteProtocol(/x/list.htm)"));
     // The handler names the file it could not create; the window adds no second box.
     EXPECT_EQ(ui.MessageTexts(), std::vector<std::string>{"No file selected"});
-    dst().protocolResult = 13;
+    dst().protocolResult = Status::kWrongProtocolEnding;
     dialog->ProtocolRight();
     EXPECT_EQ(ui.messages.back().text, "Protocol not written: the file name must end in .txt or .htm");
     // An ending in capitals is a known ending: the handler's refusal (of HTML) was its own message.
@@ -203,7 +203,7 @@ TEST_F(SingleArchiveTest, ProtocolOffersBothFiltersAndReportsFailures) {
     dialog->ProtocolRight();
     EXPECT_TRUE(dst().Called("WriteProtocol(/x/LIST.TXT)"));
     EXPECT_EQ(ui.messages.size(), shown);
-    dst().protocolResult = 15;
+    dst().protocolResult = Status::kRegfileListEmpty;
     dialog->ProtocolRight();
     EXPECT_EQ(ui.messages.back().text, "Protocol not written: no regfiles loaded");
     EXPECT_TRUE(view.enabled);

@@ -32,7 +32,7 @@ protected:
     MemoryHandler& dst() { return Destination(Model::Tyros); }
     std::string DestinationName(int bank, int slot) {
         std::string name;
-        return dst().GetRegistrationName(bank, slot, name) == 0 ? name : "<none>";
+        return dst().GetRegistrationName(bank, slot, name) == Status::kDone ? name : "<none>";
     }
     void SelectBoth(int srcBank, int srcSlot, int dstBank, int dstSlot) {
         dialog->SourceSelectionChanged(LineOf(srcBank, srcSlot));

@@ -17,7 +17,7 @@ TEST_P(Cvp2FamilyHandlerTest, ListsTheBankFilesByTheNameItLoadsThemWith) {
     dir.Write("Other.S123.REG", BankFile(Model(), {}));
     dir.Write("notes.txt", std::string("x"));
     StringList names;
-    ASSERT_EQ(source->ListArchives(Folder(), names), 0);
+    ASSERT_EQ(source->ListArchives(Folder(), names), Status::kDone);
     if (IsCvp2()) {
         EXPECT_EQ(names, (StringList{"Alpha.S917", "beta.S917", "Other.S123"}));
     } else {
@@ -25,24 +25,24 @@ TEST_P(Cvp2FamilyHandlerTest, ListsTheBankFilesByTheNameItLoadsThemWith) {
     }
     TempFolder empty;
     StringList none;
-    EXPECT_EQ(source->ListArchives(empty.Path() + "/", none), status::kNotValid);
+    EXPECT_EQ(source->ListArchives(empty.Path() + "/", none), Status::kNotValid);
 }
 
 TEST_P(Cvp2FamilyHandlerTest, SourceBanksAddUpToTenWithTheirFileNames) {
     for (int i = 0; i < 11; ++i) {
         WriteBank("BANK" + std::to_string(i), {"Reg" + std::to_string(i)});
     }
-    ASSERT_EQ(source->LoadSourceArchive(Folder(), Listed("BANK0")), 0);
+    ASSERT_EQ(source->LoadSourceArchive(Folder(), Listed("BANK0")), Status::kDone);
     EXPECT_EQ(source->GetArchiveName(), IsCvp2() ? "BANK0.S917" : "BANK0");
     for (int i = 1; i < 10; ++i) {
-        ASSERT_EQ(source->LoadSourceArchive(Folder(), Listed("BANK" + std::to_string(i))), 0);
+        ASSERT_EQ(source->LoadSourceArchive(Folder(), Listed("BANK" + std::to_string(i))), Status::kDone);
     }
     EXPECT_EQ(source->SourceBankCount(), 10);
     EXPECT_EQ(source->GetArchiveName(), "******");
     EXPECT_EQ(BankName(*source, 3), "BANK3");
     EXPECT_EQ(NameAt(*source, 9, 0), "Reg9");
 
-    EXPECT_EQ(source->LoadSourceArchive(Folder(), Listed("BANK10")), status::kNoRoomForBank);
+    EXPECT_EQ(source->LoadSourceArchive(Folder(), Listed("BANK10")), Status::kNoRoomForBank);
     EXPECT_EQ(ui.MessageTexts().back(), "max number (10) of archives exceeded");
     EXPECT_EQ(source->SourceBankCount(), 10);
 
@@ -52,34 +52,34 @@ TEST_P(Cvp2FamilyHandlerTest, SourceBanksAddUpToTenWithTheirFileNames) {
     EXPECT_EQ(BankName(*source, 3), "Empty Bank");
     EXPECT_EQ(NameAt(*source, 3, 0), "");
     std::string name;
-    EXPECT_EQ(source->GetRegistrationName(3, 0, name), status::kBankNotInUse);
+    EXPECT_EQ(source->GetRegistrationName(3, 0, name), Status::kBankNotInUse);
 }
 
 TEST_P(Cvp2FamilyHandlerTest, AFailedLoadChangesNeitherTheBankNorTheArchiveName) {
     WriteBank("Good", {"Keep"});
-    ASSERT_EQ(source->LoadSourceArchive(Folder(), Listed("Good")), 0);
+    ASSERT_EQ(source->LoadSourceArchive(Folder(), Listed("Good")), Status::kDone);
     Bytes bad = BankFile(Model(), {});
     bad.resize(100);
     dir.Write("Bad.S917.REG", bad);
-    EXPECT_EQ(source->LoadSourceArchive(Folder(), Listed("Bad")), status::kNotValid);
+    EXPECT_EQ(source->LoadSourceArchive(Folder(), Listed("Bad")), Status::kNotValid);
     const std::string said = ui.MessageTexts().back();
     EXPECT_EQ(said.rfind("File " + Folder() + "Bad.S917.REG", 0), 0u) << said;
     EXPECT_TRUE(said.ends_with(" is no valid archive")) << said;
     EXPECT_EQ(source->SourceBankCount(), 1);
     EXPECT_EQ(source->GetArchiveName(), IsCvp2() ? "Good.S917" : "Good");
 
-    ASSERT_EQ(destination->LoadDestinationArchive(Folder(), Listed("Good")), 0);
+    ASSERT_EQ(destination->LoadDestinationArchive(Folder(), Listed("Good")), Status::kDone);
     destination->SetArchiveName("Mine");
-    EXPECT_EQ(destination->LoadDestinationArchive(Folder(), Listed("Missing")), status::kNotValid);
+    EXPECT_EQ(destination->LoadDestinationArchive(Folder(), Listed("Missing")), Status::kNotValid);
     EXPECT_NE(ui.MessageTexts().back().find("Missing"), std::string::npos);
-    EXPECT_EQ(destination->LoadDestinationArchive(Folder(), Listed("Bad")), status::kNotValid);
+    EXPECT_EQ(destination->LoadDestinationArchive(Folder(), Listed("Bad")), Status::kNotValid);
     EXPECT_EQ(destination->GetArchiveName(), IsCvp2() ? "Mine.s917" : "Mine");
     EXPECT_EQ(NameAt(*destination, 0, 0), "Keep");
 }
 
 TEST_P(Cvp2FamilyHandlerTest, ABankWhoseRegistrationLiesOutsideTheFileIsNamedAndNotLoaded) {
     WriteBank("Good", {"Keep"});
-    ASSERT_EQ(source->LoadSourceArchive(Folder(), Listed("Good")), 0);
+    ASSERT_EQ(source->LoadSourceArchive(Folder(), Listed("Good")), Status::kDone);
     std::array<std::optional<Bytes>, 8> slots;
     slots[0] = FullBlock("First");
     slots[7] = FullBlock("Last");
@@ -88,14 +88,14 @@ TEST_P(Cvp2FamilyHandlerTest, ABankWhoseRegistrationLiesOutsideTheFileIsNamedAnd
     Bytes damaged = sound;
     damaged[32 + 4 * 7 + 3] = static_cast<std::uint8_t>(damaged[32 + 4 * 7 + 3] + 1);
     dir.Write("Cut.S917.REG", damaged);
-    EXPECT_EQ(source->LoadSourceArchive(Folder(), Listed("Cut")), status::kNotValid);
+    EXPECT_EQ(source->LoadSourceArchive(Folder(), Listed("Cut")), Status::kNotValid);
     EXPECT_EQ(ui.MessageTexts().back(), "File " + Folder() + "Cut.S917.REG is damaged: registration 8 does not lie "
                                         "whole inside the file; the bank is not loaded");
     EXPECT_EQ(source->SourceBankCount(), 1);
     EXPECT_EQ(source->Bank(1), nullptr);
 
     dir.Write("Cut.S917.REG", sound);
-    ASSERT_EQ(source->LoadSourceArchive(Folder(), Listed("Cut")), 0);
+    ASSERT_EQ(source->LoadSourceArchive(Folder(), Listed("Cut")), Status::kDone);
     EXPECT_EQ(NameAt(*source, 1, 7), "Last");
 }
 
@@ -105,12 +105,12 @@ TEST_P(Cvp2FamilyHandlerTest, ABankWithItsLastSlotFilledIsStoredByteForByte) {
     slots[7] = FullBlock("Eighth", 77);
     const Bytes original = BankFile(Model(), slots);
     dir.Write("Full.S917.REG", original);
-    ASSERT_EQ(destination->LoadDestinationArchive(Folder(), Listed("Full")), 0);
+    ASSERT_EQ(destination->LoadDestinationArchive(Folder(), Listed("Full")), Status::kDone);
     TempFolder out;
-    ASSERT_EQ(destination->StoreArchive(destination->GetArchiveName(), out.Path() + "/", 0), 0);
+    ASSERT_EQ(destination->StoreArchive(destination->GetArchiveName(), out.Path() + "/", 0), Status::kDone);
     ASSERT_EQ(out.Names().size(), 1u);
     EXPECT_EQ(out.ReadBytes(out.Names()[0]), original);
-    ASSERT_EQ(source->LoadSourceArchive(out.Path() + "/", Listed("Full")), 0);
+    ASSERT_EQ(source->LoadSourceArchive(out.Path() + "/", Listed("Full")), Status::kDone);
     ASSERT_TRUE(source->Registration(0, 7));
     EXPECT_EQ(source->Registration(0, 7)->Tempo(), 77);
 }
@@ -134,17 +134,17 @@ TEST_P(Cvp2FamilyHandlerTest, ANameIsShownStoredAndMadeIntoRegfilesAlike) {
         slots[0] = FullBlock("X");
         in.Write(c.file + ".S917.REG", BankFile(Model(), slots));
         StringList listed;
-        ASSERT_EQ(destination->ListArchives(in.Path() + "/", listed), 0) << c.file;
+        ASSERT_EQ(destination->ListArchives(in.Path() + "/", listed), Status::kDone) << c.file;
         ASSERT_EQ(listed.size(), 1u) << c.file;
-        ASSERT_EQ(destination->LoadDestinationArchive(in.Path() + "/", listed[0]), 0) << c.file;
+        ASSERT_EQ(destination->LoadDestinationArchive(in.Path() + "/", listed[0]), Status::kDone) << c.file;
         EXPECT_EQ(BankName(*destination, 0), c.shown) << c.file;
         EXPECT_EQ(destination->GetArchiveName(), IsCvp2() ? c.shown + ".S917" : c.shown) << c.file;
 
         TempFolder out;
-        ASSERT_EQ(destination->StoreArchive(destination->GetArchiveName(), out.Path() + "/", 0), 0) << c.file;
+        ASSERT_EQ(destination->StoreArchive(destination->GetArchiveName(), out.Path() + "/", 0), Status::kDone) << c.file;
         EXPECT_EQ(out.Names(), std::vector<std::string>{c.stored}) << c.file;
         TempFolder regfiles;
-        ASSERT_EQ(destination->CreateRegfiles(regfiles.Path() + "/"), 0) << c.file;
+        ASSERT_EQ(destination->CreateRegfiles(regfiles.Path() + "/"), Status::kDone) << c.file;
         EXPECT_EQ(regfiles.Names(), std::vector<std::string>{"X_" + c.shown + "(1-1)" + (IsCvp2() ? ".cvp" : ".p2k")})
             << c.file;
     }
@@ -157,7 +157,7 @@ TEST_P(Cvp2FamilyHandlerTest, TheBankNameComesFromTheFileNameOnly) {
     std::array<std::optional<Bytes>, 8> slots;
     slots[0] = FullBlock("X");
     ASSERT_TRUE(FileSystem::WriteBytesSafely(folder + "/MY BANK.S917.REG", BankFile(Model(), slots)));
-    ASSERT_EQ(source->LoadSourceArchive(folder + "/", Listed("MY BANK")), 0);
+    ASSERT_EQ(source->LoadSourceArchive(folder + "/", Listed("MY BANK")), Status::kDone);
     EXPECT_EQ(BankName(*source, 0), "MY BANK");
 }
 
@@ -168,7 +168,7 @@ TEST_P(Cvp2FamilyHandlerTest, ALoadFindsTheFileWhateverTheCaseOfItsName) {
     StringList names;
     source->ListArchives(Folder(), names);
     ASSERT_EQ(names.size(), 1u);
-    ASSERT_EQ(source->LoadSourceArchive(Folder(), names[0]), 0);
+    ASSERT_EQ(source->LoadSourceArchive(Folder(), names[0]), Status::kDone);
     EXPECT_EQ(NameAt(*source, 0, 2), "Upper");
     EXPECT_EQ(BankName(*source, 0), "LOUD");
 }
@@ -177,21 +177,21 @@ TEST_P(Cvp2FamilyHandlerTest, StoreChecksTheBankBeforeAskingAndKeepsTheOldFileOn
     const std::string archive = destination->GetArchiveName();
     const std::string file = IsCvp2() ? archive + ".REG" : archive + ".S917.REG";
     dir.Write(file, std::string("old"));
-    EXPECT_EQ(destination->StoreArchive(archive, Folder(), 0), status::kNotValid);
+    EXPECT_EQ(destination->StoreArchive(archive, Folder(), 0), Status::kNotValid);
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0].text, file + " not stored: the bank holds no registration");
     EXPECT_EQ(ui.messages[0].kind, "ok");
     EXPECT_EQ(dir.Read(file), "old");
 
     WriteBank("Src", {"One", "Two"});
-    ASSERT_EQ(source->LoadSourceArchive(Folder(), Listed("Src")), 0);
-    ASSERT_EQ(destination->CopyRegistration(0, 4, source.get(), 0, 1), 0);
-    EXPECT_EQ(destination->StoreArchive(archive, Folder(), 0), status::kReplaceDeclined);
+    ASSERT_EQ(source->LoadSourceArchive(Folder(), Listed("Src")), Status::kDone);
+    ASSERT_EQ(destination->CopyRegistration(0, 4, source.get(), 0, 1), Status::kDone);
+    EXPECT_EQ(destination->StoreArchive(archive, Folder(), 0), Status::kReplaceDeclined);
     EXPECT_EQ(ui.messages.back().text, "Replace archive " + Folder() + file + "?");
     EXPECT_EQ(dir.Read(file), "old");
 
     ui.yesNo.push_back(true);
-    ASSERT_EQ(destination->StoreArchive(archive, Folder(), 0), 0);
+    ASSERT_EQ(destination->StoreArchive(archive, Folder(), 0), Status::kDone);
     const Bytes stored = dir.ReadBytes(file);
     EXPECT_EQ(U32At(stored, 32 + 4 * 4), 112u);
     EXPECT_EQ(std::string(stored.begin() + 16, stored.begin() + 24), Model());
@@ -199,12 +199,12 @@ TEST_P(Cvp2FamilyHandlerTest, StoreChecksTheBankBeforeAskingAndKeepsTheOldFileOn
 
 TEST_P(Cvp2FamilyHandlerTest, StoreWritesOntoAnExistingFileUnderItsOwnSpelling) {
     WriteBank("Src", {"One"});
-    ASSERT_EQ(destination->LoadDestinationArchive(Folder(), Listed("Src")), 0);
+    ASSERT_EQ(destination->LoadDestinationArchive(Folder(), Listed("Src")), Status::kDone);
     destination->SetArchiveName("Party");
     const std::string upper = "PARTY.S917.REG";
     dir.Write(upper, std::string("old"));
     ui.yesNo.push_back(true);
-    ASSERT_EQ(destination->StoreArchive(destination->GetArchiveName(), Folder(), 0), 0);
+    ASSERT_EQ(destination->StoreArchive(destination->GetArchiveName(), Folder(), 0), Status::kDone);
     EXPECT_EQ(ui.messages.back().text, "Replace archive " + Folder() + upper + "?");
     const StringList names = FileSystem::FindFiles(dir.Path(), "party*");
     ASSERT_EQ(names.size(), 1u);
@@ -214,9 +214,9 @@ TEST_P(Cvp2FamilyHandlerTest, StoreWritesOntoAnExistingFileUnderItsOwnSpelling) 
 
 TEST_P(Cvp2FamilyHandlerTest, StoredNamesStayInsideTheFolder) {
     WriteBank("Src", {"One"});
-    ASSERT_EQ(destination->LoadDestinationArchive(Folder(), Listed("Src")), 0);
+    ASSERT_EQ(destination->LoadDestinationArchive(Folder(), Listed("Src")), Status::kDone);
     destination->SetArchiveName("../up");
-    ASSERT_EQ(destination->StoreArchive(destination->GetArchiveName(), Folder(), 0), 0);
+    ASSERT_EQ(destination->StoreArchive(destination->GetArchiveName(), Folder(), 0), Status::kDone);
     for (const std::string& name : dir.Names()) {
         EXPECT_EQ(name.find('/'), std::string::npos);
     }
@@ -225,32 +225,32 @@ TEST_P(Cvp2FamilyHandlerTest, StoredNamesStayInsideTheFolder) {
 
 TEST_P(Cvp2FamilyHandlerTest, DeletingTheLastRegistrationResetsTheDestinationNames) {
     WriteBank("Src", {"One", "Two"});
-    ASSERT_EQ(destination->LoadDestinationArchive(Folder(), Listed("Src")), 0);
+    ASSERT_EQ(destination->LoadDestinationArchive(Folder(), Listed("Src")), Status::kDone);
     destination->DeleteRegistration(0, 0);
     EXPECT_EQ(BankName(*destination, 0), "Src");
     destination->DeleteRegistration(0, 1);
     EXPECT_EQ(BankName(*destination, 0), "Empty Bank");
     EXPECT_EQ(destination->GetArchiveName(), IsCvp2() ? "NO NAME.s917" : "no name");
     std::string name;
-    EXPECT_EQ(destination->GetRegistrationName(0, 1, name), status::kBankNotInUse);
+    EXPECT_EQ(destination->GetRegistrationName(0, 1, name), Status::kBankNotInUse);
 }
 
 TEST_P(Cvp2FamilyHandlerTest, RenameRefusesEmptySlotsAndKeepsSixteenCharacters) {
-    EXPECT_EQ(destination->RenameRegistration(0, 0, "Nothing"), status::kNoRegistration);
+    EXPECT_EQ(destination->RenameRegistration(0, 0, "Nothing"), Status::kNoRegistration);
     WriteBank("Src", {"One"});
-    ASSERT_EQ(destination->LoadDestinationArchive(Folder(), Listed("Src")), 0);
-    EXPECT_EQ(destination->RenameRegistration(0, 3, "Nothing"), status::kNoRegistration);
-    ASSERT_EQ(destination->RenameRegistration(0, 0, "A name of twenty chars"), 0);
+    ASSERT_EQ(destination->LoadDestinationArchive(Folder(), Listed("Src")), Status::kDone);
+    EXPECT_EQ(destination->RenameRegistration(0, 3, "Nothing"), Status::kNoRegistration);
+    ASSERT_EQ(destination->RenameRegistration(0, 0, "A name of twenty chars"), Status::kDone);
     EXPECT_EQ(NameAt(*destination, 0, 0), "A name of twenty");
 }
 
 TEST_P(Cvp2FamilyHandlerTest, CopiesCarryTheWholeBlock) {
     WriteBank("Src", {"One", "Two"});
-    ASSERT_EQ(source->LoadSourceArchive(Folder(), Listed("Src")), 0);
-    EXPECT_EQ(destination->CopyRegistration(0, 7, source.get(), 0, 1), 0);
+    ASSERT_EQ(source->LoadSourceArchive(Folder(), Listed("Src")), Status::kDone);
+    EXPECT_EQ(destination->CopyRegistration(0, 7, source.get(), 0, 1), Status::kDone);
     EXPECT_EQ(destination->Registration(0, 7)->Bytes(), source->Registration(0, 1)->Bytes());
-    EXPECT_EQ(destination->CopyRegistration(0, 6, source.get(), 0, 5), status::kNoRegistration);
-    EXPECT_EQ(destination->CopyRegistration(0, 6, source.get(), 4, 0), status::kBankNotInUse);
+    EXPECT_EQ(destination->CopyRegistration(0, 6, source.get(), 0, 5), Status::kNoRegistration);
+    EXPECT_EQ(destination->CopyRegistration(0, 6, source.get(), 4, 0), Status::kBankNotInUse);
     EXPECT_FALSE(destination->Registration(0, 6));
 }
 
@@ -259,27 +259,27 @@ TEST_P(Cvp2FamilyHandlerTest, ReadersOfARegistration) {
     slots[0] = Block({Name("Readers  "), Path(16, "STYLE/POP/Cool.STY"), Path(17, "Pads.PAD"), Tempo(133)});
     slots[1] = Block({Name("Bare")});
     dir.Write("R.S917.REG", BankFile(Model(), slots));
-    ASSERT_EQ(source->LoadSourceArchive(Folder(), Listed("R")), 0);
+    ASSERT_EQ(source->LoadSourceArchive(Folder(), Listed("R")), Status::kDone);
 
     std::string text;
     int tempo = 0;
-    EXPECT_EQ(source->GetStyleName(0, 0, text, 0), 0);
+    EXPECT_EQ(source->GetStyleName(0, 0, text, 0), Status::kDone);
     EXPECT_EQ(text, "Cool");
-    EXPECT_EQ(source->GetMultiPadName(0, 0, text), 0);
+    EXPECT_EQ(source->GetMultiPadName(0, 0, text), Status::kDone);
     EXPECT_EQ(text, "Pads");
-    EXPECT_EQ(source->GetTempo(0, 0, tempo), 0);
+    EXPECT_EQ(source->GetTempo(0, 0, tempo), Status::kDone);
     EXPECT_EQ(tempo, 133);
-    EXPECT_EQ(source->GetStyleName(0, 1, text, 0), 0);
+    EXPECT_EQ(source->GetStyleName(0, 1, text, 0), Status::kDone);
     EXPECT_EQ(text, "no style");
-    EXPECT_EQ(source->GetMultiPadName(0, 1, text), 0);
+    EXPECT_EQ(source->GetMultiPadName(0, 1, text), Status::kDone);
     EXPECT_EQ(text, "no multipad");
-    EXPECT_EQ(source->GetTempo(0, 1, tempo), 0);
+    EXPECT_EQ(source->GetTempo(0, 1, tempo), Status::kDone);
     EXPECT_EQ(tempo, -1);
-    EXPECT_EQ(source->GetVoiceName2(0, 1, text), 0);
+    EXPECT_EQ(source->GetVoiceName2(0, 1, text), Status::kDone);
     EXPECT_EQ(text, "no voice");
-    EXPECT_EQ(source->GetStyleName(0, 2, text, 0), status::kNoRegistration);
+    EXPECT_EQ(source->GetStyleName(0, 2, text, 0), Status::kNoRegistration);
     EXPECT_EQ(text, "");
-    EXPECT_EQ(source->GetVoiceName1(5, 0, text), status::kNoRegistration);
+    EXPECT_EQ(source->GetVoiceName1(5, 0, text), Status::kNoRegistration);
 
     std::array<std::string, 11> settings;
     source->DescribeSettingBlocks(-1, 0, 0, settings);
@@ -294,7 +294,7 @@ TEST_P(Cvp2FamilyHandlerTest, SettingsAbbreviationListsEverySettingInItsOrder) {
     slots[1] = Block({Name("None")});
     slots[2] = Block({Name("Layer"), Voice(5, 0, 0, 1), Filler(14, 0)});
     dir.Write("A.S917.REG", BankFile(Model(), slots));
-    ASSERT_EQ(source->LoadSourceArchive(Folder(), Listed("A")), 0);
+    ASSERT_EQ(source->LoadSourceArchive(Folder(), Listed("A")), Status::kDone);
     std::string text;
     source->GetSettingsAbbreviation(-1, 0, 0, text);
     EXPECT_EQ(text, "sty vc tt scl hrm tpo ped mpd smc");

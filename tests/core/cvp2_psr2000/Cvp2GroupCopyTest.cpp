@@ -19,7 +19,7 @@ protected:
                           Voice(6, 127, 0, 0), Voice(4, 0, 0, 0)});
         slots[1] = FullBlock("Full", 90);
         dir.Write("Src.S917.REG", BankFile(Model(), slots));
-        ASSERT_EQ(source->LoadSourceArchive(Folder(), Listed("Src")), 0);
+        ASSERT_EQ(source->LoadSourceArchive(Folder(), Listed("Src")), Status::kDone);
     }
     void Choose(std::initializer_list<int> boxes, int state = 1) {
         GpBlockBoxStates states{};
@@ -31,9 +31,9 @@ protected:
 };
 
 TEST_P(Cvp2GroupCopyTest, TheDialogShowsBothNamesAndTheSourceSettings) {
-    ASSERT_EQ(destination->CopyRegistration(0, 2, source.get(), 0, 1), 0);
+    ASSERT_EQ(destination->CopyRegistration(0, 2, source.get(), 0, 1), Status::kDone);
     // Cancelled: nothing copied, and the status says so.
-    EXPECT_EQ(destination->GroupCopyRegistration(0, 2, source.get(), 0, 0), status::kNotValid);
+    EXPECT_EQ(destination->GroupCopyRegistration(0, 2, source.get(), 0, 0), Status::kNotValid);
     ASSERT_EQ(ui.gpBlockRequests.size(), 1u);
     const GpBlockCopyRequest& request = ui.gpBlockRequests[0];
     EXPECT_EQ(request.sourceName, "Source");
@@ -44,9 +44,9 @@ TEST_P(Cvp2GroupCopyTest, TheDialogShowsBothNamesAndTheSourceSettings) {
 }
 
 TEST_P(Cvp2GroupCopyTest, CopyingTempoIntoAFullRegistration) {
-    ASSERT_EQ(destination->CopyRegistration(0, 2, source.get(), 0, 1), 0);
+    ASSERT_EQ(destination->CopyRegistration(0, 2, source.get(), 0, 1), Status::kDone);
     Choose({Choice::Tempo});
-    ASSERT_EQ(destination->GroupCopyRegistration(0, 2, source.get(), 0, 0), 0);
+    ASSERT_EQ(destination->GroupCopyRegistration(0, 2, source.get(), 0, 0), Status::kDone);
     const Cvp2Registration& copied = *destination->Registration(0, 2);
     EXPECT_EQ(copied.Tempo(), 150);
     EXPECT_EQ(copied.Name(), "Full");
@@ -60,7 +60,7 @@ TEST_P(Cvp2GroupCopyTest, CopyingTempoIntoAFullRegistration) {
 
 TEST_P(Cvp2GroupCopyTest, CopyingIntoAnEmptySlotNamesTheNewRegistration) {
     Choose({Choice::Style});
-    ASSERT_EQ(destination->GroupCopyRegistration(0, 4, source.get(), 0, 0), 0);
+    ASSERT_EQ(destination->GroupCopyRegistration(0, 4, source.get(), 0, 0), Status::kDone);
     ASSERT_TRUE(destination->Registration(0, 4));
     EXPECT_EQ(NameAt(*destination, 0, 4), "NewRegist");
     EXPECT_EQ(destination->GetArchiveName(), IsCvp2() ? "NoName.s917" : "NoName");
@@ -75,26 +75,26 @@ TEST_P(Cvp2GroupCopyTest, CopyingIntoAnEmptySlotNamesTheNewRegistration) {
 TEST_P(Cvp2GroupCopyTest, AFailedSelectionTestSaysSoAndCopiesNothing) {
     Choose({});
     Choose({Choice::Tempo, Choice::Harmony}, 2);
-    EXPECT_EQ(destination->GroupCopyRegistration(0, 4, source.get(), 0, 0), status::kNotValid);
-    EXPECT_EQ(destination->GroupCopyRegistration(0, 4, source.get(), 0, 0), status::kNotValid);
+    EXPECT_EQ(destination->GroupCopyRegistration(0, 4, source.get(), 0, 0), Status::kNotValid);
+    EXPECT_EQ(destination->GroupCopyRegistration(0, 4, source.get(), 0, 0), Status::kNotValid);
     EXPECT_EQ(ui.MessageTexts(), (std::vector<std::string>{"No setting-block selected", "No setting-block selected"}));
     EXPECT_FALSE(destination->Registration(0, 4));
 }
 
 TEST_P(Cvp2GroupCopyTest, AMissingSourceShowsNoDialog) {
-    EXPECT_EQ(destination->GroupCopyRegistration(0, 0, source.get(), 0, 5), status::kNoRegistration);
-    EXPECT_EQ(destination->GroupCopyRegistration(0, 0, source.get(), 3, 0), status::kNoRegistration);
-    EXPECT_EQ(destination->GroupCopyRegistration(-1, 0, source.get(), 0, 0), status::kNotValid);
+    EXPECT_EQ(destination->GroupCopyRegistration(0, 0, source.get(), 0, 5), Status::kNoRegistration);
+    EXPECT_EQ(destination->GroupCopyRegistration(0, 0, source.get(), 3, 0), Status::kNoRegistration);
+    EXPECT_EQ(destination->GroupCopyRegistration(-1, 0, source.get(), 0, 0), Status::kNotValid);
     EXPECT_TRUE(ui.gpBlockRequests.empty());
 }
 
 TEST_P(Cvp2GroupCopyTest, GroupCopyFromARegfile) {
     TempFolder regfiles;
     regfiles.Write(std::string("Lib") + (IsCvp2() ? ".cvp" : ".p2k"), Block({Name("Library"), Filler(13, 0x13)}));
-    ASSERT_EQ(source->LoadRegfiles(regfiles.Path()), 0);
-    ASSERT_EQ(destination->CopyRegistration(0, 0, source.get(), 0, 0), 0);
+    ASSERT_EQ(source->LoadRegfiles(regfiles.Path()), Status::kDone);
+    ASSERT_EQ(destination->CopyRegistration(0, 0, source.get(), 0, 0), Status::kDone);
     Choose({Choice::Multipad});
-    ASSERT_EQ(destination->GroupCopyRegfile(0, 0, source.get(), 0), 0);
+    ASSERT_EQ(destination->GroupCopyRegfile(0, 0, source.get(), 0), Status::kDone);
     EXPECT_EQ(ui.gpBlockRequests.back().sourceName, "Library");
     EXPECT_EQ(ui.gpBlockRequests.back().settings[9], "+");
     const Cvp2Registration& copied = *destination->Registration(0, 0);
@@ -106,7 +106,7 @@ TEST_P(Cvp2GroupCopyTest, GroupCopyFromARegfile) {
 }
 
 TEST_P(Cvp2GroupCopyTest, ViewRegistrationShowsValuesOfPresentSettingsOnly) {
-    ASSERT_EQ(source->ShowRegistration(-1, 0, 0), 0);
+    ASSERT_EQ(source->ShowRegistration(-1, 0, 0), Status::kDone);
     ASSERT_EQ(ui.cvp2Views.size(), 1u);
     const Cvp2RegistrationView& view = ui.cvp2Views[0];
     EXPECT_EQ(view.name, "Source");
@@ -130,8 +130,8 @@ TEST(Cvp2ModelsTest, HandlersOfTheOtherModelAreNoSource) {
     Psr2000Handler psr2000(ui);
     cvp2.CreateStore();
     psr2000.CreateStore();
-    EXPECT_EQ(psr2000.CopyRegistration(0, 0, &cvp2, 0, 0), status::kBankNotInUse);
-    EXPECT_EQ(psr2000.GroupCopyRegistration(0, 0, &cvp2, 0, 0), status::kNoRegistration);
+    EXPECT_EQ(psr2000.CopyRegistration(0, 0, &cvp2, 0, 0), Status::kBankNotInUse);
+    EXPECT_EQ(psr2000.GroupCopyRegistration(0, 0, &cvp2, 0, 0), Status::kNoRegistration);
     EXPECT_TRUE(ui.gpBlockRequests.empty());
 }
 

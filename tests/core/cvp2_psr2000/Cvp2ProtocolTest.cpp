@@ -19,11 +19,11 @@ protected:
             }
             const std::string name = "B" + std::to_string(bank);
             dir.Write(name + ".S917.REG", BankFile(Model(), slots));
-            ASSERT_EQ(source->LoadSourceArchive(Folder(), Listed(name)), 0);
+            ASSERT_EQ(source->LoadSourceArchive(Folder(), Listed(name)), Status::kDone);
         }
     }
     std::string Protocol(const std::string& name) {
-        EXPECT_EQ(source->WriteProtocol(dir.File(name)), 0);
+        EXPECT_EQ(source->WriteProtocol(dir.File(name)), Status::kDone);
         return dir.Read(name);
     }
     static int Count(const std::string& text, const std::string& part) {
@@ -39,7 +39,7 @@ TEST_P(Cvp2ProtocolTest, TextLinesOfBanks) {
     std::array<std::optional<Bytes>, 8> slots;
     slots[2] = Block({Name("Song"), Path(16, "S/VeryLongStyleName.STY"), Voice(4, 0, 0, 0), Voice(6, 127, 0, 32)});
     dir.Write("Pop.S917.REG", BankFile(Model(), slots));
-    ASSERT_EQ(source->LoadSourceArchive(Folder(), Listed("Pop")), 0);
+    ASSERT_EQ(source->LoadSourceArchive(Folder(), Listed("Pop")), Status::kDone);
     const std::string title = IsCvp2() ? "CVP-2 Series Registration Archive" : "PSR-2000 Registration Archive";
     EXPECT_EQ(Protocol("p.txt"),
               title + "\r\n\r\n" + "Songname\tStyle\tMultiPad\tBank\tPart\tTempo\tMain\tLayer\tLeft\tSettings\r\n" +
@@ -51,9 +51,9 @@ TEST_P(Cvp2ProtocolTest, TextLinesOfRegfiles) {
     dir.Write("b.cvp", Block({Name("b"), Tempo(88)}));
     dir.Write("A.cvp", Block({Name("A")}));
     dir.Write("A.p2k", Block({Name("A")}));
-    ASSERT_EQ(source->LoadRegfiles(dir.Path()), 0);
+    ASSERT_EQ(source->LoadRegfiles(dir.Path()), Status::kDone);
     const std::string out = dir.File("r.txt");
-    ASSERT_EQ(source->WriteRegfileProtocol(out), 0);
+    ASSERT_EQ(source->WriteRegfileProtocol(out), Status::kDone);
     const std::string title = IsCvp2() ? "CVP-2 Series Registration Archive" : "PSR2000 Registration Archive";
     EXPECT_EQ(dir.Read("r.txt"), title + "\r\n\r\nFilename\tStyle\tMultiPad\tTempo\tMain\tLayer\tLeft\tSettings\r\n" +
                                      "A\tno style\tno multipad\t\tno voice\tno voice\tno voice\t\r\n" +
@@ -65,7 +65,7 @@ TEST_P(Cvp2ProtocolTest, HtmlRowsFollowTheRowTemplate) {
     slots[0] = Block({Name("Summertime"), Path(16, "SwingBallad.STY"), Voice(4, 0, 0, 48), Voice(5, 0, 0, 73),
                       Voice(6, 0, 0, 0)});
     dir.Write("NewBank1.S917.REG", BankFile(Model(), slots));
-    ASSERT_EQ(source->LoadSourceArchive(Folder(), Listed("NewBank1")), 0);
+    ASSERT_EQ(source->LoadSourceArchive(Folder(), Listed("NewBank1")), Status::kDone);
     const std::string page = Protocol("p.htm");
     const std::string row = page.substr(page.rfind("   <TR>\r\n", page.find("<P>Summertime")));
     const std::string expected =
@@ -88,7 +88,7 @@ TEST_P(Cvp2ProtocolTest, HtmlCutsNamesToTheirFieldsBeforeEscaping) {
     std::array<std::optional<Bytes>, 8> slots;
     slots[0] = Block({Name("Rock & Roll <1>"), Path(16, "A&B&C&D&E&F&G&H.STY")});
     dir.Write("X.S917.REG", BankFile(Model(), slots));
-    ASSERT_EQ(source->LoadSourceArchive(Folder(), Listed("X")), 0);
+    ASSERT_EQ(source->LoadSourceArchive(Folder(), Listed("X")), Status::kDone);
     const std::string page = Protocol("p.htm");
     EXPECT_NE(page.find("<P>Rock &amp; Roll &lt;1&gt; </FONT>"), std::string::npos);
     EXPECT_NE(page.find("<P>A&amp;B&amp;C&amp;D&amp;E&amp;F&amp;</FONT>"), std::string::npos);
@@ -117,19 +117,19 @@ TEST_P(Cvp2ProtocolTest, TwentyRowsAndEmptyPositionsAfterThemGiveOneBreak) {
 
 TEST_P(Cvp2ProtocolTest, ResultCodes) {
     const std::string path = dir.File("p.txt");
-    EXPECT_EQ(source->WriteProtocol(path), status::kNothingToWrite);
-    EXPECT_EQ(source->WriteProtocol(dir.File("p.doc")), status::kWrongProtocolEnding);
-    EXPECT_EQ(source->WriteRegfileProtocol(dir.File("p.doc")), status::kRegfileListEmpty);
+    EXPECT_EQ(source->WriteProtocol(path), Status::kNothingToWrite);
+    EXPECT_EQ(source->WriteProtocol(dir.File("p.doc")), Status::kWrongProtocolEnding);
+    EXPECT_EQ(source->WriteRegfileProtocol(dir.File("p.doc")), Status::kRegfileListEmpty);
     dir.Write("keep.doc", std::string("old"));
     LoadRegistrations(1);
-    EXPECT_EQ(source->WriteProtocol(dir.File("keep.doc")), status::kWrongProtocolEnding);
+    EXPECT_EQ(source->WriteProtocol(dir.File("keep.doc")), Status::kWrongProtocolEnding);
     EXPECT_EQ(dir.Read("keep.doc"), "old");
     // Bank 0 decides, not the banks after it.
-    EXPECT_EQ(source->WriteProtocol(path), 0);
+    EXPECT_EQ(source->WriteProtocol(path), Status::kDone);
     // A file dialog on a FAT disk may hand back the ending in capitals.
-    EXPECT_EQ(source->WriteProtocol(dir.File("Q.TXT")), 0);
+    EXPECT_EQ(source->WriteProtocol(dir.File("Q.TXT")), Status::kDone);
     EXPECT_EQ(dir.Read("Q.TXT"), dir.Read("p.txt"));
-    EXPECT_EQ(source->WriteProtocol(dir.Path() + "/missing/p.txt"), status::kProtocolNotCreated);
+    EXPECT_EQ(source->WriteProtocol(dir.Path() + "/missing/p.txt"), Status::kProtocolNotCreated);
 }
 
 INSTANTIATE_TEST_SUITE_P(BothModels, Cvp2ProtocolTest, ::testing::Values(Cvp2Kind::Cvp2, Cvp2Kind::Psr2000),

@@ -50,7 +50,7 @@ TEST_P(Cvp2RegfilesTest, LoadsSoundRegfilesSortedAndNamesWhatItLeavesOut) {
     std::filesystem::create_symlink("/dev/null", dir.File("device" + ext), ec);
     ASSERT_FALSE(ec);
 
-    ASSERT_EQ(source->LoadRegfiles(dir.Path()), status::kSomeLeftOut);
+    ASSERT_EQ(source->LoadRegfiles(dir.Path()), Status::kSomeLeftOut);
     EXPECT_EQ(Regfiles(), (StringList{"A", "b"}));
     ASSERT_EQ(ui.MessageTexts().size(), 1u);
     EXPECT_EQ(ui.MessageTexts()[0].rfind("8 of 10 regfiles left out", 0), 0u) << ui.MessageTexts()[0];
@@ -63,22 +63,22 @@ TEST_P(Cvp2RegfilesTest, LoadsSoundRegfilesSortedAndNamesWhatItLeavesOut) {
     EXPECT_EQ(tempo, 70);
 
     TempFolder empty;
-    EXPECT_EQ(source->LoadRegfiles(empty.Path()), status::kNoRegfileFound);
+    EXPECT_EQ(source->LoadRegfiles(empty.Path()), Status::kNoRegfileFound);
     EXPECT_EQ(ui.MessageTexts().back(), "no reg-files found");
     EXPECT_TRUE(Regfiles().empty());
 }
 
 TEST_P(Cvp2RegfilesTest, CreateRegfilesNamesFilesAfterRegistrationAndBankAndNeverReplaces) {
-    EXPECT_EQ(source->CreateRegfiles(Folder()), status::kNothingToWrite);
+    EXPECT_EQ(source->CreateRegfiles(Folder()), Status::kNothingToWrite);
     std::array<std::optional<Bytes>, 8> slots;
     slots[0] = FullBlock("A B?");
     slots[2] = FullBlock("Summer Song");
     dir.Write("POP HITS.S917.REG", BankFile(Model(), slots));
-    ASSERT_EQ(source->LoadSourceArchive(Folder(), Listed("POP HITS")), 0);
+    ASSERT_EQ(source->LoadSourceArchive(Folder(), Listed("POP HITS")), Status::kDone);
     TempFolder out;
     out.Write("A_B_POP HITS(1-1)" + Extension(), std::string("keep"));
     out.Write("A_B_POP HITS(1-1)#1" + Extension(), std::string("keep"));
-    ASSERT_EQ(source->CreateRegfiles(out.Path() + "/"), 0);
+    ASSERT_EQ(source->CreateRegfiles(out.Path() + "/"), Status::kDone);
     EXPECT_EQ(out.Read("A_B_POP HITS(1-1)" + Extension()), "keep");
     EXPECT_EQ(out.ReadBytes("A_B_POP HITS(1-1)#2" + Extension()), source->Registration(0, 0)->Bytes());
     EXPECT_EQ(out.ReadBytes("Summer_Song_POP HITS(1-3)" + Extension()), source->Registration(0, 2)->Bytes());
@@ -86,9 +86,9 @@ TEST_P(Cvp2RegfilesTest, CreateRegfilesNamesFilesAfterRegistrationAndBankAndNeve
     // A regfile loads back as the very block it came from.
     const Bytes written = out.ReadBytes("Summer_Song_POP HITS(1-3)" + Extension());
     // The two "keep" files are no regfiles.
-    ASSERT_EQ(source->LoadRegfiles(out.Path()), status::kSomeLeftOut);
+    ASSERT_EQ(source->LoadRegfiles(out.Path()), Status::kSomeLeftOut);
     EXPECT_EQ(Regfiles().back(), "Summer_Song_POP HITS(1-3)");
-    ASSERT_EQ(destination->CopyRegfile(0, 5, source.get(), source->EntryCount() - 1), 0);
+    ASSERT_EQ(destination->CopyRegfile(0, 5, source.get(), source->EntryCount() - 1), Status::kDone);
     EXPECT_EQ(destination->Registration(0, 5)->Bytes(), written);
 }
 
@@ -96,13 +96,13 @@ TEST_P(Cvp2RegfilesTest, CreateRegfilesCountsPastNineHundredNinetyNine) {
     std::array<std::optional<Bytes>, 8> slots;
     slots[0] = FullBlock("X");
     dir.Write("B.S917.REG", BankFile(Model(), slots));
-    ASSERT_EQ(source->LoadSourceArchive(Folder(), Listed("B")), 0);
+    ASSERT_EQ(source->LoadSourceArchive(Folder(), Listed("B")), Status::kDone);
     TempFolder out;
     out.Write("X_B(1-1)" + Extension(), std::string("keep"));
     for (int i = 1; i <= 999; ++i) {
         out.Write("X_B(1-1)#" + std::to_string(i) + Extension(), std::string("keep"));
     }
-    ASSERT_EQ(source->CreateRegfiles(out.Path() + "/"), 0);
+    ASSERT_EQ(source->CreateRegfiles(out.Path() + "/"), Status::kDone);
     EXPECT_EQ(out.Read("X_B(1-1)" + Extension()), "keep");
     EXPECT_EQ(out.ReadBytes("X_B(1-1)#1000" + Extension()).size(), source->Registration(0, 0)->Length());
 }
@@ -111,9 +111,9 @@ TEST_P(Cvp2RegfilesTest, RegfileNamesStayInsideTheFolder) {
     std::array<std::optional<Bytes>, 8> slots;
     slots[0] = FullBlock("../a/b:c");
     dir.Write("B.S917.REG", BankFile(Model(), slots));
-    ASSERT_EQ(source->LoadSourceArchive(Folder(), Listed("B")), 0);
+    ASSERT_EQ(source->LoadSourceArchive(Folder(), Listed("B")), Status::kDone);
     TempFolder out;
-    ASSERT_EQ(source->CreateRegfiles(out.Path() + "/"), 0);
+    ASSERT_EQ(source->CreateRegfiles(out.Path() + "/"), Status::kDone);
     const auto names = out.Names();
     ASSERT_EQ(names.size(), 1u);
     EXPECT_EQ(names[0].find('/'), std::string::npos);
@@ -123,10 +123,10 @@ TEST_P(Cvp2RegfilesTest, RegfileNamesStayInsideTheFolder) {
 TEST_P(Cvp2RegfilesTest, CreateRegfilesScansTheModelsBanks) {
     WriteBank("First", {"One"});
     WriteBank("Second", {"Two"});
-    ASSERT_EQ(source->LoadSourceArchive(Folder(), Listed("First")), 0);
-    ASSERT_EQ(source->LoadSourceArchive(Folder(), Listed("Second")), 0);
+    ASSERT_EQ(source->LoadSourceArchive(Folder(), Listed("First")), Status::kDone);
+    ASSERT_EQ(source->LoadSourceArchive(Folder(), Listed("Second")), Status::kDone);
     TempFolder out;
-    ASSERT_EQ(source->CreateRegfiles(out.Path() + "/"), 0);
+    ASSERT_EQ(source->CreateRegfiles(out.Path() + "/"), Status::kDone);
     // The CVP2 Series writes every loaded bank, the PSR-2000 bank 1 only.
     EXPECT_EQ(out.Names().size(), IsCvp2() ? 2u : 1u);
 }
@@ -139,12 +139,12 @@ TEST_P(Cvp2RegfilesTest, SameNamedRegistrationsOfSameNamedBanksAreAllWritten) {
     dir.Write("Twin.S917.REG", BankFile(Model(), slots));
     slots[1] = FullBlock("Same", 92);
     dir.Write("Twin.S001.REG", BankFile(Model(), slots));
-    ASSERT_EQ(source->LoadSourceArchive(Folder(), Listed("Twin")), 0);
+    ASSERT_EQ(source->LoadSourceArchive(Folder(), Listed("Twin")), Status::kDone);
     if (IsCvp2()) {
-        ASSERT_EQ(source->LoadSourceArchive(Folder(), "Twin.S001"), 0);
+        ASSERT_EQ(source->LoadSourceArchive(Folder(), "Twin.S001"), Status::kDone);
     }
     TempFolder out;
-    ASSERT_EQ(source->CreateRegfiles(out.Path() + "/"), 0);
+    ASSERT_EQ(source->CreateRegfiles(out.Path() + "/"), Status::kDone);
     const int banks = IsCvp2() ? 2 : 1;
     ASSERT_EQ(out.Names().size(), static_cast<std::size_t>(2 * banks));
     for (int bank = 0; bank < banks; ++bank) {
@@ -167,10 +167,10 @@ TEST(Cvp2SeriesRegfilesTest, CreateRegfilesWritesEveryRegistrationOfAllTenBanks)
         slots[7] = FullBlock("Last", 80 + bank);
         const std::string name = "B" + std::to_string(bank);
         in.Write(name + ".S917.REG", BankFile(kCvp2Model, slots));
-        ASSERT_EQ(source.LoadSourceArchive(in.Path() + "/", name + ".S917"), 0);
+        ASSERT_EQ(source.LoadSourceArchive(in.Path() + "/", name + ".S917"), Status::kDone);
     }
     TempFolder out;
-    ASSERT_EQ(source.CreateRegfiles(out.Path() + "/"), 0);
+    ASSERT_EQ(source.CreateRegfiles(out.Path() + "/"), Status::kDone);
     EXPECT_EQ(out.Names().size(), 20u);
     for (int slot : {0, 7}) {
         ASSERT_TRUE(source.Registration(9, slot));
@@ -184,10 +184,10 @@ TEST_P(Cvp2RegfilesTest, CreateRegfilesTriesEveryFileAndSaysOnceWhatFailed) {
     slots[0] = FullBlock("One");
     slots[1] = FullBlock("Two");
     dir.Write("POP HITS.S917.REG", BankFile(Model(), slots));
-    ASSERT_EQ(source->LoadSourceArchive(Folder(), Listed("POP HITS")), 0);
+    ASSERT_EQ(source->LoadSourceArchive(Folder(), Listed("POP HITS")), Status::kDone);
     TempFolder out;
     const std::string missing = out.Path() + "/missing/";
-    EXPECT_EQ(source->CreateRegfiles(missing), status::kNotValid);
+    EXPECT_EQ(source->CreateRegfiles(missing), Status::kNotValid);
     EXPECT_EQ(ui.MessageTexts(), (std::vector<std::string>{"File " + missing + "One_POP HITS(1-1)" + Extension() +
                                                           " cannot be written (and 1 more)"}));
 }
@@ -205,13 +205,13 @@ TEST_P(Cvp2FatStoreTest, AStoreOntoAFatImageThatHoldsTheFileInUpperCase) {
     }
     const std::string disk = fat.Folder("REGS");
     WriteBank("Src", {"One", "Two"});
-    ASSERT_EQ(destination->LoadDestinationArchive(Folder(), Listed("Src")), 0);
+    ASSERT_EQ(destination->LoadDestinationArchive(Folder(), Listed("Src")), Status::kDone);
     destination->SetArchiveName("Jazz");
     ASSERT_TRUE(FileSystem::WriteBytesSafely(disk + "/JAZZ.S917.REG", {1, 2, 3}));
     ui.yesNo.push_back(true);
-    ASSERT_EQ(destination->StoreArchive(destination->GetArchiveName(), disk + "/", 0), 0);
+    ASSERT_EQ(destination->StoreArchive(destination->GetArchiveName(), disk + "/", 0), Status::kDone);
     EXPECT_EQ(FileSystem::FindFiles(disk, "*"), StringList{"JAZZ.S917.REG"});
-    ASSERT_EQ(source->LoadSourceArchive(disk + "/", Listed("JAZZ")), 0);
+    ASSERT_EQ(source->LoadSourceArchive(disk + "/", Listed("JAZZ")), Status::kDone);
     EXPECT_EQ(NameAt(*source, 0, 1), "Two");
 }
 

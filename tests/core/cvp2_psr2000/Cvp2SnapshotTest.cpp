@@ -9,12 +9,12 @@ protected:
     void SetUp() override {
         Cvp2FamilyHandlerFixture::SetUp();
         WriteBank("JAZZ", {"Swing", "Ballad", "Blues"});
-        ASSERT_EQ(destination->LoadDestinationArchive(Folder(), Listed("JAZZ")), 0);
-        ASSERT_EQ(source->LoadSourceArchive(Folder(), Listed("JAZZ")), 0);
+        ASSERT_EQ(destination->LoadDestinationArchive(Folder(), Listed("JAZZ")), Status::kDone);
+        ASSERT_EQ(source->LoadSourceArchive(Folder(), Listed("JAZZ")), Status::kDone);
     }
     std::function<void(const std::string&)> Storer() {
         return [this](const std::string& folder) {
-            ASSERT_EQ(destination->StoreArchive(destination->GetArchiveName(), folder, 0), 0);
+            ASSERT_EQ(destination->StoreArchive(destination->GetArchiveName(), folder, 0), Status::kDone);
         };
     }
 };
@@ -26,7 +26,7 @@ TEST_P(Cvp2Snapshot, EditsAreTakenBackByteForByte) {
         destination->DeleteRegistration(0, 0);
         destination->RenameRegistration(0, 1, "Renamed");
         destination->SetBankName(0, "Cool");
-        ASSERT_EQ(destination->CopyRegistration(0, 5, source.get(), 0, 2), 0);
+        ASSERT_EQ(destination->CopyRegistration(0, 5, source.get(), 0, 2), Status::kDone);
     });
 }
 

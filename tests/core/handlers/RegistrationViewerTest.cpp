@@ -18,50 +18,50 @@ public:
 
     RegistrationContent ContentOf(const RegistrationRef& at) override { return ReadRegistrationContent(*this, at); }
 
-    int GetStyleName(int bank, int slot, std::string& name, int form) {
+    Status GetStyleName(int bank, int slot, std::string& name, int form) {
         std::string title;
-        if (const int result = GetRegistrationName(bank, slot, title); result != status::kDone) {
+        if (const Status result = GetRegistrationName(bank, slot, title); result != Status::kDone) {
             return result;
         }
         name = form == 1 ? "*Funky*" : "Funky";
-        return status::kDone;
+        return Status::kDone;
     }
-    int GetTempo(int, int, int& tempo) {
+    Status GetTempo(int, int, int& tempo) {
         tempo = 90;
-        return status::kDone;
+        return Status::kDone;
     }
-    int GetVoiceName1(int, int, std::string& name) { return Voice(1, "Strings", name); }
-    int GetVoiceName2(int, int, std::string& name) { return Voice(2, std::string("60\x91s Organ"), name); }
-    int GetVoiceName3(int, int, std::string& name) { return Voice(3, "GrandPno", name); }
-    int GetVoiceName4(int, int, std::string& name) { return Voice(4, "***********", name); }
+    Status GetVoiceName1(int, int, std::string& name) { return Voice(1, "Strings", name); }
+    Status GetVoiceName2(int, int, std::string& name) { return Voice(2, std::string("60\x91s Organ"), name); }
+    Status GetVoiceName3(int, int, std::string& name) { return Voice(3, "GrandPno", name); }
+    Status GetVoiceName4(int, int, std::string& name) { return Voice(4, "***********", name); }
 
-    int GetRegfileName(int regfile, std::string& name) override {
+    Status GetRegfileName(int regfile, std::string& name) override {
         if (regfile >= static_cast<int>(regfiles.size())) {
-            return status::kNoRegistration;
+            return Status::kNoRegistration;
         }
         name = regfiles[static_cast<std::size_t>(regfile)];
-        return status::kDone;
+        return Status::kDone;
     }
-    int GetRegfileStyleName(int, std::string& name) {
+    Status GetRegfileStyleName(int, std::string& name) {
         name = "Custom 1";
-        return status::kDone;
+        return Status::kDone;
     }
-    int GetRegfileTempo(int, int& tempo) {
+    Status GetRegfileTempo(int, int& tempo) {
         tempo = 5;
-        return status::kDone;
+        return Status::kDone;
     }
-    int GetRegfileVoiceName1(int, std::string& name) { return Voice(-1, "a", name); }
-    int GetRegfileVoiceName2(int, std::string& name) { return Voice(-1, "b", name); }
-    int GetRegfileVoiceName3(int, std::string& name) { return Voice(-1, "c", name); }
-    int GetRegfileVoiceName4(int, std::string& name) { return Voice(-1, "d", name); }
+    Status GetRegfileVoiceName1(int, std::string& name) { return Voice(-1, "a", name); }
+    Status GetRegfileVoiceName2(int, std::string& name) { return Voice(-1, "b", name); }
+    Status GetRegfileVoiceName3(int, std::string& name) { return Voice(-1, "c", name); }
+    Status GetRegfileVoiceName4(int, std::string& name) { return Voice(-1, "d", name); }
 
 private:
-    int Voice(int which, const std::string& value, std::string& name) const {
+    Status Voice(int which, const std::string& value, std::string& name) const {
         if (which == failingVoice) {
-            return status::kNoRegistration;
+            return Status::kNoRegistration;
         }
         name = value;
-        return status::kDone;
+        return Status::kDone;
     }
 };
 
@@ -77,7 +77,7 @@ protected:
 };
 
 TEST_F(RegistrationViewerTest, BankSlotShowsMarkedStyleTempoAndVoicesInUtf8) {
-    EXPECT_EQ(RegistrationViewer::Show(handler, ui, -1, 0, 0), status::kDone);
+    EXPECT_EQ(RegistrationViewer::Show(handler, ui, -1, 0, 0), Status::kDone);
     ASSERT_EQ(ui.simpleRegistrationViews.size(), 1u);
     const RegistrationView& view = ui.simpleRegistrationViews.back();
     EXPECT_EQ(view.title, "Caf\xc3\xa9");
@@ -90,7 +90,7 @@ TEST_F(RegistrationViewerTest, BankSlotShowsMarkedStyleTempoAndVoicesInUtf8) {
 }
 
 TEST_F(RegistrationViewerTest, RegfileEntryUsesTheRegfileAccessors) {
-    EXPECT_EQ(RegistrationViewer::Show(handler, ui, 0, -1, -1), status::kDone);
+    EXPECT_EQ(RegistrationViewer::Show(handler, ui, 0, -1, -1), Status::kDone);
     ASSERT_EQ(ui.simpleRegistrationViews.size(), 1u);
     const RegistrationView& view = ui.simpleRegistrationViews.back();
     EXPECT_EQ(view.title, "Let_s_go_MYSET(2-3)");
@@ -98,18 +98,18 @@ TEST_F(RegistrationViewerTest, RegfileEntryUsesTheRegfileAccessors) {
     EXPECT_EQ(view.tempo, "5");
     EXPECT_EQ(view.voices, (std::array<std::string, 4>{"a", "b", "c", "d"}));
     // The regfile index wins over a bank and slot given too.
-    EXPECT_EQ(RegistrationViewer::Show(handler, ui, 0, 0, 0), status::kDone);
+    EXPECT_EQ(RegistrationViewer::Show(handler, ui, 0, 0, 0), Status::kDone);
     EXPECT_EQ(ui.simpleRegistrationViews.back().title, "Let_s_go_MYSET(2-3)");
 }
 
 TEST_F(RegistrationViewerTest, NothingShownForEmptyUnusedNegativeOrFailing) {
-    EXPECT_EQ(RegistrationViewer::Show(handler, ui, -1, 0, 1), status::kDone);  // empty slot
-    EXPECT_EQ(RegistrationViewer::Show(handler, ui, -1, 3, 0), status::kDone);  // unused bank
-    EXPECT_EQ(RegistrationViewer::Show(handler, ui, -1, -1, 0), status::kDone);
-    EXPECT_EQ(RegistrationViewer::Show(handler, ui, -1, 0, -1), status::kDone);
-    EXPECT_EQ(RegistrationViewer::Show(handler, ui, 1, 0, 0), status::kDone);  // past the regfile list
+    EXPECT_EQ(RegistrationViewer::Show(handler, ui, -1, 0, 1), Status::kDone);  // empty slot
+    EXPECT_EQ(RegistrationViewer::Show(handler, ui, -1, 3, 0), Status::kDone);  // unused bank
+    EXPECT_EQ(RegistrationViewer::Show(handler, ui, -1, -1, 0), Status::kDone);
+    EXPECT_EQ(RegistrationViewer::Show(handler, ui, -1, 0, -1), Status::kDone);
+    EXPECT_EQ(RegistrationViewer::Show(handler, ui, 1, 0, 0), Status::kDone);  // past the regfile list
     handler.failingVoice = 4;
-    EXPECT_EQ(RegistrationViewer::Show(handler, ui, -1, 0, 0), status::kDone);
+    EXPECT_EQ(RegistrationViewer::Show(handler, ui, -1, 0, 0), Status::kDone);
     EXPECT_TRUE(ui.simpleRegistrationViews.empty());
 }
 

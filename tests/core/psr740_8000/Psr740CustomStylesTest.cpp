@@ -20,18 +20,18 @@ protected:
     void SetUp() override {
         Psr740Fixture::SetUp();
         Fill(destination, {{0, 0, {"A", 160}}, {0, 1, {"B", 161}}, {0, 2, {"C", 162}}});
-        ASSERT_EQ(destination.StoreArchive("SET", Folder(disk), 0), 0);  // set 001
+        ASSERT_EQ(destination.StoreArchive("SET", Folder(disk), 0), Status::kDone);  // set 001
         destination.CreateStore();
     }
     void Load() { loadResult = source.LoadSourceArchive(Folder(disk), "SET"); }
-    int loadResult = -1;
+    std::optional<Status> loadResult;
 };
 
 TEST_F(Psr740StylesTest, ImplicitSearchReadsTheEntriesOfTheSetsOwnNumber) {
     disk.Write("STY.MNG", std::string("S__00102\r\nMyBossa\r\nS__00201\r\nOther set\r\n"));
     source.SetStyleArchiveOptions(false, false, "", true);
     Load();
-    EXPECT_EQ(loadResult, 0);
+    EXPECT_EQ(loadResult, Status::kDone);
     EXPECT_EQ(Style(source, 0, 0), "Custom Style 1");
     EXPECT_EQ(Style(source, 0, 1), "MyBossa");
     EXPECT_EQ(Style(source, 0, 2), "Custom Style 3");
@@ -44,7 +44,7 @@ TEST_F(Psr740StylesTest, ImplicitSearchStartsFromTheDefaultsAndMissingFileSaysNo
     EXPECT_EQ(Style(source, 0, 0), "First");
     std::filesystem::remove(disk.File("sty.mng"));
     Load();
-    EXPECT_EQ(loadResult, 0);
+    EXPECT_EQ(loadResult, Status::kDone);
     EXPECT_EQ(Style(source, 0, 0), "Custom Style 1");
     EXPECT_TRUE(Messages().empty());
 }
@@ -65,7 +65,7 @@ TEST_F(Psr740StylesTest, ImplicitStyleArchiveThatIsThereButUnreadableOrNotValidI
         c.make();
         ui.messages.clear();
         Load();
-        EXPECT_EQ(loadResult, 0) << c.what;
+        EXPECT_EQ(loadResult, Status::kDone) << c.what;
         ASSERT_EQ(Messages().size(), 1u) << c.what;
         EXPECT_NE(Messages()[0].find(disk.File("STY.MNG")), std::string::npos) << Messages()[0];
         EXPECT_EQ(Name(source, 0, 0), "A") << c.what;
@@ -76,26 +76,26 @@ TEST_F(Psr740StylesTest, ImplicitStyleArchiveThatIsThereButUnreadableOrNotValidI
 TEST_F(Psr740StylesTest, StoreCarriesTheStyleEntryOnlyOfRegistrationsFromOneSet) {
     disk.Write("STY.MNG", std::string("S__00102\r\nMyBossa\r\n"));
     Load();
-    ASSERT_EQ(loadResult, 0);
+    ASSERT_EQ(loadResult, Status::kDone);
     for (int slot = 0; slot < 3; ++slot) {
-        ASSERT_EQ(destination.CopyRegistration(4, slot, &source, 0, slot), 0);
+        ASSERT_EQ(destination.CopyRegistration(4, slot, &source, 0, slot), Status::kDone);
     }
-    ASSERT_EQ(destination.StoreArchive("ONE", Folder(other), 0), 0);
+    ASSERT_EQ(destination.StoreArchive("ONE", Folder(other), 0), Status::kDone);
     EXPECT_EQ(other.Read("STY.MNG"), "S__00102\r\nMyBossa\r\n");
 
     Fill(destination, {{9, 0, {"Regfile"}}});  // a registration of no set
-    ASSERT_EQ(destination.StoreArchive("MIXED", Folder(other), 0), 0);
+    ASSERT_EQ(destination.StoreArchive("MIXED", Folder(other), 0), Status::kDone);
     EXPECT_EQ(other.Read("STY.MNG"), "S__00102\r\nMyBossa\r\n");
 }
 
 TEST_F(Psr740StylesTest, AskFlagAloneWantsAStyleArchiveAndNoFlagLeavesNames) {
     source.SetStyleArchiveOptions(true, false, "", false);
     Load();
-    EXPECT_EQ(loadResult, 17);
+    EXPECT_EQ(loadResult, Status::kStyleArchiveWanted);
     EXPECT_EQ(Name(source, 0, 0), "A");  // the set is loaded all the same
     source.SetStyleArchiveOptions(false, false, "", false);
     Load();
-    EXPECT_EQ(loadResult, 0);
+    EXPECT_EQ(loadResult, Status::kDone);
 }
 
 TEST_F(Psr740StylesTest, DefaultFolderReadsEverySetAndStopsAtASlotPastTheTable) {
@@ -112,19 +112,19 @@ TEST_F(Psr740StylesTest, ChosenStyleArchiveReadsItsSetAndSkipsSlotZero) {
     other.Write("STYLES.USR", std::string("header\r\nS__004\r\n"));
     other.Write("STY.MNG", std::string("S__00400\r\nNo slot\r\nS__00403\r\nThird\r\nS__00103\r\nWrong set\r\n"));
     Load();
-    EXPECT_EQ(source.LoadStyleArchive(Folder(other), "styles"), 0);
+    EXPECT_EQ(source.LoadStyleArchive(Folder(other), "styles"), Status::kDone);
     EXPECT_EQ(Style(source, 0, 2), "Third");
     EXPECT_EQ(Style(source, 0, 0), "Custom Style 1");
 }
 
 TEST_F(Psr740StylesTest, ChosenStyleArchiveThatCannotBeReadGivesTwo) {
-    EXPECT_EQ(source.LoadStyleArchive(Folder(other), "none"), 2);
+    EXPECT_EQ(source.LoadStyleArchive(Folder(other), "none"), Status::kNotValid);
     other.Write("NOKEY.USR", std::string("no key here\r\n"));
     other.Write("sty.mng", std::string("S__00101\r\nX\r\n"));
-    EXPECT_EQ(source.LoadStyleArchive(Folder(other), "NOKEY"), 2);
+    EXPECT_EQ(source.LoadStyleArchive(Folder(other), "NOKEY"), Status::kNotValid);
     other.Write("KEY.USR", std::string("S__001\r\n"));
     std::filesystem::remove(other.File("sty.mng"));
-    EXPECT_EQ(source.LoadStyleArchive(Folder(other), "KEY"), 2);
+    EXPECT_EQ(source.LoadStyleArchive(Folder(other), "KEY"), Status::kNotValid);
 }
 
 TEST_F(Psr8000Fixture, SixteenCustomSlotsAndNewResetsThem) {

@@ -16,7 +16,7 @@ namespace {
 
 TEST_F(Psr740Fixture, FirstSetOnAnEmptyDiskWritesUserFileIndexAndOneDataFile) {
     Fill(destination, {{1, 2, {"Let's go", 3, 96}}});
-    ASSERT_EQ(destination.StoreArchive("abc", Folder(disk), 0), 0);
+    ASSERT_EQ(destination.StoreArchive("abc", Folder(disk), 0), Status::kDone);
 
     EXPECT_EQ(disk.Names(), (std::vector<std::string>{"ABC.USR", "REG"}));  // no DISK.MNG off the disk root
     const Bytes user = disk.ReadBytes("ABC.USR");
@@ -60,8 +60,8 @@ TEST_F(Psr740Fixture, FirstSetOnAnEmptyDiskWritesUserFileIndexAndOneDataFile) {
 }
 
 TEST_F(Psr740Fixture, SecondSetCountsOnAndALongLowerCaseNameIsCutAndRaised) {
-    ASSERT_EQ(destination.StoreArchive("first", Folder(disk), 0), 0);
-    ASSERT_EQ(destination.StoreArchive("mylongsetname", Folder(disk), 0), 0);
+    ASSERT_EQ(destination.StoreArchive("first", Folder(disk), 0), Status::kDone);
+    ASSERT_EQ(destination.StoreArchive("mylongsetname", Folder(disk), 0), Status::kDone);
     EXPECT_TRUE(FileSystem::Exists(disk.File("REG/RPK002AL.REG")));
     const Bytes user = disk.ReadBytes("MYLONGSE.USR");
     EXPECT_EQ(Text(user, 0, 16), Line("MYLONGSEUSR"));
@@ -75,7 +75,7 @@ TEST_F(Psr740Fixture, SecondSetCountsOnAndALongLowerCaseNameIsCutAndRaised) {
 
 TEST_F(Psr8000Fixture, BanksTwoAndFiveWriteTheirCountsMaskAndSectionOffsets) {
     Fill(destination, {{1, 0, {"Two", 5, 90}}, {4, 7, {"Five", 6, 100}}});
-    ASSERT_EQ(destination.StoreArchive("Duo", Folder(disk), 0), 0);
+    ASSERT_EQ(destination.StoreArchive("Duo", Folder(disk), 0), Status::kDone);
 
     const Bytes user = disk.ReadBytes("DUO.USR");
     ASSERT_EQ(user.size(), (29u + 2u) * 16u);
@@ -110,8 +110,8 @@ TEST_F(Psr8000Fixture, BanksTwoAndFiveWriteTheirCountsMaskAndSectionOffsets) {
 
 TEST_F(Psr8000Fixture, CounterStepsByTheNumberOfDataFiles) {
     Fill(destination, {{0, 0, {"A"}}, {15, 0, {"B"}}, {7, 3, {"C"}}});
-    ASSERT_EQ(destination.StoreArchive("one", Folder(disk), 0), 0);
-    ASSERT_EQ(destination.StoreArchive("two", Folder(disk), 0), 0);
+    ASSERT_EQ(destination.StoreArchive("one", Folder(disk), 0), Status::kDone);
+    ASSERT_EQ(destination.StoreArchive("two", Folder(disk), 0), Status::kDone);
     const Bytes index = disk.ReadBytes("REG/REG.MNG");
     EXPECT_EQ(Text(index, 32, 16), Line("FILE006"));
     EXPECT_EQ(Text(disk.ReadBytes("TWO.USR"), 288, 48), "00000000,00008081,00000000,00000000,00000000,010");
@@ -120,17 +120,17 @@ TEST_F(Psr8000Fixture, CounterStepsByTheNumberOfDataFiles) {
 
 TEST_F(Psr740Fixture, ExistingSetIsRefusedEvenWithoutARegFolder) {
     disk.Write("mYsEt.usr", std::string("keep me"));
-    EXPECT_EQ(destination.StoreArchive("MySet", Folder(disk), 0), 2);
+    EXPECT_EQ(destination.StoreArchive("MySet", Folder(disk), 0), Status::kNotValid);
     EXPECT_EQ(Messages(), (std::vector<std::string>{"Archive MYSET already exists"}));
     EXPECT_EQ(disk.Read("mYsEt.usr"), "keep me");
     EXPECT_EQ(disk.Names(), (std::vector<std::string>{"mYsEt.usr"}));
 }
 
 TEST_F(Psr740Fixture, LowerCaseDiskNamesAreUsedAsTheyAreSpelled) {
-    ASSERT_EQ(destination.StoreArchive("one", Folder(disk), 0), 0);
+    ASSERT_EQ(destination.StoreArchive("one", Folder(disk), 0), Status::kDone);
     std::filesystem::rename(disk.File("REG/REG.MNG"), disk.File("REG/reg.mng"));
     std::filesystem::rename(disk.File("REG"), disk.File("reg"));
-    ASSERT_EQ(destination.StoreArchive("two", Folder(disk), 0), 0);
+    ASSERT_EQ(destination.StoreArchive("two", Folder(disk), 0), Status::kDone);
     EXPECT_EQ(disk.Names(), (std::vector<std::string>{"ONE.USR", "TWO.USR", "reg"}));
     const Bytes index = disk.ReadBytes("reg/reg.mng");
     EXPECT_EQ(Text(index, 32, 16), Line("FILE002"));
@@ -138,9 +138,9 @@ TEST_F(Psr740Fixture, LowerCaseDiskNamesAreUsedAsTheyAreSpelled) {
 }
 
 TEST_F(Psr740Fixture, MissingIndexBesideDataFilesIsStartedAfresh) {
-    ASSERT_EQ(destination.StoreArchive("one", Folder(disk), 0), 0);
+    ASSERT_EQ(destination.StoreArchive("one", Folder(disk), 0), Status::kDone);
     std::filesystem::remove(disk.File("REG/REG.MNG"));
-    ASSERT_EQ(destination.StoreArchive("two", Folder(disk), 0), 0);
+    ASSERT_EQ(destination.StoreArchive("two", Folder(disk), 0), Status::kDone);
     const Bytes index = disk.ReadBytes("REG/REG.MNG");
     ASSERT_EQ(index.size(), 256u);
     EXPECT_EQ(Text(index, 32, 16), Line("FILE001"));
@@ -150,7 +150,7 @@ TEST_F(Psr740Fixture, MissingIndexBesideDataFilesIsStartedAfresh) {
 TEST_F(Psr740Fixture, SetNumberOrCounterPast999IsRefusedWritingNothing) {
     ASSERT_TRUE(FileSystem::CreateDirectory(disk.File("REG")));
     disk.Write("REG/RPK999AL.REG", std::string("x"));
-    EXPECT_EQ(destination.StoreArchive("late", Folder(disk), 0), 2);
+    EXPECT_EQ(destination.StoreArchive("late", Folder(disk), 0), Status::kNotValid);
     EXPECT_EQ(disk.Names(), (std::vector<std::string>{"REG"}));
     ASSERT_EQ(Messages().size(), 1u);
 
@@ -160,19 +160,19 @@ TEST_F(Psr740Fixture, SetNumberOrCounterPast999IsRefusedWritingNothing) {
     std::string index = Line("REG     MNG") + Line("") + Line("FILE999") + Line("FILE00000999") + Line("") +
                         Line("") + Line("") + Line("");
     disk.Write("REG/REG.MNG", index);
-    EXPECT_EQ(destination.StoreArchive("late", Folder(disk), 0), 2);
+    EXPECT_EQ(destination.StoreArchive("late", Folder(disk), 0), Status::kNotValid);
     EXPECT_EQ(disk.Read("REG/REG.MNG"), index);
     EXPECT_FALSE(FileSystem::Exists(disk.File("REG/RPK998AL.REG")));
 
     index.replace(36, 3, "998");
     disk.Write("REG/REG.MNG", index);
-    EXPECT_EQ(destination.StoreArchive("late", Folder(disk), 0), 0);
+    EXPECT_EQ(destination.StoreArchive("late", Folder(disk), 0), Status::kDone);
     EXPECT_TRUE(FileSystem::Exists(disk.File("REG/RPK998AL.REG")));
 }
 
 TEST_F(Psr740Fixture, UnwritableFolderIsReportedByName) {
     disk.Write("plain", std::string("a file, not a folder"));
-    EXPECT_EQ(destination.StoreArchive("x", Folder(disk) + "plain/", 0), 2);
+    EXPECT_EQ(destination.StoreArchive("x", Folder(disk) + "plain/", 0), Status::kNotValid);
     ASSERT_EQ(Messages().size(), 1u);
     EXPECT_NE(Messages()[0].find("plain"), std::string::npos);
 }
@@ -181,8 +181,8 @@ TEST_F(Psr740Fixture, UnwritableFolderIsReportedByName) {
 
 TEST_F(Psr740Fixture, RoundTripGivesTheSameMemoryAndTheSameFiles) {
     Fill(destination, {{0, 0, {"Opening", 160, 120}}, {0, 3, {"Opening", 2, 90}}, {31, 1, {"Last", 40, 200}}});
-    ASSERT_EQ(destination.StoreArchive("Round", Folder(disk), 0), 0);
-    ASSERT_EQ(source.LoadSourceArchive(Folder(disk), "ROUND"), 0);
+    ASSERT_EQ(destination.StoreArchive("Round", Folder(disk), 0), Status::kDone);
+    ASSERT_EQ(source.LoadSourceArchive(Folder(disk), "ROUND"), Status::kDone);
     EXPECT_EQ(source.GetArchiveName(), "ROUND");
     for (int bank = 0; bank < 32; ++bank) {
         EXPECT_EQ(source.Memory().IsUsed(bank), destination.Memory().IsUsed(bank)) << bank;
@@ -196,7 +196,7 @@ TEST_F(Psr740Fixture, RoundTripGivesTheSameMemoryAndTheSameFiles) {
     EXPECT_EQ(Name(source, 0, 3), "Opening");
     EXPECT_EQ(Name(source, 0, 1), "<none>");
 
-    ASSERT_EQ(source.StoreArchive(source.GetArchiveName(), Folder(other), 0), 0);
+    ASSERT_EQ(source.StoreArchive(source.GetArchiveName(), Folder(other), 0), Status::kDone);
     for (const char* file : {"ROUND.USR", "REG/REG.MNG", "REG/RPK001AL.REG"}) {
         EXPECT_EQ(other.ReadBytes(file), disk.ReadBytes(file)) << file;
     }
@@ -207,8 +207,8 @@ TEST_F(Psr8000Fixture, RoundTripGivesTheSameMemoryAndTheSameFiles) {
     Fill(destination, {{0, 0, {"Opening", 214, 120, {{0, 0, 0, 3}, {0, 0, 0, 0x8001}}}},
                        {9, 7, {"Tenth", 99, 66}},
                        {15, 2, {"Last", 1, 200}}});
-    ASSERT_EQ(destination.StoreArchive("Round", Folder(disk), 0), 0);
-    ASSERT_EQ(source.LoadSourceArchive(Folder(disk), "round"), 0);  // any case finds the set
+    ASSERT_EQ(destination.StoreArchive("Round", Folder(disk), 0), Status::kDone);
+    ASSERT_EQ(source.LoadSourceArchive(Folder(disk), "round"), Status::kDone);  // any case finds the set
     for (int bank = 0; bank < 16; ++bank) {
         EXPECT_EQ(source.Memory().IsUsed(bank), destination.Memory().IsUsed(bank)) << bank;
         for (int slot = 0; slot < 8; ++slot) {
@@ -216,7 +216,7 @@ TEST_F(Psr8000Fixture, RoundTripGivesTheSameMemoryAndTheSameFiles) {
         }
     }
     EXPECT_EQ(Name(source, 9, 7), "Tenth");
-    ASSERT_EQ(source.StoreArchive("ROUND", Folder(other), 0), 0);
+    ASSERT_EQ(source.StoreArchive("ROUND", Folder(other), 0), Status::kDone);
     for (const char* file : {"ROUND.USR", "REG/REG.MNG", "REG/RPK00101.REG", "REG/RPK00110.REG", "REG/RPK00116.REG"}) {
         EXPECT_EQ(other.ReadBytes(file), disk.ReadBytes(file)) << file;
     }
@@ -226,7 +226,7 @@ TEST_F(Psr8000Fixture, ABankWithADataFileIsUsedEvenWhenAllItsSlotsAreEmpty) {
     Fill(destination, {{3, 0, {"Only"}}});
     destination.DeleteRegistration(3, 0);
     Fill(destination, {{6, 0, {"Other"}}});
-    ASSERT_EQ(destination.StoreArchive("s", Folder(disk), 0), 0);
+    ASSERT_EQ(destination.StoreArchive("s", Folder(disk), 0), Status::kDone);
     // Make bank 7's file name bank 4 as well: the user file lists both.
     std::string user = disk.Read("S.USR");
     user.replace(192 + 4, 2, "02");
@@ -234,7 +234,7 @@ TEST_F(Psr8000Fixture, ABankWithADataFileIsUsedEvenWhenAllItsSlotsAreEmpty) {
     user.insert(384, Line("RPK00104REG"));
     disk.Write("S.USR", user);
     std::filesystem::copy_file(disk.File("REG/RPK00107.REG"), disk.File("REG/RPK00104.REG"));
-    ASSERT_EQ(source.LoadSourceArchive(Folder(disk), "S"), 0);
+    ASSERT_EQ(source.LoadSourceArchive(Folder(disk), "S"), Status::kDone);
     EXPECT_TRUE(source.Memory().IsUsed(3));
     EXPECT_EQ(Name(source, 3, 0), "Other");
 }
@@ -246,7 +246,7 @@ protected:
         Fill(destination, {{0, 0, {"Kept", 1, 100}}});
         Fill(source, {{5, 1, {"Before", 2, 80}}});
         source.SetArchiveName("BEFORE");
-        ASSERT_EQ(destination.StoreArchive("SET", Folder(disk), 0), 0);
+        ASSERT_EQ(destination.StoreArchive("SET", Folder(disk), 0), Status::kDone);
     }
     // The user file with line index replaced (or removed when text is null).
     void EditUserFile(std::size_t line, const char* text) {
@@ -266,13 +266,13 @@ TEST_F(Psr740LoadTest, BadUserFilesGiveTheirResultAndOneMessageNamingTheFile) {
     struct Case {
         std::size_t line;
         const char* text;
-        int result;
+        Status result;
         const char* what;
     };
     const Case cases[] = {
-        {9, "SECTION07", 5, "no SECTION08"},
-        {12, "RPG,01,01,0368", 3, "no REG entry"},
-        {23, "GER", 6, "no REG section"},
+        {9, "SECTION07", Status::kUserFileNoSection, "no SECTION08"},
+        {12, "RPG,01,01,0368", Status::kUserFileNoRegEntry, "no REG entry"},
+        {23, "GER", Status::kUserFileNoRegHeader, "no REG section"},
     };
     const std::string original = disk.Read("SET.USR");
     for (const Case& c : cases) {
@@ -291,14 +291,14 @@ TEST_F(Psr740LoadTest, RegHeaderAsTheLastLineEndsTheListEarly) {
     std::string user = disk.Read("SET.USR");
     user.resize(384);
     disk.Write("SET.USR", user);
-    EXPECT_EQ(source.LoadSourceArchive(Folder(disk), "SET"), 4);
+    EXPECT_EQ(source.LoadSourceArchive(Folder(disk), "SET"), Status::kUserFileRegListShort);
     ASSERT_EQ(Messages().size(), 1u);
     EXPECT_NE(Messages()[0].find("ends early"), std::string::npos);
     ExpectUnchanged();
 }
 
 TEST_F(Psr740LoadTest, MissingUserFileGivesTwo) {
-    EXPECT_EQ(source.LoadSourceArchive(Folder(disk), "NOSUCH"), 2);
+    EXPECT_EQ(source.LoadSourceArchive(Folder(disk), "NOSUCH"), Status::kNotValid);
     ASSERT_EQ(Messages().size(), 1u);
     EXPECT_NE(Messages()[0].find("NOSUCH.usr"), std::string::npos);
     ExpectUnchanged();
@@ -308,13 +308,13 @@ TEST_F(Psr740LoadTest, MissingOrShortDataFileLeavesMemoryAndNameAsTheyWere) {
     const Bytes data = disk.ReadBytes("REG/RPK001AL.REG");
     // One byte short of the last record.
     disk.Write("REG/RPK001AL.REG", Bytes(data.begin(), data.end() - 1));
-    EXPECT_EQ(source.LoadSourceArchive(Folder(disk), "SET"), 2);
+    EXPECT_EQ(source.LoadSourceArchive(Folder(disk), "SET"), Status::kNotValid);
     ASSERT_EQ(Messages().size(), 1u);
     EXPECT_NE(Messages()[0].find("RPK001AL.REG is too short"), std::string::npos) << Messages()[0];
     ExpectUnchanged();
 
     std::filesystem::remove(disk.File("REG/RPK001AL.REG"));
-    EXPECT_EQ(source.LoadSourceArchive(Folder(disk), "SET"), 2);
+    EXPECT_EQ(source.LoadSourceArchive(Folder(disk), "SET"), Status::kNotValid);
     ExpectUnchanged();
 }
 
@@ -323,7 +323,7 @@ TEST_F(Psr740LoadTest, DiskHeaderOfAnotherModelStopsTheLoadFirst) {
     header.resize(128, ' ');
     disk.Write("disk.mng", header);
     std::filesystem::remove(disk.File("SET.USR"));
-    EXPECT_EQ(source.LoadSourceArchive(Folder(disk), "SET"), 16);
+    EXPECT_EQ(source.LoadSourceArchive(Folder(disk), "SET"), Status::kWrongModel);
     EXPECT_EQ(Messages(), (std::vector<std::string>{"Model not correct"}));
     ExpectUnchanged();
 }
@@ -332,15 +332,15 @@ TEST(Psr740OtherModel, ASetOfTheOtherModelIsRefusedNamingItsUserFileAndThatModel
     struct Case {
         bool storedBy740;
         const char* modelLine;  // replaces line 4 of the user file; nullptr: as stored
-        int result;
+        Status result;
         const char* message;  // after the user file's path; nullptr: the other checks decide
     };
     const Case cases[] = {
-        {true, nullptr, 2, " looks like a PSR-740 set, not one of the PSR-8000."},
-        {false, nullptr, 2, " looks like a PSR-8000 set, not one of the PSR-740."},
+        {true, nullptr, Status::kNotValid, " looks like a PSR-740 set, not one of the PSR-8000."},
+        {false, nullptr, Status::kNotValid, " looks like a PSR-8000 set, not one of the PSR-740."},
         // One character off is no model's line: the data files decide as before.
-        {true, "PSR-74", 0, nullptr},
-        {false, "PSR-800", 2, nullptr},
+        {true, "PSR-74", Status::kDone, nullptr},
+        {false, "PSR-800", Status::kNotValid, nullptr},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.storedBy740 ? "PSR-740" : "PSR-8000") + " set, model line " +
@@ -354,7 +354,7 @@ TEST(Psr740OtherModel, ASetOfTheOtherModelIsRefusedNamingItsUserFileAndThatModel
         Psr740FamilyHandler& reader = c.storedBy740 ? static_cast<Psr740FamilyHandler&>(psr8000) : psr740;
         TempFolder disk;
         Fill(writer, {{0, 0, {"Mine", 1, 100}}});
-        ASSERT_EQ(writer.StoreArchive("SET", FileSystem::WithSeparator(disk.Path()), 0), 0);
+        ASSERT_EQ(writer.StoreArchive("SET", FileSystem::WithSeparator(disk.Path()), 0), Status::kDone);
         if (c.modelLine != nullptr) {
             std::string user = disk.Read("SET.USR");
             ASSERT_GE(user.size(), 80u);
@@ -382,17 +382,17 @@ TEST_F(Psr740LoadTest, MatchingDiskHeaderAndLowerCaseNamesLoad) {
     disk.Write("DISK.MNG", header);
     std::filesystem::rename(disk.File("REG/RPK001AL.REG"), disk.File("REG/rpk001al.reg"));
     std::filesystem::rename(disk.File("REG"), disk.File("Reg"));
-    EXPECT_EQ(source.LoadSourceArchive(Folder(disk), "SET"), 0);
+    EXPECT_EQ(source.LoadSourceArchive(Folder(disk), "SET"), Status::kDone);
     EXPECT_EQ(Name(source, 0, 0), "Kept");
     EXPECT_FALSE(source.Memory().IsUsed(5));
 }
 
 TEST_F(Psr740LoadTest, LaterRegHeaderReplacesTheEarlierOne) {
-    ASSERT_EQ(source.StoreArchive("OTHER", Folder(disk), 0), 0);  // RPK002AL.REG holds "Before"
+    ASSERT_EQ(source.StoreArchive("OTHER", Folder(disk), 0), Status::kDone);  // RPK002AL.REG holds "Before"
     std::string user = disk.Read("SET.USR");
     user.insert(480, Line("REG") + Line("RPK002ALREG"));
     disk.Write("SET.USR", user);
-    ASSERT_EQ(destination.LoadDestinationArchive(Folder(disk), "SET"), 0);
+    ASSERT_EQ(destination.LoadDestinationArchive(Folder(disk), "SET"), Status::kDone);
     EXPECT_EQ(Name(destination, 5, 1), "Before");
     EXPECT_EQ(Name(destination, 0, 0), "<none>");
 }
@@ -402,10 +402,10 @@ TEST_F(Psr740Fixture, ListArchivesFindsUserFilesInAnyCaseSorted) {
     disk.Write("A.USR", std::string());
     disk.Write("c.txt", std::string());
     StringList names{"kept"};
-    EXPECT_EQ(source.ListArchives(Folder(disk), names), 0);
+    EXPECT_EQ(source.ListArchives(Folder(disk), names), Status::kDone);
     EXPECT_EQ(names, (StringList{"kept", "A", "b"}));
     StringList none;
-    EXPECT_EQ(source.ListArchives(Folder(other), none), 2);
+    EXPECT_EQ(source.ListArchives(Folder(other), none), Status::kNotValid);
 }
 
 }  // namespace
@@ -434,12 +434,12 @@ void ExpectDamageRefused(TempFolder& disk, ScriptedUserInterface& ui, Psr740Fami
         disk.Write(dataFile, bytes);
         ui.messages.clear();
         source.ClearSource();
-        const int result = source.LoadSourceArchive(FileSystem::WithSeparator(disk.Path()), "SET");
+        const Status result = source.LoadSourceArchive(FileSystem::WithSeparator(disk.Path()), "SET");
         if (*damage.message == '\0') {
-            EXPECT_EQ(result, 0) << damage.what;
+            EXPECT_EQ(result, Status::kDone) << damage.what;
             continue;
         }
-        EXPECT_EQ(result, 2) << damage.what;
+        EXPECT_EQ(result, Status::kNotValid) << damage.what;
         EXPECT_FALSE(source.Memory().AnyBankUsed()) << damage.what << ": something of the damaged set was loaded";
         const auto messages = ui.MessageTexts();
         ASSERT_EQ(messages.size(), 1u) << damage.what;
@@ -450,7 +450,7 @@ void ExpectDamageRefused(TempFolder& disk, ScriptedUserInterface& ui, Psr740Fami
 
 TEST_F(Psr740Fixture, DataFileWhoseHeaderIsNotAsWrittenIsRefusedAsNotCorrect) {
     Fill(destination, {{0, 0, {"Kept", 1, 100}}});
-    ASSERT_EQ(destination.StoreArchive("SET", Folder(disk), 0), 0);
+    ASSERT_EQ(destination.StoreArchive("SET", Folder(disk), 0), Status::kDone);
     ExpectDamageRefused(disk, ui, source, "REG/RPK001AL.REG", {
         {"as written", [](Bytes&) {}, ""},
         {"model line", [](Bytes& b) { b[48 + 4] = '8'; }, "Archive not correct"},
@@ -463,7 +463,7 @@ TEST_F(Psr740Fixture, DataFileWhoseHeaderIsNotAsWrittenIsRefusedAsNotCorrect) {
 
 TEST_F(Psr8000Fixture, DataFileWithoutItsHeaderOrTrailerIsRefusedAsNotCorrect) {
     Fill(destination, {{1, 0, {"Kept", 1, 100}}});
-    ASSERT_EQ(destination.StoreArchive("SET", Folder(disk), 0), 0);
+    ASSERT_EQ(destination.StoreArchive("SET", Folder(disk), 0), Status::kDone);
     ExpectDamageRefused(disk, ui, source, "REG/RPK00102.REG", {
         {"as written", [](Bytes&) {}, ""},
         {"first header byte", [](Bytes& b) { b[0] = 'X'; }, "Archive not correct"},
@@ -476,13 +476,13 @@ TEST_F(Psr8000Fixture, DataFileWithoutItsHeaderOrTrailerIsRefusedAsNotCorrect) {
 
 TEST_F(Psr8000Fixture, DataFileOfTheSetThatTheSetFileNoLongerNamesStopsTheLoad) {
     Fill(destination, {{1, 0, {"Two"}}, {4, 0, {"Five"}}});
-    ASSERT_EQ(destination.StoreArchive("SET", Folder(disk), 0), 0);
+    ASSERT_EQ(destination.StoreArchive("SET", Folder(disk), 0), Status::kDone);
     Fill(source, {{0, 0, {"Before"}}});
     // The list names one file fewer than REG holds for the set.
     std::string user = disk.Read("SET.USR");
     user.replace(192 + 4, 2, "01");
     disk.Write("SET.USR", user);
-    EXPECT_EQ(source.LoadSourceArchive(Folder(disk), "SET"), 2);
+    EXPECT_EQ(source.LoadSourceArchive(Folder(disk), "SET"), Status::kNotValid);
     ASSERT_EQ(Messages().size(), 1u);
     EXPECT_NE(Messages()[0].find("RPK00105.REG"), std::string::npos) << Messages()[0];
     EXPECT_EQ(Name(source, 0, 0), "Before");
@@ -493,7 +493,7 @@ TEST_F(Psr8000Fixture, DataFileOfTheSetThatTheSetFileNoLongerNamesStopsTheLoad) 
 // the next store gets the set number the failed one would have had.
 TEST_F(Psr8000Fixture, StoreFailingAtAnyWriteLeavesTheDiskAsItWas) {
     Fill(destination, {{0, 0, {"First"}}});
-    ASSERT_EQ(destination.StoreArchive("FIRST", Folder(disk), 0), 0);
+    ASSERT_EQ(destination.StoreArchive("FIRST", Folder(disk), 0), Status::kDone);
     const Bytes index = disk.ReadBytes("REG/REG.MNG");
     const std::vector<std::string> before = disk.Names();
     Fill(destination, {{3, 0, {"Fourth"}}});
@@ -506,13 +506,13 @@ TEST_F(Psr8000Fixture, StoreFailingAtAnyWriteLeavesTheDiskAsItWas) {
         std::string setNumber;
         const Outcome outcome =
             Psr740DiskSet::Store(Model(), destination.Memory(), "SECOND", Folder(disk), Psr740StyleEntry(), setNumber, failing);
-        EXPECT_EQ(outcome.status, 2) << stages[failAt];
+        EXPECT_EQ(outcome.status, Status::kNotValid) << stages[failAt];
         EXPECT_NE(outcome.message.find("cannot be written"), std::string::npos) << stages[failAt];
         EXPECT_EQ(disk.Names(), before) << stages[failAt];
         EXPECT_EQ(FileSystem::FindFiles(disk.File("REG"), "*").size(), 2u) << stages[failAt];
         EXPECT_EQ(disk.ReadBytes("REG/REG.MNG"), index) << stages[failAt];
     }
-    ASSERT_EQ(destination.StoreArchive("SECOND", Folder(disk), 0), 0);
+    ASSERT_EQ(destination.StoreArchive("SECOND", Folder(disk), 0), Status::kDone);
     EXPECT_TRUE(FileSystem::Exists(disk.File("REG/RPK00204.REG")));
     EXPECT_EQ(Text(disk.ReadBytes("REG/REG.MNG"), 32, 16), Line("FILE003"));
 }
@@ -521,7 +521,7 @@ TEST_F(Psr8000Fixture, StoreOntoANameHeldByAFolderRemovesTheFilesItWrote) {
     Fill(destination, {{0, 0, {"One"}}, {1, 0, {"Two"}}});
     ASSERT_TRUE(FileSystem::CreateDirectory(disk.File("REG")));
     ASSERT_TRUE(FileSystem::CreateDirectory(disk.File("REG/RPK00102.REG")));
-    EXPECT_EQ(destination.StoreArchive("SET", Folder(disk), 0), 2);
+    EXPECT_EQ(destination.StoreArchive("SET", Folder(disk), 0), Status::kNotValid);
     ASSERT_EQ(Messages().size(), 1u);
     EXPECT_NE(Messages()[0].find("RPK00102.REG"), std::string::npos);
     EXPECT_EQ(disk.Names(), (std::vector<std::string>{"REG"}));
@@ -534,7 +534,7 @@ TEST_F(Psr740Fixture, StoreThatFillsAFatDiskLeavesItAsItWas) {
         GTEST_SKIP() << fat.Why();
     }
     const std::string root = FileSystem::WithSeparator(fat.Path());
-    ASSERT_EQ(destination.StoreArchive("FIRST", root, 0), 0);
+    ASSERT_EQ(destination.StoreArchive("FIRST", root, 0), Status::kDone);
     const std::string reg = root + "REG";
     Bytes index;
     ASSERT_TRUE(FileSystem::ReadBytes(reg + "/REG.MNG", index));
@@ -550,7 +550,7 @@ TEST_F(Psr740Fixture, StoreThatFillsAFatDiskLeavesItAsItWas) {
     ASSERT_TRUE(FileSystem::WriteBytesSafely(root + "FILLER", Bytes(free - room)));
     const auto names = FileSystem::FindEntries(root, "*");
 
-    EXPECT_EQ(destination.StoreArchive("SECOND", root, 0), 2);
+    EXPECT_EQ(destination.StoreArchive("SECOND", root, 0), Status::kNotValid);
     EXPECT_EQ(Messages().size(), 1u);
     EXPECT_EQ(FileSystem::FindEntries(root, "*"), names);
     EXPECT_EQ(FileSystem::FindEntries(reg, "*").size(), 2u);
@@ -559,19 +559,19 @@ TEST_F(Psr740Fixture, StoreThatFillsAFatDiskLeavesItAsItWas) {
     EXPECT_EQ(after, index);
 
     ASSERT_TRUE(FileSystem::Remove(root + "FILLER"));
-    ASSERT_EQ(destination.StoreArchive("SECOND", root, 0), 0);
+    ASSERT_EQ(destination.StoreArchive("SECOND", root, 0), Status::kDone);
     EXPECT_TRUE(FileSystem::FindNoCase(reg, "RPK002AL.REG"));
 }
 
 TEST_F(Psr740Fixture, NameIsStoredAsTheDiskKeepsItAndAnEmptyOneIsRefused) {
-    ASSERT_EQ(destination.StoreArchive("M\xFCller Set 1.2/X", Folder(disk), 0), 0);
+    ASSERT_EQ(destination.StoreArchive("M\xFCller Set 1.2/X", Folder(disk), 0), Status::kDone);
     EXPECT_EQ(disk.Names(), (std::vector<std::string>{"MULLER S.USR", "REG"}));
     EXPECT_EQ(Text(disk.ReadBytes("MULLER S.USR"), 0, 16), Line("MULLER SUSR"));
     StringList names;
-    ASSERT_EQ(source.ListArchives(Folder(disk), names), 0);
+    ASSERT_EQ(source.ListArchives(Folder(disk), names), Status::kDone);
     EXPECT_EQ(names, (StringList{"MULLER S"}));
 
-    EXPECT_EQ(destination.StoreArchive("./?", Folder(other), 0), 2);
+    EXPECT_EQ(destination.StoreArchive("./?", Folder(other), 0), Status::kNotValid);
     EXPECT_EQ(Messages().size(), 1u);
     EXPECT_TRUE(other.Names().empty());
 }

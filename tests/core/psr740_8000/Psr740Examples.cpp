@@ -72,7 +72,7 @@ bool WriteExample(const std::string& model, const std::string& folder) {
     const std::vector<std::string> styles =
         is740 ? std::vector<std::string>{"S__00101", "Late Ballad", "S__00102", "Club Swing"}
               : std::vector<std::string>{"S__00101", "Funky Groove", "S__00102", "Latin Mix"};
-    return handler->StoreArchive("DEMO", FileSystem::WithSeparator(folder), 0) == 0 &&
+    return handler->StoreArchive("DEMO", FileSystem::WithSeparator(folder), 0) == Status::kDone &&
            TextFile::WriteLines(FileSystem::WithSeparator(folder) + "STY.MNG", styles) &&
            WriteStyleArchive(FileSystem::WithSeparator(folder) + "styles", is740 ? "PSR-740" : "PSR-8000", styles);
 }

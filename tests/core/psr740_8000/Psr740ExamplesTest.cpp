@@ -22,7 +22,7 @@ TEST(Psr740ExamplesLoadTest, ExamplesLoadWithTheirCustomStyleNames) {
     Psr740Handler psr740(ui);
     psr740.CreateStore();
     psr740.SetStyleArchiveOptions(false, false, "", true);
-    ASSERT_EQ(psr740.LoadSourceArchive(std::string(KALIVO_EXAMPLES_DIR) + "/psr740/", "DEMO"), 0);
+    ASSERT_EQ(psr740.LoadSourceArchive(std::string(KALIVO_EXAMPLES_DIR) + "/psr740/", "DEMO"), Status::kDone);
     std::string text;
     psr740.GetStyleName(0, 3, text, 1);
     EXPECT_EQ(text, "*Late Ballad*");
@@ -32,7 +32,7 @@ TEST(Psr740ExamplesLoadTest, ExamplesLoadWithTheirCustomStyleNames) {
     Psr8000Handler psr8000(ui);
     psr8000.CreateStore();
     psr8000.SetStyleArchiveOptions(false, false, "", true);
-    ASSERT_EQ(psr8000.LoadSourceArchive(std::string(KALIVO_EXAMPLES_DIR) + "/psr8000/", "DEMO"), 0);
+    ASSERT_EQ(psr8000.LoadSourceArchive(std::string(KALIVO_EXAMPLES_DIR) + "/psr8000/", "DEMO"), Status::kDone);
     psr8000.GetStyleName(0, 2, text, 1);
     EXPECT_EQ(text, "*Funky Groove*");
     psr8000.GetVoiceName3(0, 2, text);
@@ -60,12 +60,12 @@ TEST(Psr740ExamplesLoadTest, EveryStyleOptionNamesTheCustomStyles) {
             }
             handler->CreateStore();
             ASSERT_TRUE(handler->SetStyleArchiveOptions(option == 1, option == 0, folder, option == 2)) << c.model;
-            const int loaded = handler->LoadSourceArchive(folder, "DEMO");
+            const Status loaded = handler->LoadSourceArchive(folder, "DEMO");
             if (option == 1) {
-                ASSERT_EQ(loaded, 17) << c.model;
-                ASSERT_EQ(handler->LoadStyleArchive(folder + "styles/", "STYLES"), 0) << c.model;
+                ASSERT_EQ(loaded, Status::kStyleArchiveWanted) << c.model;
+                ASSERT_EQ(handler->LoadStyleArchive(folder + "styles/", "STYLES"), Status::kDone) << c.model;
             } else {
-                ASSERT_EQ(loaded, 0) << c.model << " option " << option;
+                ASSERT_EQ(loaded, Status::kDone) << c.model << " option " << option;
             }
             std::string text;
             handler->GetStyleName(c.bank, c.slot, text, 1);

@@ -14,12 +14,12 @@ TEST_F(Psr8000Fixture, SetStoredOntoAFatDiskThatHoldsUpperCaseNames) {
     }
     const std::string root = FileSystem::WithSeparator(fat.Path());
     Fill(destination, {{0, 0, {"First"}}});
-    ASSERT_EQ(destination.StoreArchive("FIRST", root, 0), 0);
+    ASSERT_EQ(destination.StoreArchive("FIRST", root, 0), Status::kDone);
     // The disk root of an instrument disk carries the disk header.
     ASSERT_TRUE(FileSystem::FindNoCase(fat.Path(), "DISK.MNG"));
 
     Fill(destination, {{3, 1, {"Second"}}});
-    ASSERT_EQ(destination.StoreArchive("second", root, 0), 0);
+    ASSERT_EQ(destination.StoreArchive("second", root, 0), Status::kDone);
     EXPECT_TRUE(Messages().empty()) << Messages()[0];
     // One REG folder, one index with two entries, four data files.
     EXPECT_EQ(FileSystem::FindFolders(fat.Path(), "*").size(), 1u);
@@ -30,26 +30,26 @@ TEST_F(Psr8000Fixture, SetStoredOntoAFatDiskThatHoldsUpperCaseNames) {
     EXPECT_EQ(index.size(), 128u + 3u * 128u);
     EXPECT_EQ(Text(index, 32, 16), Line("FILE003"));
 
-    EXPECT_EQ(destination.StoreArchive("First", root, 0), 2);  // exists, in any case
+    EXPECT_EQ(destination.StoreArchive("First", root, 0), Status::kNotValid);  // exists, in any case
 
-    ASSERT_EQ(source.LoadSourceArchive(root, "SECOND"), 0);
+    ASSERT_EQ(source.LoadSourceArchive(root, "SECOND"), Status::kDone);
     EXPECT_EQ(Name(source, 3, 1), "Second");
     EXPECT_EQ(Name(source, 0, 0), "First");
-    ASSERT_EQ(source.LoadSourceArchive(root, "first"), 0);
+    ASSERT_EQ(source.LoadSourceArchive(root, "first"), Status::kDone);
     EXPECT_FALSE(source.Memory().IsUsed(3));
 
     // A PSR-740 set is not stored onto this PSR-8000 disk: its header would go.
     Psr740Handler psr740(ui);
     psr740.CreateStore();
     ui.messages.clear();
-    EXPECT_EQ(psr740.StoreArchive("OTHER", root, 0), 2);
+    EXPECT_EQ(psr740.StoreArchive("OTHER", root, 0), Status::kNotValid);
     EXPECT_EQ(Messages().size(), 1u);
     EXPECT_FALSE(FileSystem::FindNoCase(fat.Path(), "OTHER.USR"));
-    ASSERT_EQ(source.LoadSourceArchive(root, "SECOND"), 0);
+    ASSERT_EQ(source.LoadSourceArchive(root, "SECOND"), Status::kDone);
 
     // A folder below the root is no disk root: no disk header there.
     const std::string below = fat.Folder("below");
-    ASSERT_EQ(destination.StoreArchive("x", FileSystem::WithSeparator(below), 0), 0);
+    ASSERT_EQ(destination.StoreArchive("x", FileSystem::WithSeparator(below), 0), Status::kDone);
     EXPECT_FALSE(FileSystem::FindNoCase(below, "DISK.MNG"));
 }
 

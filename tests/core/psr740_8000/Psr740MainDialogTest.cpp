@@ -18,7 +18,7 @@ protected:
     void SetUp() override {
         Psr740Fixture::SetUp();
         Fill(destination, {{0, 0, {"Custom", 161}}});
-        ASSERT_EQ(destination.StoreArchive("SET", Folder(disk), 0), 0);
+        ASSERT_EQ(destination.StoreArchive("SET", Folder(disk), 0), Status::kDone);
         styleDisk.Write("STYLES.USR", std::string("S__007\r\n"));
         styleDisk.Write("STY.MNG", std::string("S__00702\r\nChosen\r\n"));
         settings.Write("kalivo.ini", std::string("[Model]\r\nPSR-740    \r\n[PSR-740    ]\r\nCustomStyleDlg=1\r\n"

@@ -45,7 +45,7 @@ std::vector<std::size_t> RowsPerPage(const std::string& page) {
 TEST_F(Psr740Fixture, TextProtocolListsEveryRegistrationWithMarkedCustomStyle) {
     Fill(destination, {{0, 1, {"Tempo", 160, 120, {{0, 0, 0}, {0, 0, 0}, {0, 5, 0}}}}, {2, 0, {"Next", 40, 7}}});
     destination.SetArchiveName("MYSET");
-    ASSERT_EQ(destination.WriteProtocol(other.File("p.txt")), 0);
+    ASSERT_EQ(destination.WriteProtocol(other.File("p.txt")), Status::kDone);
     EXPECT_EQ(Lines(other.Read("p.txt")),
               (std::vector<std::string>{"PSR-740 Registration Archive MYSET", "",
                                         "Songname\tStyle\tBank\tPart\tTempo\tR1\tR2\tL",
@@ -56,7 +56,7 @@ TEST_F(Psr740Fixture, TextProtocolListsEveryRegistrationWithMarkedCustomStyle) {
 TEST_F(Psr8000Fixture, TextProtocolsPadTheTempoAndListRegfilesInOrder) {
     Fill(destination, {{15, 7, {"Late", 214, 66, {{0, 0, 0, 0x8000}, {0, 0, 0, 1}, {0, 0, 0, 2}, {0, 0, 0, 0x4000}}}}});
     destination.SetArchiveName("S");
-    ASSERT_EQ(destination.WriteProtocol(other.File("p.txt")), 0);
+    ASSERT_EQ(destination.WriteProtocol(other.File("p.txt")), Status::kDone);
     const auto lines = Lines(other.Read("p.txt"));
     ASSERT_EQ(lines.size(), 4u);
     EXPECT_EQ(lines[0], "PSR-8000 Registration Archive S");
@@ -66,8 +66,8 @@ TEST_F(Psr8000Fixture, TextProtocolsPadTheTempoAndListRegfilesInOrder) {
 
     disk.Write("b.p8k", Record(Model(), {"b", 214, 5}));
     disk.Write("A.p8k", Record(Model(), {"ab", 1, 250}));
-    ASSERT_EQ(source.LoadRegfiles(disk.Path()), 0);
-    ASSERT_EQ(source.WriteRegfileProtocol(other.File("r.txt")), 0);
+    ASSERT_EQ(source.LoadRegfiles(disk.Path()), Status::kDone);
+    ASSERT_EQ(source.WriteRegfileProtocol(other.File("r.txt")), Status::kDone);
     const auto regfileLines = Lines(other.Read("r.txt"));
     ASSERT_EQ(regfileLines.size(), 5u);
     EXPECT_EQ(regfileLines[0], "PSR-8000 Registration Archive");
@@ -79,7 +79,7 @@ TEST_F(Psr8000Fixture, TextProtocolsPadTheTempoAndListRegfilesInOrder) {
 TEST_F(Psr740Fixture, HtmlRowShowsPlainStyleBlankedTempoAndCentredCells) {
     Fill(destination, {{0, 1, {"Tempo", 160, 120}}, {9, 3, {"<Slow>", 0, 5}}});
     destination.SetArchiveName("MYSET");
-    ASSERT_EQ(destination.WriteProtocol(other.File("p.htm")), 0);
+    ASSERT_EQ(destination.WriteProtocol(other.File("p.htm")), Status::kDone);
     const std::string page = other.Read("p.htm");
     EXPECT_NE(page.find("   PSR-740  Registration Archive MYSET           \r"), std::string::npos);
     EXPECT_NE(page.find("<P>Custom Style</FONT>"), std::string::npos);  // cut to 12
@@ -105,10 +105,10 @@ TEST_F(Psr8000Fixture, PagesHoldTwentyThenTwentyFourRows) {
         placed.push_back({i / 8, i % 8, {"R" + std::to_string(i)}});
     }
     Fill(destination, std::vector<Placed>(placed.begin(), placed.begin() + 21));
-    ASSERT_EQ(destination.WriteProtocol(other.File("21.htm")), 0);
+    ASSERT_EQ(destination.WriteProtocol(other.File("21.htm")), Status::kDone);
     EXPECT_EQ(RowsPerPage(other.Read("21.htm")), (std::vector<std::size_t>{20, 1}));
     Fill(destination, std::vector<Placed>(placed.begin() + 21, placed.end()));
-    ASSERT_EQ(destination.WriteProtocol(other.File("45.htm")), 0);
+    ASSERT_EQ(destination.WriteProtocol(other.File("45.htm")), Status::kDone);
     EXPECT_EQ(RowsPerPage(other.Read("45.htm")), (std::vector<std::size_t>{20, 24, 1}));
     EXPECT_EQ(Count(other.Read("45.htm"), "<TD WIDTH=\"13%\" VALIGN=\"TOP\"><FONT"), 45u * 4u);
 }
@@ -119,15 +119,15 @@ TEST_F(Psr8000Fixture, BreakComesAtTheNextPositionEvenWithoutAFurtherRow) {
         placed.push_back({i / 8, i % 8, {"R"}});
     }
     Fill(destination, placed);  // bank 2 holds slots 0..3, then empty positions
-    ASSERT_EQ(destination.WriteProtocol(other.File("p.htm")), 0);
+    ASSERT_EQ(destination.WriteProtocol(other.File("p.htm")), Status::kDone);
     EXPECT_EQ(RowsPerPage(other.Read("p.htm")), (std::vector<std::size_t>{20, 0}));
 }
 
 TEST_F(Psr740Fixture, RegfileHtmlProtocolCutsFileTitlesToFifty) {
     const std::string title(60, 'n');
     other.Write(title + ".p74", Record(Model(), {"x", 1, 33}));
-    ASSERT_EQ(source.LoadRegfiles(other.Path()), 0);
-    ASSERT_EQ(source.WriteRegfileProtocol(disk.File("r.htm")), 0);
+    ASSERT_EQ(source.LoadRegfiles(other.Path()), Status::kDone);
+    ASSERT_EQ(source.WriteRegfileProtocol(disk.File("r.htm")), Status::kDone);
     const std::string page = disk.Read("r.htm");
     EXPECT_NE(page.find("   PSR-740  Registration Archive\r"), std::string::npos);
     EXPECT_NE(page.find("<P>" + std::string(50, 'n') + "</FONT>"), std::string::npos);
@@ -136,12 +136,12 @@ TEST_F(Psr740Fixture, RegfileHtmlProtocolCutsFileTitlesToFifty) {
 }
 
 TEST_F(Psr8000Fixture, RefusalsWriteNothing) {
-    EXPECT_EQ(destination.WriteProtocol(other.File("p.htm")), 14);
-    EXPECT_EQ(destination.WriteRegfileProtocol(other.File("p.txt")), 15);
+    EXPECT_EQ(destination.WriteProtocol(other.File("p.htm")), Status::kNothingToWrite);
+    EXPECT_EQ(destination.WriteRegfileProtocol(other.File("p.txt")), Status::kRegfileListEmpty);
     Fill(destination, {{0, 0, {"A"}}});
-    EXPECT_EQ(destination.WriteProtocol(other.File("p.pdf")), 13);
+    EXPECT_EQ(destination.WriteProtocol(other.File("p.pdf")), Status::kWrongProtocolEnding);
     EXPECT_TRUE(other.Names().empty());
-    EXPECT_EQ(destination.WriteProtocol(other.File("missing/p.txt")), 10);
+    EXPECT_EQ(destination.WriteProtocol(other.File("missing/p.txt")), Status::kProtocolNotCreated);
     ASSERT_EQ(Messages().size(), 1u);
     EXPECT_NE(Messages()[0].find("missing/p.txt"), std::string::npos);
 }

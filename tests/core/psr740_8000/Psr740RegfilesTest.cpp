@@ -12,8 +12,8 @@ namespace {
 TEST_F(Psr740Fixture, RegfileNamesFollowTitleArchiveAndPositionAndNeverReplace) {
     Fill(destination, {{1, 2, {"Let's go"}}});
     destination.SetArchiveName("MYSET");
-    ASSERT_EQ(destination.CreateRegfiles(Folder(other)), 0);
-    ASSERT_EQ(destination.CreateRegfiles(Folder(other)), 0);
+    ASSERT_EQ(destination.CreateRegfiles(Folder(other)), Status::kDone);
+    ASSERT_EQ(destination.CreateRegfiles(Folder(other)), Status::kDone);
     EXPECT_EQ(other.Names(), (std::vector<std::string>{"Let_s_go_MYSET(2-3)#1.p74", "Let_s_go_MYSET(2-3).p74"}));
     EXPECT_EQ(other.ReadBytes("Let_s_go_MYSET(2-3).p74").size(), 287u);
 }
@@ -21,7 +21,7 @@ TEST_F(Psr740Fixture, RegfileNamesFollowTitleArchiveAndPositionAndNeverReplace) 
 TEST_F(Psr8000Fixture, TrailingReplacementsAreDroppedAndUnsafeCharactersStayInside) {
     Fill(destination, {{0, 0, {"A B ?"}}, {0, 1, {"../up"}}, {0, 2, {"?*'"}}});
     destination.SetArchiveName("Set");
-    ASSERT_EQ(destination.CreateRegfiles(Folder(other)), 0);
+    ASSERT_EQ(destination.CreateRegfiles(Folder(other)), Status::kDone);
     EXPECT_EQ(other.Names(), (std::vector<std::string>{"A_B_Set(1-1).p8k", "_.._up_Set(1-2).p8k", "_Set(1-3).p8k"}));
     const Bytes written = other.ReadBytes("A_B_Set(1-1).p8k");
     const auto record = destination.Memory().Record(0, 0);
@@ -32,7 +32,7 @@ TEST_F(Psr8000Fixture, CreateRegfilesTriesEveryFileAndSaysOnceWhatFailed) {
     Fill(destination, {{0, 0, {"One"}}, {0, 1, {"Two"}}, {3, 0, {"Three"}}});
     destination.SetArchiveName("Set");
     const std::string missing = Folder(other) + "missing/";
-    EXPECT_EQ(destination.CreateRegfiles(missing), status::kNotValid);
+    EXPECT_EQ(destination.CreateRegfiles(missing), Status::kNotValid);
     EXPECT_EQ(Messages(), (std::vector<std::string>{"File " + missing + "One_Set(1-1).p8k cannot be written (and 2 more)"}));
 }
 
@@ -43,13 +43,13 @@ TEST_F(Psr8000Fixture, NumberingGoesOnPastTheLastThreeDigitName) {
     for (int i = 1; i <= 999; ++i) {
         other.Write("x_s(1-1)#" + std::to_string(i) + ".p8k", std::string("old"));
     }
-    ASSERT_EQ(destination.CreateRegfiles(Folder(other)), 0);
+    ASSERT_EQ(destination.CreateRegfiles(Folder(other)), Status::kDone);
     EXPECT_EQ(other.Read("x_s(1-1).P8K"), "old");
     EXPECT_EQ(other.ReadBytes("x_s(1-1)#1000.p8k").size(), 316u);
 }
 
 TEST_F(Psr740Fixture, NothingToWriteWithoutAUsedBank) {
-    EXPECT_EQ(destination.CreateRegfiles(Folder(other)), 14);
+    EXPECT_EQ(destination.CreateRegfiles(Folder(other)), Status::kNothingToWrite);
     EXPECT_TRUE(other.Names().empty());
 }
 
@@ -57,7 +57,7 @@ TEST_F(Psr8000Fixture, LoadSortsIgnoringCaseAndStaysStable) {
     other.Write("b.p8k", Record(Model(), {"Bee"}));
     other.Write("A.P8K", Record(Model(), {"Ay"}));
     other.Write("c.p74", Record(Psr740Model::Psr740(), {"Not this model"}));
-    ASSERT_EQ(source.LoadRegfiles(other.Path()), 0);
+    ASSERT_EQ(source.LoadRegfiles(other.Path()), Status::kDone);
     StringList names;
     source.ListRegfiles(names);
     EXPECT_EQ(names, (StringList{"A", "b"}));
@@ -68,8 +68,8 @@ TEST_F(Psr8000Fixture, LoadSortsIgnoringCaseAndStaysStable) {
 
 TEST_F(Psr8000Fixture, EmptyFolderEmptiesTheListAndSaysSo) {
     other.Write("a.p8k", Record(Model(), {"A"}));
-    ASSERT_EQ(source.LoadRegfiles(other.Path()), 0);
-    EXPECT_EQ(source.LoadRegfiles(disk.Path()), 12);
+    ASSERT_EQ(source.LoadRegfiles(other.Path()), Status::kDone);
+    EXPECT_EQ(source.LoadRegfiles(disk.Path()), Status::kNoRegfileFound);
     EXPECT_EQ(Messages(), (std::vector<std::string>{"No reg-files found"}));
     StringList names;
     source.ListRegfiles(names);
@@ -84,13 +84,13 @@ void ExpectOnlySoundRegfilesTaken(Fixture& t, const std::vector<std::pair<const 
     Fill(t.destination, {{0, 0, {"Sixteen chars ok", 0, 300, {{127, 127, 127, 0x801F}, {0, 0, 0, 0x4000}}}},
                          {1, 1, {std::string("Mark\x01"), 1, 0, {{0, 0, 0, 753}}}}});
     t.destination.SetArchiveName("S");
-    ASSERT_EQ(t.destination.CreateRegfiles(t.Folder(t.other)), 0);
+    ASSERT_EQ(t.destination.CreateRegfiles(t.Folder(t.other)), Status::kDone);
     const std::size_t written = t.other.Names().size();
     ASSERT_EQ(written, 2u);
     for (const auto& [name, bytes] : bad) {
         t.other.Write(std::string(name) + model.regfileExtension, bytes);
     }
-    EXPECT_EQ(t.source.LoadRegfiles(t.other.Path()), status::kSomeLeftOut);
+    EXPECT_EQ(t.source.LoadRegfiles(t.other.Path()), Status::kSomeLeftOut);
     StringList names;
     t.source.ListRegfiles(names);
     EXPECT_EQ(names.size(), written);
@@ -149,23 +149,23 @@ TEST_F(Psr740Fixture, CreateRegfilesNeverWritesOverAFileSpelledInOtherLetters) {
     Fill(destination, {{0, 0, {"Twin"}}, {0, 1, {"Twin"}}});
     destination.SetArchiveName("S");
     other.Write("twin_s(1-1).p74", std::string("keep"));
-    ASSERT_EQ(destination.CreateRegfiles(Folder(other)), 0);
+    ASSERT_EQ(destination.CreateRegfiles(Folder(other)), Status::kDone);
     EXPECT_EQ(other.Names(), (std::vector<std::string>{"Twin_S(1-1)#1.p74", "Twin_S(1-2).p74", "twin_s(1-1).p74"}));
     EXPECT_EQ(other.Read("twin_s(1-1).p74"), "keep");
 }
 
 TEST_F(Psr740Fixture, RegfileTitleDropsTrailingMarks) {
     other.Write("t.p74", Record(Model(), {std::string("Mine?*'\x01 ")}));
-    ASSERT_EQ(source.LoadRegfiles(other.Path()), 0);
+    ASSERT_EQ(source.LoadRegfiles(other.Path()), Status::kDone);
     std::string name;
-    EXPECT_EQ(source.GetRegfileName(0, name), 0);
+    EXPECT_EQ(source.GetRegfileName(0, name), Status::kDone);
     EXPECT_EQ(name, "Mine");
-    EXPECT_EQ(source.GetRegfileName(1, name), 9);
+    EXPECT_EQ(source.GetRegfileName(1, name), Status::kNoRegistration);
 }
 
 TEST_F(Psr8000Fixture, RegfileAccessorsShowDefaultCustomNames) {
     other.Write("r.p8k", Record(Model(), {"R", 215, 96, {{0, 0, 0, 0x4000}}}));
-    ASSERT_EQ(source.LoadRegfiles(other.Path()), 0);
+    ASSERT_EQ(source.LoadRegfiles(other.Path()), Status::kDone);
     std::string name;
     source.GetRegfileStyleName(0, name);
     EXPECT_EQ(name, "Custom 2");
@@ -182,9 +182,9 @@ namespace {
 TEST_F(Psr8000Fixture, InstrumentTextBecomesUtf8FileNamesAndBack) {
     Fill(destination, {{0, 0, {"Caf\xE9"}}});
     destination.SetArchiveName("S\xE9t");
-    ASSERT_EQ(destination.CreateRegfiles(Folder(other)), 0);
+    ASSERT_EQ(destination.CreateRegfiles(Folder(other)), Status::kDone);
     EXPECT_EQ(other.Names(), (std::vector<std::string>{"Caf\xC3\xA9_S\xC3\xA9t(1-1).p8k"}));
-    ASSERT_EQ(source.LoadRegfiles(other.Path()), 0);
+    ASSERT_EQ(source.LoadRegfiles(other.Path()), Status::kDone);
     StringList names;
     source.ListRegfiles(names);
     EXPECT_EQ(names, (StringList{"Caf\xE9_S\xE9t(1-1)"}));

@@ -19,7 +19,7 @@ std::string TitleBytes(const Psr740FamilyHandler& handler, int bank, int slot) {
 TEST_F(Psr740Fixture, NewMemoryHoldsNumberedDefaultsAndNoName) {
     EXPECT_EQ(destination.GetArchiveName(), "no name");
     std::string name = "preset";
-    EXPECT_EQ(destination.GetRegistrationName(2, 1, name), 8);
+    EXPECT_EQ(destination.GetRegistrationName(2, 1, name), Status::kBankNotInUse);
     EXPECT_EQ(name, "");
     const auto record = destination.Memory().Record(31, 3);
     EXPECT_EQ(std::string(record.begin(), record.begin() + 6), "REG127");
@@ -32,25 +32,25 @@ TEST_F(Psr740Fixture, NewMemoryHoldsNumberedDefaultsAndNoName) {
 
 TEST_F(Psr740Fixture, RenameTitlesTheWholeBankPaddedWithNul) {
     Fill(destination, {{1, 2, {"Old"}}});
-    EXPECT_EQ(destination.RenameRegistration(1, 2, "Jazz"), 0);
+    EXPECT_EQ(destination.RenameRegistration(1, 2, "Jazz"), Status::kDone);
     for (int slot = 0; slot < 4; ++slot) {
         EXPECT_EQ(TitleBytes(destination, 1, slot), std::string("Jazz") + std::string(12, '\0')) << slot;
     }
     EXPECT_EQ(Name(destination, 1, 2), "Jazz");
-    EXPECT_EQ(destination.RenameRegistration(1, 2, "A name of twenty chars"), 0);
+    EXPECT_EQ(destination.RenameRegistration(1, 2, "A name of twenty chars"), Status::kDone);
     EXPECT_EQ(Name(destination, 1, 2), "A name of twenty");
 }
 
 TEST_F(Psr740Fixture, CopyIntoAnEmptyBankTitlesAllFourSlotsAndFillsOne) {
     Fill(source, {{4, 1, {"Source", 7, 99}}});
-    EXPECT_EQ(destination.CopyRegistration(2, 3, &source, 4, 1), 0);
+    EXPECT_EQ(destination.CopyRegistration(2, 3, &source, 4, 1), Status::kDone);
     for (int slot = 0; slot < 4; ++slot) {
         EXPECT_EQ(TitleBytes(destination, 2, slot).substr(0, 7), std::string("Source") + '\0');
     }
     EXPECT_EQ(Name(destination, 2, 3), "Source");
     EXPECT_EQ(Name(destination, 2, 0), "<none>");
     std::string name;
-    EXPECT_EQ(destination.GetRegistrationName(2, 0, name), 9);
+    EXPECT_EQ(destination.GetRegistrationName(2, 0, name), Status::kNoRegistration);
     // The destination keeps its own number digits.
     const auto record = destination.Memory().Record(2, 3);
     EXPECT_EQ(std::string(record.begin(), record.begin() + 6), "REG011");
@@ -59,20 +59,20 @@ TEST_F(Psr740Fixture, CopyIntoAnEmptyBankTitlesAllFourSlotsAndFillsOne) {
 TEST_F(Psr740Fixture, CopyIntoAUsedBankKeepsTheBankTitle) {
     Fill(destination, {{0, 0, {"Bank"}}});
     Fill(source, {{3, 3, {"Incoming", 2, 80}}});
-    EXPECT_EQ(destination.CopyRegistration(0, 3, &source, 3, 3), 0);
+    EXPECT_EQ(destination.CopyRegistration(0, 3, &source, 3, 3), Status::kDone);
     EXPECT_EQ(Name(destination, 0, 3), "Bank");
     int tempo = 0;
-    EXPECT_EQ(destination.GetTempo(0, 3, tempo), 0);
+    EXPECT_EQ(destination.GetTempo(0, 3, tempo), Status::kDone);
     EXPECT_EQ(tempo, 80);
 }
 
 TEST_F(Psr740Fixture, CopyReportsAnUnusedBankAndAnEmptySlot) {
     Fill(source, {{0, 0, {"One"}}});
-    EXPECT_EQ(destination.CopyRegistration(0, 0, &source, 1, 0), 8);
-    EXPECT_EQ(destination.CopyRegistration(0, 0, &source, 0, 1), 9);
+    EXPECT_EQ(destination.CopyRegistration(0, 0, &source, 1, 0), Status::kBankNotInUse);
+    EXPECT_EQ(destination.CopyRegistration(0, 0, &source, 0, 1), Status::kNoRegistration);
     Psr8000Handler otherModel(ui);
     otherModel.CreateStore();
-    EXPECT_NE(destination.CopyRegistration(0, 0, &otherModel, 0, 0), 0);
+    EXPECT_NE(destination.CopyRegistration(0, 0, &otherModel, 0, 0), Status::kDone);
     EXPECT_FALSE(destination.Memory().IsUsed(0));
 }
 
@@ -82,35 +82,35 @@ TEST_F(Psr740Fixture, RegfileCopyFollowsTheRegistrationRule) {
     std::memcpy(foreign.data(), "REG099", 6);
     TempFolder files;
     files.Write("one.p74", foreign);
-    ASSERT_EQ(source.LoadRegfiles(files.Path()), 0);
-    EXPECT_EQ(destination.CopyRegfile(6, 2, &source, 0), 0);
+    ASSERT_EQ(source.LoadRegfiles(files.Path()), Status::kDone);
+    EXPECT_EQ(destination.CopyRegfile(6, 2, &source, 0), Status::kDone);
     const auto record = destination.Memory().Record(6, 2);
     EXPECT_EQ(std::string(record.begin(), record.begin() + 6), "REG026");
     EXPECT_EQ(Name(destination, 6, 2), "Bank six");
     int tempo = 0;
     destination.GetTempo(6, 2, tempo);
     EXPECT_EQ(tempo, 77);
-    EXPECT_EQ(destination.CopyRegfile(6, 2, &source, 1), 9);
+    EXPECT_EQ(destination.CopyRegfile(6, 2, &source, 1), Status::kNoRegistration);
 }
 
 TEST_F(Psr740Fixture, DeleteKeepsTheBankTitleWhileARegistrationIsLeft) {
     Fill(destination, {{3, 0, {"Keep"}}, {3, 2, {"x"}}});
-    EXPECT_EQ(destination.DeleteRegistration(3, 0), 0);
+    EXPECT_EQ(destination.DeleteRegistration(3, 0), Status::kDone);
     EXPECT_EQ(TitleBytes(destination, 3, 0).substr(0, 5), std::string("Keep") + '\0');
     EXPECT_TRUE(destination.Memory().IsUsed(3));
-    EXPECT_EQ(destination.DeleteRegistration(3, 2), 0);
+    EXPECT_EQ(destination.DeleteRegistration(3, 2), Status::kDone);
     EXPECT_FALSE(destination.Memory().IsUsed(3));
     EXPECT_EQ(TitleBytes(destination, 3, 2), "Regist04        ");
 }
 
 TEST_F(Psr8000Fixture, RenameCopyAndDeleteWorkOnOneRegistration) {
     Fill(source, {{2, 5, {"Whole", 17, 140}}});
-    EXPECT_EQ(destination.CopyRegistration(0, 0, &source, 2, 5), 0);
+    EXPECT_EQ(destination.CopyRegistration(0, 0, &source, 2, 5), Status::kDone);
     const auto a = destination.Memory().Record(0, 0);
     const auto b = source.Memory().Record(2, 5);
     EXPECT_TRUE(std::equal(a.begin(), a.end(), b.begin(), b.end()));
-    EXPECT_EQ(destination.RenameRegistration(0, 1, "Empty"), 9);
-    EXPECT_EQ(destination.RenameRegistration(0, 0, "Ballad"), 0);
+    EXPECT_EQ(destination.RenameRegistration(0, 1, "Empty"), Status::kNoRegistration);
+    EXPECT_EQ(destination.RenameRegistration(0, 0, "Ballad"), Status::kDone);
     EXPECT_EQ(TitleBytes(destination, 0, 0), std::string("Ballad") + std::string(10, '\0'));
     Fill(destination, {{0, 1, {"Second"}}});
     EXPECT_EQ(Name(destination, 0, 1), "Second");
@@ -125,16 +125,16 @@ TEST_F(Psr8000Fixture, OutOfRangePositionsAreAnsweredNotRead) {
     Fill(destination, {{0, 0, {"A"}}});
     std::string name;
     int tempo = -1;
-    EXPECT_EQ(destination.GetRegistrationName(16, 0, name), 8);
-    EXPECT_EQ(destination.GetRegistrationName(0, 8, name), 9);
-    EXPECT_EQ(destination.GetRegistrationName(-1, 0, name), 8);
-    EXPECT_EQ(destination.GetTempo(0, -1, tempo), 9);
-    EXPECT_EQ(destination.GetVoiceName1(0, 8, name), 9);
-    EXPECT_EQ(destination.RenameRegistration(0, 8, "x"), 9);
-    EXPECT_EQ(destination.DeleteRegistration(99, 0), 0);
-    EXPECT_EQ(destination.CopyRegistration(0, 8, &source, 0, 0), 9);
+    EXPECT_EQ(destination.GetRegistrationName(16, 0, name), Status::kBankNotInUse);
+    EXPECT_EQ(destination.GetRegistrationName(0, 8, name), Status::kNoRegistration);
+    EXPECT_EQ(destination.GetRegistrationName(-1, 0, name), Status::kBankNotInUse);
+    EXPECT_EQ(destination.GetTempo(0, -1, tempo), Status::kNoRegistration);
+    EXPECT_EQ(destination.GetVoiceName1(0, 8, name), Status::kNoRegistration);
+    EXPECT_EQ(destination.RenameRegistration(0, 8, "x"), Status::kNoRegistration);
+    EXPECT_EQ(destination.DeleteRegistration(99, 0), Status::kDone);
+    EXPECT_EQ(destination.CopyRegistration(0, 8, &source, 0, 0), Status::kNoRegistration);
     destination.ReleaseStore();
-    EXPECT_EQ(destination.GetRegistrationName(0, 0, name), 8);
+    EXPECT_EQ(destination.GetRegistrationName(0, 0, name), Status::kBankNotInUse);
 }
 
 // ---- voices and styles ---------------------------------------------------------------
@@ -164,7 +164,7 @@ TEST_F(Psr740Fixture, VoicesComeFromTheBankSelectTableAndTheFourthIsStars) {
     EXPECT_EQ(name, "?");
     destination.GetVoiceName4(0, 0, name);
     EXPECT_EQ(name, "***********");
-    EXPECT_EQ(destination.GetVoiceName1(0, 1, name), 9);
+    EXPECT_EQ(destination.GetVoiceName1(0, 1, name), Status::kNoRegistration);
 
     // Rows whose MSB and LSB differ: a reader taking the two the wrong way round misnames them.
     Fill(destination, {{0, 2, {"W", 0, 100, {{0, 1, 0}, {64, 0, 0}}}}});

@@ -8,7 +8,7 @@ namespace {
 template <class Handler>
 std::function<void(const std::string&)> Storer(Handler& handler) {
     return [&handler](const std::string& folder) {
-        ASSERT_EQ(handler.StoreArchive(handler.GetArchiveName(), folder, 0), 0);
+        ASSERT_EQ(handler.StoreArchive(handler.GetArchiveName(), folder, 0), Status::kDone);
     };
 }
 
@@ -27,7 +27,7 @@ TEST_F(Psr8000Fixture, SnapshotTakesNewAndCopiesBackByteForByte) {
     Fill(source, {{2, 2, {"Given"}}});
     destination.SetArchiveName("SET");
     ExpectUndoRestoresTheStore(destination, Storer(destination), [&] {
-        ASSERT_EQ(destination.CopyRegistration(1, 1, &source, 2, 2), 0);
+        ASSERT_EQ(destination.CopyRegistration(1, 1, &source, 2, 2), Status::kDone);
     });
     ExpectUndoRestoresTheStore(destination, Storer(destination), [&] {
         destination.ClearDestination(16);

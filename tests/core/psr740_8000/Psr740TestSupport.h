@@ -84,8 +84,8 @@ inline void Fill(Psr740FamilyHandler& target, const std::vector<Placed>& placed)
     for (const Placed& p : placed) {
         TempFolder folder;
         folder.Write(std::string("r") + model.regfileExtension, Record(model, p.spec));
-        ASSERT_EQ(carrier->LoadRegfiles(folder.Path()), 0);
-        ASSERT_EQ(target.CopyRegfile(p.bank, p.slot, carrier.get(), 0), 0);
+        ASSERT_EQ(carrier->LoadRegfiles(folder.Path()), Status::kDone);
+        ASSERT_EQ(target.CopyRegfile(p.bank, p.slot, carrier.get(), 0), Status::kDone);
     }
 }
 
@@ -121,7 +121,7 @@ public:  // shared helpers of the test files take the fixture
     std::vector<std::string> Messages() const { return ui.MessageTexts(); }
     std::string Name(Psr740FamilyHandler& handler, int bank, int slot) {
         std::string name;
-        return handler.GetRegistrationName(bank, slot, name) == 0 ? name : "<none>";
+        return handler.GetRegistrationName(bank, slot, name) == Status::kDone ? name : "<none>";
     }
 };
 

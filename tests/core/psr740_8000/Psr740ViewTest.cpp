@@ -10,7 +10,7 @@ TEST_F(Psr8000Fixture, ViewShowsMarkedCustomStyleTempoAndFourVoices) {
     Fill(destination, {{1, 2, {"Groove\xE9", 214, 96, {{0, 0, 0, 0x8000}, {0, 0, 0, 1}, {0, 0, 0, 2}, {0, 0, 0, 0x4000}}}}});
     disk.Write("sty.mng", std::string("S__00101\r\nFunky\r\n"));
     destination.SetStyleArchiveOptions(false, true, disk.Path(), false);
-    EXPECT_EQ(destination.ShowRegistration(-1, 1, 2), 0);
+    EXPECT_EQ(destination.ShowRegistration(-1, 1, 2), Status::kDone);
     ASSERT_EQ(ui.simpleRegistrationViews.size(), 1u);
     const RegistrationView& view = ui.simpleRegistrationViews[0];
     EXPECT_EQ(view.title, "Groove\xC3\xA9");  // shown as UTF-8
@@ -22,8 +22,8 @@ TEST_F(Psr8000Fixture, ViewShowsMarkedCustomStyleTempoAndFourVoices) {
 
 TEST_F(Psr740Fixture, ViewOfARegfileAndNothingForEmptyPositions) {
     other.Write("one.p74", Record(Model(), {"File title", 161, 72}));
-    ASSERT_EQ(source.LoadRegfiles(other.Path()), 0);
-    EXPECT_EQ(source.ShowRegistration(0, -1, -1), 0);
+    ASSERT_EQ(source.LoadRegfiles(other.Path()), Status::kDone);
+    EXPECT_EQ(source.ShowRegistration(0, -1, -1), Status::kDone);
     ASSERT_EQ(ui.simpleRegistrationViews.size(), 1u);
     EXPECT_EQ(ui.simpleRegistrationViews[0].title, "File title");
     EXPECT_EQ(ui.simpleRegistrationViews[0].style, "Custom Style 2");

@@ -30,7 +30,7 @@ TEST_P(Psr9000Load, ReadsTheFirstFolderKindThatHoldsTheRegistrationFile) {
     stdfs::create_directories(dir.File("live.buf"));
     WriteBackup("Live.b02", OneRegistration(Model(), "From B02"));
     WriteBackup("LIVE.B01", OneRegistration(Model(), "From B01"));
-    ASSERT_EQ(source->LoadSourceArchive(Folder(), "LIVE"), status::kDone);
+    ASSERT_EQ(source->LoadSourceArchive(Folder(), "LIVE"), Status::kDone);
     EXPECT_EQ(NameAt(*source, 1, 3), "From B01");
     EXPECT_EQ(source->GetArchiveName(), "LIVE");
 }
@@ -40,7 +40,7 @@ TEST_P(Psr9000Load, FindsTheRegistrationFileWhateverItsCase) {
     std::transform(lower.begin(), lower.end(), lower.begin(),
                    [](char c) { return static_cast<char>(std::tolower(c)); });
     WriteBackup("Gig.BUF", OneRegistration(Model(), "Lower"), lower);
-    ASSERT_EQ(destination->LoadDestinationArchive(Folder(), "GIG"), status::kDone);
+    ASSERT_EQ(destination->LoadDestinationArchive(Folder(), "GIG"), Status::kDone);
     EXPECT_EQ(NameAt(*destination, 1, 3), "Lower");
 }
 
@@ -50,12 +50,12 @@ TEST_P(Psr9000Load, ListsEveryBackupFolderOnceSortedIgnoringCase) {
     }
     dir.Write("File.BUF", std::string("a file, not a backup folder"));
     StringList names;
-    ASSERT_EQ(source->ListArchives(Folder(), names), status::kDone);
+    ASSERT_EQ(source->ListArchives(Folder(), names), Status::kDone);
     EXPECT_EQ(names, (StringList{"alpha", "Mid", "zeta"}));
 
     TempFolder empty;
     StringList none;
-    EXPECT_EQ(source->ListArchives(empty.Path() + "/", none), status::kNotValid);
+    EXPECT_EQ(source->ListArchives(empty.Path() + "/", none), Status::kNotValid);
     EXPECT_TRUE(none.empty());
 }
 
@@ -65,24 +65,24 @@ TEST_P(Psr9000Load, RefusesACutFileAndLoadsAWrongChecksumOnlyWhenThePersonSaysYe
         int sizeChange;       // bytes added (+) or cut (-) at the end
         int checksumChange;   // added to the last byte of the checksum
         std::optional<Answer> answer;  // the question is asked exactly when one is given
-        int expected;
+        Status expected;
         const char* message;  // the refusal's reason, "" when none is shown
     };
     const Case cases[] = {
-        {"exact file", 0, 0, std::nullopt, status::kDone, ""},
-        {"checksum off by one, No", 0, 1, Answer::No, status::kNotValid, ""},
-        {"checksum off by one, box closed", 0, 1, Answer::Cancel, status::kNotValid, ""},
-        {"checksum off by one, Yes", 0, 1, Answer::Yes, status::kDone, ""},
-        {"one byte short", -1, 0, std::nullopt, status::kNotValid, "too short"},
-        {"two bytes short", -2, 0, std::nullopt, status::kNotValid, "too short"},
-        {"one byte long", 1, 0, std::nullopt, status::kNotValid, "too long"},
+        {"exact file", 0, 0, std::nullopt, Status::kDone, ""},
+        {"checksum off by one, No", 0, 1, Answer::No, Status::kNotValid, ""},
+        {"checksum off by one, box closed", 0, 1, Answer::Cancel, Status::kNotValid, ""},
+        {"checksum off by one, Yes", 0, 1, Answer::Yes, Status::kDone, ""},
+        {"one byte short", -1, 0, std::nullopt, Status::kNotValid, "too short"},
+        {"two bytes short", -2, 0, std::nullopt, Status::kNotValid, "too short"},
+        {"one byte long", 1, 0, std::nullopt, Status::kNotValid, "too long"},
     };
     const auto whole = OneRegistration(Model(), "Other");
     int number = 0;
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         WriteSampleBackup("GOOD.BUF");
-        ASSERT_EQ(source->LoadSourceArchive(Folder(), "GOOD"), status::kDone);
+        ASSERT_EQ(source->LoadSourceArchive(Folder(), "GOOD"), Status::kDone);
         ui.messages.clear();
         auto bytes = whole;
         bytes.resize(static_cast<std::size_t>(static_cast<int>(bytes.size()) + c.sizeChange));
@@ -106,13 +106,13 @@ TEST_P(Psr9000Load, RefusesACutFileAndLoadsAWrongChecksumOnlyWhenThePersonSaysYe
             EXPECT_NE(ui.messages[0].text.find("Archive not correct\n" + path + ": the file is " + c.message),
                       std::string::npos);
         }
-        const bool loaded = c.expected == status::kDone;
+        const bool loaded = c.expected == Status::kDone;
         EXPECT_EQ(source->GetArchiveName(), loaded ? archive : "GOOD");
         EXPECT_EQ(NameAt(*source, 1, 3), loaded ? "Other" : "") << "a refused file changes nothing";
         EXPECT_EQ(NameAt(*source, 4, 1), loaded ? "" : "My Song");
     }
     ui.messages.clear();
-    EXPECT_EQ(source->LoadSourceArchive(Folder(), "MISSING"), status::kNotValid);
+    EXPECT_EQ(source->LoadSourceArchive(Folder(), "MISSING"), Status::kNotValid);
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_NE(ui.messages[0].text.find("Archive not correct"), std::string::npos);
     EXPECT_NE(ui.messages[0].text.find("MISSING"), std::string::npos);
@@ -131,14 +131,14 @@ TEST(Psr9000DiskMng, OnlyThePsr9000RefusesABackupBesideAnotherModelsDiskMng) {
     struct Case {
         const Psr9000Model* model;
         const char* diskModel;  // 14 characters
-        int expected;
+        Status expected;
     };
     const Case cases[] = {
-        {&Psr9000Model::Psr9000(), "PSR-8000      ", status::kWrongModel},
-        {&Psr9000Model::Psr9000(), "9000Pro       ", status::kWrongModel},
-        {&Psr9000Model::Psr9000(), "PSR-9000      ", status::kDone},
-        {&Psr9000Model::Pro(), "PSR-8000      ", status::kDone},
-        {&Psr9000Model::Pro(), "PSR-9000      ", status::kDone},
+        {&Psr9000Model::Psr9000(), "PSR-8000      ", Status::kWrongModel},
+        {&Psr9000Model::Psr9000(), "9000Pro       ", Status::kWrongModel},
+        {&Psr9000Model::Psr9000(), "PSR-9000      ", Status::kDone},
+        {&Psr9000Model::Pro(), "PSR-8000      ", Status::kDone},
+        {&Psr9000Model::Pro(), "PSR-9000      ", Status::kDone},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.model->instrument) + " beside " + c.diskModel);
@@ -153,12 +153,12 @@ TEST(Psr9000DiskMng, OnlyThePsr9000RefusesABackupBesideAnotherModelsDiskMng) {
         dir.Write(std::string("SET.BUF/") + c.model->registrationFile, OneRegistration(*c.model, "Kept"));
 
         EXPECT_EQ(handler.LoadSourceArchive(dir.Path() + "/", "SET"), c.expected);
-        const bool refused = c.expected == status::kWrongModel;
+        const bool refused = c.expected == Status::kWrongModel;
         EXPECT_EQ(ui.MessageTexts(), refused ? std::vector<std::string>{"Model not correct\n" + dir.Path() +
                                                                         "/DISK.MNG"}
                                              : std::vector<std::string>{});
         std::string name;
-        EXPECT_EQ(handler.GetRegistrationName(1, 3, name), refused ? status::kBankNotInUse : status::kDone);
+        EXPECT_EQ(handler.GetRegistrationName(1, 3, name), refused ? Status::kBankNotInUse : Status::kDone);
     }
 }
 
@@ -196,42 +196,42 @@ TEST(Psr9000OtherModel, TheRefusalNamesTheFileLookedForAndABackupOfTheOtherModel
         if (c.file != nullptr) {
             dir.Write(std::string(c.folder) + "/" + c.file, OneRegistration(c.model->Other(), "Other"));
         }
-        EXPECT_EQ(handler.LoadSourceArchive(dir.Path() + "/", "SET"), status::kNotValid);
+        EXPECT_EQ(handler.LoadSourceArchive(dir.Path() + "/", "SET"), Status::kNotValid);
         EXPECT_EQ(ui.MessageTexts(),
                   std::vector<std::string>{"Archive not correct\n" + dir.Path() + "/SET: " + c.expected});
         std::string name;
-        EXPECT_EQ(handler.GetRegistrationName(1, 3, name), status::kBankNotInUse);
+        EXPECT_EQ(handler.GetRegistrationName(1, 3, name), Status::kBankNotInUse);
     }
 }
 
 TEST_P(Psr9000Load, OnlyThePsr9000ChecksTheModelInDiskMng) {
     WriteSampleBackup("SET.BUF");
     dir.Write("disk.mng", DiskMngHeader::Build("PSR-8000", "Ver1.00Rev1.00"));
-    const int result = source->LoadSourceArchive(Folder(), "SET");
+    const Status result = source->LoadSourceArchive(Folder(), "SET");
     if (Model().checksDiskMng) {
-        EXPECT_EQ(result, status::kWrongModel);
+        EXPECT_EQ(result, Status::kWrongModel);
         EXPECT_TRUE(AnyMessageContains("Model not correct"));
         EXPECT_EQ(source->GetArchiveName(), "no name") << "the name changes only with a load that succeeds";
         std::string name;
-        EXPECT_EQ(source->GetRegistrationName(0, 0, name), status::kBankNotInUse);
+        EXPECT_EQ(source->GetRegistrationName(0, 0, name), Status::kBankNotInUse);
     } else {
-        EXPECT_EQ(result, status::kDone);
+        EXPECT_EQ(result, Status::kDone);
     }
     dir.Write("disk.mng", DiskMngHeader::Build(Model().instrument, "Ver1.00Rev1.00"));
-    EXPECT_EQ(source->LoadSourceArchive(Folder(), "SET"), status::kDone);
+    EXPECT_EQ(source->LoadSourceArchive(Folder(), "SET"), Status::kDone);
     stdfs::remove(dir.File("disk.mng"));
-    EXPECT_EQ(source->LoadSourceArchive(Folder(), "SET"), status::kDone);
+    EXPECT_EQ(source->LoadSourceArchive(Folder(), "SET"), Status::kDone);
     EXPECT_EQ(NameAt(*source, 0, 2), "Flash Song");
 }
 
 TEST_P(Psr9000Load, AsksForAStyleArchiveOnlyWithoutTheImplicitSearch) {
     WriteSampleBackup("SET.BUF");
     source->SetStyleArchiveOptions(true, false, std::string(), false);
-    EXPECT_EQ(source->LoadSourceArchive(Folder(), "SET"), status::kStyleArchiveWanted);
+    EXPECT_EQ(source->LoadSourceArchive(Folder(), "SET"), Status::kStyleArchiveWanted);
     source->SetStyleArchiveOptions(true, false, std::string(), true);
-    EXPECT_EQ(source->LoadSourceArchive(Folder(), "SET"), status::kDone);
+    EXPECT_EQ(source->LoadSourceArchive(Folder(), "SET"), Status::kDone);
     source->SetStyleArchiveOptions(false, false, std::string(), false);
-    EXPECT_EQ(source->LoadSourceArchive(Folder(), "SET"), status::kDone);
+    EXPECT_EQ(source->LoadSourceArchive(Folder(), "SET"), Status::kDone);
 }
 
 class Psr9000Store : public Psr9000Fixture {};
@@ -239,13 +239,13 @@ KALIVO_BOTH_PSR9000_MODELS(Psr9000Store);
 
 TEST_P(Psr9000Store, WritesTheBackupFolderUnderTheFirstSixteenCharactersInCapitals) {
     WriteSampleBackup("IN.BUF");
-    ASSERT_EQ(destination->LoadDestinationArchive(Folder(), "IN"), status::kDone);
+    ASSERT_EQ(destination->LoadDestinationArchive(Folder(), "IN"), Status::kDone);
     TempFolder out;
-    ASSERT_EQ(destination->StoreArchive("my regs 2004 long name", out.Path() + "/", 0), status::kDone);
+    ASSERT_EQ(destination->StoreArchive("my regs 2004 long name", out.Path() + "/", 0), Status::kDone);
     ASSERT_EQ(out.Names(), (std::vector<std::string>{"MY REGS 2004 LON.BUF"}));
 
     const auto names = out.Names();
-    EXPECT_EQ(destination->StoreArchive("My Regs 2004 Long", out.Path() + "/", 0), status::kNotValid);
+    EXPECT_EQ(destination->StoreArchive("My Regs 2004 Long", out.Path() + "/", 0), Status::kNotValid);
     EXPECT_TRUE(AnyMessageContains("Archive MY REGS 2004 LON already exists"));
     EXPECT_EQ(out.Names(), names);
 
@@ -264,20 +264,20 @@ TEST_P(Psr9000Store, TheFolderNameIsTheNameADiskKeepsAndReadsBackTheSame) {
         {" \xE9t\xE9 \xE0 Paris: 2004 night", "ETE A PARIS 2004"},
     };
     WriteSampleBackup("IN.BUF");
-    ASSERT_EQ(destination->LoadDestinationArchive(Folder(), "IN"), status::kDone);
+    ASSERT_EQ(destination->LoadDestinationArchive(Folder(), "IN"), Status::kDone);
     for (const auto& c : cases) {
         SCOPED_TRACE(c.stored);
         TempFolder out;
-        ASSERT_EQ(destination->StoreArchive(c.archive, out.Path() + "/", 0), status::kDone);
+        ASSERT_EQ(destination->StoreArchive(c.archive, out.Path() + "/", 0), Status::kDone);
         ASSERT_EQ(out.Names(), (std::vector<std::string>{c.stored + ".BUF"}));
         StringList listed;
-        ASSERT_EQ(source->ListArchives(out.Path() + "/", listed), status::kDone);
+        ASSERT_EQ(source->ListArchives(out.Path() + "/", listed), Status::kDone);
         ASSERT_EQ(listed, StringList{c.stored});
-        ASSERT_EQ(source->LoadSourceArchive(out.Path() + "/", listed[0]), status::kDone);
+        ASSERT_EQ(source->LoadSourceArchive(out.Path() + "/", listed[0]), Status::kDone);
         EXPECT_EQ(source->GetArchiveName(), c.stored);
     }
     TempFolder out;
-    EXPECT_EQ(destination->StoreArchive("./?", out.Path() + "/", 0), status::kNotValid);
+    EXPECT_EQ(destination->StoreArchive("./?", out.Path() + "/", 0), Status::kNotValid);
     EXPECT_TRUE(AnyMessageContains("Archive name ./? holds no character a disk name can keep"));
     EXPECT_TRUE(out.Names().empty());
 }
@@ -290,16 +290,16 @@ TEST_P(Psr9000Store, NothingHalfMadeIsLeftAndTheNextStoreClearsOurLeftovers) {
     out.Write(FileSystem::LastComponent(leftover) + "/BACKUP.INI", std::string("half"));
     out.Write("OTHER.kalivo-tmpx", std::string("not ours"));
     StringList listed;
-    EXPECT_EQ(source->ListArchives(out.Path() + "/", listed), status::kNotValid) << "a half-made backup is not listed";
+    EXPECT_EQ(source->ListArchives(out.Path() + "/", listed), Status::kNotValid) << "a half-made backup is not listed";
 
-    ASSERT_EQ(destination->StoreArchive("Live", out.Path() + "/", 0), status::kDone);
+    ASSERT_EQ(destination->StoreArchive("Live", out.Path() + "/", 0), Status::kDone);
     EXPECT_EQ(out.Names(), (std::vector<std::string>{"LIVE.BUF", "OTHER.kalivo-tmpx"}));
     EXPECT_TRUE(stdfs::is_regular_file(out.File(std::string("LIVE.BUF/") + Model().registrationFile)));
 }
 
 TEST_P(Psr9000Store, BackupIniSaysWhichInstrumentWroteIt) {
     TempFolder out;
-    ASSERT_EQ(destination->StoreArchive("ini", out.Path() + "/", 0), status::kDone);
+    ASSERT_EQ(destination->StoreArchive("ini", out.Path() + "/", 0), Status::kDone);
     const std::string ini = out.Read("INI.BUF/BACKUP.INI");
     const bool pro = &Model() == &Psr9000Model::Pro();
     EXPECT_EQ(ini.size(), pro ? 209u : 207u);
@@ -315,16 +315,16 @@ TEST_P(Psr9000Store, BackupIniSaysWhichInstrumentWroteIt) {
 
 TEST_P(Psr9000Store, AClearedTableStoredAndLoadedAgainHoldsNoRegistration) {
     TempFolder out;
-    ASSERT_EQ(destination->StoreArchive("empty", out.Path() + "/", 0), status::kDone);
+    ASSERT_EQ(destination->StoreArchive("empty", out.Path() + "/", 0), Status::kDone);
     const auto bytes = out.ReadBytes(std::string("EMPTY.BUF/") + Model().registrationFile);
     ASSERT_EQ(bytes.size(), 241692u);
     EXPECT_TRUE(std::equal(bytes.begin(), bytes.begin() + 24, Model().DefaultHeader().begin()));
 
-    ASSERT_EQ(source->LoadSourceArchive(out.Path() + "/", "EMPTY"), status::kDone);
+    ASSERT_EQ(source->LoadSourceArchive(out.Path() + "/", "EMPTY"), Status::kDone);
     for (int bank = 0; bank < 64; ++bank) {
         for (int slot = 0; slot < 8; ++slot) {
             std::string name;
-            ASSERT_EQ(source->GetRegistrationName(bank, slot, name), status::kBankNotInUse);
+            ASSERT_EQ(source->GetRegistrationName(bank, slot, name), Status::kBankNotInUse);
         }
     }
     EXPECT_EQ(BankName(*source, 0), "BANK 01");
@@ -345,7 +345,7 @@ TEST_P(Psr9000Store, AFolderThatCannotBeWrittenWholeIsRemovedAgain) {
     ASSERT_EQ(deep.size(), 4070u);
     ASSERT_TRUE(stdfs::create_directories(deep));
 
-    EXPECT_EQ(destination->StoreArchive("a", deep + "/", 0), status::kNotValid);
+    EXPECT_EQ(destination->StoreArchive("a", deep + "/", 0), Status::kNotValid);
     EXPECT_TRUE(stdfs::is_empty(deep)) << "neither A.BUF nor the folder it was built in";
     EXPECT_TRUE(AnyMessageContains("cannot be written"));
     EXPECT_TRUE(AnyMessageContains("BACKUP.INI"));
@@ -356,7 +356,7 @@ protected:
     void SetUp() override {
         Psr9000Fixture::SetUp();
         WriteSampleBackup("SET.BUF");
-        ASSERT_EQ(source->LoadSourceArchive(Folder(), "SET"), status::kDone);
+        ASSERT_EQ(source->LoadSourceArchive(Folder(), "SET"), Status::kDone);
     }
 };
 KALIVO_BOTH_PSR9000_MODELS(Psr9000Edit);
@@ -365,26 +365,26 @@ TEST_P(Psr9000Edit, DeletingTheLastRegistrationOfABankResetsItsName) {
     source->DeleteRegistration(0, 0);
     EXPECT_EQ(BankName(*source, 0), "Evening") << "slot 2 still holds a registration";
     std::string name;
-    EXPECT_EQ(source->GetRegistrationName(0, 0, name), status::kNoRegistration);
+    EXPECT_EQ(source->GetRegistrationName(0, 0, name), Status::kNoRegistration);
     source->DeleteRegistration(0, 2);
     EXPECT_EQ(BankName(*source, 0), "BANK 01");
-    EXPECT_EQ(source->GetRegistrationName(0, 2, name), status::kBankNotInUse);
+    EXPECT_EQ(source->GetRegistrationName(0, 2, name), Status::kBankNotInUse);
     bool empty = false;
     source->IsRegistrationEmpty(0, 2, empty);
     EXPECT_TRUE(empty);
 }
 
 TEST_P(Psr9000Edit, CopiesTheRecordButNotTheBankName) {
-    ASSERT_EQ(destination->CopyRegistration(10, 7, source.get(), 0, 2), status::kDone);
+    ASSERT_EQ(destination->CopyRegistration(10, 7, source.get(), 0, 2), Status::kDone);
     EXPECT_EQ(NameAt(*destination, 10, 7), "Flash Song");
     EXPECT_EQ(BankName(*destination, 10), "BANK 11");
     int tempo = 0;
-    ASSERT_EQ(destination->GetTempo(10, 7, tempo), status::kDone);
+    ASSERT_EQ(destination->GetTempo(10, 7, tempo), Status::kDone);
     EXPECT_EQ(tempo, 90);
 
-    EXPECT_EQ(destination->CopyRegistration(0, 0, source.get(), 0, 1), status::kNoRegistration);
+    EXPECT_EQ(destination->CopyRegistration(0, 0, source.get(), 0, 1), Status::kNoRegistration);
     EXPECT_TRUE(ui.messages.empty());
-    EXPECT_EQ(destination->CopyRegistration(0, 0, source.get(), 5, 0), status::kBankNotInUse);
+    EXPECT_EQ(destination->CopyRegistration(0, 0, source.get(), 5, 0), Status::kBankNotInUse);
     EXPECT_EQ(ui.MessageTexts(), (std::vector<std::string>{"No bank"}));
 }
 
@@ -400,20 +400,20 @@ TEST_P(Psr9000Edit, OnlyTheCopyOfOneUnusedBankSaysNoBank) {
 }
 
 TEST_P(Psr9000Edit, RenamesOnlyRegistrationsThatExistAndCutsNamesToSixteen) {
-    EXPECT_EQ(source->RenameRegistration(0, 1, "Nothing here"), status::kNoRegistration);
-    EXPECT_EQ(source->RenameRegistration(0, 0, "A name that is far too long"), status::kDone);
+    EXPECT_EQ(source->RenameRegistration(0, 1, "Nothing here"), Status::kNoRegistration);
+    EXPECT_EQ(source->RenameRegistration(0, 0, "A name that is far too long"), Status::kDone);
     EXPECT_EQ(NameAt(*source, 0, 0), "A name that is f");
     source->SetBankName(7, "Bank name longer than sixteen");
     EXPECT_EQ(BankName(*source, 7), "Bank name longer");
-    EXPECT_EQ(source->RenameRegistration(-1, 0, "x"), status::kNoRegistration);
-    EXPECT_EQ(source->RenameRegistration(0, 8, "x"), status::kNoRegistration);
+    EXPECT_EQ(source->RenameRegistration(-1, 0, "x"), Status::kNoRegistration);
+    EXPECT_EQ(source->RenameRegistration(0, 8, "x"), Status::kNoRegistration);
 }
 
 TEST_P(Psr9000Edit, NewClearsEverythingIncludingTheName) {
     source->ClearSource();
     EXPECT_EQ(source->GetArchiveName(), "no name");
     std::string name;
-    EXPECT_EQ(source->GetRegistrationName(0, 0, name), status::kBankNotInUse);
+    EXPECT_EQ(source->GetRegistrationName(0, 0, name), Status::kBankNotInUse);
     EXPECT_EQ(BankName(*source, 0), "BANK 01");
 }
 

@@ -23,7 +23,7 @@ protected:
             GTEST_SKIP() << "no FAT volume: " << fat.Why();
         }
         WriteSampleBackup("IN.BUF");
-        ASSERT_EQ(destination->LoadDestinationArchive(Folder(), "IN"), status::kDone);
+        ASSERT_EQ(destination->LoadDestinationArchive(Folder(), "IN"), Status::kDone);
     }
     std::vector<std::string> RootNames() const {
         std::vector<std::string> names;
@@ -42,12 +42,12 @@ TEST_P(Psr9000FatStore, TheDiskRootGetsDiskMngUnderTheSpellingItAlreadyHas) {
     ASSERT_TRUE(FileSystem::WriteBytesSafely(root + "disk.mng", DiskMngHeader::Build("PSR-8000", "Ver1.00Rev1.00")));
     stdfs::create_directories(root + "old.buf");
 
-    EXPECT_EQ(destination->StoreArchive("OLD", root, 0), status::kNotValid) << "old.buf is OLD.BUF on this disk";
-    ASSERT_EQ(destination->StoreArchive("Live", root, 0), status::kDone);
+    EXPECT_EQ(destination->StoreArchive("OLD", root, 0), Status::kNotValid) << "old.buf is OLD.BUF on this disk";
+    ASSERT_EQ(destination->StoreArchive("Live", root, 0), Status::kDone);
     EXPECT_EQ(RootNames(), (std::vector<std::string>{"LIVE.BUF", "disk.mng", "old.buf"}));
     EXPECT_EQ(DiskMngHeader::CheckFolder(root, Model().instrument, 8), DiskMngHeader::Check::Matches);
 
-    ASSERT_EQ(source->LoadSourceArchive(root, "live"), status::kDone);
+    ASSERT_EQ(source->LoadSourceArchive(root, "live"), Status::kDone);
     std::vector<std::uint8_t> stored;
     ASSERT_TRUE(FileSystem::ReadBytes(root + "LIVE.BUF/" + Model().registrationFile, stored));
     EXPECT_EQ(stored, dir.ReadBytes(std::string("IN.BUF/") + Model().registrationFile));
@@ -57,7 +57,7 @@ TEST_P(Psr9000FatStore, TheDiskRootGetsDiskMngUnderTheSpellingItAlreadyHas) {
 TEST_P(Psr9000FatStore, ABackupWhoseDiskMngCannotBeWrittenIsTakenAwayAgain) {
     const std::string root = FileSystem::WithSeparator(fat.Path());
     stdfs::create_directories(root + "DISK.MNG");  // a folder where the file belongs
-    EXPECT_EQ(destination->StoreArchive("Live", root, 0), status::kNotValid);
+    EXPECT_EQ(destination->StoreArchive("Live", root, 0), Status::kNotValid);
     EXPECT_EQ(RootNames(), (std::vector<std::string>{"DISK.MNG"}));
     EXPECT_TRUE(AnyMessageContains("DISK.MNG"));
 }

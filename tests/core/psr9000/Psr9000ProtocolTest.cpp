@@ -28,7 +28,7 @@ protected:
         dir.Write(std::string("SET.BUF/") + Model().styleBackupFile,
                   psr9000_bytes::StyleBackup({"1", "2", "3", "4", "5", "Swing & Co"}));
         source->SetStyleArchiveOptions(false, false, std::string(), true);
-        ASSERT_EQ(source->LoadSourceArchive(Folder(), "SET"), status::kDone);
+        ASSERT_EQ(source->LoadSourceArchive(Folder(), "SET"), Status::kDone);
     }
     std::string Voice(int part, int bank, int slot) {
         std::string name;
@@ -56,7 +56,7 @@ protected:
 KALIVO_BOTH_PSR9000_MODELS(Psr9000Protocols);
 
 TEST_P(Psr9000Protocols, TheTextProtocolListsEveryRegistrationWithMarkedUserStyles) {
-    ASSERT_EQ(source->WriteProtocol(dir.File("list.txt")), status::kDone);
+    ASSERT_EQ(source->WriteProtocol(dir.File("list.txt")), Status::kDone);
     const std::string expected = std::string(Model().protocolTitle) + " SET\r\n\r\n" +
                                  "Songname\tStyle\tBankname\tBank\tPart\tTempo\tLeft\tR1\tR2\tR3\r\n" +
                                  "Ballad\tPianoBallad\tEvening\t1\t1\t072\t" + Voices(0, 0) + "\r\n" +
@@ -68,7 +68,7 @@ TEST_P(Psr9000Protocols, TheTextProtocolListsEveryRegistrationWithMarkedUserStyl
 
 TEST_P(Psr9000Protocols, TheHtmlPageCutsAndEscapesTheArchiveNameAndDoesNotMarkStyles) {
     source->SetArchiveName("Rock & Roll Night Long");
-    ASSERT_EQ(source->WriteProtocol(dir.File("list.htm")), status::kDone);
+    ASSERT_EQ(source->WriteProtocol(dir.File("list.htm")), Status::kDone);
     const std::string page = dir.Read("list.htm");
     EXPECT_NE(page.find(std::string(Model().htmlTitleIndent) + Model().protocolTitle + " Rock &amp; Roll Nigh"),
               std::string::npos);
@@ -85,8 +85,8 @@ TEST_P(Psr9000Protocols, PagesHoldTwentyRowsThenTwentyFour) {
         psr9000_bytes::Put(table, i / 8, i % 8, Registration("R" + std::to_string(i), 1, 100));
     }
     WriteBackup("MANY.BUF", Psr9000BackupFile::Write(table));
-    ASSERT_EQ(source->LoadSourceArchive(Folder(), "MANY"), status::kDone);
-    ASSERT_EQ(source->WriteProtocol(dir.File("many.htm")), status::kDone);
+    ASSERT_EQ(source->LoadSourceArchive(Folder(), "MANY"), Status::kDone);
+    ASSERT_EQ(source->WriteProtocol(dir.File("many.htm")), Status::kDone);
     const std::string page = dir.Read("many.htm");
     EXPECT_EQ(Count(page, "page-break-after"), 2u);
     const std::size_t firstBreak = page.find("page-break-after");
@@ -95,12 +95,12 @@ TEST_P(Psr9000Protocols, PagesHoldTwentyRowsThenTwentyFour) {
 }
 
 TEST_P(Psr9000Protocols, RefusesWhatItCannotWrite) {
-    EXPECT_EQ(source->WriteProtocol(dir.File("list.doc")), status::kWrongProtocolEnding);
+    EXPECT_EQ(source->WriteProtocol(dir.File("list.doc")), Status::kWrongProtocolEnding);
     EXPECT_FALSE(stdfs::exists(dir.File("list.doc")));
-    EXPECT_EQ(source->WriteProtocol(dir.File("no/such/folder/list.txt")), status::kProtocolNotCreated);
+    EXPECT_EQ(source->WriteProtocol(dir.File("no/such/folder/list.txt")), Status::kProtocolNotCreated);
     EXPECT_TRUE(AnyMessageContains("Error create protocol file"));
-    EXPECT_EQ(destination->WriteProtocol(dir.File("empty.txt")), status::kNothingToWrite);
-    EXPECT_EQ(source->WriteRegfileProtocol(dir.File("regfiles.txt")), status::kRegfileListEmpty);
+    EXPECT_EQ(destination->WriteProtocol(dir.File("empty.txt")), Status::kNothingToWrite);
+    EXPECT_EQ(source->WriteRegfileProtocol(dir.File("regfiles.txt")), Status::kRegfileListEmpty);
     EXPECT_FALSE(stdfs::exists(dir.File("empty.txt")));
 }
 
@@ -109,14 +109,14 @@ TEST_P(Psr9000Protocols, TheRegfileProtocolShowsUserStylesByTheirFlashNames) {
     const auto record = Registration("Solo", 130, 90);
     in.Write(std::string("Solo file") + Model().regfileExtension,
              std::vector<std::uint8_t>(record.begin(), record.end()));
-    ASSERT_EQ(source->LoadRegfiles(in.Path()), status::kDone);
-    ASSERT_EQ(source->WriteRegfileProtocol(dir.File("regfiles.txt")), status::kDone);
+    ASSERT_EQ(source->LoadRegfiles(in.Path()), Status::kDone);
+    ASSERT_EQ(source->WriteRegfileProtocol(dir.File("regfiles.txt")), Status::kDone);
     std::string left;
     source->GetRegfileVoiceName1(0, left);
     EXPECT_EQ(dir.Read("regfiles.txt"),
               std::string(Model().protocolTitle) + "\r\n\r\n" + "Filename\tStyle\tTempo\tLeft\tR1\tR2\tR3\r\n" +
                   "Solo file\tFlash 1/6\t090\t" + left + "\t" + left + "\t" + left + "\t" + left + "\r\n");
-    ASSERT_EQ(source->WriteRegfileProtocol(dir.File("regfiles.htm")), status::kDone);
+    ASSERT_EQ(source->WriteRegfileProtocol(dir.File("regfiles.htm")), Status::kDone);
     const std::string page = dir.Read("regfiles.htm");
     EXPECT_NE(page.find("Flash 1/6"), std::string::npos);
     EXPECT_NE(page.find("Solo file"), std::string::npos);

@@ -26,7 +26,7 @@ protected:
         table.Reset(Model().DefaultHeader());
         psr9000_bytes::Put(table, 0, 0, record);
         WriteBackup(archive + ".BUF", Psr9000BackupFile::Write(table));
-        ASSERT_EQ(source->LoadSourceArchive(Folder(), archive), status::kDone);
+        ASSERT_EQ(source->LoadSourceArchive(Folder(), archive), Status::kDone);
     }
 };
 KALIVO_BOTH_PSR9000_MODELS(Psr9000Regfiles);
@@ -37,12 +37,12 @@ TEST_P(Psr9000Regfiles, NamesEachFileByRegistrationArchiveBankAndSlot) {
     psr9000_bytes::Put(table, 4, 1, Registration("My Song", 1, 100));
     psr9000_bytes::Put(table, 4, 2, Registration("It's*?", 1, 100));
     WriteBackup("LIVE.BUF", Psr9000BackupFile::Write(table));
-    ASSERT_EQ(source->LoadSourceArchive(Folder(), "LIVE"), status::kDone);
+    ASSERT_EQ(source->LoadSourceArchive(Folder(), "LIVE"), Status::kDone);
 
     TempFolder out;
     WriteRegfile(out, "My_Song_LIVE_(BANK_05-2)", Registration("Taken", 1, 1));
     WriteRegfile(out, "My_Song_LIVE_(BANK_05-2)#1", Registration("Taken", 1, 1));
-    ASSERT_EQ(source->CreateRegfiles(out.Path() + "/"), status::kDone);
+    ASSERT_EQ(source->CreateRegfiles(out.Path() + "/"), Status::kDone);
     EXPECT_TRUE(stdfs::exists(out.File("My_Song_LIVE_(BANK_05-2)#2" + Extension())));
     EXPECT_TRUE(stdfs::exists(out.File("It_s_LIVE_(BANK_05-3)" + Extension())));
     const auto bytes = out.ReadBytes("My_Song_LIVE_(BANK_05-2)#2" + Extension());
@@ -50,7 +50,7 @@ TEST_P(Psr9000Regfiles, NamesEachFileByRegistrationArchiveBankAndSlot) {
     EXPECT_EQ(std::string(bytes.begin(), bytes.begin() + 7), "My Song");
 
     // A second run never replaces the first.
-    ASSERT_EQ(source->CreateRegfiles(out.Path() + "/"), status::kDone);
+    ASSERT_EQ(source->CreateRegfiles(out.Path() + "/"), Status::kDone);
     EXPECT_TRUE(stdfs::exists(out.File("My_Song_LIVE_(BANK_05-2)#3" + Extension())));
     EXPECT_EQ(out.Names().size(), 6u);
 }
@@ -63,7 +63,7 @@ TEST_P(Psr9000Regfiles, KeepsCountingPastNineHundredAndNinetyNine) {
     for (int n = 1; n <= 999; ++n) {
         out.Write(base + "#" + std::to_string(n) + Extension(), std::string("keep"));
     }
-    ASSERT_EQ(source->CreateRegfiles(out.Path() + "/"), status::kDone);
+    ASSERT_EQ(source->CreateRegfiles(out.Path() + "/"), Status::kDone);
     EXPECT_EQ(out.Read(base + Extension()), "keep");
     EXPECT_EQ(out.ReadBytes(base + "#1000" + Extension()).size(), 470u);
 }
@@ -74,7 +74,7 @@ TEST_P(Psr9000Regfiles, NamesFromTheInstrumentCannotLeaveTheFolder) {
     TempFolder parent;
     const std::string out = parent.File("out");
     stdfs::create_directories(out);
-    ASSERT_EQ(source->CreateRegfiles(out + "/"), status::kDone);
+    ASSERT_EQ(source->CreateRegfiles(out + "/"), Status::kDone);
     EXPECT_EQ(parent.Names(), (std::vector<std::string>{"out"}));
     EXPECT_EQ(stdfs::directory_iterator(out)->path().filename().string(), "_.._up_a_b_(BANK_01-1)" + Extension());
 }
@@ -88,14 +88,14 @@ TEST_P(Psr9000Regfiles, AFileThatCannotBeWrittenDoesNotStopTheOthers) {
     psr9000_bytes::NameBank(table, 1, "B");
     psr9000_bytes::Put(table, 1, 0, Registration("C", 1, 100));
     WriteBackup("X.BUF", Psr9000BackupFile::Write(table));
-    ASSERT_EQ(source->LoadSourceArchive(Folder(), "X"), status::kDone);
+    ASSERT_EQ(source->LoadSourceArchive(Folder(), "X"), Status::kDone);
     // With the long bank name the file names of bank 1 pass the 255 bytes a
     // file name may have; the one of bank 2 stays below, with room for the
     // temporary name it is written under first.
     const std::string archive(231, 'n');
     source->SetArchiveName(archive);
     TempFolder out;
-    EXPECT_EQ(source->CreateRegfiles(out.Path() + "/"), status::kNotValid);
+    EXPECT_EQ(source->CreateRegfiles(out.Path() + "/"), Status::kNotValid);
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_NE(ui.messages[0].text.find("(and 1 more)"), std::string::npos);
     EXPECT_EQ(out.Names(), (std::vector<std::string>{"C_" + archive + "_(B-1)" + Extension()}));
@@ -103,7 +103,7 @@ TEST_P(Psr9000Regfiles, AFileThatCannotBeWrittenDoesNotStopTheOthers) {
 
 TEST_P(Psr9000Regfiles, NothingToWriteWithoutAUsedBank) {
     TempFolder out;
-    EXPECT_EQ(source->CreateRegfiles(out.Path() + "/"), status::kNothingToWrite);
+    EXPECT_EQ(source->CreateRegfiles(out.Path() + "/"), Status::kNothingToWrite);
     EXPECT_TRUE(out.Names().empty());
 }
 
@@ -134,7 +134,7 @@ TEST_P(Psr9000Regfiles, LoadsTheModelsRegfilesSortedByNameAndNamesWhatItLeavesOu
     }
     stdfs::create_directories(in.File("folder" + Extension()));
 
-    ASSERT_EQ(source->LoadRegfiles(in.Path()), status::kSomeLeftOut);
+    ASSERT_EQ(source->LoadRegfiles(in.Path()), Status::kSomeLeftOut);
     StringList names;
     source->ListRegfiles(names);
     EXPECT_EQ(names, (StringList{"Alpha", "beta"}));
@@ -147,7 +147,7 @@ TEST_P(Psr9000Regfiles, LoadsTheModelsRegfilesSortedByNameAndNamesWhatItLeavesOu
     std::string text;
     source->GetRegfileStyleName(1, text);
     EXPECT_EQ(text, "Flash 1/7");
-    ASSERT_EQ(destination->CopyRegfile(3, 4, source.get(), 1), status::kDone);
+    ASSERT_EQ(destination->CopyRegfile(3, 4, source.get(), 1), Status::kDone);
     EXPECT_EQ(NameAt(*destination, 3, 4), "Beta");
     EXPECT_EQ(StyleAt(*destination, 3, 4), "Flash 1/7");
 }
@@ -179,13 +179,13 @@ TEST_P(Psr9000Regfiles, TwoRegistrationsWithOneFileNameGetTwoFilesInOneRun) {
     psr9000_bytes::Put(table, 0, 0, Registration("Song", 1, 90));
     psr9000_bytes::Put(table, 1, 0, Registration("Song", 1, 120));
     WriteBackup("X.BUF", Psr9000BackupFile::Write(table));
-    ASSERT_EQ(source->LoadSourceArchive(Folder(), "X"), status::kDone);
+    ASSERT_EQ(source->LoadSourceArchive(Folder(), "X"), Status::kDone);
 
     TempFolder out;
-    ASSERT_EQ(source->CreateRegfiles(out.Path() + "/"), status::kDone);
+    ASSERT_EQ(source->CreateRegfiles(out.Path() + "/"), Status::kDone);
     ASSERT_EQ(out.Names(),
               (std::vector<std::string>{"Song_X_(Same-1)#1" + Extension(), "Song_X_(Same-1)" + Extension()}));
-    ASSERT_EQ(source->LoadRegfiles(out.Path()), status::kDone);
+    ASSERT_EQ(source->LoadRegfiles(out.Path()), Status::kDone);
     int first = 0;
     int second = 0;
     source->GetRegfileTempo(0, first);
@@ -199,7 +199,7 @@ TEST_P(Psr9000Regfiles, VoicesAreLookedUpByBankMsbThenLsb) {
     LoadOne("V", record);
     TempFolder in;
     WriteRegfile(in, "V", record);
-    ASSERT_EQ(source->LoadRegfiles(in.Path()), status::kDone);
+    ASSERT_EQ(source->LoadRegfiles(in.Path()), Status::kDone);
     const std::vector<std::string> expected{"MelloGrP", "Std.Kit1", "CuttngNz", "Grand Piano"};
     std::vector<std::string> banks(4);
     std::vector<std::string> regfiles(4);
@@ -217,7 +217,7 @@ TEST_P(Psr9000Regfiles, VoicesAreLookedUpByBankMsbThenLsb) {
 
 TEST_P(Psr9000Regfiles, AFolderWithoutRegfilesSaysSo) {
     TempFolder in;
-    EXPECT_EQ(source->LoadRegfiles(in.Path()), status::kNoRegfileFound);
+    EXPECT_EQ(source->LoadRegfiles(in.Path()), Status::kNoRegfileFound);
     EXPECT_EQ(ui.MessageTexts(), (std::vector<std::string>{"No reg-files found"}));
 }
 

@@ -9,12 +9,12 @@ protected:
     void SetUp() override {
         Psr9000Fixture::SetUp();
         WriteSampleBackup("LIVE.BUF");
-        ASSERT_EQ(destination->LoadDestinationArchive(Folder(), "LIVE"), 0);
-        ASSERT_EQ(source->LoadSourceArchive(Folder(), "LIVE"), 0);
+        ASSERT_EQ(destination->LoadDestinationArchive(Folder(), "LIVE"), Status::kDone);
+        ASSERT_EQ(source->LoadSourceArchive(Folder(), "LIVE"), Status::kDone);
     }
     std::function<void(const std::string&)> Storer() {
         return [this](const std::string& folder) {
-            ASSERT_EQ(destination->StoreArchive(destination->GetArchiveName(), folder, 0), 0);
+            ASSERT_EQ(destination->StoreArchive(destination->GetArchiveName(), folder, 0), Status::kDone);
         };
     }
 };
@@ -26,7 +26,7 @@ TEST_P(Psr9000Snapshot, EditsAreTakenBackByteForByte) {
         destination->DeleteRegistration(0, 0);
         destination->RenameRegistration(0, 2, "Renamed");
         destination->SetBankName(0, "Morning");
-        ASSERT_EQ(destination->CopyRegistration(7, 3, source.get(), 4, 1), 0);
+        ASSERT_EQ(destination->CopyRegistration(7, 3, source.get(), 4, 1), Status::kDone);
     });
 }
 

@@ -30,7 +30,7 @@ TEST(Psr9000UserStyles, ReadsNamesUntilTheFirstRecordThatIsNotAStyle) {
     auto bytes = StyleBackup({"One", "Two", "No Data", "Four"});
     // The last record ends one byte early: reading stops there.
     std::vector<std::uint8_t> cut(bytes.begin(), bytes.end() - 1);
-    EXPECT_EQ(styles.ReadBackup(cut), status::kNotValid);
+    EXPECT_EQ(styles.ReadBackup(cut), Status::kNotValid);
     EXPECT_EQ(styles.Name(125, false), "One");
     EXPECT_EQ(styles.Name(127, false), "Flash 1/3") << "No Data keeps the default";
     EXPECT_EQ(styles.Name(128, true), "*Four*");
@@ -40,19 +40,19 @@ TEST(Psr9000UserStyles, ReadsNamesUntilTheFirstRecordThatIsNotAStyle) {
     psr9000_bytes::AppendStyleRecord(broken, "Kept");
     psr9000_bytes::AppendStyleRecord(broken, "Bad", false);
     psr9000_bytes::AppendStyleRecord(broken, "Never");
-    EXPECT_EQ(stopped.ReadBackup(broken), status::kNotValid);
+    EXPECT_EQ(stopped.ReadBackup(broken), Status::kNotValid);
     EXPECT_EQ(stopped.Name(125, false), "Kept");
     EXPECT_EQ(stopped.Name(126, false), "Flash 1/2");
     EXPECT_EQ(stopped.Name(127, false), "Flash 1/3");
 
     std::vector<std::uint8_t> headerOnly(15, 0);
-    EXPECT_EQ(stopped.ReadBackup(headerOnly), status::kNotValid);
-    EXPECT_EQ(Psr9000UserStyles().ReadBackup(bytes), status::kDone);
+    EXPECT_EQ(stopped.ReadBackup(headerOnly), Status::kNotValid);
+    EXPECT_EQ(Psr9000UserStyles().ReadBackup(bytes), Status::kDone);
 }
 
 TEST(Psr9000UserStyles, ANameFillingItsFieldHasNoEnd) {
     Psr9000UserStyles styles;
-    ASSERT_EQ(styles.ReadBackup(StyleBackup({"Sixteen chars 16"})), status::kDone);
+    ASSERT_EQ(styles.ReadBackup(StyleBackup({"Sixteen chars 16"})), Status::kDone);
     EXPECT_EQ(styles.Name(125, false), "Sixteen chars 16");
     EXPECT_EQ(styles.Name(20, true), "16 Beat 1") << "presets are never marked";
 }
@@ -72,16 +72,16 @@ protected:
 KALIVO_BOTH_PSR9000_MODELS(Psr9000Styles);
 
 TEST_P(Psr9000Styles, AUserStyleShowsItsFlashNameUntilAStyleArchiveIsLoaded) {
-    ASSERT_EQ(source->LoadSourceArchive(Folder(), "SET"), status::kDone);
+    ASSERT_EQ(source->LoadSourceArchive(Folder(), "SET"), Status::kDone);
     EXPECT_EQ(StyleAt(*source, 0, 2), "Flash 1/6");
     WriteStyles("SET.BUF", Model().styleBackupFile, SixNames("Swingtime"));
-    ASSERT_EQ(source->LoadStyleArchive(Folder(), "SET"), status::kDone);
+    ASSERT_EQ(source->LoadStyleArchive(Folder(), "SET"), Status::kDone);
     EXPECT_EQ(StyleAt(*source, 0, 2), "Swingtime");
     EXPECT_EQ(StyleAt(*source, 0, 2, 1), "*Swingtime*");
     EXPECT_EQ(StyleAt(*source, 0, 0, 1), "PianoBallad");
 
     source->ClearSource();
-    EXPECT_EQ(source->LoadStyleArchive(Folder(), "NONE"), status::kNotValid);
+    EXPECT_EQ(source->LoadStyleArchive(Folder(), "NONE"), Status::kNotValid);
 }
 
 TEST_P(Psr9000Styles, PrefersTheInstrumentsB01StyleBackup) {
@@ -89,17 +89,17 @@ TEST_P(Psr9000Styles, PrefersTheInstrumentsB01StyleBackup) {
     WriteStyles("Set.B01", "sty.b01", SixNames("From B01"));
     WriteStyles("OTHER.BUF", &Model() == &Psr9000Model::Pro() ? "STY.BUP" : "STY_PRO.BUP", SixNames("Wrong model"));
     source->SetStyleArchiveOptions(false, false, std::string(), true);
-    ASSERT_EQ(source->LoadSourceArchive(Folder(), "SET"), status::kDone);
+    ASSERT_EQ(source->LoadSourceArchive(Folder(), "SET"), Status::kDone);
     EXPECT_EQ(StyleAt(*source, 0, 2), "From B01");
-    EXPECT_EQ(source->LoadStyleArchive(Folder(), "OTHER"), status::kNotValid)
+    EXPECT_EQ(source->LoadStyleArchive(Folder(), "OTHER"), Status::kNotValid)
         << "a .BUF folder holds the style backup of its own model only";
 }
 
 TEST_P(Psr9000Styles, TheImplicitSearchStartsFromTheDefaultNames) {
     WriteStyles("OLD.BUF", Model().styleBackupFile, SixNames("Old name"));
-    ASSERT_EQ(source->LoadStyleArchive(Folder(), "OLD"), status::kDone);
+    ASSERT_EQ(source->LoadStyleArchive(Folder(), "OLD"), Status::kDone);
     source->SetStyleArchiveOptions(false, false, std::string(), true);
-    ASSERT_EQ(source->LoadSourceArchive(Folder(), "SET"), status::kDone);
+    ASSERT_EQ(source->LoadSourceArchive(Folder(), "SET"), Status::kDone);
     EXPECT_EQ(StyleAt(*source, 0, 2), "Flash 1/6");
 }
 
@@ -110,7 +110,7 @@ TEST_P(Psr9000Styles, TheDefaultFolderIsSearchedForAStyleBackup) {
     stdfs::create_directories(styles.File("Mine.BUF"));
     styles.Write(std::string("Mine.BUF/") + Model().styleBackupFile, StyleBackup(SixNames("Default")));
     EXPECT_TRUE(source->SetStyleArchiveOptions(false, true, styles.Path(), false));
-    ASSERT_EQ(source->LoadSourceArchive(Folder(), "SET"), status::kDone);
+    ASSERT_EQ(source->LoadSourceArchive(Folder(), "SET"), Status::kDone);
     EXPECT_EQ(StyleAt(*source, 0, 2), "Default");
     EXPECT_TRUE(source->SetStyleArchiveOptions(false, false, "/no/such/folder", false));
 }
@@ -121,22 +121,22 @@ TEST_P(Psr9000Styles, AStoreOfOneBackupsRegistrationsCarriesItsStyleBackup) {
     dir.Write(std::string("LIVE.B01/") + Model().registrationFile, Psr9000BackupFile::Write(SampleTable(Model())));
     WriteStyles("LIVE.B01", "STY.B01", SixNames("Swingtime"));
     const auto styles = dir.ReadBytes("LIVE.B01/STY.B01");
-    ASSERT_EQ(source->LoadSourceArchive(Folder(), "LIVE"), status::kDone);
-    ASSERT_EQ(destination->CopyRegistration(9, 1, source.get(), 0, 2), status::kDone);
-    ASSERT_EQ(destination->CopyRegistration(9, 2, source.get(), 4, 1), status::kDone);
+    ASSERT_EQ(source->LoadSourceArchive(Folder(), "LIVE"), Status::kDone);
+    ASSERT_EQ(destination->CopyRegistration(9, 1, source.get(), 0, 2), Status::kDone);
+    ASSERT_EQ(destination->CopyRegistration(9, 2, source.get(), 4, 1), Status::kDone);
 
     TempFolder out;
-    ASSERT_EQ(destination->StoreArchive("Kept", out.Path() + "/", 0), status::kDone);
+    ASSERT_EQ(destination->StoreArchive("Kept", out.Path() + "/", 0), Status::kDone);
     EXPECT_EQ(destination->LastStoreNote(), "");
     EXPECT_EQ(out.ReadBytes(std::string("KEPT.BUF/") + Model().styleBackupFile), styles);
     source->SetStyleArchiveOptions(false, false, std::string(), true);
-    ASSERT_EQ(source->LoadSourceArchive(out.Path() + "/", "KEPT"), status::kDone);
+    ASSERT_EQ(source->LoadSourceArchive(out.Path() + "/", "KEPT"), Status::kDone);
     EXPECT_EQ(StyleAt(*source, 9, 1), "Swingtime");
 
     // One registration of another backup, and the style backup fits no longer.
-    ASSERT_EQ(source->LoadSourceArchive(Folder(), "SET"), status::kDone);
-    ASSERT_EQ(destination->CopyRegistration(9, 3, source.get(), 0, 0), status::kDone);
-    ASSERT_EQ(destination->StoreArchive("Mixed", out.Path() + "/", 0), status::kDone);
+    ASSERT_EQ(source->LoadSourceArchive(Folder(), "SET"), Status::kDone);
+    ASSERT_EQ(destination->CopyRegistration(9, 3, source.get(), 0, 0), Status::kDone);
+    ASSERT_EQ(destination->StoreArchive("Mixed", out.Path() + "/", 0), Status::kDone);
     EXPECT_EQ(destination->LastStoreNote(), "; the new backup holds no style backup");
     EXPECT_EQ(out.Names(), (std::vector<std::string>{"KEPT.BUF", "MIXED.BUF"}));
     EXPECT_FALSE(stdfs::exists(out.File(std::string("MIXED.BUF/") + Model().styleBackupFile)));
@@ -155,7 +155,7 @@ TEST_P(Psr9000Styles, AStyleBackupThatCannotBeUsedIsNamedOnce) {
         SCOPED_TRACE(bytes.size());
         ui.messages.clear();
         dir.Write(std::string("SET.BUF/") + Model().styleBackupFile, bytes);
-        ASSERT_EQ(source->LoadSourceArchive(Folder(), "SET"), status::kDone);
+        ASSERT_EQ(source->LoadSourceArchive(Folder(), "SET"), Status::kDone);
         ASSERT_EQ(ui.messages.size(), 1u);
         EXPECT_NE(ui.messages[0].text.find(dir.File(std::string("SET.BUF/") + Model().styleBackupFile)),
                   std::string::npos);
@@ -167,7 +167,7 @@ TEST_P(Psr9000Styles, AStyleBackupThatCannotBeUsedIsNamedOnce) {
 TEST_P(Psr9000Styles, TheViewMarksUserStylesAndShowsNothingForAnEmptySlot) {
     WriteStyles("SET.BUF", Model().styleBackupFile, SixNames("Swingtime"));
     source->SetStyleArchiveOptions(false, false, std::string(), true);
-    ASSERT_EQ(source->LoadSourceArchive(Folder(), "SET"), status::kDone);
+    ASSERT_EQ(source->LoadSourceArchive(Folder(), "SET"), Status::kDone);
     source->ShowRegistration(-1, 0, 1);
     source->ShowRegistration(-1, 9, 0);
     EXPECT_TRUE(ui.simpleRegistrationViews.empty());
@@ -185,7 +185,7 @@ TEST_P(Psr9000Styles, TheViewMarksUserStylesAndShowsNothingForAnEmptySlot) {
     TempFolder in;
     const auto record = psr9000_bytes::Registration("Alone", 130, 100);
     in.Write(std::string("alone") + Model().regfileExtension, std::vector<std::uint8_t>(record.begin(), record.end()));
-    ASSERT_EQ(source->LoadRegfiles(in.Path()), status::kDone);
+    ASSERT_EQ(source->LoadRegfiles(in.Path()), Status::kDone);
     source->ShowRegistration(0, -1, -1);
     ASSERT_EQ(ui.simpleRegistrationViews.size(), 2u);
     EXPECT_EQ(ui.simpleRegistrationViews.back().title, "Alone");

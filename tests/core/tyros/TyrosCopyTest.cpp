@@ -25,10 +25,10 @@ protected:
         dir.Write("S.rgt", BankFile({sourceBlock}));
         dir.Write("D.rgt", BankFile({destinationBlock}));
         LoadSource("S");
-        ASSERT_EQ(destination.LoadDestinationArchive(Folder(), "D"), 0);
+        ASSERT_EQ(destination.LoadDestinationArchive(Folder(), "D"), Status::kDone);
     }
     Bytes CopyInto(std::initializer_list<Choice> chosen) {
-        EXPECT_EQ(destination.CopySettingBlock(0, 0, &source, 0, 0, -1, Choose(chosen)), 0);
+        EXPECT_EQ(destination.CopySettingBlock(0, 0, &source, 0, 0, -1, Choose(chosen)), Status::kDone);
         return destination.Registration(0, 0)->Serialize();
     }
 };
@@ -85,7 +85,7 @@ TEST_F(TyrosCopyTest, AnEmptyDestinationAlsoGetsTheName) {
 TEST_F(TyrosCopyTest, GroupCopyAsksWithNamesAndPresence) {
     Prepare(Full(), Own());
     ui.copySettingsResults = {Choose({TempoChoice})};
-    EXPECT_EQ(destination.GroupCopyRegistration(0, 0, &source, 0, 0), 0);
+    EXPECT_EQ(destination.GroupCopyRegistration(0, 0, &source, 0, 0), Status::kDone);
     ASSERT_EQ(ui.copySettingsRequests.size(), 1u);
     const CopySettingsRequest& request = ui.copySettingsRequests[0];
     EXPECT_EQ(request.sourceName, "Source");
@@ -99,18 +99,18 @@ TEST_F(TyrosCopyTest, GroupCopyWithNothingChosenOrCancelledChangesNothing) {
     Prepare(Full(), Own());
     ui.copySettingsResults = {Choose({}), std::nullopt};
     // Nothing copied is never "done": the window must not report it or undo it.
-    EXPECT_EQ(destination.GroupCopyRegistration(0, 0, &source, 0, 0), 2);
+    EXPECT_EQ(destination.GroupCopyRegistration(0, 0, &source, 0, 0), Status::kNotValid);
     EXPECT_EQ(ui.MessageTexts(), std::vector<std::string>{"No setting-block selected"});
-    EXPECT_EQ(destination.GroupCopyRegistration(0, 0, &source, 0, 0), 2);
+    EXPECT_EQ(destination.GroupCopyRegistration(0, 0, &source, 0, 0), Status::kNotValid);
     EXPECT_EQ(destination.Registration(0, 0)->Serialize(), Own());
 }
 
 TEST_F(TyrosCopyTest, GroupCopyNeedsASourceAndADestination) {
     Prepare(Full(), Own());
-    EXPECT_EQ(destination.GroupCopyRegistration(0, 0, &source, 0, 5), 9);
-    EXPECT_EQ(destination.GroupCopyRegistration(0, 0, &source, 3, 0), 9);
-    EXPECT_EQ(destination.GroupCopyRegistration(-1, 0, &source, 0, 0), 2);
-    EXPECT_EQ(destination.GroupCopyRegistration(0, -2, &source, 0, 0), 2);
+    EXPECT_EQ(destination.GroupCopyRegistration(0, 0, &source, 0, 5), Status::kNoRegistration);
+    EXPECT_EQ(destination.GroupCopyRegistration(0, 0, &source, 3, 0), Status::kNoRegistration);
+    EXPECT_EQ(destination.GroupCopyRegistration(-1, 0, &source, 0, 0), Status::kNotValid);
+    EXPECT_EQ(destination.GroupCopyRegistration(0, -2, &source, 0, 0), Status::kNotValid);
     EXPECT_TRUE(ui.copySettingsRequests.empty());
 }
 
@@ -125,10 +125,10 @@ TEST_F(TyrosCopyTest, GroupCopyIntoAnEmptyBankMakesANewBank) {
 
 TEST_F(TyrosCopyTest, GroupCopyFromARegfile) {
     dir.Write("solo.tyr", Regfile("Bank", 4, Full()));
-    ASSERT_EQ(source.LoadRegfiles(dir.Path()), 0);
+    ASSERT_EQ(source.LoadRegfiles(dir.Path()), Status::kDone);
     destination.ClearDestination(1);
     ui.copySettingsResults = {Choose({Song, TempoChoice})};
-    EXPECT_EQ(destination.GroupCopyRegfile(0, 1, &source, 0), 0);
+    EXPECT_EQ(destination.GroupCopyRegfile(0, 1, &source, 0), Status::kDone);
     EXPECT_EQ(ui.copySettingsRequests.at(0).sourceName, "Source");
     EXPECT_EQ(ui.copySettingsRequests.at(0).destinationName, "--- no reg ---");
     EXPECT_EQ(destination.Registration(0, 1)->Serialize(),
@@ -152,17 +152,17 @@ TEST_F(TyrosCopyTest, CopyRegistrationCopiesTheBlockSilently) {
     Prepare(Registration({Name("Odd"), Voice(11, 104, 0, 0), Opaque(60, 3)}), Own());
     ui.messages.clear();
     destination.ClearDestination(3);
-    EXPECT_EQ(destination.CopyRegistration(40, 7, &source, 0, 0), 0);
+    EXPECT_EQ(destination.CopyRegistration(40, 7, &source, 0, 0), Status::kDone);
     EXPECT_TRUE(ui.messages.empty());
     EXPECT_EQ(destination.DestinationBankCount(), 41);
     EXPECT_EQ(BankName(destination, 40), "New Bank");
     EXPECT_EQ(destination.Registration(40, 7)->Serialize(),
               Registration({Name("Odd"), Voice(11, 104, 0, 0), Opaque(60, 3)}));
 
-    EXPECT_EQ(destination.CopyRegistration(0, 0, &source, 0, 1), 9);
-    EXPECT_EQ(destination.CopyRegistration(0, 0, &source, 1, 0), 9);
-    EXPECT_EQ(destination.CopyRegistration(0, 0, &source, -1, 0), 8);
-    EXPECT_EQ(destination.CopyRegistration(0, 0, &source, 512, 0), 8);
+    EXPECT_EQ(destination.CopyRegistration(0, 0, &source, 0, 1), Status::kNoRegistration);
+    EXPECT_EQ(destination.CopyRegistration(0, 0, &source, 1, 0), Status::kNoRegistration);
+    EXPECT_EQ(destination.CopyRegistration(0, 0, &source, -1, 0), Status::kBankNotInUse);
+    EXPECT_EQ(destination.CopyRegistration(0, 0, &source, 512, 0), Status::kBankNotInUse);
 }
 
 TEST_F(TyrosCopyTest, ABankCopyKeepsTheBanksOwnNameAndHeader) {
@@ -187,17 +187,17 @@ TEST_F(TyrosCopyTest, ABankCopyKeepsTheBanksOwnNameAndHeader) {
 TEST_F(TyrosCopyTest, DeleteRenameAndIcons) {
     Prepare(Full(), Registration({Name("Dest", "042")}));
     EXPECT_EQ(destination.GetRegistrationIcon(0, 0), "042");
-    EXPECT_EQ(destination.RenameRegistration(0, 0, "Renamed"), 0);
+    EXPECT_EQ(destination.RenameRegistration(0, 0, "Renamed"), Status::kDone);
     EXPECT_EQ(NameAt(destination, 0, 0), "Renamed         ");
     destination.SetRegistrationIcon(0, 0, "777");
     EXPECT_EQ(destination.Registration(0, 0)->Serialize(), Registration({Name("Renamed", "777")}));
-    EXPECT_EQ(destination.DeleteRegistration(0, 0), 0);
+    EXPECT_EQ(destination.DeleteRegistration(0, 0), Status::kDone);
     std::string name;
-    EXPECT_EQ(destination.GetRegistrationName(0, 0, name), 9);
+    EXPECT_EQ(destination.GetRegistrationName(0, 0, name), Status::kNoRegistration);
     EXPECT_EQ(destination.GetRegistrationIcon(0, 0), "");
     // Renaming nothing does nothing.
-    EXPECT_EQ(destination.RenameRegistration(0, 0, "X"), 0);
-    EXPECT_EQ(destination.RenameRegistration(-1, 0, "X"), 0);
+    EXPECT_EQ(destination.RenameRegistration(0, 0, "X"), Status::kDone);
+    EXPECT_EQ(destination.RenameRegistration(-1, 0, "X"), Status::kDone);
 }
 
 TEST_F(TyrosCopyTest, DefaultRevoiceCountsAndRenamesTheVoices) {

@@ -37,7 +37,7 @@ protected:
     }
 
     void LoadSource(const std::string& title) {
-        ASSERT_EQ(source.LoadSourceArchive(Folder(), title), 0);
+        ASSERT_EQ(source.LoadSourceArchive(Folder(), title), Status::kDone);
     }
 
     std::string NameAt(TyrosHandler& handler, int bank, int slot) {

@@ -11,12 +11,12 @@ TEST_F(Fixture, ListArchivesSortsTitlesIgnoringCase) {
         dir.Write(file, "x");
     }
     StringList names;
-    EXPECT_EQ(source.ListArchives(Folder(), names), 0);
+    EXPECT_EQ(source.ListArchives(Folder(), names), Status::kDone);
     EXPECT_EQ(names, (StringList{"A", "a b", "b", "Jazz.S917", "UPPER"}));
 
     test::TempFolder empty;
     StringList none;
-    EXPECT_EQ(source.ListArchives(empty.Path() + "/", none), 2);
+    EXPECT_EQ(source.ListArchives(empty.Path() + "/", none), Status::kNotValid);
     EXPECT_TRUE(none.empty());
 }
 
@@ -37,11 +37,11 @@ TEST_F(Fixture, LoadingFillsTheNextBankWithNameAndIconCode) {
     EXPECT_EQ(NameAt(source, 3, 0), "Three");
 
     std::string name;
-    EXPECT_EQ(source.GetRegistrationName(0, 2, name), 9);
+    EXPECT_EQ(source.GetRegistrationName(0, 2, name), Status::kNoRegistration);
     EXPECT_EQ(name, "--- no reg ---");
-    EXPECT_EQ(source.GetRegistrationName(-1, 0, name), 8);
-    EXPECT_EQ(source.GetRegistrationName(512, 0, name), 8);
-    EXPECT_EQ(source.GetRegistrationName(0, 8, name), 9);
+    EXPECT_EQ(source.GetRegistrationName(-1, 0, name), Status::kBankNotInUse);
+    EXPECT_EQ(source.GetRegistrationName(512, 0, name), Status::kBankNotInUse);
+    EXPECT_EQ(source.GetRegistrationName(0, 8, name), Status::kNoRegistration);
     std::string used;
     source.GetUsedSlots(0, used);
     EXPECT_EQ(used, "12");
@@ -51,8 +51,8 @@ TEST_F(Fixture, AnInvalidBankFileUsesUpItsBankAndChangesNothing) {
     dir.Write("Broken.rgt", std::string("SpfF....XXXX"));
     WriteBank("Good", {"Fine"});
     // Each refusal names its file and is no success (kalivo-cli's exit status).
-    EXPECT_EQ(source.LoadSourceArchive(Folder(), "Broken"), status::kNotValid);
-    EXPECT_EQ(source.LoadSourceArchive(Folder(), "Missing"), status::kNotValid);
+    EXPECT_EQ(source.LoadSourceArchive(Folder(), "Broken"), Status::kNotValid);
+    EXPECT_EQ(source.LoadSourceArchive(Folder(), "Missing"), Status::kNotValid);
     LoadSource("Good");
     EXPECT_EQ(ui.MessageTexts(), (std::vector<std::string>{"File " + Folder() + "Broken.rgt is no valid archive",
                                                           "File " + Folder() + "Missing.rgt cannot be read"}));
@@ -61,7 +61,7 @@ TEST_F(Fixture, AnInvalidBankFileUsesUpItsBankAndChangesNothing) {
     EXPECT_EQ(BankName(source, 2), "Good");
 
     destination.ClearDestination(0);
-    EXPECT_EQ(destination.LoadDestinationArchive(Folder(), "Broken"), status::kNotValid);
+    EXPECT_EQ(destination.LoadDestinationArchive(Folder(), "Broken"), Status::kNotValid);
     StringList banks;
     destination.ListBanks(banks);
     EXPECT_TRUE(banks.empty());
@@ -70,9 +70,9 @@ TEST_F(Fixture, AnInvalidBankFileUsesUpItsBankAndChangesNothing) {
 TEST_F(Fixture, TheFiveHundredThirteenthBankIsRefusedWithOneMessage) {
     WriteBank("Bank", {"R"});
     for (int i = 0; i < 512; ++i) {
-        ASSERT_EQ(source.LoadSourceArchive(Folder(), "Bank"), 0);
+        ASSERT_EQ(source.LoadSourceArchive(Folder(), "Bank"), Status::kDone);
     }
-    EXPECT_EQ(source.LoadSourceArchive(Folder(), "Bank"), 18);
+    EXPECT_EQ(source.LoadSourceArchive(Folder(), "Bank"), Status::kNoRoomForBank);
     EXPECT_EQ(source.SourceBankCount(), 512);
     EXPECT_EQ(ui.MessageTexts(), std::vector<std::string>{"max number (512) of archives exceeded"});
     EXPECT_EQ(NameAt(source, 511, 0), "R");
@@ -109,7 +109,7 @@ TEST_F(Fixture, NewLeftEmptiesEverything) {
     WriteBank("Bank", {"R"});
     LoadSource("Bank");
     dir.Write("one.tyr", Regfile("Bank", 0, Registration({Name("Solo")})));
-    ASSERT_EQ(source.LoadRegfiles(dir.Path()), 0);
+    ASSERT_EQ(source.LoadRegfiles(dir.Path()), Status::kDone);
     source.ClearSource();
     EXPECT_EQ(source.SourceBankCount(), 0);
     EXPECT_EQ(source.EntryCount(), 0);

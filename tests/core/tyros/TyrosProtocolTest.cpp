@@ -41,7 +41,7 @@ TEST_F(Fixture, BankProtocolHasOneLinePerRegistration) {
     for (const char* title : {"A", "B", "C", "Dee.S001"}) {
         LoadSource(title);
     }
-    ASSERT_EQ(source.WriteProtocol(dir.File("p.txt")), 0);
+    ASSERT_EQ(source.WriteProtocol(dir.File("p.txt")), Status::kDone);
     EXPECT_EQ(dir.Read("p.txt"),
               kBankHead + "a\tno style\tno multipad\tA\t1\t100\tno voice\tno voice\tno voice\tno voice\t\ttpo\r\n" +
                   "Reg 5           \t60'sGuitarPop\tDancefloor\tDee\t2\t65\tGrandPiano\tGrndPianoKSP\t"
@@ -52,7 +52,7 @@ TEST_F(Fixture, BankProtocolHasOneLinePerRegistration) {
 TEST_F(Fixture, TabsAndLineEndsInNamesBecomeBlanks) {
     dir.Write("Odd.rgt", BankFile({Registration({Name("Tab\there\r\n"), TextSetting(5, "a\tb")})}));
     LoadSource("Odd");
-    ASSERT_EQ(source.WriteProtocol(dir.File("p.txt")), 0);
+    ASSERT_EQ(source.WriteProtocol(dir.File("p.txt")), Status::kDone);
     EXPECT_EQ(dir.Read("p.txt"),
               kBankHead + "Tab here  \tno style\tno multipad\tOdd\t1\tno tempo\tno voice\tno voice\tno voice\t"
                           "no voice\ta b\tsng\r\n");
@@ -63,8 +63,8 @@ TEST_F(Fixture, RegfileProtocolUsesTheHeaderOfEachFile) {
     Bytes lying = Regfile("Lost", 0, Registration({Name("Lost")}));
     lying[33] = 12;  // part outside 0..7
     dir.Write("a.tyr", lying);
-    ASSERT_EQ(source.LoadRegfiles(dir.Path()), 0);
-    ASSERT_EQ(source.WriteRegfileProtocol(dir.File("r.txt")), 0);
+    ASSERT_EQ(source.LoadRegfiles(dir.Path()), Status::kDone);
+    ASSERT_EQ(source.WriteRegfileProtocol(dir.File("r.txt")), Status::kDone);
     EXPECT_EQ(dir.Read("r.txt"),
               kRegfileHead +
                   "a\tno style\tno multipad\tLost\t\tno tempo\tno voice\tno voice\tno voice\tno voice\tno song\t\r\n" +
@@ -81,37 +81,37 @@ TEST_F(Fixture, ProtocolEndingsAndNothingToWrite) {
     WriteBank("A", {"a"});
     LoadSource("A");
     dir.Write("old.htm", std::string("keep me"));
-    EXPECT_EQ(source.WriteProtocol(dir.File("old.htm")), 13);  // refused, so never "done"
+    EXPECT_EQ(source.WriteProtocol(dir.File("old.htm")), Status::kWrongProtocolEnding);  // refused, so never "done"
     EXPECT_EQ(ui.MessageTexts(), std::vector<std::string>{"No htm-protocol"});
     EXPECT_EQ(dir.Read("old.htm"), "keep me");
-    EXPECT_EQ(source.WriteProtocol(dir.File("p.TXT")), 0);  // as a FAT disk spells it
+    EXPECT_EQ(source.WriteProtocol(dir.File("p.TXT")), Status::kDone);  // as a FAT disk spells it
     EXPECT_TRUE(dir.Read("p.TXT").find("Tyros Registration Archive") != std::string::npos);
-    EXPECT_EQ(source.WriteProtocol(dir.File("p.doc")), 13);
+    EXPECT_EQ(source.WriteProtocol(dir.File("p.doc")), Status::kWrongProtocolEnding);
     EXPECT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(source.WriteProtocol(dir.File("missing/p.txt")), 10);
+    EXPECT_EQ(source.WriteProtocol(dir.File("missing/p.txt")), Status::kProtocolNotCreated);
 
     // Regfile side: an empty list first, then the endings.
-    EXPECT_EQ(source.WriteRegfileProtocol(dir.File("r.htm")), 15);
+    EXPECT_EQ(source.WriteRegfileProtocol(dir.File("r.htm")), Status::kRegfileListEmpty);
     dir.Write("one.tyr", Regfile("Bank", 0, Registration({Name("One")})));
-    ASSERT_EQ(source.LoadRegfiles(dir.Path()), 0);
+    ASSERT_EQ(source.LoadRegfiles(dir.Path()), Status::kDone);
     ui.messages.clear();
-    EXPECT_EQ(source.WriteRegfileProtocol(dir.File("old.htm")), 13);
+    EXPECT_EQ(source.WriteRegfileProtocol(dir.File("old.htm")), Status::kWrongProtocolEnding);
     EXPECT_EQ(ui.MessageTexts(), std::vector<std::string>{"No htm-protocol"});
     EXPECT_EQ(dir.Read("old.htm"), "keep me");
-    EXPECT_EQ(source.WriteRegfileProtocol(dir.File("r.TXT")), 0);
-    EXPECT_EQ(source.WriteRegfileProtocol(dir.File("r.doc")), 13);
+    EXPECT_EQ(source.WriteRegfileProtocol(dir.File("r.TXT")), Status::kDone);
+    EXPECT_EQ(source.WriteRegfileProtocol(dir.File("r.doc")), Status::kWrongProtocolEnding);
     EXPECT_EQ(ui.messages.size(), 1u);
 }
 
 TEST_F(Fixture, RevoicedVoicesShowTheirNewNames) {
     ui.yesNo = {true};
     dir.Write("X.rgt", BankFile({Registration({Name("X"), Voice(11, 0, 9, 0)})}));
-    ASSERT_EQ(destination.LoadDestinationArchive(Folder(), "X"), 0);
+    ASSERT_EQ(destination.LoadDestinationArchive(Folder(), "X"), Status::kDone);
     std::string before;
     destination.GetVoiceName2(0, 0, before);
     EXPECT_EQ(before, "(GrandPiano)");
     EXPECT_EQ(destination.RevoiceToDefault(0, 0), 1);
-    ASSERT_EQ(destination.WriteProtocol(dir.File("p.txt")), 0);
+    ASSERT_EQ(destination.WriteProtocol(dir.File("p.txt")), Status::kDone);
     EXPECT_NE(dir.Read("p.txt").find("\tGrandPiano\t"), std::string::npos);
 }
 
@@ -180,7 +180,7 @@ TEST_F(Fixture, ViewOfABankHeaderShowsSequenceAndIcon) {
 
 TEST_F(Fixture, ViewOfARegfileEntry) {
     dir.Write("solo.tyr", Regfile("Ballads", 6, Registration({Name("Solo"), Tempo(70)})));
-    ASSERT_EQ(source.LoadRegfiles(dir.Path()), 0);
+    ASSERT_EQ(source.LoadRegfiles(dir.Path()), Status::kDone);
     source.ShowRegistration(0, -1, -1);
     source.ShowRegistration(3, -1, -1);
     ASSERT_EQ(ui.registrationViews.size(), 1u);

@@ -10,8 +10,8 @@ protected:
         TyrosHandlerFixture::SetUp();
         WriteBank("Jazz", {"Swing", "Ballad", "Blues"});
         WriteBank("Rock", {"Riff"});
-        ASSERT_EQ(destination.LoadDestinationArchive(Folder(), "Jazz"), 0);
-        ASSERT_EQ(destination.LoadDestinationArchive(Folder(), "Rock"), 0);
+        ASSERT_EQ(destination.LoadDestinationArchive(Folder(), "Jazz"), Status::kDone);
+        ASSERT_EQ(destination.LoadDestinationArchive(Folder(), "Rock"), Status::kDone);
         LoadSource("Rock");
     }
     // Store Archive over every bank, as the window runs it.
@@ -40,7 +40,7 @@ TEST_F(TyrosSnapshotTest, EditsAreTakenBackByteForByte) {
 
 TEST_F(TyrosSnapshotTest, CopiesIntoANewBankAndBankNamesAreTakenBack) {
     ExpectUndoRestoresTheStore(destination, Storer(), [&] {
-        ASSERT_EQ(destination.CopyRegistration(2, 0, &source, 0, 0), 0);
+        ASSERT_EQ(destination.CopyRegistration(2, 0, &source, 0, 0), Status::kDone);
         destination.SetBankName(1, "Hard Rock");
     });
     EXPECT_EQ(destination.DestinationBankCount(), 2);
@@ -50,7 +50,7 @@ TEST_F(TyrosSnapshotTest, NewAndLoadAreTakenBack) {
     ExpectUndoRestoresTheStore(destination, Storer(), [&] { destination.ClearDestination(0); });
     ExpectUndoRestoresTheStore(destination, Storer(), [&] {
         WriteBank("More", {"Extra"});
-        ASSERT_EQ(destination.LoadDestinationArchive(Folder(), "More"), 0);
+        ASSERT_EQ(destination.LoadDestinationArchive(Folder(), "More"), Status::kDone);
     });
     EXPECT_EQ(BankName(destination, 1), "Rock");
 }

@@ -44,7 +44,7 @@ TEST_F(Fixture, KnownVoicesAndRegfilesAreCountedAsWell) {
 
     dir.Write("one.tyr", Regfile("Bank", 0, FourUnknownVoices("One")));
     dir.Write("two.tyr", Regfile("Bank", 1, Registration({Name("Two"), Voice(19, 0, 5, 0)})));
-    ASSERT_EQ(source.LoadRegfiles(dir.Path()), 0);
+    ASSERT_EQ(source.LoadRegfiles(dir.Path()), Status::kDone);
     EXPECT_TRUE(ui.messages.empty());
     source.ReportUnknownVoices();
     ASSERT_EQ(ui.messages.size(), 1u);
@@ -76,7 +76,7 @@ TEST_F(Fixture, AResetBankHoldsNewRegistrationsWithTheirWarningsStillToCome) {
     const Bytes odd = Registration({Name("Odd"), Voice(11, 104, 0, 7)});
     dir.Write("Odd.rgt", BankFile({odd}));
     ui.yesNo = {true, true};
-    ASSERT_EQ(destination.LoadDestinationArchive(Folder(), "Odd"), 0);  // warns once for Right1
+    ASSERT_EQ(destination.LoadDestinationArchive(Folder(), "Odd"), Status::kDone);  // warns once for Right1
     LoadSource("Odd");                                                  // and once here
     ASSERT_EQ(ui.messages.size(), 2u);
     destination.ClearDestination(1);

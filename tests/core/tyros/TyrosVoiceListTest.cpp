@@ -26,14 +26,14 @@ TEST_F(Fixture, AListNamesItsVoicesOverTheTableAndCountsToCompleteness) {
     source.SetVoiceList(ListOf(2));
     LoadSource("One");
     struct Expect {
-        int (TyrosHandler::*get)(int, int, std::string&);
+        Status (TyrosHandler::*get)(int, int, std::string&);
         const char* name;
     };
     for (const Expect& e : {Expect{&TyrosHandler::GetVoiceName2, "Listed Lead"},
                             Expect{&TyrosHandler::GetVoiceName3, "Listed Piano"},
                             Expect{&TyrosHandler::GetVoiceName1, "(Listed Piano)"}}) {
         std::string name;
-        ASSERT_EQ((source.*e.get)(0, 0, name), 0);
+        ASSERT_EQ((source.*e.get)(0, 0, name), Status::kDone);
         EXPECT_EQ(name, e.name);
     }
     source.ReportUnknownVoices();
@@ -54,7 +54,7 @@ TEST_F(Fixture, AListNamesItsVoicesOverTheTableAndCountsToCompleteness) {
     source.SetVoiceList(nullptr);
     EXPECT_FALSE(source.VoiceTableComplete());
     std::string name;
-    ASSERT_EQ(source.GetVoiceName2(0, 0, name), 0);
+    ASSERT_EQ(source.GetVoiceName2(0, 0, name), Status::kDone);
     EXPECT_EQ(name, "no voice");  // the names follow the list at once
 }
 
@@ -63,13 +63,13 @@ TEST_F(Fixture, AListChangesNothingStoredOrRevoiced) {
     auto list = std::make_shared<VoiceList>();
     list->Add(0, 5, 3, "Known XG");  // the list knows it: not a revoice candidate
     destination.SetVoiceList(list);
-    ASSERT_EQ(destination.LoadDestinationArchive(dir.Path() + "/", "One"), 0);
+    ASSERT_EQ(destination.LoadDestinationArchive(dir.Path() + "/", "One"), Status::kDone);
     EXPECT_EQ(destination.CountRevoiceToDefault(0, 0), 1);
     StringList banks;
     destination.ListBanks(banks);
     ASSERT_EQ(banks.size(), 1u);
     test::TempFolder out;
-    ASSERT_EQ(destination.StoreArchive(banks[0], out.Path() + "/", 0), 0);
+    ASSERT_EQ(destination.StoreArchive(banks[0], out.Path() + "/", 0), Status::kDone);
     ASSERT_EQ(out.Names().size(), 1u);
     EXPECT_EQ(out.ReadBytes(out.Names()[0]), dir.ReadBytes("One.rgt"));
 }
