@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cstring>
 
 #include "common/ByteReader.h"
@@ -12,31 +13,49 @@ using namespace psr9000;
 
 namespace {
 
+// Eight bytes as one little-endian number, whatever the machine's order.
+std::uint64_t LittleEndian64(const std::uint8_t* at) {
+    std::uint64_t value = 0;
+    std::memcpy(&value, at, sizeof value);
+    if constexpr (std::endian::native == std::endian::big) {
+        std::uint64_t swapped = 0;
+        for (int i = 0; i < 8; ++i, value >>= 8) {
+            swapped = swapped << 8 | (value & 0xFF);
+        }
+        value = swapped;
+    }
+    return value;
+}
+
 // The sum of the big-endian words of bytes, taken one byte position at a
 // time: a word is its four bytes shifted into place, so the sum is each
 // position's byte sum shifted the same way. Every load sums 60416 words, so
-// sixteen bytes are added at once into 16-bit counters (a loop the compiler
-// turns into vector additions), emptied into the position sums before one of
-// them can overflow.
+// eight bytes are added at once, in 16-bit lanes that are emptied into the
+// position sums before one of them can overflow.
 std::uint32_t SumOfBigEndianWords(std::span<const std::uint8_t> bytes) {
-    constexpr std::size_t kBlock = 16;
+    constexpr std::uint64_t kEvenBytes = 0x00FF00FF00FF00FFull;
     constexpr std::size_t kRoundsBeforeOverflow = 256;  // 256 * 255 < 65536
+    const auto lane = [](std::uint64_t lanes, int index) {
+        return static_cast<std::uint32_t>(lanes >> (16 * index) & 0xFFFF);
+    };
     std::array<std::uint32_t, 4> position{};  // byte sums of positions 0..3 of a word
     const std::uint8_t* at = bytes.data();
-    for (std::size_t left = bytes.size() / kBlock; left > 0;) {
+    for (std::size_t left = bytes.size() / 8; left > 0;) {
         const std::size_t rounds = std::min(left, kRoundsBeforeOverflow);
         left -= rounds;
-        std::array<std::uint16_t, kBlock> counter{};
-        for (std::size_t round = 0; round < rounds; ++round, at += kBlock) {
-            for (std::size_t i = 0; i < kBlock; ++i) {
-                counter[i] = static_cast<std::uint16_t>(counter[i] + at[i]);
-            }
+        std::uint64_t even = 0;  // bytes 0, 2, 4, 6 of each eight
+        std::uint64_t odd = 0;   // bytes 1, 3, 5, 7
+        for (std::size_t round = 0; round < rounds; ++round, at += 8) {
+            const std::uint64_t eight = LittleEndian64(at);
+            even += eight & kEvenBytes;
+            odd += eight >> 8 & kEvenBytes;
         }
-        for (std::size_t i = 0; i < kBlock; ++i) {
-            position[i % 4] += counter[i];
-        }
+        position[0] += lane(even, 0) + lane(even, 2);
+        position[1] += lane(odd, 0) + lane(odd, 2);
+        position[2] += lane(even, 1) + lane(even, 3);
+        position[3] += lane(odd, 1) + lane(odd, 3);
     }
-    for (std::size_t words = bytes.size() % kBlock / 4; words > 0; --words, at += 4) {
+    if (bytes.size() % 8 >= 4) {  // a last word of its own
         for (std::size_t i = 0; i < 4; ++i) {
             position[i] += at[i];
         }
