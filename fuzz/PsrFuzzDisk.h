@@ -38,15 +38,14 @@ public:
     }
 
     // The folder name below the root, kept from one input to the next (a
-    // trailing separator added): made once, emptied of what the last input
-    // left with one listing, instead of being removed and made again.
+    // trailing separator added): made once, then emptied of the files the
+    // last input left, one listing per folder. Its subfolders stay, so an
+    // input that writes into them does not remove and make them again.
     std::string Emptied(const std::string& name) const {
         const std::filesystem::path folder = root_ / name;
         std::error_code ignored;
         std::filesystem::create_directories(folder, ignored);
-        for (const auto& entry : std::filesystem::directory_iterator(folder, ignored)) {
-            std::filesystem::remove_all(entry.path(), ignored);
-        }
+        RemoveFiles(folder);
         return folder.string() + "/";
     }
 
@@ -56,6 +55,17 @@ public:
     }
 
 private:
+    static void RemoveFiles(const std::filesystem::path& folder) {
+        std::error_code ignored;
+        for (const auto& entry : std::filesystem::directory_iterator(folder, ignored)) {
+            if (entry.is_directory(ignored) && !entry.is_symlink(ignored)) {
+                RemoveFiles(entry.path());
+            } else {
+                std::filesystem::remove(entry.path(), ignored);
+            }
+        }
+    }
+
     std::filesystem::path root_;
 };
 

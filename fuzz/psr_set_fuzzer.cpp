@@ -87,14 +87,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     // The folders stay from one input to the next; only the files the last
     // input wrote go (a data file of its set must not be read for this one).
-    static const std::string in = disk.Emptied("in");
+    static const std::string in = [] {
+        const std::string folder = disk.Emptied("in");
+        std::filesystem::create_directories(folder + "REG");
+        return folder;
+    }();
     static std::vector<std::string> dataFiles;
     for (const std::string& path : dataFiles) {
         std::filesystem::remove(path);
     }
     dataFiles.clear();
     fuzz::PsrFuzzDisk::Write(in + "SET.USR", userFile);
-    std::filesystem::create_directories(in + "REG");
     std::vector<std::string> lines;
     fuzz::Require(TextFile::ReadLines(in + "SET.USR", lines));
     Psr740SetContents contents;
@@ -112,6 +115,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     // Store beside a REG.MNG of the input, load what was stored: the same memory.
+    // REG stays from one input to the next, emptied of its files.
     const std::string out = disk.Emptied("out");
     std::filesystem::create_directories(out + "REG");
     fuzz::PsrFuzzDisk::Write(out + "REG/REG.MNG", regMng);

@@ -75,7 +75,8 @@ Psr9000BackupFile::Verdict Psr9000BackupFile::Inspect(std::span<const std::uint8
     return ByteReader::U32At(bytes, kDataEnd) == Checksum(bytes) ? Verdict::Sound : Verdict::ChecksumWrong;
 }
 
-bool Psr9000BackupFile::Read(std::span<const std::uint8_t> bytes, Psr9000BankTable& table) {
+bool Psr9000BackupFile::Read(std::span<const std::uint8_t> bytes, Psr9000BankTable& table,
+                             const std::shared_ptr<const Psr9000BackupOrigin>& origin) {
     if (bytes.size() != kFileSize) {
         return false;
     }
@@ -92,7 +93,7 @@ bool Psr9000BackupFile::Read(std::span<const std::uint8_t> bytes, Psr9000BankTab
             reader.ReadBytes(kRecordSize, field);
             std::copy(field.begin(), field.end(), slot.record.begin());
             slot.empty = IsEmptyRecord(slot.record);
-            slot.origin.reset();
+            slot.origin = slot.empty ? nullptr : origin;
         }
         bank.used = bank.HasRegistrations();
     }

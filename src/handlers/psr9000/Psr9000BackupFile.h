@@ -2,6 +2,7 @@
 // The registration backup file: a 24-byte header, 64 banks of a 16-byte
 // header and eight 470-byte records, and a checksum over the banks.
 #include <cstdint>
+#include <memory>
 #include <span>
 #include <vector>
 
@@ -22,7 +23,9 @@ public:
     static Verdict Inspect(std::span<const std::uint8_t> bytes);
     // False (table untouched) unless bytes are a whole file. The checksum is
     // not looked at: whether a damaged file is read is the person's choice.
-    static bool Read(std::span<const std::uint8_t> bytes, Psr9000BankTable& table);
+    // Every registration read is marked as coming from origin.
+    static bool Read(std::span<const std::uint8_t> bytes, Psr9000BankTable& table,
+                     const std::shared_ptr<const Psr9000BackupOrigin>& origin = nullptr);
     // The whole file, with the checksum of what is written.
     static std::vector<std::uint8_t> Write(const Psr9000BankTable& table);
     // The same into bytes, whose memory is reused when it has the size already

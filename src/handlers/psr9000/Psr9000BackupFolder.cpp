@@ -98,13 +98,38 @@ std::optional<std::string> Psr9000BackupFolder::FindRegistrationFile(const Psr90
     return FindFile(folder, name, kArchiveKinds, model.registrationFile);
 }
 
-std::optional<std::string> Psr9000BackupFolder::FindStyleBackup(const Psr9000Model& model,
-                                                                const FolderListing& folder,
-                                                                const std::string& name) {
-    if (auto path = FindFile(folder, name, {".B01"}, "STY.B01")) {
-        return path;
+std::optional<Psr9000BackupFolder::ReadResult> Psr9000BackupFolder::ReadFile(const FolderListing& folder,
+                                                                             const std::string& name,
+                                                                             const std::vector<std::string>& kinds,
+                                                                             const std::string& file,
+                                                                             std::vector<std::uint8_t>& bytes) {
+    for (const std::string& kind : kinds) {
+        const auto backup = folder.FindFolder(name + kind);
+        if (!backup) {
+            continue;
+        }
+        if (std::string exact = FileSystem::WithSeparator(*backup) + file; FileSystem::ReadBytes(exact, bytes)) {
+            return ReadResult{std::move(exact), true};
+        }
+        if (auto path = FolderListing(*backup).FindFile(file)) {
+            const bool read = FileSystem::ReadBytes(*path, bytes);
+            return ReadResult{std::move(*path), read};
+        }
     }
-    return FindFile(folder, name, {kStoredKind}, model.styleBackupFile);
+    return std::nullopt;
+}
+
+std::optional<Psr9000BackupFolder::ReadResult> Psr9000BackupFolder::ReadRegistrationFile(
+    const Psr9000Model& model, const FolderListing& folder, const std::string& name, std::vector<std::uint8_t>& bytes) {
+    return ReadFile(folder, name, kArchiveKinds, model.registrationFile, bytes);
+}
+
+std::optional<Psr9000BackupFolder::ReadResult> Psr9000BackupFolder::ReadStyleBackup(
+    const Psr9000Model& model, const FolderListing& folder, const std::string& name, std::vector<std::uint8_t>& bytes) {
+    if (auto found = ReadFile(folder, name, {".B01"}, "STY.B01", bytes)) {
+        return found;
+    }
+    return ReadFile(folder, name, {kStoredKind}, model.styleBackupFile, bytes);
 }
 
 std::string Psr9000BackupFolder::StoredName(const std::string& archive) {

@@ -26,9 +26,23 @@ public:
     // The registration file of the first backup folder kind that holds one.
     static std::optional<std::string> FindRegistrationFile(const Psr9000Model& model, const FolderListing& folder,
                                                            const std::string& name);
+
+    // A file found in a backup folder, and whether its bytes could be read.
+    struct ReadResult {
+        std::string path;
+        bool read = false;
+    };
+    // As FindFile, with the file's bytes read into bytes. The name as given is
+    // read straight away; a backup folder is listed only when that fails, so a
+    // load asks the disk nothing the read does not ask again.
+    static std::optional<ReadResult> ReadFile(const FolderListing& folder, const std::string& name,
+                                              const std::vector<std::string>& kinds, const std::string& file,
+                                              std::vector<std::uint8_t>& bytes);
+    static std::optional<ReadResult> ReadRegistrationFile(const Psr9000Model& model, const FolderListing& folder,
+                                                          const std::string& name, std::vector<std::uint8_t>& bytes);
     // The style backup: "STY.B01" in a ".B01" folder, else the model's file in a ".BUF" folder.
-    static std::optional<std::string> FindStyleBackup(const Psr9000Model& model, const FolderListing& folder,
-                                                      const std::string& name);
+    static std::optional<ReadResult> ReadStyleBackup(const Psr9000Model& model, const FolderListing& folder,
+                                                     const std::string& name, std::vector<std::uint8_t>& bytes);
 
     // Writes a new backup folder "<NAME>.BUF" into folder (and DISK.MNG when
     // folder is the root of an instrument disk), with a copy of styleBackup

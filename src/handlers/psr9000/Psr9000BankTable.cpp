@@ -29,14 +29,6 @@ bool Psr9000BankTable::AnyUsed() const {
     return std::any_of(banks.begin(), banks.end(), [](const Psr9000Bank& bank) { return bank.used; });
 }
 
-void Psr9000BankTable::SetOrigin(const std::shared_ptr<const Psr9000BackupOrigin>& origin) {
-    for (Psr9000Bank& bank : banks) {
-        for (Psr9000Slot& slot : bank.slots) {
-            slot.origin = slot.empty ? nullptr : origin;
-        }
-    }
-}
-
 const std::vector<std::uint8_t>* Psr9000BankTable::SharedStyleBackup() const {
     const Psr9000BackupOrigin* shared = nullptr;
     for (const Psr9000Bank& bank : banks) {

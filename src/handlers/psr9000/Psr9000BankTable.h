@@ -38,8 +38,6 @@ struct Psr9000BankTable {
 
     void Reset(const std::array<std::uint8_t, 24>& defaultHeader);
     bool AnyUsed() const;
-    // Marks every registration as coming from origin.
-    void SetOrigin(const std::shared_ptr<const Psr9000BackupOrigin>& origin);
     // The style backup all registrations share through one loaded backup, or
     // nullptr when there is none, they have none, or they came from several.
     const std::vector<std::uint8_t>* SharedStyleBackup() const;

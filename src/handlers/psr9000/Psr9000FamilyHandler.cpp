@@ -156,26 +156,26 @@ Status Psr9000FamilyHandler::LoadDestinationArchive(const std::string& folder, c
         ui().ShowMessage("Model not correct\n" + FileSystem::WithSeparator(folder) + "DISK.MNG");
         return Status::kWrongModel;
     }
-    const auto path = Psr9000BackupFolder::FindRegistrationFile(model_, listing, archive);
-    if (!path) {
+    std::vector<std::uint8_t> bytes;
+    const auto found = Psr9000BackupFolder::ReadRegistrationFile(model_, listing, archive, bytes);
+    if (!found) {
         ui().ShowMessage(
             NotCorrect(FileSystem::WithSeparator(folder) + archive, MissingRegistrationFile(listing, archive)));
         return Status::kNotValid;
     }
-    std::vector<std::uint8_t> bytes;
-    if (!FileSystem::ReadBytes(*path, bytes)) {
-        ui().ShowMessage(NotCorrect(*path, "the file cannot be read"));
+    if (!found->read) {
+        ui().ShowMessage(NotCorrect(found->path, "the file cannot be read"));
         return Status::kNotValid;
     }
     // Read fills the whole table or, refusing the size, leaves it untouched:
-    // no second quarter megabyte to build and move.
-    if (!AcceptBackup(*path, bytes) || !Psr9000BackupFile::Read(bytes, *table_)) {
+    // no second quarter megabyte to build and move. The registrations are
+    // marked with their backup as they are read, not in a pass of their own.
+    const auto origin = std::make_shared<Psr9000BackupOrigin>();
+    if (!AcceptBackup(found->path, bytes) || !Psr9000BackupFile::Read(bytes, *table_, origin)) {
         return Status::kNotValid;
     }
-    const auto origin = std::make_shared<Psr9000BackupOrigin>();
     const bool implicitSearch = implicitStyleSearch_;
     ReadBesideStyleBackup(listing, archive, *origin, implicitSearch);
-    table_->SetOrigin(origin);
     // Only a backup that has loaded gives the archive its name.
     archiveName_ = Cp1252::FromUtf8(archive);
     if (implicitSearch) {
@@ -214,16 +214,16 @@ std::string Psr9000FamilyHandler::MissingRegistrationFile(const FolderListing& f
 
 void Psr9000FamilyHandler::ReadBesideStyleBackup(const FolderListing& folder, const std::string& archive,
                                                  Psr9000BackupOrigin& origin, bool takeNames) {
-    const auto path = Psr9000BackupFolder::FindStyleBackup(model_, folder, archive);
-    if (!path) {
+    std::vector<std::uint8_t> bytes;
+    const auto found = Psr9000BackupFolder::ReadStyleBackup(model_, folder, archive, bytes);
+    if (!found) {
         if (takeNames) {
             userStyles_.Reset();
         }
         return;
     }
-    std::vector<std::uint8_t> bytes;
     Psr9000UserStyles names;
-    const bool valid = FileSystem::ReadBytes(*path, bytes) && names.ReadBackup(bytes) == Status::kDone;
+    const bool valid = found->read && names.ReadBackup(bytes) == Status::kDone;
     if (valid) {
         origin.styleBackup = std::move(bytes);
     }
@@ -233,7 +233,7 @@ void Psr9000FamilyHandler::ReadBesideStyleBackup(const FolderListing& folder, co
         if (!valid) {
             ui().ShowMessage(InsertText("Style backup %s cannot be read or is not valid; user styles keep their "
                                         "default names",
-                                        *path));
+                                        found->path));
         }
     }
 }
@@ -263,9 +263,9 @@ std::string Psr9000FamilyHandler::LastStoredName() const { return storedName_; }
 // ---- style backups --------------------------------------------------------------
 
 Status Psr9000FamilyHandler::LoadStyleArchive(const std::string& folder, const std::string& styleArchive) {
-    const auto path = Psr9000BackupFolder::FindStyleBackup(model_, FolderListing(folder), styleArchive);
     std::vector<std::uint8_t> bytes;
-    if (!path || !FileSystem::ReadBytes(*path, bytes)) {
+    const auto found = Psr9000BackupFolder::ReadStyleBackup(model_, FolderListing(folder), styleArchive, bytes);
+    if (!found || !found->read) {
         return Status::kNotValid;
     }
     return userStyles_.ReadBackup(bytes);
