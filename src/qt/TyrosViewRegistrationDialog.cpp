@@ -17,13 +17,6 @@
 namespace kalivo {
 
 // One group line: its name, presence text and the values shown while present.
-struct TyrosViewRegistrationDialog::LineText {
-    const char* group;
-    std::string presence;
-    const char* detail = nullptr;  // label of the values; nullptr: presence only
-    std::vector<std::string> values = {};
-};
-
 namespace {
 
 // Grid columns of a group line.
@@ -50,28 +43,11 @@ TyrosViewRegistrationDialog::TyrosViewRegistrationDialog(const TyrosRegistration
     part_ = ValueEdit(view.part > 0 ? std::to_string(view.part) : std::string(), 12, units);
     name_ = ValueEdit(view.name, 70, units);
 
-    const auto& v = view.voices;
-    const auto& on = view.voicePresence;
-    const std::array<LineText, kLines> texts{{
-        {"Style", view.style, "Style:", {view.styleName}},
-        {"Right1", on[0], "Right1:", {v[0].name, v[0].onOff}},
-        {"Right2", on[1], "Right2:", {v[1].name, v[1].onOff}},
-        {"Right3", on[2], "Right3:", {v[2].name, v[2].onOff}},
-        {"Left", on[3], "Left:", {v[3].name, v[3].onOff}},
-        {"Multi Pad", view.multiPad, "MultiPad:", {view.multiPadName}},
-        {"Tempo", view.tempo, "Tempo:", {view.tempoValue}},
-        {"Tune Trans", view.tuneTrans},
-        {"Scale", view.scale},
-        {"Pedal", view.pedal},
-        {"Harmony", view.harmony, "Harmony:", {view.harmonyType, view.harmonyOnOff}},
-        {"Song", view.song, "Song:", {view.songName}},
-        {"MicSettings", view.mic},
-        {"LineOut", view.lineOut},
-    }};
+    const std::vector<TyrosViewLine> texts = TyrosViewLines::Of(view);
     grid_->setHorizontalSpacing(units.X(5));
     grid_->setVerticalSpacing(units.Y(2));
     for (int line = 0; line < kLines; ++line) {
-        AddLine(static_cast<Line>(line), texts[static_cast<std::size_t>(line)], units);
+        AddLine(static_cast<Line>(line), texts.at(static_cast<std::size_t>(line)), units);
     }
     icon_ = new IconLineWidget(IconOf(view), ui, units, this);
     grid_->addWidget(new QLabel(QStringLiteral("Icon"), this), kLines, kGroup);
@@ -100,7 +76,7 @@ QLineEdit* TyrosViewRegistrationDialog::ValueEdit(const std::string& text, int w
     return edit;
 }
 
-void TyrosViewRegistrationDialog::AddLine(Line line, const LineText& text, const DialogUnits& units) {
+void TyrosViewRegistrationDialog::AddLine(Line line, const TyrosViewLine& text, const DialogUnits& units) {
     LineWidgets& widgets = lines_[line];
     grid_->addWidget(new QLabel(QString::fromLatin1(text.group), this), line, kGroup);
     widgets.presence = ValueEdit(text.presence, 10, units);

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "ui/DialogData.h"
+#include "ui/tyros/TyrosViewLines.h"
 
 class QGridLayout;
 class QLineEdit;
@@ -46,9 +47,8 @@ private:
         QLineEdit* presence = nullptr;
         std::vector<QWidget*> details;
     };
-    struct LineText;
 
-    void AddLine(Line line, const LineText& text, const DialogUnits& units);
+    void AddLine(Line line, const TyrosViewLine& text, const DialogUnits& units);
     QLineEdit* ValueEdit(const std::string& text, int width, const DialogUnits& units);
 
     QLineEdit* bank_;

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "ui/bank/ViewBankText.h"
+#include "ui/tyros/TyrosViewLines.h"
 #include "web/WebForm.h"
 
 namespace kalivo {
@@ -15,16 +16,9 @@ namespace {
 constexpr int kPresence = 3;
 constexpr int kName = 22;
 
-// One group line of the Tyros dialog: the group, its "+"/"-", and while it is
-// there the values under their label (one value takes the On/Off column too).
-struct TyrosLine {
-    const char* group;
-    const std::string& presence;
-    const char* detail = nullptr;
-    std::vector<std::string> values = {};
-};
-
-void AddTyrosLine(WebForm& form, const TyrosLine& line) {
+// One group line of the Tyros dialog; while the group is there its values
+// show under their label (one value takes the On/Off column too).
+void AddTyrosLine(WebForm& form, const TyrosViewLine& line) {
     form.Row().Label(line.group).Value(line.group, line.presence, kPresence);
     if (line.detail == nullptr) {
         return;
@@ -59,24 +53,7 @@ void WebViewDialogs::Tyros(const TyrosRegistrationView& view) {
         .Label("Name")
         .Value("Name", view.name, 17);
     form.Section();
-    const auto& v = view.voices;
-    const auto& on = view.voicePresence;
-    for (const TyrosLine& line : std::vector<TyrosLine>{
-             {"Style", view.style, "Style:", {view.styleName}},
-             {"Right1", on[0], "Right1:", {v[0].name, v[0].onOff}},
-             {"Right2", on[1], "Right2:", {v[1].name, v[1].onOff}},
-             {"Right3", on[2], "Right3:", {v[2].name, v[2].onOff}},
-             {"Left", on[3], "Left:", {v[3].name, v[3].onOff}},
-             {"Multi Pad", view.multiPad, "MultiPad:", {view.multiPadName}},
-             {"Tempo", view.tempo, "Tempo:", {view.tempoValue}},
-             {"Tune Trans", view.tuneTrans},
-             {"Scale", view.scale},
-             {"Pedal", view.pedal},
-             {"Harmony", view.harmony, "Harmony:", {view.harmonyType, view.harmonyOnOff}},
-             {"Song", view.song, "Song:", {view.songName}},
-             {"MicSettings", view.mic},
-             {"LineOut", view.lineOut},
-         }) {
+    for (const TyrosViewLine& line : TyrosViewLines::Of(view)) {
         AddTyrosLine(form, line);
     }
     // The registration's icon is found in the icon list as a bank's is.
