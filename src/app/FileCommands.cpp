@@ -319,7 +319,15 @@ void FileCommands::StoreArchive() {
     if (outcome.stored == outcome.tried && chosen->size() == banks.size()) {
         d_.MarkStored();
     }
-    d_.Status("Stored " + Counted(outcome.stored, "bank") + " in " + folder);
+    // A bank that was refused or cancelled is no part of a "Stored".
+    if (outcome.stored == 0) {
+        d_.Status(std::string(kNothingStored) + " in " + folder);
+    } else if (outcome.stored < outcome.tried) {
+        d_.Status("Stored " + std::to_string(outcome.stored) + " of " + Counted(outcome.tried, "bank") + " in " +
+                  folder);
+    } else {
+        d_.Status("Stored " + Counted(outcome.stored, "bank") + " in " + folder);
+    }
 }
 
 // An archive nobody named is named before its first store, in the dialog of

@@ -401,7 +401,6 @@ void MainDialog::StoreNotOnDisk(const std::string& status) {
     StatesChanged();
 }
 
-
 void MainDialog::StepBack(bool undo) {
     if (destination_ == nullptr) {
         return;

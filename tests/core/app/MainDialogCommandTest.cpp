@@ -350,6 +350,12 @@ TEST_F(CommandTest, StoreArchiveKeepsChangedWhenABankFailedOrWasLeftOut) {
     dst().storeResults = {Status::kDone, Status::kStoreCancelled};
     dialog->StoreArchive();
     EXPECT_TRUE(dialog->Changed());  // the second bank was cancelled
+    EXPECT_EQ(view.LastStatus(), "Stored 1 of 2 banks in /out");
+    ui.folders = {"/out"};
+    ui.bankChoices = {std::vector<int>{0}};
+    dst().storeResults = {Status::kReplaceDeclined};
+    dialog->StoreArchive();
+    EXPECT_EQ(view.LastStatus(), "Nothing stored in /out");
 }
 
 TEST_F(CommandTest, ExitAsksAndYesStoresAndKeepsTheWindowOpen) {
