@@ -1,19 +1,42 @@
 #include "common/fs/FileSystem.h"
 
-#include "common/text/Cp1252.h"
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
 #include <filesystem>
-#include <fstream>
 #include <random>
 #include <system_error>
+
+#include "common/fs/FolderListing.h"
+#include "common/text/Cp1252.h"
 
 namespace kalivo {
 
 namespace stdfs = std::filesystem;
 
 namespace {
+
+// Repeats step (a read or write of up to n bytes at offset at) until count
+// bytes moved, resuming after an interruption; false when the file ends early
+// or fails.
+template <typename Step>
+bool Transfer(std::size_t count, Step step) {
+    for (std::size_t done = 0; done < count;) {
+        const ssize_t moved = step(done, count - done);
+        if (moved < 0 && errno == EINTR) {
+            continue;
+        }
+        if (moved <= 0) {
+            return false;
+        }
+        done += static_cast<std::size_t>(moved);
+    }
+    return true;
+}
 
 // Only the ASCII letters fold: names are single-byte instrument text or UTF-8,
 // and a locale's idea of case for the upper half would differ between machines.
@@ -25,26 +48,20 @@ unsigned char Lower(char c) {
 enum class EntryKind { File, Folder, Any };
 
 std::vector<std::string> ListEntries(const std::string& folder, const std::string& pattern, EntryKind kind) {
-    std::vector<std::string> names;
-    std::error_code ec;
-    stdfs::directory_iterator it(folder.empty() ? "." : folder, ec);
-    if (ec) {
-        return names;
-    }
-    for (const auto& entry : it) {
-        std::error_code typeError;
-        const bool isFolder = entry.is_directory(typeError);
-        const bool isFile = entry.is_regular_file(typeError);
-        if ((kind == EntryKind::Folder && !isFolder) || (kind == EntryKind::File && !isFile)) {
+    const FolderListing listing(folder);
+    const std::vector<std::string>& names = listing.Names();
+    std::vector<std::string> found;
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        const FolderListing::Kind listed = listing.Kinds()[i];
+        if ((kind == EntryKind::Folder && listed != FolderListing::Kind::Folder) ||
+            (kind == EntryKind::File && listed != FolderListing::Kind::File)) {
             continue;
         }
-        const std::string name = entry.path().filename().string();
-        if (FileSystem::WildcardMatch(pattern, name)) {
-            names.push_back(name);
+        if (FileSystem::WildcardMatch(pattern, names[i])) {
+            found.push_back(names[i]);
         }
     }
-    std::stable_sort(names.begin(), names.end(), FileSystem::LessNoCase);
-    return names;
+    return found;
 }
 
 }  // namespace
@@ -159,22 +176,7 @@ std::optional<std::string> FileSystem::FindNoCase(const std::string& folder, con
 }
 
 std::optional<std::string> FileSystem::ListedName(const std::string& folder, const std::string& name) {
-    std::error_code ec;
-    stdfs::directory_iterator it(folder.empty() ? "." : folder, ec);
-    if (ec) {
-        return std::nullopt;
-    }
-    std::optional<std::string> found;
-    for (const auto& entry : it) {
-        const std::string entryName = entry.path().filename().string();
-        if (entryName == name) {
-            return entryName;
-        }
-        if (!found && EqualsNoCase(entryName, name)) {
-            found = entryName;
-        }
-    }
-    return found;
+    return FolderListing(folder).ListedName(name);
 }
 
 std::vector<std::string> FileSystem::FindFiles(const std::string& folder, const std::string& pattern) {
@@ -199,20 +201,21 @@ std::optional<std::uintmax_t> FileSystem::FileSize(const std::string& path) {
 }
 
 bool FileSystem::ReadBytes(const std::string& path, std::vector<std::uint8_t>& out, std::uintmax_t maxSize) {
-    std::error_code ec;
-    if (!stdfs::is_regular_file(path, ec)) {
+    // Asked before opening: a pipe or a device is never opened, only refused.
+    struct stat status {};
+    if (::stat(path.c_str(), &status) != 0 || !S_ISREG(status.st_mode) ||
+        static_cast<std::uintmax_t>(status.st_size) > maxSize) {
         return false;
     }
-    const auto size = stdfs::file_size(path, ec);
-    if (ec || size > maxSize) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
         return false;
     }
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        return false;
-    }
-    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size));
-    if (size > 0 && !in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(size))) {
+    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(status.st_size));
+    // A file that shrank since it was asked about reads short and is refused.
+    const bool read = Transfer(bytes.size(), [&](std::size_t at, std::size_t n) { return ::read(fd, bytes.data() + at, n); });
+    ::close(fd);
+    if (!read) {
         return false;
     }
     out = std::move(bytes);
@@ -267,15 +270,7 @@ bool FileSystem::IsTemporaryName(const std::string& name) {
                        [](char c) { return c >= '0' && c <= '9'; });
 }
 
-void FileSystem::RemoveLeftovers(const std::string& folder) {
-    const std::string base = WithSeparator(folder.empty() ? "." : folder);
-    for (const std::string& name : FindEntries(folder, std::string("*") + kTemporaryMark + "*")) {
-        if (IsTemporaryName(name)) {
-            std::error_code ec;
-            stdfs::remove_all(base + name, ec);
-        }
-    }
-}
+void FileSystem::RemoveLeftovers(const std::string& folder) { FolderListing(folder).RemoveLeftovers(); }
 
 bool FileSystem::Rename(const std::string& from, const std::string& to) {
     std::error_code ec;
@@ -291,18 +286,16 @@ bool FileSystem::WriteBytesSafely(const std::string& path, const std::vector<std
 
 bool FileSystem::WriteNewBytesSafely(const std::string& target, const std::vector<std::uint8_t>& bytes) {
     const std::string temporary = TemporaryNameBeside(target);
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (!out) {
-            return false;
-        }
-        out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-        // A full disk may show only when the last block is written at close.
-        out.close();
-        if (!out) {
-            Remove(temporary);
-            return false;
-        }
+    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    if (fd < 0) {
+        return false;
+    }
+    const bool written =
+        Transfer(bytes.size(), [&](std::size_t at, std::size_t n) { return ::write(fd, bytes.data() + at, n); });
+    // A full disk may show only when the last block is written at close.
+    if (::close(fd) != 0 || !written) {
+        Remove(temporary);
+        return false;
     }
     std::error_code ec;
     stdfs::rename(temporary, target, ec);

@@ -1,5 +1,8 @@
 #include "common/fs/FolderListing.h"
 
+#include <dirent.h>
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <filesystem>
 #include <numeric>
@@ -22,12 +25,8 @@ std::string Upper(std::string name) {
     return name;
 }
 
-FolderListing::Kind KindOf(stdfs::file_type type) {
-    switch (type) {
-        case stdfs::file_type::regular: return FolderListing::Kind::File;
-        case stdfs::file_type::directory: return FolderListing::Kind::Folder;
-        default: return FolderListing::Kind::Other;
-    }
+FolderListing::Kind KindOfMode(mode_t mode) {
+    return S_ISREG(mode) ? FolderListing::Kind::File : S_ISDIR(mode) ? FolderListing::Kind::Folder : FolderListing::Kind::Other;
 }
 
 }  // namespace
@@ -37,33 +36,48 @@ FolderListing::FolderListing(std::string folder) : folder_(folder.empty() ? "." 
 std::string FolderListing::PathOf(const std::string& name) const { return FileSystem::WithSeparator(folder_) + name; }
 
 std::optional<FolderListing::Entry> FolderListing::Probe(const std::string& name) const {
-    std::error_code ec;
-    const stdfs::file_status status = stdfs::status(PathOf(name), ec);
-    if (ec || !stdfs::exists(status)) {
+    std::string path = PathOf(name);
+    struct stat status {};
+    if (::stat(path.c_str(), &status) != 0) {
         return std::nullopt;
     }
-    return Entry{PathOf(name), KindOf(status.type())};
+    return Entry{std::move(path), KindOfMode(status.st_mode)};
+}
+
+FolderListing::Kind FolderListing::KindOfEntry(const dirent& entry) const {
+    switch (entry.d_type) {
+        case DT_REG: return Kind::File;
+        case DT_DIR: return Kind::Folder;
+        case DT_LNK:
+        case DT_UNKNOWN: break;
+        default: return Kind::Other;
+    }
+    // Only links, and entries of file systems that do not say, cost a status call.
+    struct stat status {};
+    return ::stat(PathOf(entry.d_name).c_str(), &status) == 0 ? KindOfMode(status.st_mode) : Kind::Other;
 }
 
 void FolderListing::List() const {
     listed_ = true;
     std::vector<std::string> names;
     std::vector<Kind> kinds;
-    std::error_code ec;
-    stdfs::directory_iterator it(folder_, ec);
-    for (; !ec && it != stdfs::directory_iterator(); it.increment(ec)) {
-        // The type comes with the listing; only links cost a status call.
-        std::error_code typeError;
-        const Kind kind = it->is_regular_file(typeError) ? Kind::File
-                          : it->is_directory(typeError)  ? Kind::Folder
-                                                         : Kind::Other;
-        names.push_back(it->path().filename().string());
-        kinds.push_back(kind);
+    // The system's own listing: no path object is built per entry.
+    if (DIR* dir = ::opendir(folder_.c_str())) {
+        while (const dirent* entry = ::readdir(dir)) {
+            const std::string_view name = entry->d_name;
+            if (name != "." && name != "..") {
+                names.emplace_back(name);
+                kinds.push_back(KindOfEntry(*entry));
+            }
+        }
+        ::closedir(dir);
     }
     std::vector<std::size_t> order(names.size());
     std::iota(order.begin(), order.end(), std::size_t{0});
     std::stable_sort(order.begin(), order.end(),
                      [&](std::size_t a, std::size_t b) { return FileSystem::LessNoCase(names[a], names[b]); });
+    names_.reserve(names.size());
+    kinds_.reserve(names.size());
     for (std::size_t index : order) {
         names_.push_back(std::move(names[index]));
         kinds_.push_back(kinds[index]);
@@ -77,6 +91,42 @@ const std::vector<std::string>& FolderListing::Names() const {
     return names_;
 }
 
+const std::vector<FolderListing::Kind>& FolderListing::Kinds() const {
+    Names();
+    return kinds_;
+}
+
+void FolderListing::RemoveLeftovers() {
+    Names();
+    for (std::size_t i = names_.size(); i-- > 0;) {
+        if (FileSystem::IsTemporaryName(names_[i])) {
+            std::error_code ignored;
+            stdfs::remove_all(PathOf(names_[i]), ignored);
+            names_.erase(names_.begin() + static_cast<std::ptrdiff_t>(i));
+            kinds_.erase(kinds_.begin() + static_cast<std::ptrdiff_t>(i));
+        }
+    }
+}
+
+std::optional<std::size_t> FolderListing::IndexOf(const std::string& name) const {
+    const std::vector<std::string>& names = Names();
+    std::optional<std::size_t> match;
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        if (names[i] == name) {
+            return i;
+        }
+        if (!match && FileSystem::EqualsNoCase(names[i], name)) {
+            match = i;
+        }
+    }
+    return match;
+}
+
+std::optional<std::string> FolderListing::ListedName(const std::string& name) const {
+    const auto index = IndexOf(name);
+    return index ? std::optional<std::string>(names_[*index]) : std::nullopt;
+}
+
 std::optional<FolderListing::Entry> FolderListing::Find(const std::string& name) const {
     if (!listed_) {
         if (auto found = Probe(name)) {
@@ -88,21 +138,11 @@ std::optional<FolderListing::Entry> FolderListing::Find(const std::string& name)
             }
         }
     }
-    const std::vector<std::string>& names = Names();
-    std::optional<std::size_t> match;
-    for (std::size_t i = 0; i < names.size(); ++i) {
-        if (names[i] == name) {
-            match = i;
-            break;
-        }
-        if (!match && FileSystem::EqualsNoCase(names[i], name)) {
-            match = i;
-        }
-    }
-    if (!match) {
+    const auto index = IndexOf(name);
+    if (!index) {
         return std::nullopt;
     }
-    return Entry{PathOf(names[*match]), kinds_[*match]};
+    return Entry{PathOf(names_[*index]), kinds_[*index]};
 }
 
 std::optional<std::string> FolderListing::FindPath(const std::string& name) const {

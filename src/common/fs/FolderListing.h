@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+struct dirent;
+
 namespace kalivo {
 
 class FolderListing {
@@ -26,11 +28,21 @@ public:
     std::optional<std::string> FindPath(const std::string& name) const;
     std::optional<std::string> FindFile(const std::string& name) const;
     std::optional<std::string> FindFolder(const std::string& name) const;
-    // Every entry's name, in case-insensitive order (the folder listed once).
+    // The name as the listing spells it (an exact match wins), without asking
+    // the disk first: a disk that ignores case finds any spelling.
+    std::optional<std::string> ListedName(const std::string& name) const;
+    // Every entry's name, in case-insensitive order (the folder listed once),
+    // and the kind of each, index for index.
     const std::vector<std::string>& Names() const;
+    const std::vector<Kind>& Kinds() const;
+    // Removes what an interrupted write of this program left in the folder
+    // (FileSystem::IsTemporaryName), from the disk and from the listing.
+    void RemoveLeftovers();
 
 private:
     std::optional<Entry> Find(const std::string& name) const;
+    std::optional<std::size_t> IndexOf(const std::string& name) const;
+    Kind KindOfEntry(const dirent& entry) const;
     std::optional<Entry> Probe(const std::string& name) const;
     void List() const;
 

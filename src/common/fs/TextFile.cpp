@@ -1,6 +1,8 @@
 #include "common/fs/TextFile.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <string_view>
 
 #include "common/fs/FileSystem.h"
 
@@ -12,23 +14,16 @@ bool TextFile::ReadLines(const std::string& path, std::vector<std::string>& line
         return false;
     }
     lines.clear();
-    std::string current;
-    for (std::uint8_t b : bytes) {
-        if (b == '\n') {
-            if (!current.empty() && current.back() == '\r') {
-                current.pop_back();
-            }
-            lines.push_back(current);
-            current.clear();
-        } else {
-            current += static_cast<char>(b);
+    // Each line is cut out whole: no byte-by-byte growth of a string.
+    const std::string_view text(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+    for (std::size_t start = 0; start < text.size();) {
+        const std::size_t end = std::min(text.find('\n', start), text.size());
+        std::string_view line = text.substr(start, end - start);
+        if (!line.empty() && line.back() == '\r') {
+            line.remove_suffix(1);
         }
-    }
-    if (!current.empty()) {
-        if (current.back() == '\r') {
-            current.pop_back();
-        }
-        lines.push_back(current);
+        lines.emplace_back(line);
+        start = end + 1;
     }
     return true;
 }
