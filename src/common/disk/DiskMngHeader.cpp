@@ -8,13 +8,14 @@
 namespace kalivo {
 
 std::vector<std::uint8_t> DiskMngHeader::Build(std::string_view modelString, std::string_view version) {
-    std::string text = ManagementLine::Make("DISK    MNG   ");
-    text += ManagementLine::Make(modelString);
-    text += ManagementLine::Make(version);
-    for (int i = 0; i < 5; ++i) {
-        text += ManagementLine::Make("");
+    std::vector<std::uint8_t> bytes;
+    for (const std::string_view text : {std::string_view("DISK    MNG   "), modelString, version}) {
+        ManagementLine::Append(bytes, text);
     }
-    return std::vector<std::uint8_t>(text.begin(), text.end());
+    for (int i = 0; i < 5; ++i) {
+        ManagementLine::Append(bytes, "");
+    }
+    return bytes;
 }
 
 bool DiskMngHeader::ModelMatches(const std::vector<std::uint8_t>& bytes, std::string_view modelString,
@@ -29,11 +30,6 @@ bool DiskMngHeader::ModelMatches(const std::vector<std::uint8_t>& bytes, std::st
         }
     }
     return true;
-}
-
-DiskMngHeader::Check DiskMngHeader::CheckFolder(const std::string& folder, std::string_view modelString,
-                                                std::size_t compareCount) {
-    return CheckFile(FileSystem::FindNoCase(folder, kFileName), modelString, compareCount);
 }
 
 DiskMngHeader::Check DiskMngHeader::CheckFile(const std::optional<std::string>& path, std::string_view modelString,

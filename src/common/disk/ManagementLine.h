@@ -2,8 +2,10 @@
 // The fixed-width text line of the instruments' disk files: 14 characters,
 // left-aligned and blank-padded, then CR LF.
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace kalivo {
 
@@ -12,10 +14,13 @@ public:
     static constexpr std::size_t kTextSize = 14;
     static constexpr std::size_t kSize = 16;
 
-    // 14 chars, left-aligned, blank-padded (cut at 14), + CR LF = 16 bytes.
-    static std::string Make(std::string_view text);
+    // 14 chars, left-aligned, blank-padded (cut at 14), + CR LF = 16 bytes,
+    // appended to out.
+    static void Append(std::vector<std::uint8_t>& out, std::string_view text);
     // The 32-byte line: 30 blanks + CR LF.
-    static std::string Blank32();
+    static void AppendBlank32(std::vector<std::uint8_t>& out);
+    // text's bytes as they are, for the parts of a file laid out otherwise.
+    static void AppendAsIs(std::vector<std::uint8_t>& out, std::string_view text);
     // The text without CR/LF and trailing blanks, ending before any NUL.
     static std::string TextOf(std::string_view line);
 };

@@ -1,5 +1,7 @@
 #include "common/fs/FatVolume.h"
 
+#include <sys/stat.h>
+
 #include <fstream>
 #include <sstream>
 
@@ -41,6 +43,17 @@ std::string WithoutSeparator(const std::string& folder) {
     return trimmed;
 }
 
+// A mount point lies on another device than its parent folder, or is its own
+// parent (/). Unknown (a status call failed) counts as perhaps.
+bool MayBeMountPoint(const std::string& folder) {
+    struct stat self {}, parent {};
+    const std::string path = WithoutSeparator(folder);
+    if (::stat(path.c_str(), &self) != 0 || ::stat((path + "/..").c_str(), &parent) != 0) {
+        return true;
+    }
+    return self.st_dev != parent.st_dev || self.st_ino == parent.st_ino;
+}
+
 }  // namespace
 
 bool FatVolume::IsFatType(const std::string& type) {
@@ -78,6 +91,10 @@ bool FatVolume::IsDiskRootIn(const std::string& folder, const std::string& mount
 bool FatVolume::IsDiskRoot(const std::string& folder) {
     if (IsDriveA(folder)) {
         return true;
+    }
+    // Most folders are no mount point: two status calls tell, without the mount table.
+    if (folder.empty() || !MayBeMountPoint(folder)) {
+        return false;
     }
     // /proc files report the size 0, so this reads to the end rather than by size.
     std::ifstream in("/proc/self/mounts");

@@ -12,28 +12,42 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-void Append(Bytes& out, const std::string& text) { out.insert(out.end(), text.begin(), text.end()); }
-
 // The first two lines are the same whatever the file's number.
-Bytes Header(const Psr740Model& model) {
+Bytes MakeHeader(const Psr740Model& model) {
     Bytes out;
-    Append(out, ManagementLine::Make(Psr740UserFile::DataLine(model, 1, 0)));
+    ManagementLine::Append(out, Psr740UserFile::DataLine(model, 1, 0));
     std::string second = model.dataSecondLine;
     second.resize(30, ' ');
-    Append(out, second + "\r\n");
+    ManagementLine::AppendAsIs(out, second + "\r\n");
     for (const char* text : {model.modelString, model.dataVersion, "A,I", "", ""}) {
-        Append(out, ManagementLine::Make(text));
+        ManagementLine::Append(out, text);
     }
     return out;
 }
 
-Bytes Trailer(const Psr740Model& model) {
+Bytes MakeTrailer(const Psr740Model& model) {
     if (model.dataTrailerSize == 0) {
         return Bytes();
     }
     Bytes out{0xFF};
-    Append(out, std::string(13, ' ') + "\r\n" + ManagementLine::Make("00011858") + "S");
+    ManagementLine::AppendAsIs(out, std::string(13, ' ') + "\r\n");
+    ManagementLine::Append(out, "00011858");
+    ManagementLine::AppendAsIs(out, "S");
     return out;
+}
+
+// Made once per model: every data file read is compared with them, every one
+// written starts and ends with them.
+const Bytes& Header(const Psr740Model& model) {
+    static const Bytes psr740 = MakeHeader(Psr740Model::Psr740());
+    static const Bytes psr8000 = MakeHeader(Psr740Model::Psr8000());
+    return &model == &Psr740Model::Psr740() ? psr740 : psr8000;
+}
+
+const Bytes& Trailer(const Psr740Model& model) {
+    static const Bytes psr740 = MakeTrailer(Psr740Model::Psr740());
+    static const Bytes psr8000 = MakeTrailer(Psr740Model::Psr8000());
+    return &model == &Psr740Model::Psr740() ? psr740 : psr8000;
 }
 
 bool EqualAt(const Bytes& bytes, std::size_t at, const Bytes& expected) {
@@ -76,7 +90,7 @@ Bytes Psr740DataFile::Build(const Psr740Model& model, const Psr740BankMemory& me
             out.insert(out.end(), record.begin(), record.end());
         }
     }
-    const Bytes trailer = Trailer(model);
+    const Bytes& trailer = Trailer(model);
     out.insert(out.end(), trailer.begin(), trailer.end());
     return out;
 }

@@ -29,8 +29,6 @@ constexpr int kLastSetNumber = 999;
 
 using Bytes = std::vector<std::uint8_t>;
 
-void Append(Bytes& out, const std::string& text) { out.insert(out.end(), text.begin(), text.end()); }
-
 // A name from an instrument file as a file name that stays inside its folder.
 std::string FileNameOf(const std::string& name) { return FileNameSanitizer::Sanitize(Cp1252::ToUtf8(name)); }
 
@@ -53,26 +51,21 @@ std::string Target(const FolderListing& folder, const std::string& name) {
     return folder.FindPath(name).value_or(folder.PathOf(name));
 }
 
-std::optional<std::string> RegFolderOf(const std::string& folder) {
-    const auto found = FileSystem::FindNoCase(folder, "REG");
-    return found && FileSystem::IsDirectory(*found) ? found : std::nullopt;
-}
-
 Bytes RegMngHeader(int counter) {
     Bytes out;
     const std::string ccc = FormatNumbers("%3.3i", counter);
     for (const std::string& text : {std::string("REG     MNG"), std::string(), "FILE" + ccc, "FILE00000" + ccc,
                                     std::string(), std::string(), std::string(), std::string()}) {
-        Append(out, ManagementLine::Make(text));
+        ManagementLine::Append(out, text);
     }
     return out;
 }
 
 void AppendRegMngEntry(const Psr740Model& model, Bytes& out, const std::string& dataLine) {
-    Append(out, ManagementLine::Make(dataLine));
-    Append(out, ManagementLine::Blank32());
+    ManagementLine::Append(out, dataLine);
+    ManagementLine::AppendBlank32(out);
     for (const char* text : {model.modelString, model.dataVersion, "A,I", "", model.dataFileSize}) {
-        Append(out, ManagementLine::Make(text));
+        ManagementLine::Append(out, text);
     }
 }
 
@@ -215,8 +208,9 @@ private:
     // Takes back what this store wrote, so that a failed store uses up
     // neither a set number nor room on the disk.
     Status Undo();
-    // Adds the style entry under the new set number to the disk's STY.MNG.
-    bool AddStyleEntry(const std::string& setNumber);
+    // Adds the style entry under the new set number to the disk's STY.MNG
+    // (found: where the root holds one).
+    bool AddStyleEntry(const std::optional<std::string>& found, const std::string& setNumber);
 
     const Psr740Model& model_;
     const Psr740BankMemory& memory_;
@@ -253,8 +247,7 @@ Status SetStorer::Undo() {
     return Status::kNotValid;
 }
 
-bool SetStorer::AddStyleEntry(const std::string& setNumber) {
-    const auto found = FileSystem::FindNoCase(folder_, "STY.MNG");
+bool SetStorer::AddStyleEntry(const std::optional<std::string>& found, const std::string& setNumber) {
     const std::string path = found.value_or(FileSystem::WithSeparator(folder_) + "STY.MNG");
     Bytes bytes;
     if (found && !FileSystem::ReadBytes(*found, bytes)) {
@@ -277,9 +270,10 @@ bool SetStorer::AddStyleEntry(const std::string& setNumber) {
 
 int SetStorer::NextSetNumber(const FolderListing& reg) const {
     int greatest = 0;
-    for (const std::string& name : reg.Names()) {
-        if (FileSystem::EndsWithNoCase(name, ".REG") && FileSystem::IsRegularFile(reg.PathOf(name))) {
-            greatest = std::max(greatest, Digits(name, 3, 3));
+    const std::vector<std::string>& names = reg.Names();
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        if (FileSystem::EndsWithNoCase(names[i], ".REG") && reg.Kinds()[i] == FolderListing::Kind::File) {
+            greatest = std::max(greatest, Digits(names[i], 3, 3));
         }
     }
     return greatest < kLastSetNumber ? greatest + 1 : -1;
@@ -299,24 +293,26 @@ Status SetStorer::Store(const std::string& name, std::string& setNumberText) {
     if (name.empty()) {
         return Refuse("Archive not stored: a disk name needs at least one letter or digit.");
     }
-    FileSystem::RemoveLeftovers(folder_);
+    // The root and REG are listed once each, for every name looked up in them.
+    FolderListing root(folder_);
+    root.RemoveLeftovers();
     const std::string userName = FileNameOf(name) + ".USR";
     // Tested whether or not REG exists, so that a set is never overwritten.
-    if (FileSystem::FindNoCase(folder_, userName)) {
+    if (root.FindPath(userName)) {
         return Refuse(InsertText("Archive %s already exists", Cp1252::ToUtf8(name)));
     }
     // The header of a disk of the other model stays: its sets must stay loadable.
     const bool diskRoot = FatVolume::IsDiskRoot(folder_);
-    const auto diskMng = FileSystem::FindNoCase(folder_, DiskMngHeader::kFileName);
-    if (diskRoot && DiskMngHeader::CheckFolder(folder_, model_.modelString, model_.diskModelBytes) ==
+    const auto diskMng = root.FindPath(DiskMngHeader::kFileName);
+    if (diskRoot && DiskMngHeader::CheckFile(diskMng, model_.modelString, model_.diskModelBytes) ==
                         DiskMngHeader::Check::WrongModel) {
         return Refuse("Archive not stored: the DISK.MNG of this disk is not one of this model.");
     }
-    const auto regFolder = RegFolderOf(folder_);
+    const auto regFolder = root.FindFolder("REG");
+    FolderListing reg(regFolder.value_or(std::string()));
     if (regFolder) {
-        FileSystem::RemoveLeftovers(*regFolder);
+        reg.RemoveLeftovers();
     }
-    const FolderListing reg(regFolder.value_or(std::string()));
     const int setNumber = regFolder ? NextSetNumber(reg) : 1;
     if (setNumber < 0) {
         return Refuse("Archive not stored: the disk holds set number 999, the last one.");
@@ -384,7 +380,7 @@ Status SetStorer::Store(const std::string& name, std::string& setNumberText) {
         }
     }
     setNumberText = FormatNumbers("%3.3i", setNumber);
-    if (!styleEntry_.Empty() && !AddStyleEntry(setNumberText)) {
+    if (!styleEntry_.Empty() && !AddStyleEntry(root.FindPath("STY.MNG"), setNumberText)) {
         return Undo();
     }
     const Bytes userFile = Psr740UserFile::Build(model_, name, setNumber, usedBanks);

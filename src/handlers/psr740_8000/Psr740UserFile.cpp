@@ -25,8 +25,6 @@ int Number(const std::string& text, std::size_t at, std::size_t count) {
 
 bool Is(const std::string& line, const char* text) { return ManagementLine::TextOf(line) == text; }
 
-void Append(std::vector<std::uint8_t>& out, const std::string& bytes) { out.insert(out.end(), bytes.begin(), bytes.end()); }
-
 // One named data file of a "REG" list line; false when the line names no bank.
 bool RefOf(const Psr740Model& model, const std::string& line, Psr740DataFileRef& ref, std::string& setNumber) {
     ref.stem = line.substr(0, 8);
@@ -104,30 +102,30 @@ std::vector<std::uint8_t> Psr740UserFile::Build(const Psr740Model& model, const 
                                     std::string(model.userFileSize), std::string("SECTION08"),
                                     std::string("MID,00,00,0336"), std::string("SET,00,00,0352"),
                                     FormatNumbers("REG,%2.2i,%2.2i,0368", n, n)}) {
-        Append(out, ManagementLine::Make(text));
+        ManagementLine::Append(out, text);
     }
     int line = 24 + n;  // the sections after the data file lines
     for (const char* section : {"PAD", "STY", "VIC", "TWK", "EFF"}) {
-        Append(out, ManagementLine::Make(std::string(section) + FormatNumbers(",00,00,%4.4i", (line++) * 16)));
+        ManagementLine::Append(out, std::string(section) + FormatNumbers(",00,00,%4.4i", (line++) * 16));
     }
     int mask = 0;
     for (int bank : usedBanks) {
         mask |= 1 << bank;
     }
-    Append(out, model.oneDataFile ? std::string("00000000,FFFFFFFF,00000000,00000000,00000000,010")
+    ManagementLine::AppendAsIs(out, model.oneDataFile ? std::string("00000000,FFFFFFFF,00000000,00000000,00000000,010")
                                   : FormatNumbers("00000000,0000%4.4X,00000000,00000000,00000000,010", mask));
     for (const char* text : {"\\", "SET", "REG"}) {
-        Append(out, ManagementLine::Make(text));
+        ManagementLine::Append(out, text);
     }
     if (model.oneDataFile) {
-        Append(out, ManagementLine::Make(DataLine(model, setNumber, 0)));
+        ManagementLine::Append(out, DataLine(model, setNumber, 0));
     } else {
         for (int bank : usedBanks) {
-            Append(out, ManagementLine::Make(DataLine(model, setNumber, bank)));
+            ManagementLine::Append(out, DataLine(model, setNumber, bank));
         }
     }
     for (const char* text : {"PAD", "\\", "VIC", "TWK", "EFF"}) {
-        Append(out, ManagementLine::Make(text));
+        ManagementLine::Append(out, text);
     }
     return out;
 }

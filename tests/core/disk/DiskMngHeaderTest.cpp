@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "common/disk/DiskMngHeader.h"
@@ -10,14 +12,22 @@
 namespace kalivo {
 namespace {
 
+// Appended after bytes already there, which stay.
+std::string Appended(const std::function<void(std::vector<std::uint8_t>&)>& append) {
+    std::vector<std::uint8_t> bytes{'>'};
+    append(bytes);
+    return std::string(bytes.begin(), bytes.end());
+}
+
 TEST(ManagementLineTest, FourteenCharactersThenCrLf) {
-    EXPECT_EQ(ManagementLine::Make("P,I"), "P,I           \r\n");
-    EXPECT_EQ(ManagementLine::Make(""), std::string(14, ' ') + "\r\n");
-    EXPECT_EQ(ManagementLine::Make("ABCDEFGHIJKLMN"), "ABCDEFGHIJKLMN\r\n");
-    EXPECT_EQ(ManagementLine::Make("ABCDEFGHIJKLMNOP"), "ABCDEFGHIJKLMN\r\n");
-    EXPECT_EQ(ManagementLine::Make("P,I").size(), ManagementLine::kSize);
-    EXPECT_EQ(ManagementLine::Blank32(), std::string(30, ' ') + "\r\n");
-    EXPECT_EQ(ManagementLine::Blank32().size(), 32u);
+    const std::pair<const char*, const char*> cases[] = {{"P,I", ">P,I           \r\n"},
+                                                         {"", ">              \r\n"},
+                                                         {"ABCDEFGHIJKLMN", ">ABCDEFGHIJKLMN\r\n"},
+                                                         {"ABCDEFGHIJKLMNOP", ">ABCDEFGHIJKLMN\r\n"}};
+    for (const auto& [text, line] : cases) {
+        EXPECT_EQ(Appended([&](auto& out) { ManagementLine::Append(out, text); }), line) << text;
+    }
+    EXPECT_EQ(Appended([](auto& out) { ManagementLine::AppendBlank32(out); }), ">" + std::string(30, ' ') + "\r\n");
 }
 
 TEST(ManagementLineTest, TextOfDropsLineEndAndTrailingBlanks) {
@@ -39,14 +49,14 @@ TEST(DiskMngHeaderTest, BuildsEightManagementLines) {
     }
 }
 
-TEST(DiskMngHeaderTest, CheckFolderFindsTheFileIgnoringCase) {
+TEST(DiskMngHeaderTest, CheckFileComparesTheModel) {
     test::TempFolder folder;
-    EXPECT_EQ(DiskMngHeader::CheckFolder(folder.Path(), "PSR-740", 7), DiskMngHeader::Check::Missing);
-    folder.Write("disk.mng", DiskMngHeader::Build("PSR-8000", "Ver0.67Rev0.00"));
-    EXPECT_EQ(DiskMngHeader::CheckFolder(folder.Path(), "PSR-8000", 8), DiskMngHeader::Check::Matches);
-    EXPECT_EQ(DiskMngHeader::CheckFolder(folder.Path() + "/", "PSR-8000", 8), DiskMngHeader::Check::Matches);
-    EXPECT_EQ(DiskMngHeader::CheckFolder(folder.Path(), "PSR-740", 7), DiskMngHeader::Check::WrongModel);
-    EXPECT_EQ(DiskMngHeader::CheckFolder(folder.Path(), "PSR-9000", 8), DiskMngHeader::Check::WrongModel);
+    EXPECT_EQ(DiskMngHeader::CheckFile(std::nullopt, "PSR-740", 7), DiskMngHeader::Check::Missing);
+    EXPECT_EQ(DiskMngHeader::CheckFile(folder.File("DISK.MNG"), "PSR-740", 7), DiskMngHeader::Check::Missing);
+    folder.Write("DISK.MNG", DiskMngHeader::Build("PSR-8000", "Ver0.67Rev0.00"));
+    EXPECT_EQ(DiskMngHeader::CheckFile(folder.File("DISK.MNG"), "PSR-8000", 8), DiskMngHeader::Check::Matches);
+    EXPECT_EQ(DiskMngHeader::CheckFile(folder.File("DISK.MNG"), "PSR-740", 7), DiskMngHeader::Check::WrongModel);
+    EXPECT_EQ(DiskMngHeader::CheckFile(folder.File("DISK.MNG"), "PSR-9000", 8), DiskMngHeader::Check::WrongModel);
 }
 
 TEST(DiskMngHeaderTest, ComparesOnlyTheGivenCount) {
@@ -68,11 +78,11 @@ TEST(DiskMngHeaderTest, ShortFilesAtTheExactBoundary) {
 
     test::TempFolder folder;
     folder.Write("DISK.MNG", oneShort);
-    EXPECT_EQ(DiskMngHeader::CheckFolder(folder.Path(), "PSR-8000", 8), DiskMngHeader::Check::WrongModel);
+    EXPECT_EQ(DiskMngHeader::CheckFile(folder.File("DISK.MNG"), "PSR-8000", 8), DiskMngHeader::Check::WrongModel);
     folder.Write("DISK.MNG", exact);
-    EXPECT_EQ(DiskMngHeader::CheckFolder(folder.Path(), "PSR-8000", 8), DiskMngHeader::Check::Matches);
+    EXPECT_EQ(DiskMngHeader::CheckFile(folder.File("DISK.MNG"), "PSR-8000", 8), DiskMngHeader::Check::Matches);
     folder.Write("DISK.MNG", std::vector<std::uint8_t>());
-    EXPECT_EQ(DiskMngHeader::CheckFolder(folder.Path(), "PSR-8000", 8), DiskMngHeader::Check::WrongModel);
+    EXPECT_EQ(DiskMngHeader::CheckFile(folder.File("DISK.MNG"), "PSR-8000", 8), DiskMngHeader::Check::WrongModel);
 }
 
 }  // namespace

@@ -45,7 +45,7 @@ TEST_P(Psr9000FatStore, TheDiskRootGetsDiskMngUnderTheSpellingItAlreadyHas) {
     EXPECT_EQ(destination->StoreArchive("OLD", root, 0), Status::kNotValid) << "old.buf is OLD.BUF on this disk";
     ASSERT_EQ(destination->StoreArchive("Live", root, 0), Status::kDone);
     EXPECT_EQ(RootNames(), (std::vector<std::string>{"LIVE.BUF", "disk.mng", "old.buf"}));
-    EXPECT_EQ(DiskMngHeader::CheckFolder(root, Model().instrument, 8), DiskMngHeader::Check::Matches);
+    EXPECT_EQ(DiskMngHeader::CheckFile(root + "disk.mng", Model().instrument, 8), DiskMngHeader::Check::Matches);
 
     ASSERT_EQ(source->LoadSourceArchive(root, "live"), Status::kDone);
     std::vector<std::uint8_t> stored;
