@@ -3,12 +3,16 @@
 // input from files as the handlers do. Made once per process, emptied per run,
 // in memory (/dev/shm) where the system has it: a disk folder holds a run
 // to a few hundred inputs a second.
+#include <dirent.h>
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <span>
 #include <string>
+#include <vector>
 
 namespace kalivo::fuzz {
 
@@ -49,24 +53,46 @@ public:
         return folder.string() + "/";
     }
 
+    // Straight through the system: a stream per file costs more than the write.
     static void Write(const std::string& path, std::span<const std::uint8_t> bytes) {
-        std::ofstream out(path, std::ios::binary);
-        out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+        const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+        if (fd < 0 || ::write(fd, bytes.data(), bytes.size()) != static_cast<ssize_t>(bytes.size()) || ::close(fd) != 0) {
+            std::abort();
+        }
     }
 
 private:
     static void RemoveFiles(const std::filesystem::path& folder) {
-        std::error_code ignored;
-        for (const auto& entry : std::filesystem::directory_iterator(folder, ignored)) {
-            if (entry.is_directory(ignored) && !entry.is_symlink(ignored)) {
-                RemoveFiles(entry.path());
+        DIR* dir = ::opendir(folder.c_str());
+        if (dir == nullptr) {
+            return;
+        }
+        while (const dirent* entry = ::readdir(dir)) {
+            const std::string name = entry->d_name;
+            if (name == "." || name == "..") {
+                continue;
+            }
+            if (entry->d_type == DT_DIR) {
+                RemoveFiles(folder / name);
             } else {
-                std::filesystem::remove(entry.path(), ignored);
+                ::unlink((folder / name).c_str());
             }
         }
+        ::closedir(dir);
     }
 
     std::filesystem::path root_;
+};
+
+// Files an input wrote, removed when it ends however it ends.
+struct RemovedAtEnd {
+    std::vector<std::string> paths;
+    ~RemovedAtEnd() {
+        for (const std::string& path : paths) {
+            std::error_code ignored;
+            std::filesystem::remove(path, ignored);
+        }
+    }
 };
 
 }  // namespace kalivo::fuzz

@@ -7,6 +7,7 @@
 // length and the user file, a u16 length and REG.MNG, then the data file.
 #include <algorithm>
 #include <filesystem>
+#include <memory>
 #include <vector>
 
 #include "PsrFuzzDisk.h"
@@ -61,21 +62,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     reader.ReadBytes(reader.Remaining(), dataFile);
 
-    // One pair of handlers per model for the whole run: a load replaces the
-    // whole memory, and only a load that succeeded is looked at.
-    static test::AlternatingUserInterface ui;
-    static Psr740Handler loaded740(ui), again740(ui);
-    static Psr8000Handler loaded8000(ui), again8000(ui);
-    static const bool created = [] {
-        for (Psr740FamilyHandler* handler : std::initializer_list<Psr740FamilyHandler*>{&loaded740, &again740, &loaded8000, &again8000}) {
-            handler->CreateStore();
-        }
-        return true;
-    }();
-    (void)created;
-    Psr740FamilyHandler* loaded = (flags & 1) == 0 ? static_cast<Psr740FamilyHandler*>(&loaded740) : &loaded8000;
-    Psr740FamilyHandler* again = (flags & 1) == 0 ? static_cast<Psr740FamilyHandler*>(&again740) : &again8000;
-    const Psr740Model& model = loaded->Model();
+    const Psr740Model& model = (flags & 1) == 0 ? Psr740Model::Psr740() : Psr740Model::Psr8000();
     std::vector<std::uint8_t> dataBytes(dataFile.begin(), dataFile.end());
     if ((flags & 2) != 0) {
         static const std::vector<std::uint8_t> sound740 = SoundDataFile(Psr740Model::Psr740());
@@ -85,18 +72,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         dataBytes = std::move(laid);
     }
 
-    // The folders stay from one input to the next; only the files the last
-    // input wrote go (a data file of its set must not be read for this one).
+    // The folders stay from one input to the next; the data files this input
+    // writes go when it ends (one of its set must not be read for the next).
     static const std::string in = [] {
         const std::string folder = disk.Emptied("in");
         std::filesystem::create_directories(folder + "REG");
         return folder;
     }();
-    static std::vector<std::string> dataFiles;
-    for (const std::string& path : dataFiles) {
-        std::filesystem::remove(path);
-    }
-    dataFiles.clear();
+    fuzz::RemovedAtEnd dataFiles;
     fuzz::PsrFuzzDisk::Write(in + "SET.USR", userFile);
     std::vector<std::string> lines;
     fuzz::Require(TextFile::ReadLines(in + "SET.USR", lines));
@@ -107,10 +90,23 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     for (const Psr740DataFileRef& ref : contents.files) {
-        dataFiles.push_back(in + "REG/" + FileNameSanitizer::Sanitize(ref.stem) + ".REG");
-        fuzz::PsrFuzzDisk::Write(dataFiles.back(), dataBytes);
+        dataFiles.paths.push_back(in + "REG/" + FileNameSanitizer::Sanitize(ref.stem) + ".REG");
+        fuzz::PsrFuzzDisk::Write(dataFiles.paths.back(), dataBytes);
     }
 
+    // Handlers and file lists live for one input only: an input that frees all
+    // it took spares libFuzzer a second, leak-checking run of it.
+    test::AlternatingUserInterface ui;
+    const auto handler = [&]() -> std::unique_ptr<Psr740FamilyHandler> {
+        if (model.oneDataFile) {
+            return std::make_unique<Psr740Handler>(ui);
+        }
+        return std::make_unique<Psr8000Handler>(ui);
+    };
+    const auto loaded = handler();
+    const auto again = handler();
+    loaded->CreateStore();
+    again->CreateStore();
     if (loaded->LoadSourceArchive(in, "SET") != Status::kDone) {
         return 0;
     }
