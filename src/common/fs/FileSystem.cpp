@@ -48,19 +48,18 @@ unsigned char Lower(char c) {
 enum class EntryKind { File, Folder, Any };
 
 std::vector<std::string> ListEntries(const std::string& folder, const std::string& pattern, EntryKind kind) {
-    const FolderListing listing(folder);
-    const std::vector<std::string>& names = listing.Names();
     std::vector<std::string> found;
-    for (std::size_t i = 0; i < names.size(); ++i) {
-        const FolderListing::Kind listed = listing.Kinds()[i];
+    FolderListing::ForEachEntry(folder, [&](std::string_view name, FolderListing::Kind listed) {
         if ((kind == EntryKind::Folder && listed != FolderListing::Kind::Folder) ||
             (kind == EntryKind::File && listed != FolderListing::Kind::File)) {
-            continue;
+            return;
         }
-        if (FileSystem::WildcardMatch(pattern, names[i])) {
-            found.push_back(names[i]);
+        if (std::string entry(name); FileSystem::WildcardMatch(pattern, entry)) {
+            found.push_back(std::move(entry));
         }
-    }
+    });
+    // Only what matched is sorted: a few bank files among thousands of others.
+    std::stable_sort(found.begin(), found.end(), FileSystem::LessNoCase);
     return found;
 }
 

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <functional>
 #include <filesystem>
 #include <numeric>
 #include <system_error>
@@ -44,49 +45,69 @@ std::optional<FolderListing::Entry> FolderListing::Probe(const std::string& name
     return Entry{std::move(path), KindOfMode(status.st_mode)};
 }
 
-FolderListing::Kind FolderListing::KindOfEntry(const dirent& entry) const {
-    switch (entry.d_type) {
-        case DT_REG: return Kind::File;
-        case DT_DIR: return Kind::Folder;
-        case DT_LNK:
-        case DT_UNKNOWN: break;
-        default: return Kind::Other;
+void FolderListing::ForEachEntry(const std::string& folder,
+                                 const std::function<void(std::string_view, Kind)>& visit) {
+    // The system's own listing: no path object is built per entry.
+    DIR* dir = ::opendir(folder.empty() ? "." : folder.c_str());
+    if (dir == nullptr) {
+        return;
     }
-    // Only links, and entries of file systems that do not say, cost a status call.
-    struct stat status {};
-    return ::stat(PathOf(entry.d_name).c_str(), &status) == 0 ? KindOfMode(status.st_mode) : Kind::Other;
+    const std::string base = FileSystem::WithSeparator(folder.empty() ? "." : folder);
+    while (const dirent* entry = ::readdir(dir)) {
+        const std::string_view name = entry->d_name;
+        if (name == "." || name == "..") {
+            continue;
+        }
+        Kind kind = entry->d_type == DT_REG ? Kind::File : entry->d_type == DT_DIR ? Kind::Folder : Kind::Other;
+        // Only links, and entries of file systems that do not say, cost a status call.
+        if (entry->d_type == DT_LNK || entry->d_type == DT_UNKNOWN) {
+            struct stat status {};
+            kind = ::stat((base + entry->d_name).c_str(), &status) == 0 ? KindOfMode(status.st_mode) : Kind::Other;
+        }
+        visit(name, kind);
+    }
+    ::closedir(dir);
 }
 
 void FolderListing::List() const {
     listed_ = true;
-    std::vector<std::string> names;
-    std::vector<Kind> kinds;
-    // The system's own listing: no path object is built per entry.
-    if (DIR* dir = ::opendir(folder_.c_str())) {
-        while (const dirent* entry = ::readdir(dir)) {
-            const std::string_view name = entry->d_name;
-            if (name != "." && name != "..") {
-                names.emplace_back(name);
-                kinds.push_back(KindOfEntry(*entry));
-            }
-        }
-        ::closedir(dir);
-    }
-    std::vector<std::size_t> order(names.size());
+    ForEachEntry(folder_, [this](std::string_view name, Kind kind) {
+        names_.emplace_back(name);
+        kinds_.push_back(kind);
+    });
+}
+
+// Sorted only when asked for in order: a lookup needs no order (names that
+// differ only in case keep the system's order either way).
+void FolderListing::Sort() const {
+    sorted_ = true;
+    std::vector<std::size_t> order(names_.size());
     std::iota(order.begin(), order.end(), std::size_t{0});
     std::stable_sort(order.begin(), order.end(),
-                     [&](std::size_t a, std::size_t b) { return FileSystem::LessNoCase(names[a], names[b]); });
-    names_.reserve(names.size());
-    kinds_.reserve(names.size());
+                     [&](std::size_t a, std::size_t b) { return FileSystem::LessNoCase(names_[a], names_[b]); });
+    std::vector<std::string> names;
+    std::vector<Kind> kinds;
+    names.reserve(order.size());
+    kinds.reserve(order.size());
     for (std::size_t index : order) {
-        names_.push_back(std::move(names[index]));
-        kinds_.push_back(kinds[index]);
+        names.push_back(std::move(names_[index]));
+        kinds.push_back(kinds_[index]);
     }
+    names_ = std::move(names);
+    kinds_ = std::move(kinds);
+}
+
+const std::vector<std::string>& FolderListing::Listed() const {
+    if (!listed_) {
+        List();
+    }
+    return names_;
 }
 
 const std::vector<std::string>& FolderListing::Names() const {
-    if (!listed_) {
-        List();
+    Listed();
+    if (!sorted_) {
+        Sort();
     }
     return names_;
 }
@@ -97,7 +118,7 @@ const std::vector<FolderListing::Kind>& FolderListing::Kinds() const {
 }
 
 void FolderListing::RemoveLeftovers() {
-    Names();
+    Listed();
     for (std::size_t i = names_.size(); i-- > 0;) {
         if (FileSystem::IsTemporaryName(names_[i])) {
             std::error_code ignored;
@@ -109,7 +130,7 @@ void FolderListing::RemoveLeftovers() {
 }
 
 std::optional<std::size_t> FolderListing::IndexOf(const std::string& name) const {
-    const std::vector<std::string>& names = Names();
+    const std::vector<std::string>& names = Listed();
     std::optional<std::size_t> match;
     for (std::size_t i = 0; i < names.size(); ++i) {
         if (names[i] == name) {

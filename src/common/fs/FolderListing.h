@@ -3,11 +3,11 @@
 // A name is tried as given and in upper case (as the instruments write it)
 // with one status call each; the folder is listed only when neither is
 // there, and then once for every later lookup, which the listing answers.
+#include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
-
-struct dirent;
 
 namespace kalivo {
 
@@ -35,6 +35,9 @@ public:
     // and the kind of each, index for index.
     const std::vector<std::string>& Names() const;
     const std::vector<Kind>& Kinds() const;
+    // Calls visit(name, kind) for every entry of folder but . and .., in the
+    // order the system lists them, links followed for the kind.
+    static void ForEachEntry(const std::string& folder, const std::function<void(std::string_view, Kind)>& visit);
     // Removes what an interrupted write of this program left in the folder
     // (FileSystem::IsTemporaryName), from the disk and from the listing.
     void RemoveLeftovers();
@@ -42,12 +45,15 @@ public:
 private:
     std::optional<Entry> Find(const std::string& name) const;
     std::optional<std::size_t> IndexOf(const std::string& name) const;
-    Kind KindOfEntry(const dirent& entry) const;
     std::optional<Entry> Probe(const std::string& name) const;
     void List() const;
+    void Sort() const;
+    // The entries in the system's order (listing the folder if not yet).
+    const std::vector<std::string>& Listed() const;
 
     std::string folder_;
     mutable bool listed_ = false;
+    mutable bool sorted_ = false;
     mutable std::vector<std::string> names_;
     mutable std::vector<Kind> kinds_;
 };
