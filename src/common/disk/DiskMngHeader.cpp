@@ -34,7 +34,7 @@ bool DiskMngHeader::ModelMatches(const std::vector<std::uint8_t>& bytes, std::st
 
 DiskMngHeader::Check DiskMngHeader::CheckFile(const std::optional<std::string>& path, std::string_view modelString,
                                               std::size_t compareCount) {
-    if (!path || !FileSystem::IsRegularFile(*path)) {
+    if (!path) {
         return Check::Missing;
     }
     std::vector<std::uint8_t> bytes;

@@ -20,9 +20,9 @@ public:
     static std::vector<std::uint8_t> Build(std::string_view modelString, std::string_view version);
 
     enum class Check { Missing, Matches, WrongModel };
-    // Compares compareCount bytes from offset 16 of the DISK.MNG at path (none:
-    // Missing) with modelString (blank-padded). A file too short to hold them,
-    // or unreadable, counts as WrongModel.
+    // Compares compareCount bytes from offset 16 of the DISK.MNG file at path
+    // (none: Missing) with modelString (blank-padded). A file too short to
+    // hold them, or unreadable, counts as WrongModel.
     static Check CheckFile(const std::optional<std::string>& path, std::string_view modelString,
                            std::size_t compareCount);
     // The same test on bytes already read.

@@ -101,7 +101,7 @@ Status SetLoader::Load(const std::string& setName, Psr740BankMemory& memory, std
                     Psr740StyleEntry& styleEntry) {
     // The disk root is listed once for all the names looked up in it.
     const FolderListing root(folder_);
-    if (DiskMngHeader::CheckFile(root.FindPath(DiskMngHeader::kFileName), model_.modelString, model_.diskModelBytes) ==
+    if (DiskMngHeader::CheckFile(root.FindFile(DiskMngHeader::kFileName), model_.modelString, model_.diskModelBytes) ==
         DiskMngHeader::Check::WrongModel) {
         message_ = "Model not correct";
         return Status::kWrongModel;
@@ -304,7 +304,8 @@ Status SetStorer::Store(const std::string& name, std::string& setNumberText) {
     // The header of a disk of the other model stays: its sets must stay loadable.
     const bool diskRoot = FatVolume::IsDiskRoot(folder_);
     const auto diskMng = root.FindPath(DiskMngHeader::kFileName);
-    if (diskRoot && DiskMngHeader::CheckFile(diskMng, model_.modelString, model_.diskModelBytes) ==
+    if (diskRoot && DiskMngHeader::CheckFile(root.FindFile(DiskMngHeader::kFileName), model_.modelString,
+                                             model_.diskModelBytes) ==
                         DiskMngHeader::Check::WrongModel) {
         return Refuse("Archive not stored: the DISK.MNG of this disk is not one of this model.");
     }

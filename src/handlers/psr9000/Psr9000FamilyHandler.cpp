@@ -151,7 +151,7 @@ Status Psr9000FamilyHandler::LoadDestinationArchive(const std::string& folder, c
     // The folder is listed at most once for every name looked up in it.
     const FolderListing listing(folder);
     if (model_.checksDiskMng &&
-        DiskMngHeader::CheckFile(listing.FindPath(DiskMngHeader::kFileName), model_.instrument, kModelCheckSize) ==
+        DiskMngHeader::CheckFile(listing.FindFile(DiskMngHeader::kFileName), model_.instrument, kModelCheckSize) ==
             DiskMngHeader::Check::WrongModel) {
         ui().ShowMessage("Model not correct\n" + FileSystem::WithSeparator(folder) + "DISK.MNG");
         return Status::kWrongModel;

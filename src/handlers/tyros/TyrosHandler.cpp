@@ -210,10 +210,15 @@ Status TyrosHandler::LoadArchiveInto(int& counter, const std::string& folder, co
 Status TyrosHandler::ReadBankFile(int bankIndex, const std::string& folder, const std::string& archive) {
     TyrosBank& bank = banks_[static_cast<std::size_t>(bankIndex)];
     std::vector<std::uint8_t> bytes;
-    const std::string file = ListedBankFile(folder, archive);
-    const std::string path = Folder(folder) + file;
+    std::string file = ListedBankFile(folder, archive, true);
+    std::string path = Folder(folder) + file;
+    // The listing Load Archive showed may be out of date: then the folder as it is now.
     if (!FileSystem::ReadBytes(path, bytes)) {
-        return Tell(Outcome::Failed(Status::kNotValid, InsertText("File %s cannot be read", path)));
+        file = ListedBankFile(folder, archive, false);
+        path = Folder(folder) + file;
+        if (!FileSystem::ReadBytes(path, bytes)) {
+            return Tell(Outcome::Failed(Status::kNotValid, InsertText("File %s cannot be read", path)));
+        }
     }
     const Outcome outcome = TyrosBankFile::Read(bytes, bank, ui(), warningCarry_, LoadOptions(file));
     if (!outcome.Succeeded()) {
@@ -230,11 +235,12 @@ Status TyrosHandler::ReadBankFile(int bankIndex, const std::string& folder, cons
     return Status::kDone;
 }
 
-// The name as the folder lists it, so that its extension keeps its letters.
-std::string TyrosHandler::ListedBankFile(const std::string& folder, const std::string& archive) const {
-    if (folder == listedFolder_) {
-        const auto found = listedFiles_.find(archive);
-        if (found != listedFiles_.end() && FileSystem::IsRegularFile(Folder(folder) + found->second)) {
+// The name as the folder lists it, so that its extension keeps its letters;
+// from the last ListArchives of that folder when fromLastListing.
+std::string TyrosHandler::ListedBankFile(const std::string& folder, const std::string& archive,
+                                         bool fromLastListing) const {
+    if (fromLastListing && folder == listedFolder_) {
+        if (const auto found = listedFiles_.find(archive); found != listedFiles_.end()) {
             return found->second;
         }
     }

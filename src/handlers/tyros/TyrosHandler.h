@@ -144,7 +144,7 @@ private:
     // of this run was written under it: such a file is no old file to delete.
     bool IsClaimed(const std::string& folder, const std::string& fileName) const;
     static std::string BankFileOf(const TyrosBank& bank);
-    std::string ListedBankFile(const std::string& folder, const std::string& archive) const;
+    std::string ListedBankFile(const std::string& folder, const std::string& archive, bool fromLastListing) const;
     Status CommitProtocol(TextFileWriter& writer, const std::string& path);
     Status AskToReplace(const std::string& path);
 
