@@ -17,19 +17,42 @@
 namespace kalivo::bench {
 
 inline constexpr int kRounds = 7;
+// A work of microseconds runs until this much time has passed: seven rounds
+// of it would measure the machine's hiccups more than the work.
+inline constexpr double kLeastMs = 250;
+inline constexpr char kRoundsText[] = "best of 7 rounds or of a quarter second's, timed in turns";
 
-// The best of several rounds, in milliseconds: the figure least disturbed by
-// other work on the machine. prepare runs untimed before each round.
-inline double BestOf(const std::function<void()>& work, const std::function<void()>& prepare = [] {}) {
+// A timed work and what runs untimed before each of its rounds.
+struct Work {
+    std::function<void()> run;
+    std::function<void()> prepare = [] {};
+};
+
+// The best time of each work in milliseconds: the figure least disturbed by
+// other work on the machine. The works take turns round by round, so that a
+// slow spell of the machine falls on all of them alike.
+inline std::vector<double> BestInTurns(const std::vector<Work>& works) {
     using Clock = std::chrono::steady_clock;
-    double best = 1e300;
-    for (int round = 0; round < kRounds; ++round) {
-        prepare();
-        const auto start = Clock::now();
-        work();
-        best = std::min(best, std::chrono::duration<double, std::milli>(Clock::now() - start).count());
+    std::vector<double> best(works.size(), 1e300);
+    std::vector<double> spent(works.size(), 0);
+    const auto done = [&](int round) {
+        return round >= kRounds && std::all_of(spent.begin(), spent.end(), [](double ms) { return ms >= kLeastMs; });
+    };
+    for (int round = 0; !done(round); ++round) {
+        for (std::size_t i = 0; i < works.size(); ++i) {
+            works[i].prepare();
+            const auto start = Clock::now();
+            works[i].run();
+            const double ms = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+            best[i] = std::min(best[i], ms);
+            spent[i] += ms;
+        }
     }
     return best;
+}
+
+inline double BestOf(const std::function<void()>& run, const std::function<void()>& prepare = [] {}) {
+    return BestInTurns({{run, prepare}})[0];
 }
 
 // A new empty folder under the temporary folder, with a trailing separator.
@@ -58,15 +81,15 @@ inline void WriteOrExit(const std::string& path, const std::vector<std::uint8_t>
 }
 
 // Reading the same files' bytes and nothing more: the measure of the others.
-inline double PlainRead(const std::string& folder, const std::vector<std::string>& files, std::uintmax_t& total) {
-    return BestOf([&] {
+inline Work PlainRead(const std::string& folder, const std::vector<std::string>& files, std::uintmax_t& total) {
+    return {[folder, files, &total] {
         total = 0;
         for (const std::string& file : files) {
             std::vector<std::uint8_t> data;
             FileSystem::ReadBytes(folder + file, data);
             total += data.size();
         }
-    });
+    }};
 }
 
 inline void Report(const char* what, double ms, double plainMs) {

@@ -10,6 +10,7 @@
 #include "BenchSupport.h"
 #include "app/ListBuilder.h"
 #include "common/Format.h"
+#include "common/disk/DiskMngHeader.h"
 #include "common/text/Cp1252.h"
 #include "core/psr9000/Psr9000TestBytes.h"
 #include "core/tyros/AlternatingUserInterface.h"
@@ -34,7 +35,8 @@ psr9000::Record Realistic(int index) {
 }
 
 // A backup with every bank used and a style backup, beside two other backups
-// as on a real disk. The files a load reads, relative to folder.
+// and the disk header, as on the instrument's floppy. The files a load reads,
+// relative to folder.
 std::vector<std::string> WriteFullBackup(const std::string& folder) {
     Psr9000BankTable table;
     table.Reset(Psr9000Model::Psr9000().DefaultHeader());
@@ -51,10 +53,11 @@ std::vector<std::string> WriteFullBackup(const std::string& folder) {
     for (const char* name : {"FULL.BUF", "OTHER.BUF", "OLD.B01"}) {
         FileSystem::CreateDirectory(folder + name);
     }
-    const std::vector<std::string> files{std::string(kArchive) + ".BUF/REG.BUP",
+    const std::vector<std::string> files{DiskMngHeader::kFileName, std::string(kArchive) + ".BUF/REG.BUP",
                                          std::string(kArchive) + ".BUF/STY.BUP"};
-    WriteOrExit(folder + files[0], Psr9000BackupFile::Write(table));
-    WriteOrExit(folder + files[1], bytes::StyleBackup(styleNames));
+    WriteOrExit(folder + files[0], DiskMngHeader::Build(Psr9000Model::Psr9000().instrument, "Ver1.00Rev1.00"));
+    WriteOrExit(folder + files[1], Psr9000BackupFile::Write(table));
+    WriteOrExit(folder + files[2], bytes::StyleBackup(styleNames));
     return files;
 }
 
@@ -84,33 +87,37 @@ int main() {
     source.SetStyleArchiveOptions(false, false, std::string(), true);
 
     std::uintmax_t backupBytes = 0;
-    const double plainBackup = PlainRead(folder, backupFiles, backupBytes);
     std::size_t lines = 0;
     // Each round starts from an empty source side, as after New (left).
-    const double loadBackup = BestOf(
-        [&] {
-            source.LoadSourceArchive(folder, kArchive);
-            lines = ListBuilder::Build(source, ListBuilder::Side::Source, false).size();
-        },
-        [&] { source.ClearSource(); });
+    const std::vector<double> backup = BestInTurns({PlainRead(folder, backupFiles, backupBytes),
+                                                    {[&] {
+                                                         source.LoadSourceArchive(folder, kArchive);
+                                                         lines = ListBuilder::Build(source, ListBuilder::Side::Source,
+                                                                                    false).size();
+                                                     },
+                                                     [&] { source.ClearSource(); }}});
+    const double plainBackup = backup[0];
+    const double loadBackup = backup[1];
 
     std::uintmax_t regfileBytes = 0;
-    const double plainRegfiles = PlainRead(regfileFolder, regfiles, regfileBytes);
     std::size_t listed = 0;
-    const double loadRegfiles = BestOf([&] {
-        source.LoadRegfiles(FileSystem::WithoutTrailingSeparator(regfileFolder));
-        StringList names;
-        source.ListRegfiles(names);
-        // The window shows the names as UTF-8.
-        std::vector<std::string> shown;
-        for (const std::string& name : names) {
-            shown.push_back(Cp1252::ToUtf8(name));
-        }
-        listed = shown.size();
-    });
+    const std::vector<double> regs = BestInTurns({PlainRead(regfileFolder, regfiles, regfileBytes), {[&] {
+                                                      source.LoadRegfiles(
+                                                          FileSystem::WithoutTrailingSeparator(regfileFolder));
+                                                      StringList names;
+                                                      source.ListRegfiles(names);
+                                                      // The window shows the names as UTF-8.
+                                                      std::vector<std::string> shown;
+                                                      for (const std::string& name : names) {
+                                                          shown.push_back(Cp1252::ToUtf8(name));
+                                                      }
+                                                      listed = shown.size();
+                                                  }}});
+    const double plainRegfiles = regs[0];
+    const double loadRegfiles = regs[1];
 
-    std::printf("backup: %ju bytes, %zu list lines; regfiles: %zu of %d, %ju bytes; %d messages; best of %d rounds\n",
-                backupBytes, lines, listed, kRegfiles, regfileBytes, ui.messages, kRounds);
+    std::printf("backup: %ju bytes, %zu list lines; regfiles: %zu of %d, %ju bytes; %d messages; %s\n",
+                backupBytes, lines, listed, kRegfiles, regfileBytes, ui.messages, kRoundsText);
     std::printf("%-40s %8.2f ms\n", "plain read of the backup", plainBackup);
     Report("load the backup and build the list", loadBackup, plainBackup);
     std::printf("%-40s %8.2f ms\n", "plain read of the regfiles", plainRegfiles);

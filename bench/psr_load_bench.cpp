@@ -53,16 +53,17 @@ bool Measure(Psr740FamilyHandler& source, Psr740FamilyHandler& destination, test
     std::vector<std::string> regfilePaths;
     for (int i = 0; i < kRegfiles; ++i) {
         regfilePaths.push_back(regfiles + FormatNumbers("Reg %05i", i) + model.regfileExtension);
-        Need(FileSystem::WriteBytesSafely(regfilePaths.back(), Registration(model, i)), "write " + regfilePaths.back());
+        WriteOrExit(regfilePaths.back(), Registration(model, i));
     }
     std::uintmax_t regfileBytes = 0;
-    const double regfilePlain = PlainRead(std::string(), regfilePaths, regfileBytes);
     StringList names;
-    const double regfileLoad = BestOf([&] {
-        source.LoadRegfiles(regfiles);
-        names.clear();
-        source.ListRegfiles(names);
-    });
+    const std::vector<double> regs = BestInTurns({PlainRead(std::string(), regfilePaths, regfileBytes), {[&] {
+                                                      source.LoadRegfiles(regfiles);
+                                                      names.clear();
+                                                      source.ListRegfiles(names);
+                                                  }}});
+    const double regfilePlain = regs[0];
+    const double regfileLoad = regs[1];
     Need(names.size() == static_cast<std::size_t>(kRegfiles), "load every regfile");
 
     // A set with every bank in use.
@@ -80,14 +81,16 @@ bool Measure(Psr740FamilyHandler& source, Psr740FamilyHandler& destination, test
         setPaths.push_back(disk + "REG/" + file);
     }
     std::uintmax_t setBytes = 0;
-    const double setPlain = PlainRead(std::string(), setPaths, setBytes);
     std::size_t lines = 0;
-    const double setLoad = BestOf(
-        [&] {
-            source.LoadSourceArchive(disk, "BENCH");
-            lines = ListBuilder::Build(source, ListBuilder::Side::Source, false).size();
-        },
-        [&] { source.ClearSource(); });
+    const std::vector<double> set = BestInTurns({PlainRead(std::string(), setPaths, setBytes),
+                                                 {[&] {
+                                                      source.LoadSourceArchive(disk, "BENCH");
+                                                      lines = ListBuilder::Build(source, ListBuilder::Side::Source,
+                                                                                 false).size();
+                                                  },
+                                                  [&] { source.ClearSource(); }}});
+    const double setPlain = set[0];
+    const double setLoad = set[1];
     Need(lines == static_cast<std::size_t>(model.banks * model.slots), "list the set");
     const double listOnly = BestOf([&] { ListBuilder::Build(source, ListBuilder::Side::Source, false); });
 
@@ -112,7 +115,7 @@ int main() {
     Psr8000Handler source8000(ui), destination8000(ui);
     source740.CreateStore();
     source8000.CreateStore();
-    std::printf("best of %d rounds\n", kRounds);
+    std::printf("%s\n", kRoundsText);
     const bool met740 = Measure(source740, destination740, ui);
     const bool met8000 = Measure(source8000, destination8000, ui);
     Target("load and list", met740 && met8000);

@@ -73,7 +73,6 @@ int main() {
     source.CreateStore();
 
     std::uintmax_t bankBytes = 0;
-    const double plainBanks = PlainRead(bankFolder, bankFiles, bankBytes);
     StringList listed;
     // The person sees the list first, as Load Archive shows it, then loads every bank.
     const double listArchives = BestOf([&] {
@@ -84,29 +83,33 @@ int main() {
     std::copy_if(listed.begin(), listed.end(), std::back_inserter(chosen),
                  [](const std::string& name) { return name.rfind("Bank ", 0) == 0; });
     std::size_t bankLines = 0;
-    const double loadBanks = BestOf(
-        [&] {
-            for (const std::string& name : chosen) {
-                source.LoadSourceArchive(bankFolder, name);
-            }
-            bankLines = ListBuilder::Build(source, ListBuilder::Side::Source, false).size();
-        },
-        [&] { source.ClearSource(); });
+    const std::vector<double> banks = BestInTurns({PlainRead(bankFolder, bankFiles, bankBytes),
+                                                   {[&] {
+                                                        for (const std::string& name : chosen) {
+                                                            source.LoadSourceArchive(bankFolder, name);
+                                                        }
+                                                        bankLines = ListBuilder::Build(source, ListBuilder::Side::Source,
+                                                                                       false).size();
+                                                    },
+                                                    [&] { source.ClearSource(); }}});
+    const double plainBanks = banks[0];
+    const double loadBanks = banks[1];
 
     std::uintmax_t regfileBytes = 0;
-    const double plainRegfiles = PlainRead(regfileFolder, regfiles, regfileBytes);
     std::size_t regfileLines = 0;
-    const double loadRegfiles = BestOf([&] {
-        source.LoadRegfiles(regfileFolder);
-        StringList names;
-        source.ListRegfiles(names);
-        regfileLines = names.size();
-    });
+    const std::vector<double> regs = BestInTurns({PlainRead(regfileFolder, regfiles, regfileBytes), {[&] {
+                                                      source.LoadRegfiles(regfileFolder);
+                                                      StringList names;
+                                                      source.ListRegfiles(names);
+                                                      regfileLines = names.size();
+                                                  }}});
+    const double plainRegfiles = regs[0];
+    const double loadRegfiles = regs[1];
 
     std::printf("%zu of %zu listed bank files loaded (%ju bytes, %zu list lines) beside %d other files;\n"
-                "%zu regfiles (%ju bytes, %zu list lines); %d messages; best of %d rounds\n",
+                "%zu regfiles (%ju bytes, %zu list lines); %d messages; %s\n",
                 chosen.size(), listed.size(), bankBytes, bankLines, kCrowd, regfiles.size(), regfileBytes,
-                regfileLines, ui.messages, kRounds);
+                regfileLines, ui.messages, kRoundsText);
     std::printf("%-40s %8.2f ms\n", "plain read of the 10 bank files", plainBanks);
     Report("load 10 banks and build the list", loadBanks, plainBanks);
     Report("list the bank files (ListArchives)", listArchives, plainBanks);

@@ -44,7 +44,7 @@ std::vector<std::string> WriteBanks(const std::string& folder) {
 void WriteOtherFiles(const std::string& folder, int count) {
     const std::vector<std::uint8_t> bytes(64, 0);
     for (int file = 0; file < count; ++file) {
-        FileSystem::WriteBytesSafely(folder + FormatNumbers("Song %04i.mid", file), bytes);
+        WriteOrExit(folder + FormatNumbers("Song %04i.mid", file), bytes);
     }
 }
 
@@ -59,7 +59,6 @@ int main() {
     for (const std::string& title : titles) {
         files.push_back(title + ".rgt");
     }
-    const double plain = PlainRead(folder, files, totalBytes);
 
     test::AlternatingUserInterface ui;
     TyrosHandler source(ui);
@@ -73,7 +72,11 @@ int main() {
         }
         lines = ListBuilder::Build(source, ListBuilder::Side::Source, true).size();
     };
-    const double loadAndList = BestOf(loadAll, [&] { source.ClearSource(); });
+    const Work plainRead = PlainRead(folder, files, totalBytes);
+    const Work load{loadAll, [&] { source.ClearSource(); }};
+    const std::vector<double> timed = BestInTurns({plainRead, load});
+    const double plain = timed[0];
+    const double loadAndList = timed[1];
 
     StringList listed;
     const double listArchives = BestOf([&] {
@@ -85,16 +88,17 @@ int main() {
     const double protocol = BestOf([&] { source.WriteProtocol(protocolPath); });
 
     WriteOtherFiles(folder, kFolderFiles - kBanks);
-    const double inFullFolder = BestOf(loadAll, [&] { source.ClearSource(); });
+    // Timed in turns with a plain read of its own (the same bank files).
+    const std::vector<double> inFull = BestInTurns({plainRead, load});
 
-    std::printf("%d bank files, %ju bytes, %zu list lines, %d messages; best of %d rounds\n", kBanks, totalBytes,
-                lines, ui.messages, kRounds);
+    std::printf("%d bank files, %ju bytes, %zu list lines, %d messages; %s\n", kBanks, totalBytes,
+                lines, ui.messages, kRoundsText);
     std::printf("%-40s %8.2f ms\n", "plain read of the bank files", plain);
     Report("load all and build the list", loadAndList, plain);
     Report("list the bank files (ListArchives)", listArchives, plain);
     Report("text protocol of all", protocol, plain);
-    Report("load and list, folder of 4,096 files", inFullFolder, plain);
-    Target("load and list", loadAndList <= 3.0 * plain && inFullFolder <= 3.0 * plain);
+    Report("load and list, folder of 4,096 files", inFull[1], inFull[0]);
+    Target("load and list", loadAndList <= 3.0 * plain && inFull[1] <= 3.0 * inFull[0]);
 
     RemoveAll(folder);
     return 0;
