@@ -81,8 +81,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }();
     fuzz::RemovedAtEnd dataFiles;
     fuzz::PsrFuzzDisk::Write(in + "SET.USR", userFile);
-    std::vector<std::string> lines;
-    fuzz::Require(TextFile::ReadLines(in + "SET.USR", lines));
+    const std::vector<std::string> lines = TextFile::SplitLines(userFile);
     Psr740SetContents contents;
     // A user file the load cannot parse is refused by this same parse before
     // any other file is looked at: such inputs stop here.

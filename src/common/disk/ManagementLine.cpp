@@ -18,11 +18,10 @@ void ManagementLine::AppendAsIs(std::vector<std::uint8_t>& out, std::string_view
     out.insert(out.end(), text.begin(), text.end());
 }
 
-std::string ManagementLine::TextOf(std::string_view line) {
-    const std::size_t end = line.find_first_of(std::string_view("\r\n\0", 3));
-    std::string text(line.substr(0, end));
+std::string_view ManagementLine::TextOf(std::string_view line) {
+    std::string_view text = line.substr(0, line.find_first_of(std::string_view("\r\n\0", 3)));
     while (!text.empty() && text.back() == ' ') {
-        text.pop_back();
+        text.remove_suffix(1);
     }
     return text;
 }

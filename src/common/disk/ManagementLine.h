@@ -21,8 +21,9 @@ public:
     static void AppendBlank32(std::vector<std::uint8_t>& out);
     // text's bytes as they are, for the parts of a file laid out otherwise.
     static void AppendAsIs(std::vector<std::uint8_t>& out, std::string_view text);
-    // The text without CR/LF and trailing blanks, ending before any NUL.
-    static std::string TextOf(std::string_view line);
+    // The text without CR/LF and trailing blanks, ending before any NUL (a
+    // view into line: lines are compared by the dozen, so nothing is copied).
+    static std::string_view TextOf(std::string_view line);
 };
 
 }  // namespace kalivo

@@ -13,7 +13,12 @@ bool TextFile::ReadLines(const std::string& path, std::vector<std::string>& line
     if (!FileSystem::ReadBytes(path, bytes)) {
         return false;
     }
-    lines.clear();
+    lines = SplitLines(bytes);
+    return true;
+}
+
+std::vector<std::string> TextFile::SplitLines(std::span<const std::uint8_t> bytes) {
+    std::vector<std::string> lines;
     // Each line is cut out whole: no byte-by-byte growth of a string.
     const std::string_view text(reinterpret_cast<const char*>(bytes.data()), bytes.size());
     for (std::size_t start = 0; start < text.size();) {
@@ -25,7 +30,7 @@ bool TextFile::ReadLines(const std::string& path, std::vector<std::string>& line
         lines.emplace_back(line);
         start = end + 1;
     }
-    return true;
+    return lines;
 }
 
 bool TextFile::WriteLines(const std::string& path, const std::vector<std::string>& lines) {

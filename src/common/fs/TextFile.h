@@ -1,6 +1,8 @@
 #pragma once
 // Text files as the instruments' PC tools write them: every line ends in CR LF
 // on every system. Reading drops the CR again.
+#include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -10,6 +12,8 @@ class TextFile {
 public:
     // Lines without their CR LF / LF; false when the file cannot be read.
     static bool ReadLines(const std::string& path, std::vector<std::string>& lines);
+    // The same lines from bytes already read.
+    static std::vector<std::string> SplitLines(std::span<const std::uint8_t> bytes);
     // Each line followed by CR LF, replacing the file safely.
     static bool WriteLines(const std::string& path, const std::vector<std::string>& lines);
 };

@@ -1,5 +1,7 @@
 #include "common/protocol/HtmlProtocolPage.h"
 
+#include <algorithm>
+#include <string_view>
 #include <utility>
 
 namespace kalivo {
@@ -10,6 +12,18 @@ constexpr const char* kTableOpen =
     "<TABLE BORDER CELLSPACING=0 BORDERCOLOR=\"#FF0000\" CELLPADDING=4 ALIGN=CENTER WIDTH=940>";
 constexpr const char* kBodyDiv =
     "<div style=\"color:rgb(0,0,0);font-size:15px;font-family:Arial,Helvetica;width:100%;\">";
+
+void AppendEscaped(std::string& out, std::string_view text) {
+    for (char c : text) {
+        switch (c) {
+            case '&': out += "&amp;"; break;
+            case '<': out += "&lt;"; break;
+            case '>': out += "&gt;"; break;
+            case '"': out += "&quot;"; break;
+            default: out += c; break;
+        }
+    }
+}
 
 }  // namespace
 
@@ -31,15 +45,7 @@ std::string HtmlProtocolPage::Field(const std::string& value, std::size_t width)
 std::string HtmlProtocolPage::EscapeHtml(const std::string& text) {
     std::string escaped;
     escaped.reserve(text.size());
-    for (char c : text) {
-        switch (c) {
-            case '&': escaped += "&amp;"; break;
-            case '<': escaped += "&lt;"; break;
-            case '>': escaped += "&gt;"; break;
-            case '"': escaped += "&quot;"; break;
-            default: escaped += c; break;
-        }
-    }
+    AppendEscaped(escaped, text);
     return escaped;
 }
 
@@ -47,7 +53,7 @@ std::string HtmlProtocolPage::TitleWithName(const std::string& title, const std:
     return title + " " + EscapeHtml(Field(name, width));
 }
 
-void HtmlProtocolPage::AppendLine(const std::string& line) {
+void HtmlProtocolPage::AppendLine(std::string_view line) {
     text_ += line;
     text_ += kLineEnd;
 }
@@ -98,14 +104,22 @@ void HtmlProtocolPage::BeforePosition() {
 
 void HtmlProtocolPage::AddRow(const std::vector<std::string>& fields) {
     AppendLine("   <TR>");
+    // Written straight into the page: a protocol has thousands of cells.
     for (std::size_t i = 0; i < columns_.size(); ++i) {
         const HtmlColumn& column = columns_[i];
-        const std::string value = i < fields.size() ? fields[i] : std::string();
-        std::string cell = "      <TD WIDTH=\"" + column.rowWidth + "\"";
-        cell += column.centered ? std::string(column.centeredGap, ' ') + "VALIGN=\"TOP\" AlIGN=\"CENTER\">"
-                                : std::string(" VALIGN=\"TOP\">");
-        cell += "<FONT SIZE=2 FACE=\"COURIER\"><P>" + EscapeHtml(Field(value, column.fieldWidth)) + "</FONT></TD>";
-        AppendLine(cell);
+        const std::string_view value = i < fields.size() ? std::string_view(fields[i]) : std::string_view();
+        text_.append("      <TD WIDTH=\"").append(column.rowWidth).append("\"");
+        if (column.centered) {
+            text_.append(column.centeredGap, ' ').append("VALIGN=\"TOP\" AlIGN=\"CENTER\">");
+        } else {
+            text_.append(" VALIGN=\"TOP\">");
+        }
+        text_.append("<FONT SIZE=2 FACE=\"COURIER\"><P>");
+        // Names are single-byte Windows-1252, so a byte cut never splits a character.
+        const std::string_view kept = column.fieldWidth == 0 ? value : value.substr(0, column.fieldWidth);
+        AppendEscaped(text_, kept);
+        text_.append(column.fieldWidth - std::min(column.fieldWidth, kept.size()), ' ');
+        text_.append("</FONT></TD>").append(kLineEnd);
     }
     AppendLine(rowEndLine_);
     ++rowsOnPage_;

@@ -4,6 +4,7 @@
 // page breaks after 20 rows and then every 24, closing. Text is Windows-1252.
 #include <cstddef>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace kalivo {
@@ -48,7 +49,7 @@ public:
 
 private:
     void AppendHead(const std::string& titleLine);
-    void AppendLine(const std::string& line);
+    void AppendLine(std::string_view line);
 
     std::vector<HtmlColumn> columns_;
     std::string text_;
