@@ -1,11 +1,11 @@
 # Entry points: `make run` builds and starts the program, `make test` builds
-# and runs every test, `make deb` builds the Debian package, `make web` the
-# browser edition's site folder and `make web-test` its browser tests. All of
-# them install missing Debian packages first.
+# and runs every test, `make bench` the load benchmarks, `make deb` builds the
+# Debian package, `make web` the browser edition's site folder and `make
+# web-test` its browser tests. All of them install missing Debian packages first.
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: run test build deps configure deb clean web web-test
+.PHONY: run test build deps configure deb clean web web-test bench
 
 deps:
 	@bash scripts/install-deps.sh $(DEPS_FLAGS)
@@ -22,6 +22,13 @@ run: build
 
 test: build
 	@QT_QPA_PLATFORM=offscreen ctest --test-dir $(BUILD_DIR) --output-on-failure --no-tests=error -j $(JOBS)
+
+# The load benchmarks, built optimised (their targets are for optimised code).
+BENCH_BUILD_DIR ?= build-bench
+bench: deps
+	@cmake -S . -B $(BENCH_BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DKALIVO_TESTS=OFF -DKALIVO_GUI=OFF $(CMAKE_FLAGS) >/dev/null
+	@cmake --build $(BENCH_BUILD_DIR) -j $(JOBS)
+	@for b in $(BENCH_BUILD_DIR)/bench/*_bench; do echo "== $$b"; "$$b"; done
 
 # The Debian package, built in build-release.
 deb:

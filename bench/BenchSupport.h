@@ -99,7 +99,7 @@ inline void Report(const char* what, double ms, double plainMs) {
 inline void Target(const char* what, bool met) {
 #ifndef NDEBUG
     // The targets are for optimised code; a Debug build is many times slower.
-    std::printf("note: a Debug build; measure with -DCMAKE_BUILD_TYPE=Release (see bench/)\n");
+    std::printf("note: a Debug build; measure with make bench (an optimised build)\n");
 #endif
     std::printf("target (%s within 3 x plain read): %s\n", what, met ? "met" : "NOT met");
 }
