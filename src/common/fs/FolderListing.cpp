@@ -4,8 +4,8 @@
 #include <sys/stat.h>
 
 #include <algorithm>
-#include <functional>
 #include <filesystem>
+#include <functional>
 #include <numeric>
 #include <system_error>
 

@@ -1,3 +1,5 @@
+#include <filesystem>
+
 #include "core/tyros/TyrosHandlerFixture.h"
 
 namespace kalivo {
@@ -18,6 +20,16 @@ TEST_F(Fixture, ListArchivesSortsTitlesIgnoringCase) {
     StringList none;
     EXPECT_EQ(source.ListArchives(empty.Path() + "/", none), Status::kNotValid);
     EXPECT_TRUE(none.empty());
+}
+
+// The listing Load Archive showed is out of date when the file was renamed since.
+TEST_F(Fixture, ALoadFindsABankFileRenamedSinceTheListing) {
+    WriteBank("Jazz", {"Swing"});
+    StringList names;
+    ASSERT_EQ(source.ListArchives(Folder(), names), Status::kDone);
+    std::filesystem::rename(dir.File("Jazz.rgt"), dir.File("JAZZ.RGT"));
+    ASSERT_EQ(source.LoadSourceArchive(Folder(), "Jazz"), Status::kDone);
+    EXPECT_EQ(NameAt(source, 0, 0), "Swing");
 }
 
 TEST_F(Fixture, LoadingFillsTheNextBankWithNameAndIconCode) {
