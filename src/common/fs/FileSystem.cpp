@@ -206,7 +206,9 @@ bool FileSystem::ReadBytes(const std::string& path, std::vector<std::uint8_t>& o
         static_cast<std::uintmax_t>(status.st_size) > maxSize) {
         return false;
     }
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // Non-blocking, should a pipe have taken the file's place since: it then
+    // reads nothing and is refused instead of waiting for a writer.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
         return false;
     }
