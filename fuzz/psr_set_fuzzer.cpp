@@ -79,15 +79,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::filesystem::create_directories(folder + "REG");
         return folder;
     }();
-    fuzz::RemovedAtEnd dataFiles;
-    fuzz::PsrFuzzDisk::Write(in + "SET.USR", userFile);
-    const std::vector<std::string> lines = TextFile::SplitLines(userFile);
     Psr740SetContents contents;
     // A user file the load cannot parse is refused by this same parse before
-    // any other file is looked at: such inputs stop here.
-    if (Psr740UserFile::Parse(model, lines, contents) != Status::kDone) {
+    // any other file is looked at: such inputs stop here, before any file work.
+    if (Psr740UserFile::Parse(model, TextFile::SplitLines(userFile), contents) != Status::kDone) {
         return 0;
     }
+    fuzz::RemovedAtEnd dataFiles;
+    fuzz::PsrFuzzDisk::Write(in + "SET.USR", userFile);
     for (const Psr740DataFileRef& ref : contents.files) {
         dataFiles.paths.push_back(in + "REG/" + FileNameSanitizer::Sanitize(ref.stem) + ".REG");
         fuzz::PsrFuzzDisk::Write(dataFiles.paths.back(), dataBytes);
