@@ -154,45 +154,17 @@ Cvp2FamilyHandler* Cvp2FamilyHandler::SameModel(ModelHandler* source) const {
 
 Status Cvp2FamilyHandler::ListArchives(const std::string& folder, StringList& names) {
     const std::size_t suffix = std::char_traits<char>::length(model_.fileSuffix);
-    StringList found;
-    listedFolder_ = folder;
-    listedFiles_.clear();
-    for (const std::string& file : FileSystem::FindFiles(folder, model_.listPattern)) {
-        if (file.size() > suffix) {
-            found.push_back(file.substr(0, file.size() - suffix));
-            listedFiles_.emplace(found.back(), file);
-        }
-    }
+    StringList found = listedBanks_.List(folder, model_.listPattern, suffix);
     std::stable_sort(found.begin(), found.end(), FileSystem::LessNoCase);
     names.insert(names.end(), found.begin(), found.end());
     return found.empty() ? Status::kNotValid : Status::kDone;
 }
 
-// The bank file of a listed name as the folder spells it. A load of many banks
-// takes them from the last listing, so the folder is not listed again per bank.
-std::optional<std::string> Cvp2FamilyHandler::BankFileName(const std::string& folder, const std::string& archive) const {
-    if (folder == listedFolder_) {
-        const auto found = listedFiles_.find(archive);
-        if (found != listedFiles_.end() && FileSystem::IsRegularFile(Folder(folder) + found->second)) {
-            return found->second;
-        }
-    }
-    const std::string exact = archive + model_.fileSuffix;
-    if (FileSystem::IsRegularFile(Folder(folder) + exact)) {
-        return exact;
-    }
-    const auto listed = FileSystem::ListedName(folder, exact);
-    if (listed && FileSystem::IsRegularFile(Folder(folder) + *listed)) {
-        return listed;
-    }
-    return std::nullopt;
-}
-
 Status Cvp2FamilyHandler::ReadBankFile(Cvp2Bank& bank, const std::string& folder, const std::string& archive) {
-    const auto fileName = BankFileName(folder, archive);
-    const std::string path = Folder(folder) + fileName.value_or(archive + model_.fileSuffix);
     std::vector<std::uint8_t> bytes;
-    if (!fileName || !FileSystem::ReadBytes(path, bytes)) {
+    const ListedBankFiles::Read found = listedBanks_.ReadBank(folder, archive, model_.fileSuffix, bytes);
+    const std::string& path = found.path;
+    if (!found.read) {
         ui().ShowMessage(InsertText("File %s cannot be read", path));
         return Status::kNotValid;
     }
@@ -210,7 +182,7 @@ Status Cvp2FamilyHandler::ReadBankFile(Cvp2Bank& bank, const std::string& folder
                                            damagedSlot + 1));
             return Status::kNotValid;
     }
-    read.name = Cvp2Naming::BankNameOfFile(*fileName);
+    read.name = Cvp2Naming::BankNameOfFile(found.file);
     bank = std::move(read);
     return Status::kDone;
 }

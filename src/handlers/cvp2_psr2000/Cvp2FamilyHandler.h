@@ -6,10 +6,10 @@
 #include <array>
 #include <optional>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 #include "handlers/FixedGeometryHandler.h"
+#include "handlers/ListedBankFiles.h"
 #include "handlers/cvp2_psr2000/Cvp2Bank.h"
 #include "handlers/cvp2_psr2000/Cvp2Model.h"
 #include "handlers/cvp2_psr2000/Cvp2Naming.h"
@@ -98,7 +98,6 @@ private:
     const Cvp2Registration* SettingsSource(int regfile, int bank, int slot) const;
     Cvp2FamilyHandler* SameModel(ModelHandler* source) const;
 
-    std::optional<std::string> BankFileName(const std::string& folder, const std::string& archive) const;
     Status ReadBankFile(Cvp2Bank& bank, const std::string& folder, const std::string& archive);
     void ApplyNames(const Cvp2Names& names);
     // Shows the Copy GP-Block dialog and copies what it returns.
@@ -112,8 +111,7 @@ private:
     std::string storedName_;  // as the last store wrote it
     int bankCount_ = 0;
     // The bank files of the folder last listed, by the name the list shows.
-    std::string listedFolder_;
-    std::unordered_map<std::string, std::string> listedFiles_;
+    ListedBankFiles listedBanks_;
 };
 
 }  // namespace kalivo

@@ -210,15 +210,11 @@ Status TyrosHandler::LoadArchiveInto(int& counter, const std::string& folder, co
 Status TyrosHandler::ReadBankFile(int bankIndex, const std::string& folder, const std::string& archive) {
     TyrosBank& bank = banks_[static_cast<std::size_t>(bankIndex)];
     std::vector<std::uint8_t> bytes;
-    std::string file = ListedBankFile(folder, archive, true);
-    std::string path = Folder(folder) + file;
-    // The listing Load Archive showed may be out of date: then the folder as it is now.
-    if (!FileSystem::ReadBytes(path, bytes)) {
-        file = ListedBankFile(folder, archive, false);
-        path = Folder(folder) + file;
-        if (!FileSystem::ReadBytes(path, bytes)) {
-            return Tell(Outcome::Failed(Status::kNotValid, InsertText("File %s cannot be read", path)));
-        }
+    const ListedBankFiles::Read found = listedBanks_.ReadBank(folder, archive, kBankExtension, bytes);
+    const std::string& file = found.file;
+    const std::string& path = found.path;
+    if (!found.read) {
+        return Tell(Outcome::Failed(Status::kNotValid, InsertText("File %s cannot be read", path)));
     }
     const Outcome outcome = TyrosBankFile::Read(bytes, bank, ui(), warningCarry_, LoadOptions(file));
     if (!outcome.Succeeded()) {
@@ -235,28 +231,9 @@ Status TyrosHandler::ReadBankFile(int bankIndex, const std::string& folder, cons
     return Status::kDone;
 }
 
-// The name as the folder lists it, so that its extension keeps its letters;
-// from the last ListArchives of that folder when fromLastListing.
-std::string TyrosHandler::ListedBankFile(const std::string& folder, const std::string& archive,
-                                         bool fromLastListing) const {
-    if (fromLastListing && folder == listedFolder_) {
-        if (const auto found = listedFiles_.find(archive); found != listedFiles_.end()) {
-            return found->second;
-        }
-    }
-    return FileSystem::ListedName(folder, archive + kBankExtension).value_or(archive + kBankExtension);
-}
-
 Status TyrosHandler::ListArchives(const std::string& folder, StringList& names) {
-    StringList titles;
-    listedFolder_ = folder;
-    listedFiles_.clear();
-    for (const std::string& file : FileSystem::FindFiles(folder, std::string("*") + kBankExtension)) {
-        if (file.size() > kExtensionSize) {
-            titles.push_back(file.substr(0, file.size() - kExtensionSize));
-            listedFiles_.emplace(titles.back(), file);
-        }
-    }
+    // The file keeps its extension's letters when it is stored again.
+    StringList titles = listedBanks_.List(folder, std::string("*") + kBankExtension, kExtensionSize);
     SortByTitle(titles, [](const std::string& title) -> const std::string& { return title; });
     names.insert(names.end(), titles.begin(), titles.end());
     return titles.empty() ? Status::kNotValid : Status::kDone;

@@ -2,9 +2,9 @@
 // The Tyros model: up to 512 banks of eight registrations filled from the
 // instrument's bank files, and a list of single registrations from regfiles.
 #include <string>
-#include <unordered_map>
 #include <vector>
 
+#include "handlers/ListedBankFiles.h"
 #include "handlers/ModelHandler.h"
 #include "handlers/TyrosExtras.h"
 #include "handlers/tyros/TyrosBank.h"
@@ -144,7 +144,6 @@ private:
     // of this run was written under it: such a file is no old file to delete.
     bool IsClaimed(const std::string& folder, const std::string& fileName) const;
     static std::string BankFileOf(const TyrosBank& bank);
-    std::string ListedBankFile(const std::string& folder, const std::string& archive, bool fromLastListing) const;
     Status CommitProtocol(TextFileWriter& writer, const std::string& path);
     Status AskToReplace(const std::string& path);
 
@@ -167,8 +166,7 @@ private:
     bool leftoversRemoved_ = false;
     // The bank files of the folder last listed, by title: a load of many banks
     // then reads each under its listed name without listing the folder again.
-    std::string listedFolder_;
-    std::unordered_map<std::string, std::string> listedFiles_;
+    ListedBankFiles listedBanks_;
     IconSettings icons_;
 };
 
