@@ -5,6 +5,7 @@
 
 #include "common/Format.h"
 #include "common/fs/FileSystem.h"
+#include "common/fs/FolderListing.h"
 #include "common/protocol/ProtocolFile.h"
 #include "common/protocol/ProtocolPath.h"
 #include "common/tables/BankSelectVoiceTable.h"
@@ -216,10 +217,15 @@ Status Cvp2FamilyHandler::StoreArchive(const std::string& archive, const std::st
         ui().ShowMessage(InsertText("%s not stored: the bank holds no registration", fileName));
         return Status::kNotValid;
     }
-    // What an interrupted earlier store left here goes first.
-    FileSystem::RemoveLeftovers(folder);
+    // The file this store replaces is asked for first, so that a disk that
+    // ignores case answers for every spelling; what an interrupted earlier
+    // store left here then goes, through the same listing. The write keeps
+    // the spelling the disk has.
+    FolderListing listing(folder);
+    const auto existing = listing.FindPath(fileName);
+    listing.RemoveLeftovers();
     std::string path = Folder(folder) + fileName;
-    if (const auto existing = FileSystem::FindNoCase(folder, fileName)) {
+    if (existing) {
         if (!ui().AskYesNo("Replace archive " + *existing + "?")) {
             return Status::kReplaceDeclined;
         }

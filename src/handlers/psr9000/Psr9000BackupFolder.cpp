@@ -172,7 +172,9 @@ Outcome Psr9000BackupFolder::Store(const Psr9000Model& model, const Psr9000BankT
                                    const std::string& archive, const std::string& folder,
                                    const std::vector<std::uint8_t>* styleBackup) {
     const std::string base = FileSystem::WithSeparator(folder);
-    FileSystem::RemoveLeftovers(base);
+    // Listed once, for the leftovers and every name looked up below.
+    FolderListing root(base);
+    root.RemoveLeftovers();
     const std::string name = StoredName(archive);
     if (name.empty()) {
         return Outcome::Failed(Status::kNotValid, InsertText("Archive name %s holds no character a disk name can keep",
@@ -180,7 +182,7 @@ Outcome Psr9000BackupFolder::Store(const Psr9000Model& model, const Psr9000BankT
     }
     // A stored name holds only characters every file system accepts.
     const std::string target = base + name + kStoredKind;
-    if (FileSystem::FindNoCase(base, name + kStoredKind)) {
+    if (root.FindPath(name + kStoredKind)) {
         return Outcome::Failed(Status::kNotValid, InsertText("Archive %s already exists", name));
     }
     {
@@ -193,8 +195,8 @@ Outcome Psr9000BackupFolder::Store(const Psr9000Model& model, const Psr9000BankT
         }
         if (FatVolume::IsDiskRoot(folder)) {
             // An old DISK.MNG is replaced under the spelling the disk already uses.
-            const std::string mng = FileSystem::FindNoCase(base, kDiskMng).value_or(base + kDiskMng);
-            if (!FileSystem::WriteBytesSafely(mng, DiskMngHeader::Build(model.instrument, "Ver1.00Rev1.00"))) {
+            const std::string mng = root.FindPath(kDiskMng).value_or(base + kDiskMng);
+            if (!FileSystem::WriteNewBytesSafely(mng, DiskMngHeader::Build(model.instrument, "Ver1.00Rev1.00"))) {
                 return CannotWrite(mng);
             }
         }

@@ -5,6 +5,7 @@
 
 #include "common/Format.h"
 #include "common/fs/FileSystem.h"
+#include "common/fs/FolderListing.h"
 #include "common/fs/TextFile.h"
 #include "common/protocol/ProtocolFile.h"
 #include "common/protocol/ProtocolPath.h"
@@ -324,21 +325,26 @@ Status TyrosHandler::StoreArchive(const std::string& archive, const std::string&
     }
     // Old files of this bank under another icon code go, unless another bank
     // of this store owns that name ("Jazz.S849" and "Jazz.S949" are two banks).
-    const bool replacing = FileSystem::ListedName(dir, fileName).has_value();
+    // One listing answers both, and spells the file the write replaces.
+    const FolderListing listing(dir);
+    const auto existing = listing.ListedName(fileName);
     std::vector<std::string> oldFiles;
-    for (const std::string& file : FileSystem::FindFiles(dir, std::string("*") + kBankExtension)) {
-        if (TyrosFileNames::IsSameBankFile(base, file) && !FileSystem::SameFile(dir + file, path) &&
+    const std::vector<std::string>& names = listing.Names();
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        const std::string& file = names[i];
+        if (listing.Kinds()[i] == FolderListing::Kind::File && FileSystem::EndsWithNoCase(file, kBankExtension) &&
+            TyrosFileNames::IsSameBankFile(base, file) && !FileSystem::SameFile(dir + file, path) &&
             !IsClaimed(dir, file)) {
             oldFiles.push_back(file);
         }
     }
-    if (replacing || !oldFiles.empty()) {
+    if (existing || !oldFiles.empty()) {
         if (const Status answer = AskToReplace(path); answer != Status::kDone) {
             return answer;
         }
     }
     // The new file is complete before any old file of the bank goes.
-    if (!FileSystem::WriteBytesSafely(path, TyrosBankFile::Write(*bank))) {
+    if (!FileSystem::WriteNewBytesSafely(existing ? dir + *existing : path, TyrosBankFile::Write(*bank))) {
         ui().ShowMessage(InsertText("File %s cannot be written", path));
         return Status::kNotValid;
     }
